@@ -1,0 +1,124 @@
+#include "world/game.h"
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+Game::Game() : tiles(TILE_COUNT), deckTiles(TILE_COUNT) { resetMap(); }
+
+Game& Game::operator=(Game&& other) noexcept
+{
+    if (this == &other) return *this;
+    SoundEngine* keptSound = sound;
+    tiles = std::move(other.tiles);
+    deckTiles = std::move(other.deckTiles);
+    items = std::move(other.items);
+    powerLinks = std::move(other.powerLinks);
+    signalControlLinks = std::move(other.signalControlLinks);
+    signalMeasureLinks = std::move(other.signalMeasureLinks);
+    dcLinks = std::move(other.dcLinks);
+    incomeEvents = std::move(other.incomeEvents);
+    nextMachineId = other.nextMachineId;
+    deliveredCount = other.deliveredCount;
+    money = other.money;
+    moneyAtMonthStart = other.moneyAtMonthStart;
+    lastMonthResult = other.lastMonthResult;
+    monthReportPending = other.monthReportPending;
+    sourcesEnabled = other.sourcesEnabled;
+    gameTime = other.gameTime;
+    sourceClock = other.sourceClock;
+    stepClock = other.stepClock;
+    stepCount = other.stepCount;
+    titleDirty = other.titleDirty;
+    titleChanged = other.titleChanged;
+    titleText = std::move(other.titleText);
+    sound = keptSound;
+    return *this;
+}
+
+void Game::resetMap()
+{
+    std::fill(tiles.begin(), tiles.end(), Tile{});
+    std::fill(deckTiles.begin(), deckTiles.end(), Tile{});
+
+    Tile& source = tileAt(STARTER_SOURCE_X, STARTER_SOURCE_Y);
+    source.type = SOURCE;
+    source.dir = EAST;
+    source.machineId = nextMachineId++;
+    tileAt(STARTER_SINK_X, STARTER_SINK_Y).type = SINK;
+
+    items.clear();
+    powerLinks.clear();
+    signalControlLinks.clear();
+    signalMeasureLinks.clear();
+    dcLinks.clear();
+    incomeEvents.clear();
+
+    sourceClock = 0.0f;
+    stepClock = 0.0f;
+    deliveredCount = 0;
+    stepCount = 0;
+    money = STARTING_MONEY;
+    moneyAtMonthStart = STARTING_MONEY;
+    lastMonthResult = 0;
+    monthReportPending = false;
+    sourcesEnabled = true;
+    gameTime = STARTING_GAME_TIME;
+    titleDirty = true;
+}
+
+bool Game::itemAt(int x, int y) const
+{
+    return std::any_of(items.begin(), items.end(), [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
+}
+
+void Game::removeItemsAt(int x, int y)
+{
+    // The ejector that took charge of an item is going away: an item in flight
+    // over empty ground falls with the tile, any other is simply let go.
+    const int ejectorIndex = tileIndex(x, y);
+    for (CargoItem& item : items) {
+        if (item.ejectTarget != ejectorIndex) continue;
+        if (item.state == ITEM_IN_FLIGHT && tileUnder(item).type == EMPTY) {
+            item.x = x;
+            item.y = y;
+        }
+        item.ejectTarget = -1;
+        item.state = ITEM_FREE;
+        item.ejectSkipTile = -1;
+    }
+    std::erase_if(items, [x, y](const CargoItem& item) { return item.occupies(x, y); });
+}
+
+bool Game::hasDcPowerAt(int x, int y) const { return inBounds(x, y) && tileAt(x, y).dcSupplied; }
+
+bool Game::isPoweredAt(int x, int y) const
+{
+    if (!inBounds(x, y)) return false;
+    const Tile& tile = tileAt(x, y);
+    switch (tile.type) {
+    case ARM:
+    case LONG_ARM:
+    case DISTRIBUTOR:
+    case DISTRIBUTOR_SECOND:
+    case MIXER:
+    case MIXER_SECOND:
+        return tile.powerSupplied;
+    default:
+        return true;
+    }
+}
+
+const Tile& Game::tileUnder(const CargoItem& item) const
+{
+    return item.layer == 1 ? deckTiles[tileIndex(item.x, item.y)] : tileAt(item.x, item.y);
+}
+
+void Game::addDelivered(std::int32_t count)
+{
+    const std::int64_t total = static_cast<std::int64_t>(deliveredCount) + count;
+    deliveredCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        total, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+Tile* tileAtOrNull(Game& game, int x, int y) { return game.inBounds(x, y) ? &game.tileAt(x, y) : nullptr; }

@@ -1,0 +1,20 @@
+#pragma once
+
+constexpr int GRID_WIDTH = 80;
+constexpr int GRID_HEIGHT = 60;
+constexpr int TILE_COUNT = GRID_WIDTH * GRID_HEIGHT;
+
+// Compared as unsigned numbers, so every negative coordinate is outside.
+inline bool inGrid(int x, int y)
+{
+    return static_cast<unsigned>(x) < static_cast<unsigned>(GRID_WIDTH) &&
+           static_cast<unsigned>(y) < static_cast<unsigned>(GRID_HEIGHT);
+}
+
+inline int tileIndex(int x, int y) { return y * GRID_WIDTH + x; }
+
+// The tile a float position lies on: whole values are tile centres.
+int tileCoordinate(float position);
+
+// Squared distance from p to the segment a-b, in double precision.
+double pointSegmentDistanceSquared(float px, float py, float ax, float ay, float bx, float by);
