@@ -92,6 +92,18 @@ public:
 
     // Adds to the delivered count, saturating instead of overflowing.
     void addDelivered(std::int32_t count);
+
+    // Grid queries for items.
+
+    // Power networks and pole coverage.
+
+    // Link ends and control groups.
+
+    // Status texts, warnings and the blank-world test.
+
+    // Simulation.
+
+    // Map text.
 };
 
 // The layer-0 tile, or null outside the grid.
