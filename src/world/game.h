@@ -103,6 +103,35 @@ public:
 
     // Simulation.
 
+    // Advances the whole world by dt seconds; skipMode moves items tile by
+    // tile without smooth motion.
+    void update(float dt, bool skipMode);
+    // Puts every item that is free to move back onto its tile centre.
+    void replanItems();
+    // Game calendar: 1440 game seconds per simulated second, month books.
+    void advanceClock(float dt);
+    // A shop at (x, y) sells one unit; money saturates at its largest value.
+    void sellCargo(int x, int y, CargoType cargo);
+    // Every running source with room and money buys one item.
+    void stepSources();
+    // One water source hands water to the molders its pipes reach.
+    void deliverWater(int sourceIndex, float dt);
+    // Gives a producer without a machine id the next one.
+    void assignMachineId(Tile& producer);
+
+    // Network refresh: power, 5V, sensors, signal logic and switch wires.
+    void updateNetworks(float dt);
+    void updatePowerNetwork();
+    // Belt step and machine outputs.
+    void stepItems(bool followUp, bool smooth, int firstItem);
+    void spawnMachineOutputs(bool roomTests, bool storagesOnly);
+    // Smooth motion, ejectors and arms.
+    void moveItems(float dt);
+    void landThrownItems();
+    void stepEjectors(float dt);
+    void rotateArms(float dt);
+    void pickUpItems();
+
     // Map text.
 };
 

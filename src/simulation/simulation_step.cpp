@@ -1,0 +1,283 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "audio/sound_engine.h"
+#include "world/control.h"
+#include "world/game.h"
+
+namespace {
+
+// One divided by the single-precision 1.7, one unit in the last place below
+// the float nearest to 1/1.7; map files and golden runs depend on the bits.
+constexpr float BELT_STEP_PERIOD = 0.58823526f;
+constexpr float SOURCE_PERIOD = 1.6f;
+constexpr float FULL_GENERATOR_KW = 120.0f;
+constexpr float MOLDER_INJECT_SOUND_TIME = 0.6f;
+constexpr float DELIVERY_RADIUS = 0.15f;
+
+const char* const TITLE_PREFIX = "Gearhaven  -  Geliefert: ";
+const char* const TITLE_HELP = "   (Leertaste: Pause, Strg+Z: Undo, F5: Speichern, F9: Laden, Werkzeug links waehlen, "
+                               "Links: anwenden, Shift+Links: Werkzeug, Mitte: verschieben, Rad: Zoom)";
+
+// Work lists gathered by the tile scan, in scan order.
+struct TileScan {
+    std::vector<int> generators;
+    std::vector<int> molders;
+    std::vector<int> waterSources;
+    bool storageOutputDue = false;
+};
+
+bool takesDeliveries(ControlType type)
+{
+    switch (type) {
+    case SINK:
+    case STORAGE:
+    case OVEN:
+    case SMELTER:
+    case FILLER:
+    case SHOP:
+    case COAL_GENERATOR:
+    case INJECTION_MOLDER:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isHeldByArm(const CargoItem& item) { return item.carried && item.holdState > HOLD_TURNING; }
+
+}  // namespace
+
+void Game::assignMachineId(Tile& producer)
+{
+    if (producer.machineId == 0) producer.machineId = nextMachineId++;
+}
+
+namespace {
+
+void scanTile(Game& game, int x, int y, float dt, TileScan& scan)
+{
+    Tile& tile = game.tileAt(x, y);
+    const int index = tileIndex(x, y);
+    if (tile.sensorFlash > 0.0f) tile.sensorFlash = std::max(0.0f, tile.sensorFlash - dt);
+    switch (tile.type) {
+    case LOGIC_COUNTER:
+        if (game.hasDcPowerAt(x, y) && tile.counterPulse > 0.0f) {
+            tile.counterPulse -= dt;
+            if (tile.counterPulse <= 0.0f) {
+                tile.signalOut = false;
+                tile.counterPulse = 0.0f;
+            }
+        }
+        break;
+    case STORAGE:
+        if (tile.storageOutputOn && !tile.storageCargo.empty()) scan.storageOutputDue = true;
+        break;
+    case COAL_GENERATOR:
+        tile.generatorInUse = false;
+        if (tile.generatorOn && (tile.generatorBurnTime > 0.0f || tile.generatorCoal > 0)) {
+            scan.generators.push_back(index);
+        }
+        break;
+    case OVEN:
+    case SMELTER:
+    case FILLER:
+        game.assignMachineId(tile);
+        controlForType(tile.type).update(tile, dt);
+        break;
+    case INJECTION_MOLDER:
+        tile.molderPowered = false;
+        scan.molders.push_back(index);
+        break;
+    case WATER_SOURCE:
+        scan.waterSources.push_back(index);
+        break;
+    default:
+        break;
+    }
+}
+
+bool canMold(const Tile& molder)
+{
+    return molder.molderOn && molder.molderGranulate >= 2 && molder.molderWater >= 1 &&
+           molder.molderOutputCount <= 9;
+}
+
+void runMolder(Game& game, int index, float dt)
+{
+    Tile& molder = game.tiles[index];
+    game.assignMachineId(molder);
+    const float timerBefore = molder.molderTimer;
+    const int gearsBefore = molder.molderOutputCount;
+    controlForType(INJECTION_MOLDER).update(molder, dt);
+    if (game.sound == nullptr) return;
+
+    const bool produced = molder.molderOutputCount > gearsBefore;
+    const auto id = static_cast<std::uint32_t>(index);
+    const auto x = static_cast<float>(index % GRID_WIDTH);
+    const auto y = static_cast<float>(index / GRID_WIDTH);
+    if (molder.molderTimer > 0.0f && (timerBefore <= 0.0f || produced)) game.sound->playMolderClamp(id, x, y);
+    if (molder.molderTimer >= MOLDER_INJECT_SOUND_TIME && (timerBefore < MOLDER_INJECT_SOUND_TIME || produced)) {
+        game.sound->playMolderInject(id, x, y);
+    }
+    if (produced) game.sound->playMolderOpen(id, x, y);
+}
+
+// Hands an item that has arrived at a taking control's centre over to it.
+bool deliverItem(Game& game, const CargoItem& item)
+{
+    if (item.path.size() > 1 || item.layer == 1) return false;
+    if (!game.inBounds(item.x, item.y)) return false;
+    Tile& tile = game.tileAt(item.x, item.y);
+    if (!takesDeliveries(tile.type)) return false;
+    if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) >
+        DELIVERY_RADIUS) {
+        return false;
+    }
+    const ControlType type = tile.type;
+    controlForType(type).acceptItem(tile, item.cargo, ItemRecord{item.id, std::vector<ItemId>(item.parts)});
+    if (game.sound != nullptr) {
+        const auto id = static_cast<std::uint32_t>(tileIndex(item.x, item.y));
+        const auto x = static_cast<float>(item.x);
+        const auto y = static_cast<float>(item.y);
+        if (type == OVEN) game.sound->playOvenInput(id, x, y);
+        if (type == SMELTER) game.sound->playSmelterInput(id, x, y);
+    }
+    if (type == SINK) {
+        game.addDelivered(1);
+        game.titleDirty = true;
+    } else if (type == SHOP) {
+        game.sellCargo(item.x, item.y, item.cargo);
+    }
+    return true;
+}
+
+// Offers every item once, in order, and drops those that were taken, keeping
+// the order of the rest.
+void deliverItems(Game& game)
+{
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < game.items.size(); ++i) {
+        if (deliverItem(game, game.items[i])) continue;
+        if (kept != i) game.items[kept] = std::move(game.items[i]);
+        ++kept;
+    }
+    game.items.erase(game.items.begin() + static_cast<std::ptrdiff_t>(kept), game.items.end());
+}
+
+void spawnStorageOutputs(Game& game, bool skipMode)
+{
+    const std::size_t before = game.items.size();
+    game.spawnMachineOutputs(true, true);
+    if (game.items.size() <= before) return;
+    game.stepItems(true, true, static_cast<int>(before));
+    if (skipMode) game.replanItems();
+    for (std::size_t i = before; i < game.items.size(); ++i) {
+        if (game.items[i].speedCredit > 2) game.items[i].speedCredit -= 3;
+    }
+}
+
+void reportMotorSounds(Game& game, const std::vector<int>& molders)
+{
+    std::vector<ArmLoopSource> arms;
+    for (const CargoItem& item : game.items) {
+        if (!item.carried || item.holdState != HOLD_SWINGING || !game.isPoweredAt(item.x, item.y)) continue;
+        const bool isLong = game.tileAt(item.x, item.y).type == LONG_ARM;
+        arms.push_back({static_cast<std::uint32_t>(tileIndex(item.x, item.y)), item.x, item.y, isLong});
+    }
+    std::vector<ArmLoopSource> presses;
+    for (int index : molders) {
+        const Tile& molder = game.tiles[index];
+        if (!molder.molderPowered || !(molder.molderTimer > 0.0f)) continue;
+        presses.push_back({static_cast<std::uint32_t>(index), index % GRID_WIDTH, index / GRID_WIDTH, false});
+    }
+    game.sound->updateArmLoops(arms);
+    game.sound->updatePressLoops(presses);
+}
+
+void rebuildTitle(Game& game)
+{
+    if (!game.titleDirty) return;
+    game.titleText = TITLE_PREFIX + std::to_string(game.deliveredCount) + TITLE_HELP;
+    game.titleDirty = false;
+    game.titleChanged = true;
+}
+
+}  // namespace
+
+void Game::update(float dt, bool skipMode)
+{
+    if (!(dt > 0.0f)) dt = 0.0f;
+
+    updateNetworks(dt);
+    landThrownItems();
+
+    TileScan scan;
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) scanTile(*this, x, y, dt, scan);
+    }
+    for (int source : scan.waterSources) deliverWater(source, dt);
+
+    std::vector<int> workingMolders;
+    for (int index : scan.molders) {
+        if (canMold(tiles[index])) workingMolders.push_back(index);
+    }
+    updatePowerNetwork();
+    for (int index : scan.generators) {
+        Tile& generator = tiles[index];
+        if (!generator.generatorInUse) continue;
+        controlForType(COAL_GENERATOR).update(generator, static_cast<float>(generator.generatorLoadKw) * dt / FULL_GENERATOR_KW);
+    }
+    updateNetworks(0.0f);
+    for (int index : workingMolders) {
+        if (tiles[index].molderPowered) runMolder(*this, index, dt);
+    }
+    spawnMachineOutputs(true, false);
+
+    stepClock += dt;
+    while (stepClock >= BELT_STEP_PERIOD) {
+        stepClock -= BELT_STEP_PERIOD;
+        stepItems(false, true, -1);
+        stepItems(true, true, -1);
+        stepItems(true, true, -1);
+        if (skipMode) replanItems();
+    }
+    if (skipMode) {
+        replanItems();
+        updateNetworks(0.0f);
+        landThrownItems();
+    } else {
+        moveItems(dt);
+    }
+    stepEjectors(dt);
+    deliverItems(*this);
+    if (scan.storageOutputDue) spawnStorageOutputs(*this, skipMode);
+    rotateArms(dt);
+    pickUpItems();
+    if (sound != nullptr) reportMotorSounds(*this, scan.molders);
+
+    sourceClock += dt;
+    while (sourceClock >= SOURCE_PERIOD) {
+        sourceClock -= SOURCE_PERIOD;
+        stepSources();
+    }
+    rebuildTitle(*this);
+}
+
+void Game::replanItems()
+{
+    for (CargoItem& item : items) {
+        if (isHeldByArm(item) || isItemPowerStopped(item)) continue;
+        item.progress = 0.0f;
+        item.heading = item.dir;
+        item.posX = static_cast<float>(item.x);
+        item.posY = static_cast<float>(item.y);
+        item.originX = item.x;
+        item.originY = item.y;
+        item.path.clear();
+        if (item.leavingTunnel && item.x == item.tunnelExitX && item.y == item.tunnelExitY) item.leavingTunnel = false;
+        if (item.targetTile >= 0 && item.targetTile != tileIndex(item.x, item.y)) item.targetTile = -1;
+    }
+}

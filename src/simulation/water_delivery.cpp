@@ -1,0 +1,75 @@
+#include <algorithm>
+#include <vector>
+
+#include "machines/injection_molder_control.h"
+#include "world/game.h"
+
+namespace {
+
+constexpr float SECONDS_PER_WATER_UNIT = 4.0f;
+constexpr float WATER_ACCUMULATOR_CAP = 44.0f;
+constexpr int NEIGHBOUR_DX[4] = {0, 1, 0, -1};
+constexpr int NEIGHBOUR_DY[4] = {-1, 0, 1, 0};
+
+// The molders a source reaches through its pipes, in order of discovery. A
+// molder right beside the source is not fed through that contact.
+std::vector<int> moldersOnPipes(const Game& game, int sourceIndex)
+{
+    std::vector<bool> visited(TILE_COUNT, false);
+    std::vector<int> queue{sourceIndex};
+    std::vector<int> molders;
+    visited[static_cast<std::size_t>(sourceIndex)] = true;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const int node = queue[head];
+        for (int d = 0; d < 4; ++d) {
+            const int nx = node % GRID_WIDTH + NEIGHBOUR_DX[d];
+            const int ny = node / GRID_WIDTH + NEIGHBOUR_DY[d];
+            if (!inGrid(nx, ny)) continue;
+            const int next = tileIndex(nx, ny);
+            if (visited[static_cast<std::size_t>(next)]) continue;
+            const ControlType type = game.tiles[next].type;
+            if (type == INJECTION_MOLDER && node != sourceIndex) {
+                visited[static_cast<std::size_t>(next)] = true;
+                molders.push_back(next);
+            } else if (type == WATER_PIPE) {
+                visited[static_cast<std::size_t>(next)] = true;
+                queue.push_back(next);
+            }
+        }
+    }
+    return molders;
+}
+
+// Cyclic search from the position the source's serial counter picks.
+int moldWithRoom(const Game& game, const Tile& source, const std::vector<int>& molders)
+{
+    const std::size_t n = molders.size();
+    const std::size_t start = static_cast<std::size_t>(source.serialCounter % n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int index = molders[(start + i) % n];
+        if (game.tiles[index].molderWater <= 9) return index;
+    }
+    return -1;
+}
+
+}  // namespace
+
+void Game::deliverWater(int sourceIndex, float dt)
+{
+    const std::vector<int> molders = moldersOnPipes(*this, sourceIndex);
+    if (molders.empty()) return;
+    Tile& source = tiles[sourceIndex];
+    assignMachineId(source);
+    source.waterAccumulator = std::min(source.waterAccumulator + dt, WATER_ACCUMULATOR_CAP);
+    while (source.waterAccumulator >= SECONDS_PER_WATER_UNIT) {
+        const int molder = moldWithRoom(*this, source, molders);
+        if (molder < 0) {
+            source.waterAccumulator = SECONDS_PER_WATER_UNIT;
+            return;
+        }
+        ++source.serialCounter;
+        ItemRecord unit{ItemId{source.machineId, source.serialCounter, source.label}, {}};
+        InjectionMolderControl::acceptWater(tiles[molder], std::move(unit));
+        source.waterAccumulator -= SECONDS_PER_WATER_UNIT;
+    }
+}

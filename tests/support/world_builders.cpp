@@ -1,0 +1,55 @@
+#include "support/world_builders.h"
+
+#include <gtest/gtest.h>
+
+#include "world/control.h"
+
+Game emptyGame()
+{
+    Game game;
+    game.tileAt(STARTER_SOURCE_X, STARTER_SOURCE_Y) = Tile{};
+    game.tileAt(STARTER_SINK_X, STARTER_SINK_Y) = Tile{};
+    return game;
+}
+
+Tile& build(Game& game, ControlType type, int x, int y)
+{
+    EXPECT_TRUE(controlForType(type).place(game, x, y)) << "could not build type " << type << " at " << x << "," << y;
+    Tile& tile = game.tileAt(x, y);
+    if (isProducerType(type) && tile.machineId == 0) tile.machineId = game.nextMachineId++;
+    return tile;
+}
+
+Tile& layBelt(Game& game, int x, int y, Direction dir, int speed)
+{
+    Tile& tile = game.tileAt(x, y);
+    tile = Tile{};
+    tile.type = BELT;
+    tile.dir = dir;
+    tile.beltSpeed = speed;
+    return tile;
+}
+
+void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
+{
+    for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
+}
+
+int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt)
+{
+    for (int step = 0; step < maxSteps; ++step) {
+        if (done(game)) return step;
+        game.update(dt, false);
+        game.advanceClock(dt);
+    }
+    return done(game) ? maxSteps : -1;
+}
+
+void runFor(Game& game, float seconds, float dt)
+{
+    const int steps = static_cast<int>(seconds / dt + 0.5f);
+    for (int step = 0; step < steps; ++step) {
+        game.update(dt, false);
+        game.advanceClock(dt);
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+
+#include "world/game.h"
+
+// Small helpers that tests use to build worlds the way a player would.
+
+// A game whose map holds nothing at all (no starter source or sink).
+Game emptyGame();
+
+// Builds a control through its own place operation, giving producers a
+// machine id as the build tool does. Fails the test when place refuses.
+Tile& build(Game& game, ControlType type, int x, int y);
+
+// Lays a belt (or a run of belts) facing dir, as the belt tool does.
+Tile& layBelt(Game& game, int x, int y, Direction dir, int speed = 3);
+void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed = 3);
+
+// Runs Game::update (and the clock, as the main loop does) until the
+// predicate holds; returns the steps taken, or -1 when it never held.
+int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt = 1.0f / 60.0f);
+
+// Runs the given simulated seconds in steps of dt.
+void runFor(Game& game, float seconds, float dt = 1.0f / 60.0f);
