@@ -8,6 +8,7 @@
 // Production and power controls.
 
 // Logic components.
+#include "logic/logic_controls.h"
 
 // One table, filled in one place: each control class's object is entered at
 // its type. The objects are built at the first call and never change.
@@ -20,6 +21,18 @@ const Control& controlForType(int type)
     // Production and power controls.
 
     // Logic components.
+    static const AndControl andGate;
+    static const OrControl orGate;
+    static const XorControl xorGate;
+    static const NotControl notGate;
+    static const SignalLampControl signalLamp;
+    static const CounterControl counter;
+    static const TimerControl timer;
+    static const ClockControl clockControl;
+    static const SwitchControl switchControl;
+    static const ButtonControl button;
+    static const StepperControl stepper;
+    static const RsControl rsLatch;
 
     using Entry = std::reference_wrapper<const Control>;
     static const std::array<Entry, 37> table = {
@@ -55,21 +68,21 @@ const Control& controlForType(int type)
 
         plain,  // 25 EJECTOR
 
-        plain,  // 26 LOGIC_AND
-        plain,  // 27 LOGIC_OR
-        plain,  // 28 LOGIC_XOR
-        plain,  // 29 LOGIC_NOT
-        plain,  // 30 SIGNAL_LAMP
-        plain,  // 31 LOGIC_COUNTER
-        plain,  // 32 LOGIC_TIMER
-        plain,  // 33 LOGIC_CLOCK
-        plain,  // 34 LOGIC_SWITCH
-        plain,  // 35 LOGIC_BUTTON
-        plain,  // 36 LOGIC_STEPPER
+        andGate,  // 26 LOGIC_AND
+        orGate,  // 27 LOGIC_OR
+        xorGate,  // 28 LOGIC_XOR
+        notGate,  // 29 LOGIC_NOT
+        signalLamp,  // 30 SIGNAL_LAMP
+        counter,  // 31 LOGIC_COUNTER
+        timer,  // 32 LOGIC_TIMER
+        clockControl,  // 33 LOGIC_CLOCK
+        switchControl,  // 34 LOGIC_SWITCH
+        button,  // 35 LOGIC_BUTTON
+        stepper,  // 36 LOGIC_STEPPER
 
         plain,  // 37 POWER_SUPPLY
 
-        plain,  // 38 LOGIC_RS
+        rsLatch,  // 38 LOGIC_RS
     };
     unsigned index = static_cast<unsigned>(type) - 2u;
     if (index >= table.size()) return plain;

@@ -7,6 +7,7 @@
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
+#include "world/link_ends.h"
 #include "world/tile.h"
 
 class SoundEngine;
@@ -98,6 +99,17 @@ public:
     // Power networks and pole coverage.
 
     // Link ends and control groups.
+    // Puts a wire's ends in stored order (signal source first, an end on a
+    // distributor's second tile moved to its main tile); false when no wire
+    // of the kind may join the two tiles.
+    bool normaliseLinkEnds(int& x0, int& y0, int& x1, int& y1, bool measure) const;
+    // The list holds the wire once normalised; measure wires exactly when the
+    // list is signalMeasureLinks itself.
+    bool hasLink(const std::vector<Link>& links, Link link) const;
+    // A power cable joins the two tiles, in either orientation.
+    bool hasPowerLink(int x0, int y0, int x1, int y1) const;
+    // Copies of all ground tiles that form one control with (x, y).
+    MachineGroup machineGroupAt(int x, int y) const;
 
     // Status texts, warnings and the blank-world test.
 

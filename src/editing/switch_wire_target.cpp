@@ -1,0 +1,22 @@
+#include "editing/switch_wire_target.h"
+
+#include "world/control_type.h"
+
+bool isSwitchWireTarget(int type)
+{
+    switch (type) {
+    case SOURCE:
+    case SINK:
+    case ARM:
+    case LONG_ARM:
+    case DISTRIBUTOR:
+    case OVEN:
+    case SMELTER:
+    case FILLER:
+    case STORAGE:
+    case COAL_GENERATOR:
+    case INJECTION_MOLDER:
+    case EJECTOR: return true;
+    default: return false;
+    }
+}
