@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "audio/sound_engine.h"
+#include "logic/logic_rules.h"
 #include "world/control.h"
 #include "world/game.h"
 
@@ -64,13 +65,7 @@ void scanTile(Game& game, int x, int y, float dt, TileScan& scan)
     if (tile.sensorFlash > 0.0f) tile.sensorFlash = std::max(0.0f, tile.sensorFlash - dt);
     switch (tile.type) {
     case LOGIC_COUNTER:
-        if (game.hasDcPowerAt(x, y) && tile.counterPulse > 0.0f) {
-            tile.counterPulse -= dt;
-            if (tile.counterPulse <= 0.0f) {
-                tile.signalOut = false;
-                tile.counterPulse = 0.0f;
-            }
-        }
+        countDownCounterPulse(tile, dt);
         break;
     case STORAGE:
         if (tile.storageOutputOn && !tile.storageCargo.empty()) scan.storageOutputDue = true;
