@@ -1,0 +1,20 @@
+#pragma once
+
+#include "world/direction.h"
+#include "world/fifo.h"
+#include "world/item_identity.h"
+
+struct Tile;
+
+// Small rules the production machines and the storage share.
+
+// Whether an item travelling this way would come in through the tile's output
+// face. A tile without a compass direction has no such face.
+bool entersThroughOutputFace(const Tile& tile, Direction travel);
+
+// Removes the front record if there is one: a record queue can be shorter
+// than its counts after loading an older map, and the work must go on.
+void dropFrontRecord(Fifo<ItemRecord>& records);
+
+// The record of a freshly made product: the producer's stamp, no parts.
+ItemRecord freshProductRecord(Tile& producer);
