@@ -44,12 +44,7 @@ void FillerControl::update(Tile& tile, float seconds) const
 {
     float unspent = seconds;
     while (unspent > 0.0f && tile.fillerWaiting >= 1) {
-        const float remaining = FILLER_SECONDS_PER_BOTTLE - tile.fillerTimer;
-        if (unspent < remaining) {
-            tile.fillerTimer += unspent;
-            return;
-        }
-        unspent -= remaining;
+        if (!advanceJob(tile.fillerTimer, FILLER_SECONDS_PER_BOTTLE, unspent)) return;
         fillOneBottle(tile);
     }
 }

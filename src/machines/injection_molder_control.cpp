@@ -68,12 +68,7 @@ void InjectionMolderControl::update(Tile& tile, float seconds) const
     // when the step ends keeps its progress.
     float unspent = seconds;
     while (unspent > 0.0f && hasInputsAndRoom(tile)) {
-        const float remaining = MOLDER_SECONDS_PER_GEAR - tile.molderTimer;
-        if (unspent < remaining) {
-            tile.molderTimer += unspent;
-            return;
-        }
-        unspent -= remaining;
+        if (!advanceJob(tile.molderTimer, MOLDER_SECONDS_PER_GEAR, unspent)) return;
         moldOneGear(tile);
     }
 }

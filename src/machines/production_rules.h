@@ -16,5 +16,10 @@ bool entersThroughOutputFace(const Tile& tile, Direction travel);
 // than its counts after loading an older map, and the work must go on.
 void dropFrontRecord(Fifo<ItemRecord>& records);
 
+// Spends time from `unspent` on a job of `duration` seconds. True when the
+// job is done, with `unspent` lowered by what it took; else the timer keeps
+// all of it and `unspent` is 0.
+bool advanceJob(float& timer, float duration, float& unspent);
+
 // The record of a freshly made product: the producer's stamp, no parts.
 ItemRecord freshProductRecord(Tile& producer);

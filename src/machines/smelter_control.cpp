@@ -109,16 +109,10 @@ void SmelterControl::update(Tile& tile, float seconds) const
     while (tile.smelterCoal >= 1) {
         const int entry = firstWorkableEntry(tile);
         if (entry < 0) return;  // progress waits for whichever entry frees up first
-        const float remaining = SMELTER_JOB_SECONDS - tile.smelterTimer;
-        if (unspent < remaining) {
-            tile.smelterTimer += unspent;
-            return;
-        }
-        unspent -= remaining;
+        if (!advanceJob(tile.smelterTimer, SMELTER_JOB_SECONDS, unspent)) return;
         finishJob(tile, entry);
-        if (!(unspent > 0.0f)) break;
+        if (!(unspent > 0.0f)) return;
     }
-    if (tile.smelterInputCargo.empty()) tile.smelterTimer = 0.0f;
 }
 
 void SmelterControl::popOutput(Tile& tile) const
