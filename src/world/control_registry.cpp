@@ -6,6 +6,14 @@
 // Transport and trade controls.
 
 // Production and power controls.
+#include "machines/filler_control.h"
+#include "machines/generator_control.h"
+#include "machines/injection_molder_control.h"
+#include "machines/oven_control.h"
+#include "machines/power_pole_control.h"
+#include "machines/power_supply_control.h"
+#include "machines/smelter_control.h"
+#include "machines/storage_control.h"
 
 // Logic components.
 #include "logic/logic_controls.h"
@@ -19,6 +27,14 @@ const Control& controlForType(int type)
     // Transport and trade controls.
 
     // Production and power controls.
+    static const OvenControl oven;
+    static const SmelterControl smelter;
+    static const FillerControl filler;
+    static const StorageControl storage;
+    static const GeneratorControl generator;
+    static const PowerPoleControl powerPole;
+    static const InjectionMolderControl injectionMolder;
+    static const PowerSupplyControl powerSupply;
 
     // Logic components.
     static const AndControl andGate;
@@ -46,21 +62,21 @@ const Control& controlForType(int type)
         plain,  // 9 MIXER
         plain,  // 10 MIXER_SECOND
 
-        plain,  // 11 OVEN
-        plain,  // 12 SMELTER
-        plain,  // 13 FILLER
+        oven,  // 11 OVEN
+        smelter,  // 12 SMELTER
+        filler,  // 13 FILLER
 
         plain,  // 14 BRIDGE
 
-        plain,  // 15 STORAGE
+        storage,  // 15 STORAGE
 
         plain,  // 16 TUNNEL
         plain,  // 17 TUNNEL_EXIT
         plain,  // 18 SHOP
 
-        plain,  // 19 COAL_GENERATOR
-        plain,  // 20 POWER_POLE
-        plain,  // 21 INJECTION_MOLDER
+        generator,  // 19 COAL_GENERATOR
+        powerPole,  // 20 POWER_POLE
+        injectionMolder,  // 21 INJECTION_MOLDER
 
         plain,  // 22 WATER_SOURCE
         plain,  // 23 WATER_PIPE
@@ -80,7 +96,7 @@ const Control& controlForType(int type)
         button,  // 35 LOGIC_BUTTON
         stepper,  // 36 LOGIC_STEPPER
 
-        plain,  // 37 POWER_SUPPLY
+        powerSupply,  // 37 POWER_SUPPLY
 
         rsLatch,  // 38 LOGIC_RS
     };
