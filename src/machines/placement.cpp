@@ -10,6 +10,8 @@ Direction turnedDirection(Direction dir, OddDirectionTurn oddTurn)
     return oddTurn == OddDirectionTurn::ToEast ? EAST : NONE;
 }
 
+}  // namespace
+
 void writeFreshTile(ControlGrid& grid, int x, int y, ControlType type, Direction dir)
 {
     Tile fresh;
@@ -17,8 +19,6 @@ void writeFreshTile(ControlGrid& grid, int x, int y, ControlType type, Direction
     fresh.dir = dir;
     grid.tileAt(x, y) = std::move(fresh);
 }
-
-}  // namespace
 
 bool isFreeForBuilding(const ControlGrid& grid, int x, int y)
 {

@@ -24,6 +24,9 @@ enum class OddDirectionTurn {
 // In the grid, no bridge part, nothing built, no item standing on it.
 bool isFreeForBuilding(const ControlGrid& grid, int x, int y);
 
+// Replaces the tile by the default tile with the type and direction; no checks.
+void writeFreshTile(ControlGrid& grid, int x, int y, ControlType type, Direction dir);
+
 // Builds a default tile of the type facing east, or turns one of the same type clockwise.
 bool placeOrRotate(ControlGrid& grid, int x, int y, ControlType type, ItemBlocks items, OddDirectionTurn oddTurn);
 

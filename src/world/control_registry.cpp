@@ -4,8 +4,26 @@
 #include "world/control.h"
 
 // Transport and trade controls.
+#include "machines/arm_control.h"
+#include "machines/belt_control.h"
+#include "machines/bridge_control.h"
+#include "machines/distributor_control.h"
+#include "machines/ejector_control.h"
+#include "machines/mixer_control.h"
+#include "machines/shop_control.h"
+#include "machines/sink_control.h"
+#include "machines/source_control.h"
+#include "machines/tunnel_control.h"
 
 // Production and power controls.
+#include "machines/filler_control.h"
+#include "machines/generator_control.h"
+#include "machines/injection_molder_control.h"
+#include "machines/oven_control.h"
+#include "machines/power_pole_control.h"
+#include "machines/power_supply_control.h"
+#include "machines/smelter_control.h"
+#include "machines/storage_control.h"
 
 // Logic components.
 #include "logic/logic_controls.h"
@@ -17,8 +35,27 @@ const Control& controlForType(int type)
     static const Control plain;
 
     // Transport and trade controls.
+    static const BeltControl belt;
+    static const SourceControl source;
+    static const SinkControl sink;
+    static const ArmControl arm{ARM, 1};
+    static const LongArmControl longArm{LONG_ARM, 2};
+    static const DistributorControl distributor;
+    static const MixerControl mixer;
+    static const BridgeControl bridge;
+    static const TunnelControl tunnel;
+    static const ShopControl shop;
+    static const EjectorControl ejector;
 
     // Production and power controls.
+    static const OvenControl oven;
+    static const SmelterControl smelter;
+    static const FillerControl filler;
+    static const StorageControl storage;
+    static const GeneratorControl generator;
+    static const PowerPoleControl powerPole;
+    static const InjectionMolderControl injectionMolder;
+    static const PowerSupplyControl powerSupply;
 
     // Logic components.
     static const AndControl andGate;
@@ -36,37 +73,37 @@ const Control& controlForType(int type)
 
     using Entry = std::reference_wrapper<const Control>;
     static const std::array<Entry, 37> table = {
-        plain,  // 2 BELT
-        plain,  // 3 SOURCE
-        plain,  // 4 SINK
-        plain,  // 5 ARM
-        plain,  // 6 LONG_ARM
-        plain,  // 7 DISTRIBUTOR
-        plain,  // 8 DISTRIBUTOR_SECOND
-        plain,  // 9 MIXER
-        plain,  // 10 MIXER_SECOND
+        belt,  // 2 BELT
+        source,  // 3 SOURCE
+        sink,  // 4 SINK
+        arm,  // 5 ARM
+        longArm,  // 6 LONG_ARM
+        distributor,  // 7 DISTRIBUTOR
+        distributor,  // 8 DISTRIBUTOR_SECOND
+        mixer,  // 9 MIXER
+        mixer,  // 10 MIXER_SECOND
 
-        plain,  // 11 OVEN
-        plain,  // 12 SMELTER
-        plain,  // 13 FILLER
+        oven,  // 11 OVEN
+        smelter,  // 12 SMELTER
+        filler,  // 13 FILLER
 
-        plain,  // 14 BRIDGE
+        bridge,  // 14 BRIDGE
 
-        plain,  // 15 STORAGE
+        storage,  // 15 STORAGE
 
-        plain,  // 16 TUNNEL
-        plain,  // 17 TUNNEL_EXIT
-        plain,  // 18 SHOP
+        tunnel,  // 16 TUNNEL
+        tunnel,  // 17 TUNNEL_EXIT
+        shop,  // 18 SHOP
 
-        plain,  // 19 COAL_GENERATOR
-        plain,  // 20 POWER_POLE
-        plain,  // 21 INJECTION_MOLDER
+        generator,  // 19 COAL_GENERATOR
+        powerPole,  // 20 POWER_POLE
+        injectionMolder,  // 21 INJECTION_MOLDER
 
         plain,  // 22 WATER_SOURCE
         plain,  // 23 WATER_PIPE
         plain,  // 24 SENSOR
 
-        plain,  // 25 EJECTOR
+        ejector,  // 25 EJECTOR
 
         andGate,  // 26 LOGIC_AND
         orGate,  // 27 LOGIC_OR
@@ -80,7 +117,7 @@ const Control& controlForType(int type)
         button,  // 35 LOGIC_BUTTON
         stepper,  // 36 LOGIC_STEPPER
 
-        plain,  // 37 POWER_SUPPLY
+        powerSupply,  // 37 POWER_SUPPLY
 
         rsLatch,  // 38 LOGIC_RS
     };

@@ -19,7 +19,6 @@ TEST(LogicPlacement, EachTypeHasItsOwnClass)
     EXPECT_EQ(typeid(controlForType(SIGNAL_LAMP)), typeid(SignalLampControl));
     EXPECT_EQ(typeid(controlForType(LOGIC_CLOCK)), typeid(ClockControl));
     EXPECT_EQ(typeid(controlForType(LOGIC_RS)), typeid(RsControl));
-    EXPECT_EQ(typeid(controlForType(POWER_SUPPLY)), typeid(Control));
 }
 
 TEST(LogicPlacement, BuildsWithTheDefaultsOfEachComponent)

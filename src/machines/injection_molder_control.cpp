@@ -1,0 +1,88 @@
+#include "machines/injection_molder_control.h"
+
+#include <utility>
+
+#include "machines/placement.h"
+#include "machines/production_rules.h"
+
+namespace {
+
+bool hasInputsAndRoom(const Tile& tile)
+{
+    return tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= MOLDER_WATER_PER_GEAR &&
+           tile.molderOutputCount < MOLDER_STORE_LIMIT;
+}
+
+// The gear remembers what went into it: each identified input, then all of
+// that input's own parts.
+void consumeInto(ItemRecord& gear, Fifo<ItemRecord>& inputs)
+{
+    if (inputs.empty()) return;
+    ItemRecord& input = inputs.front();
+    if (input.id.machineId != 0) gear.parts.push_back(std::move(input.id));
+    for (ItemId& part : input.parts) gear.parts.push_back(std::move(part));
+    inputs.pop_front();
+}
+
+void moldOneGear(Tile& tile)
+{
+    tile.molderTimer = 0.0f;
+    ItemRecord gear = freshProductRecord(tile);
+    consumeInto(gear, tile.molderGranulateItems);
+    consumeInto(gear, tile.molderGranulateItems);
+    consumeInto(gear, tile.molderWaterItems);
+    tile.molderGranulate -= MOLDER_GRANULATE_PER_GEAR;
+    tile.molderWater -= MOLDER_WATER_PER_GEAR;
+    ++tile.molderOutputCount;
+    tile.molderOutputItems.push_back(std::move(gear));
+}
+
+}  // namespace
+
+bool InjectionMolderControl::canAccept(const Tile& tile, Direction travel, CargoType cargo) const
+{
+    if (travel == NONE || entersThroughOutputFace(tile, travel)) return false;
+    return cargo == PLASTIC_GRANULATE && tile.molderGranulate < MOLDER_STORE_LIMIT;
+}
+
+bool InjectionMolderControl::place(ControlGrid& grid, int x, int y) const
+{
+    return placeOrRotate(grid, x, y, INJECTION_MOLDER, ItemBlocks::BuildAndTurn, OddDirectionTurn::ToEast);
+}
+
+bool InjectionMolderControl::remove(ControlGrid& grid, int x, int y) const
+{
+    return removeOfType(grid, x, y, INJECTION_MOLDER);
+}
+
+void InjectionMolderControl::acceptItem(Tile& tile, CargoType cargo, ItemRecord&& record) const
+{
+    if (cargo != PLASTIC_GRANULATE) return;
+    ++tile.molderGranulate;
+    tile.molderGranulateItems.push_back(std::move(record));
+}
+
+void InjectionMolderControl::update(Tile& tile, float seconds) const
+{
+    // Time left over once the inputs run out is dropped; a gear half made
+    // when the step ends keeps its progress.
+    float unspent = seconds;
+    while (unspent > 0.0f && hasInputsAndRoom(tile)) {
+        if (!advanceJob(tile.molderTimer, MOLDER_SECONDS_PER_GEAR, unspent)) return;
+        moldOneGear(tile);
+    }
+}
+
+bool InjectionMolderControl::acceptWater(Tile& tile, ItemRecord&& record) const
+{
+    if (tile.type != INJECTION_MOLDER || tile.molderWater >= MOLDER_STORE_LIMIT) return false;
+    ++tile.molderWater;
+    tile.molderWaterItems.push_back(std::move(record));
+    return true;
+}
+
+void InjectionMolderControl::popOutput(Tile& tile) const
+{
+    --tile.molderOutputCount;
+    dropFrontRecord(tile.molderOutputItems);
+}

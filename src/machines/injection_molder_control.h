@@ -1,0 +1,25 @@
+#pragma once
+
+#include "world/control.h"
+
+constexpr float MOLDER_SECONDS_PER_GEAR = 4.0f;
+constexpr int MOLDER_GRANULATE_PER_GEAR = 2;
+constexpr int MOLDER_WATER_PER_GEAR = 1;
+constexpr int MOLDER_STORE_LIMIT = 10;  // granulate, water and waiting gears alike
+
+// The injection molder: two granulate and one water make a plastic gear in
+// 4 s. Granulate comes as cargo, water through the pipes via acceptWater.
+// The simulation runs it only while it is switched on and powered.
+class InjectionMolderControl : public Control {
+public:
+    bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
+    bool place(ControlGrid& grid, int x, int y) const override;
+    bool remove(ControlGrid& grid, int x, int y) const override;
+    void acceptItem(Tile& tile, CargoType cargo, ItemRecord&& record) const override;
+    void update(Tile& tile, float seconds) const override;
+
+    // Takes one water unit in; false leaves the record with the caller.
+    bool acceptWater(Tile& tile, ItemRecord&& record) const;
+    // Takes the front gear out; the caller has read its record before.
+    void popOutput(Tile& tile) const;
+};
