@@ -73,7 +73,7 @@ void InjectionMolderControl::update(Tile& tile, float seconds) const
     }
 }
 
-bool InjectionMolderControl::acceptWater(Tile& tile, ItemRecord&& record) const
+bool InjectionMolderControl::acceptWater(Tile& tile, ItemRecord&& record)
 {
     if (tile.type != INJECTION_MOLDER || tile.molderWater >= MOLDER_STORE_LIMIT) return false;
     ++tile.molderWater;

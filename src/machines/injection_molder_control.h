@@ -19,7 +19,7 @@ public:
     void update(Tile& tile, float seconds) const override;
 
     // Takes one water unit in; false leaves the record with the caller.
-    bool acceptWater(Tile& tile, ItemRecord&& record) const;
+    static bool acceptWater(Tile& tile, ItemRecord&& record);
     // Takes the front gear out; the caller has read its record before.
     void popOutput(Tile& tile) const;
 };
