@@ -27,6 +27,7 @@ public:
             return PHRASES[a].german.size() > PHRASES[b].german.size();
         });
         for (int i = 0; i < PHRASE_COUNT; ++i) sorted_[i] = &PHRASES[order[i]];
+        groupStart_.fill(NO_GROUP);
         for (int i = PHRASE_COUNT - 1; i >= 0; --i) groupStart_[firstByte(sorted_[i]->german)] = i;
         // Bytes that start no phrase get an empty group at the start of the next one.
         groupStart_[256] = PHRASE_COUNT;
@@ -54,11 +55,8 @@ private:
     static unsigned char firstByte(std::string_view german) { return static_cast<unsigned char>(german.front()); }
 
     std::array<const PhrasePair*, PHRASE_COUNT> sorted_{};
-    std::array<std::uint16_t, 257> groupStart_ = [] {
-        std::array<std::uint16_t, 257> starts{};
-        starts.fill(NO_GROUP);
-        return starts;
-    }();
+    // The phrases of first byte b are sorted_[groupStart_[b]] up to sorted_[groupStart_[b + 1]].
+    std::array<std::uint16_t, 257> groupStart_{};
 };
 
 const PhraseIndex& phraseIndex()
