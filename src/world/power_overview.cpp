@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "machines/generator_control.h"
+#include "machines/injection_molder_control.h"
 #include "world/game.h"
 
 bool isPowerNetworkType(ControlType t) { return t == COAL_GENERATOR || t == POWER_POLE || t == POWER_SUPPLY; }
@@ -15,7 +17,8 @@ namespace {
 
 bool molderCanWork(const Tile& tile)
 {
-    return tile.molderOn && tile.molderGranulate >= 2 && tile.molderWater >= 1 && tile.molderOutputCount <= 9;
+    return tile.molderOn && tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= MOLDER_WATER_PER_GEAR &&
+           tile.molderOutputCount < MOLDER_STORE_LIMIT;
 }
 
 // The other tile of a distributor or mixer pair lies clockwise of its facing.

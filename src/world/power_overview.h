@@ -26,7 +26,6 @@ struct PowerOverview {
     int missingWithoutPoleKw = 0;  // "OHNE MAST"
 };
 
-constexpr int GENERATOR_CAPACITY_KW = 120;
 // A pole reaches this many tiles on each side of it.
 constexpr int POLE_REACH = 3;
 
