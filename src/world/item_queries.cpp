@@ -45,28 +45,12 @@ bool takesItemsIn(ControlType t)
 // Arms, distributors and mixers with both their tiles: the controls that stop without power.
 bool stopsWithoutPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 
-// Machines drawn over the items that move into them.
+// Machines drawn over the items that move into them: every tile of the
+// controls that take items in, apart from the open belts and bridges.
 bool hidesItems(ControlType t)
 {
-    switch (t) {
-    case SINK:
-    case DISTRIBUTOR:
-    case DISTRIBUTOR_SECOND:
-    case MIXER:
-    case MIXER_SECOND:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case STORAGE:
-    case TUNNEL:
-    case TUNNEL_EXIT:
-    case SHOP:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
+    if (t == BELT || t == BRIDGE) return false;
+    return takesItemsIn(t) || t == DISTRIBUTOR_SECOND || t == TUNNEL_EXIT;
 }
 
 bool carriesRoute(ControlType t) { return t == BELT || t == BRIDGE || t == MIXER; }

@@ -1,17 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "support/world_builders.h"
 #include "world/game.h"
 
 namespace {
-
-Tile& build(Game& game, int x, int y, ControlType type, Direction dir = NONE)
-{
-    Tile& tile = game.tileAt(x, y);
-    tile = Tile{};
-    tile.type = type;
-    tile.dir = dir;
-    return tile;
-}
 
 // A bridge running east over (x, y): ramps on both sides, a belt deck above the middle.
 void buildBridgeEast(Game& game, int x, int y)
