@@ -8,10 +8,10 @@ namespace {
 // A bridge running east over (x, y): ramps on both sides, a belt deck above the middle.
 void buildBridgeEast(Game& game, int x, int y)
 {
-    Tile& entry = build(game, x - 1, y, BRIDGE, EAST);
+    Tile& entry = setTile(game, x - 1, y, BRIDGE, EAST);
     entry.bridgeDir = EAST;
     entry.bridgePart = BRIDGE_ENTRY_RAMP;
-    Tile& exit = build(game, x + 1, y, BRIDGE, EAST);
+    Tile& exit = setTile(game, x + 1, y, BRIDGE, EAST);
     exit.bridgeDir = EAST;
     exit.bridgePart = BRIDGE_EXIT_RAMP;
     Tile& middle = game.tileAt(x, y);
@@ -38,7 +38,7 @@ TEST(CanEnterTile, FollowsTheDeckOnlyAlongTheBridge)
     buildBridgeEast(game, 20, 10);
     EXPECT_TRUE(game.canEnterTile(20, 10, EAST, LOG)) << "judged by the deck belt";
     EXPECT_FALSE(game.canEnterTile(20, 10, SOUTH, LOG)) << "nothing under the deck to take it";
-    build(game, 20, 10, BELT, SOUTH);
+    setTile(game, 20, 10, BELT, SOUTH);
     game.tileAt(20, 10).bridgePart = BRIDGE_DECK;
     game.tileAt(20, 10).bridgeDir = EAST;
     EXPECT_TRUE(game.canEnterTile(20, 10, SOUTH, LOG)) << "the belt under the deck takes it";
@@ -58,8 +58,8 @@ TEST(CanEnterTile, RefusesCrossingAnEmptyBridgeMiddleAndTheEdgeOfTheMap)
 TEST(CanEnterTile, UnpoweredMixerRefusesEverythingWhileBeltsNeedNoPower)
 {
     Game game;
-    Tile& mixer = build(game, 30, 30, MIXER, EAST);
-    build(game, 30, 31, MIXER_SECOND, EAST);
+    Tile& mixer = setTile(game, 30, 30, MIXER, EAST);
+    setTile(game, 30, 31, MIXER_SECOND, EAST);
     mixer.powerSupplied = true;
     game.tileAt(30, 31).powerSupplied = true;
     ASSERT_TRUE(game.canEnterTile(30, 30, EAST, LOG));
@@ -73,15 +73,15 @@ TEST(CanEnterTile, UnpoweredMixerRefusesEverythingWhileBeltsNeedNoPower)
             EXPECT_FALSE(game.canEnterTile(30, 31, travel, cargo));
         }
     }
-    build(game, 40, 40, BELT, EAST).powerSupplied = false;
+    setTile(game, 40, 40, BELT, EAST).powerSupplied = false;
     EXPECT_TRUE(game.canEnterTile(40, 40, NORTH, IRON_ORE));
 }
 
 TEST(CanEnterTile, DistributorTakesItemsOnlyOnItsMainTile)
 {
     Game game;
-    build(game, 10, 10, DISTRIBUTOR, EAST).powerSupplied = true;
-    build(game, 10, 11, DISTRIBUTOR_SECOND, EAST).powerSupplied = true;
+    setTile(game, 10, 10, DISTRIBUTOR, EAST).powerSupplied = true;
+    setTile(game, 10, 11, DISTRIBUTOR_SECOND, EAST).powerSupplied = true;
     EXPECT_TRUE(game.canEnterTile(10, 10, EAST, LOG));
     EXPECT_FALSE(game.canEnterTile(10, 11, EAST, LOG));
 }
@@ -89,11 +89,11 @@ TEST(CanEnterTile, DistributorTakesItemsOnlyOnItsMainTile)
 TEST(CanEnterTile, TunnelExitSourceAndDistributorSecondTileRefuse)
 {
     Game game;
-    build(game, 12, 14, TUNNEL);
+    setTile(game, 12, 14, TUNNEL);
     ASSERT_TRUE(game.canEnterTile(12, 14, NORTH, LOG)) << "the entrance takes items";
-    build(game, 10, 11, DISTRIBUTOR_SECOND, EAST).powerSupplied = true;
-    build(game, 12, 12, TUNNEL_EXIT, EAST);
-    build(game, 14, 14, SOURCE, EAST);
+    setTile(game, 10, 11, DISTRIBUTOR_SECOND, EAST).powerSupplied = true;
+    setTile(game, 12, 12, TUNNEL_EXIT, EAST);
+    setTile(game, 14, 14, SOURCE, EAST);
     for (Direction travel = NORTH; travel <= WEST; ++travel) {
         EXPECT_FALSE(game.canEnterTile(10, 11, travel, LOG));
         EXPECT_FALSE(game.canEnterTile(12, 12, travel, LOG));
@@ -195,9 +195,9 @@ TEST(PathDistanceTo, ReachesNoFurtherThanThreeTiles)
 TEST(PathDistanceTo, LooksAheadTwoTilesAlongBeltsBridgesAndMixers)
 {
     Game game;
-    build(game, 10, 10, BELT, EAST);
-    build(game, 11, 10, MIXER, SOUTH);
-    build(game, 11, 11, BELT, SOUTH);
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 11, 10, MIXER, SOUTH);
+    setTile(game, 11, 11, BELT, SOUTH);
     CargoItem item(10, 10, EAST, LOG);
     EXPECT_FLOAT_EQ(game.pathDistanceTo(item, 11.0f, 10.0f), 1.0f);
     EXPECT_FLOAT_EQ(game.pathDistanceTo(item, 11.0f, 10.5f), 1.5f);
@@ -212,7 +212,7 @@ TEST(PathDistanceTo, LooksAheadOverABridgeDeck)
 {
     Game game;
     buildBridgeEast(game, 20, 10);
-    build(game, 20, 10, BELT, NORTH);  // a belt crossing under the deck
+    setTile(game, 20, 10, BELT, NORTH);  // a belt crossing under the deck
     game.tileAt(20, 10).bridgeDir = EAST;
     game.tileAt(20, 10).bridgePart = BRIDGE_DECK;
     CargoItem item(19, 10, EAST, LOG);
@@ -224,13 +224,13 @@ TEST(PathDistanceTo, LooksAheadOverABridgeDeck)
 TEST(EjectorForBelt, PicksTheActiveEjectorFacingTheBeltWithRoomBeyond)
 {
     Game game;
-    build(game, 10, 10, BELT, EAST);
-    build(game, 10, 11, EJECTOR, NORTH);
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 10, 11, EJECTOR, NORTH);
     EXPECT_EQ(game.ejectorForBelt(10, 10), tileIndex(10, 11));
 
-    build(game, 10, 9, SMELTER, EAST);
+    setTile(game, 10, 9, SMELTER, EAST);
     EXPECT_EQ(game.ejectorForBelt(10, 10), -1) << "a machine beyond";
-    build(game, 10, 9, STORAGE, EAST);
+    setTile(game, 10, 9, STORAGE, EAST);
     EXPECT_EQ(game.ejectorForBelt(10, 10), tileIndex(10, 11));
     game.tileAt(10, 11).ejectorActive = false;
     EXPECT_EQ(game.ejectorForBelt(10, 10), -1) << "switched off";
@@ -243,21 +243,21 @@ TEST(EjectorForBelt, PicksTheActiveEjectorFacingTheBeltWithRoomBeyond)
 TEST(EjectorForBelt, SmallerTileIndexWinsAndTheMapEdgeCounts)
 {
     Game game;
-    build(game, 10, 10, BELT, EAST);
-    build(game, 10, 11, EJECTOR, NORTH);
-    build(game, 9, 10, EJECTOR, EAST);
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 10, 11, EJECTOR, NORTH);
+    setTile(game, 9, 10, EJECTOR, EAST);
     EXPECT_EQ(game.ejectorForBelt(10, 10), tileIndex(9, 10));
 
-    build(game, 0, 5, BELT, NORTH);
-    build(game, 1, 5, EJECTOR, WEST);
+    setTile(game, 0, 5, BELT, NORTH);
+    setTile(game, 1, 5, EJECTOR, WEST);
     EXPECT_EQ(game.ejectorForBelt(0, 5), -1) << "nothing beyond the map edge";
 }
 
 TEST(CanEjectItem, OntoEmptyGroundNeedsOnlyRoom)
 {
     Game game;
-    build(game, 10, 10, BELT, EAST);
-    build(game, 10, 11, EJECTOR, NORTH);
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 10, 11, EJECTOR, NORTH);
     CargoItem& item = itemAtPosition(game, 10.0f, 10.0f, EAST);
     item.ejectTarget = tileIndex(10, 11);
     EXPECT_TRUE(game.canEjectItem(item, tileIndex(10, 11)));
@@ -271,7 +271,7 @@ TEST(CanEjectItem, OntoEmptyGroundNeedsOnlyRoom)
     EXPECT_FALSE(game.canEjectItem(game.items[0], -1)) << "a planned move goes first";
     game.items[0].path.clear();
 
-    build(game, 10, 9, OVEN, EAST);
+    setTile(game, 10, 9, OVEN, EAST);
     EXPECT_FALSE(game.canEjectItem(game.items[0], -1));
 }
 
@@ -282,23 +282,23 @@ TEST(CanEjectItem, RefusesAnEjectorOffTheGridOrATargetOffTheMap)
     item.ejectTarget = -1;
     EXPECT_FALSE(game.canEjectItem(item, -1));
     EXPECT_FALSE(game.canEjectItem(item, TILE_COUNT));
-    build(game, 10, 1, EJECTOR, NORTH);
+    setTile(game, 10, 1, EJECTOR, NORTH);
     EXPECT_FALSE(game.canEjectItem(item, tileIndex(10, 1))) << "the target lies above the map";
 }
 
 TEST(CanEjectItem, OntoABeltNeedsItsAcceptance)
 {
     Game game;
-    build(game, 10, 10, BELT, EAST);
-    build(game, 10, 11, EJECTOR, NORTH);
-    build(game, 10, 9, BELT, WEST);
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 10, 11, EJECTOR, NORTH);
+    setTile(game, 10, 9, BELT, WEST);
     CargoItem& item = itemAtPosition(game, 10.0f, 10.0f, EAST);
     EXPECT_TRUE(game.canEjectItem(item, tileIndex(10, 11)));
     itemAtPosition(game, 10.0f, 9.0f, WEST);
     EXPECT_FALSE(game.canEjectItem(game.items[0], tileIndex(10, 11))) << "an item stands there";
     game.items.pop_back();
 
-    Tile& storage = build(game, 10, 9, STORAGE, SOUTH);
+    Tile& storage = setTile(game, 10, 9, STORAGE, SOUTH);
     EXPECT_FALSE(game.canEjectItem(game.items[0], tileIndex(10, 11))) << "pushed into its output face";
     storage.dir = EAST;
     EXPECT_TRUE(game.canEjectItem(game.items[0], tileIndex(10, 11)));
@@ -309,10 +309,10 @@ TEST(CanEjectItem, OntoABeltNeedsItsAcceptance)
 TEST(IsItemPowerStopped, HoldsItemsOnOrEnteringUnpoweredArmsAndPairs)
 {
     Game game;
-    build(game, 10, 10, BELT, EAST);
-    build(game, 11, 10, DISTRIBUTOR, EAST);
-    build(game, 11, 11, DISTRIBUTOR_SECOND, EAST);
-    build(game, 12, 10, BELT, EAST);
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 11, 10, DISTRIBUTOR, EAST);
+    setTile(game, 11, 11, DISTRIBUTOR_SECOND, EAST);
+    setTile(game, 12, 10, BELT, EAST);
     CargoItem& item = itemAtPosition(game, 10.0f, 10.0f, EAST);
     item.path.push_back(PathPoint{11, 10});
     EXPECT_TRUE(game.isItemPowerStopped(item));
@@ -332,7 +332,7 @@ TEST(IsItemPowerStopped, HoldsItemsOnOrEnteringUnpoweredArmsAndPairs)
     item.posX = 10.4f;
     EXPECT_FALSE(game.isItemPowerStopped(item)) << "belt to belt needs no power";
 
-    build(game, 20, 20, ARM, EAST);
+    setTile(game, 20, 20, ARM, EAST);
     CargoItem onArm(20, 20, EAST, COAL);
     EXPECT_TRUE(game.isItemPowerStopped(onArm));
     CargoItem offMap(-1, 20, EAST, COAL);
@@ -342,11 +342,11 @@ TEST(IsItemPowerStopped, HoldsItemsOnOrEnteringUnpoweredArmsAndPairs)
 TEST(ItemSeenBySensor, WatchesTheTileOfItsTargetOrItsFacing)
 {
     Game game;
-    Tile& sensor = build(game, 10, 10, SENSOR, NORTH);
+    Tile& sensor = setTile(game, 10, 10, SENSOR, NORTH);
     sensor.sensorWatchItems = true;
-    build(game, 10, 9, BELT, EAST);
-    build(game, 11, 11, BELT, EAST);
-    build(game, 11, 10, BELT, EAST);
+    setTile(game, 10, 9, BELT, EAST);
+    setTile(game, 11, 11, BELT, EAST);
+    setTile(game, 11, 10, BELT, EAST);
     itemAtPosition(game, 10.0f, 9.0f, EAST);
     itemAtPosition(game, 11.0f, 11.0f, EAST, COAL);
     itemAtPosition(game, 11.0f, 10.0f, EAST, PLANKS);
@@ -364,16 +364,16 @@ TEST(ItemSeenBySensor, WatchesTheTileOfItsTargetOrItsFacing)
     Tile notASensor = sensor;
     notASensor.type = LOGIC_AND;
     EXPECT_EQ(game.itemSeenBySensor(10, 10, notASensor), nullptr);
-    build(game, 11, 10, STORAGE, EAST);
+    setTile(game, 11, 10, STORAGE, EAST);
     EXPECT_EQ(game.itemSeenBySensor(10, 10, sensor), nullptr) << "only belts are watched";
 }
 
 TEST(ItemSeenBySensor, SeesTheFirstFreeItemWithinSixteenHundredths)
 {
     Game game;
-    Tile& sensor = build(game, 10, 10, SENSOR, EAST);
+    Tile& sensor = setTile(game, 10, 10, SENSOR, EAST);
     sensor.sensorWatchItems = true;
-    build(game, 11, 10, BELT, EAST);
+    setTile(game, 11, 10, BELT, EAST);
     CargoItem& carried = itemAtPosition(game, 11.0f, 10.0f, EAST);
     carried.carried = true;
     CargoItem& onDeck = itemAtPosition(game, 11.0f, 10.0f, EAST);
@@ -393,7 +393,7 @@ TEST(ItemSeenBySensor, SeesTheFirstFreeItemWithinSixteenHundredths)
 TEST(VisibleItemRect, MachinesHideWhatEntersThem)
 {
     Game game;
-    build(game, 11, 10, SMELTER, EAST);
+    setTile(game, 11, 10, SMELTER, EAST);
     CargoItem& item = itemAtPosition(game, 10.5f, 10.0f, EAST);
     float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     ASSERT_TRUE(game.visibleItemRect(item, x0, y0, x1, y1));
@@ -416,7 +416,7 @@ TEST(VisibleItemRect, MachinesHideWhatEntersThem)
 TEST(VisibleItemRect, SourcesAndTunnelsHideTheItemWithoutTouchingTheOutputs)
 {
     Game game;
-    build(game, 10, 10, SOURCE, EAST);
+    setTile(game, 10, 10, SOURCE, EAST);
     CargoItem& item = itemAtPosition(game, 10.2f, 10.0f, EAST);
     float x0 = 7, y0 = 7, x1 = 7, y1 = 7;
     EXPECT_FALSE(game.visibleItemRect(item, x0, y0, x1, y1));

@@ -7,7 +7,7 @@ namespace {
 
 Tile& buildRunningGenerator(Game& game, int x, int y, int loadKw = 0)
 {
-    Tile& generator = build(game, x, y, COAL_GENERATOR);
+    Tile& generator = setTile(game, x, y, COAL_GENERATOR);
     generator.generatorOn = true;
     generator.generatorCoal = 3;
     generator.generatorLoadKw = loadKw;
@@ -29,7 +29,7 @@ Game emptyGame()
 TEST(PolesCovering, APoleReachesThreeTilesOnEachAxis)
 {
     Game game = emptyGame();
-    build(game, 3, 3, POWER_POLE);
+    setTile(game, 3, 3, POWER_POLE);
     const std::vector<int> pole{tileIndex(3, 3)};
     EXPECT_EQ(game.polesCovering(0, 0), pole);
     EXPECT_EQ(game.polesCovering(6, 6), pole);
@@ -42,9 +42,9 @@ TEST(PolesCovering, APoleReachesThreeTilesOnEachAxis)
 TEST(PolesCovering, ListsPolesRowByRowAndCutsTheSquareAtTheEdges)
 {
     Game game = emptyGame();
-    build(game, 79, 59, POWER_POLE);
-    build(game, 77, 56, POWER_POLE);
-    build(game, 76, 57, POWER_POLE);
+    setTile(game, 79, 59, POWER_POLE);
+    setTile(game, 77, 56, POWER_POLE);
+    setTile(game, 76, 57, POWER_POLE);
     const std::vector<int> poles{tileIndex(77, 56), tileIndex(76, 57), tileIndex(79, 59)};
     EXPECT_EQ(game.polesCovering(78, 59), poles);
     EXPECT_EQ(game.polesCovering(79, 59), poles);
@@ -53,23 +53,23 @@ TEST(PolesCovering, ListsPolesRowByRowAndCutsTheSquareAtTheEdges)
 TEST(PolesCovering, APairIsReachedThroughEitherTile)
 {
     Game game = emptyGame();
-    build(game, 10, 10, DISTRIBUTOR, EAST);  // second tile lies south, at (10, 11)
-    build(game, 10, 11, DISTRIBUTOR_SECOND, EAST);
-    build(game, 10, 14, POWER_POLE);
+    setTile(game, 10, 10, DISTRIBUTOR, EAST);  // second tile lies south, at (10, 11)
+    setTile(game, 10, 11, DISTRIBUTOR_SECOND, EAST);
+    setTile(game, 10, 14, POWER_POLE);
     const std::vector<int> pole{tileIndex(10, 14)};
     EXPECT_EQ(game.polesCovering(10, 10), pole) << "main tile four rows away";
     EXPECT_EQ(game.polesCovering(10, 11), pole);
 
-    build(game, 20, 20, ARM, EAST);
-    build(game, 20, 24, POWER_POLE);
+    setTile(game, 20, 20, ARM, EAST);
+    setTile(game, 20, 24, POWER_POLE);
     EXPECT_TRUE(game.polesCovering(20, 20).empty()) << "single tiles do not widen the square";
 }
 
 TEST(PowerNetworks, CablesAloneJoinNetworksRootedAtTheSmallestTile)
 {
     Game game = emptyGame();
-    build(game, 10, 10, POWER_POLE);
-    build(game, 11, 10, POWER_POLE);
+    setTile(game, 10, 10, POWER_POLE);
+    setTile(game, 11, 10, POWER_POLE);
     PowerOverview overview = game.powerNetworks();
     ASSERT_EQ(overview.networks.size(), 2u) << "side by side is not joined";
     EXPECT_EQ(overview.networkOfTile[tileIndex(10, 10)], 0);
@@ -89,16 +89,16 @@ TEST(PowerNetworks, CountsCapacityLoadAndConsumersPerNetwork)
     buildRunningGenerator(game, 10, 10, 15);
     Tile& stopped = buildRunningGenerator(game, 12, 10, 7);
     stopped.generatorOn = false;
-    build(game, 14, 10, POWER_POLE);
+    setTile(game, 14, 10, POWER_POLE);
     cable(game, 10, 10, 14, 10);
     cable(game, 12, 10, 14, 10);
-    build(game, 15, 11, ARM, EAST).powerSupplied = true;
-    build(game, 13, 12, LONG_ARM, EAST);
-    Tile& molder = build(game, 16, 12, INJECTION_MOLDER, EAST);
+    setTile(game, 15, 11, ARM, EAST).powerSupplied = true;
+    setTile(game, 13, 12, LONG_ARM, EAST);
+    Tile& molder = setTile(game, 16, 12, INJECTION_MOLDER, EAST);
     molder.molderOn = true;
     molder.molderGranulate = 2;
     molder.molderWater = 1;
-    build(game, 40, 40, ARM, EAST);
+    setTile(game, 40, 40, ARM, EAST);
 
     const PowerOverview overview = game.powerNetworks();
     ASSERT_EQ(overview.networks.size(), 1u);
@@ -116,8 +116,8 @@ TEST(PowerNetworks, CountsCapacityLoadAndConsumersPerNetwork)
 TEST(PowerNetworks, AMolderThatCannotWorkDemandsNothing)
 {
     Game game = emptyGame();
-    build(game, 10, 10, POWER_POLE);
-    Tile& molder = build(game, 11, 10, INJECTION_MOLDER, EAST);
+    setTile(game, 10, 10, POWER_POLE);
+    Tile& molder = setTile(game, 11, 10, INJECTION_MOLDER, EAST);
     molder.molderOn = true;
     molder.molderGranulate = 2;
     molder.molderWater = 1;
@@ -139,7 +139,7 @@ TEST(PowerNetworks, AMolderThatCannotWorkDemandsNothing)
 TEST(PowerNetworks, ALoneFiveVoltSupplyIsItsOwnNetwork)
 {
     Game game = emptyGame();
-    Tile& supply = build(game, 30, 30, POWER_SUPPLY);
+    Tile& supply = setTile(game, 30, 30, POWER_SUPPLY);
     PowerOverview overview = game.powerNetworks();
     ASSERT_EQ(overview.networks.size(), 1u);
     EXPECT_EQ(overview.networks[0], (PowerNetworkInfo{tileIndex(30, 30), 0, 0, 1, 1}));
@@ -152,14 +152,14 @@ TEST(PowerNetworks, ALoneFiveVoltSupplyIsItsOwnNetwork)
 TEST(PowerNetworks, ConsumersPreferLiveNetworksAndKeepTheOneThatFedThem)
 {
     Game game = emptyGame();
-    build(game, 10, 10, POWER_POLE);  // dead network, first in scan order
-    build(game, 12, 11, POWER_POLE);
+    setTile(game, 10, 10, POWER_POLE);  // dead network, first in scan order
+    setTile(game, 12, 11, POWER_POLE);
     buildRunningGenerator(game, 20, 11);
     cable(game, 12, 11, 20, 11);
-    build(game, 14, 12, POWER_POLE);
+    setTile(game, 14, 12, POWER_POLE);
     buildRunningGenerator(game, 30, 12);
     cable(game, 30, 12, 14, 12);
-    Tile& arm = build(game, 11, 12, ARM, EAST);
+    Tile& arm = setTile(game, 11, 12, ARM, EAST);
 
     PowerOverview overview = game.powerNetworks();
     ASSERT_EQ(overview.networks.size(), 3u);
@@ -181,9 +181,9 @@ TEST(PowerNetworks, ConsumersPreferLiveNetworksAndKeepTheOneThatFedThem)
 TEST(PowerNetworks, BothTilesOfAPairShowTheFeedingNetwork)
 {
     Game game = emptyGame();
-    build(game, 10, 10, MIXER, EAST);
-    build(game, 10, 11, MIXER_SECOND, EAST);
-    build(game, 10, 14, POWER_POLE);
+    setTile(game, 10, 10, MIXER, EAST);
+    setTile(game, 10, 11, MIXER_SECOND, EAST);
+    setTile(game, 10, 14, POWER_POLE);
     const PowerOverview overview = game.powerNetworks();
     EXPECT_EQ(overview.networkOfTile[tileIndex(10, 10)], 0);
     EXPECT_EQ(overview.networkOfTile[tileIndex(10, 11)], 0);
@@ -194,11 +194,11 @@ TEST(PowerNetworks, BothTilesOfAPairShowTheFeedingNetwork)
 TEST(PowerNetworks, NothingWrapsAroundTheRightEdge)
 {
     Game game = emptyGame();
-    build(game, 79, 0, POWER_POLE);
-    build(game, 0, 1, POWER_POLE);
+    setTile(game, 79, 0, POWER_POLE);
+    setTile(game, 0, 1, POWER_POLE);
     cable(game, 79, 0, 80, 0);  // would name (0, 1) by tile index
-    build(game, 79, 5, DISTRIBUTOR, NORTH);  // its second tile would lie east, off the map
-    build(game, 76, 3, POWER_POLE);
+    setTile(game, 79, 5, DISTRIBUTOR, NORTH);  // its second tile would lie east, off the map
+    setTile(game, 76, 3, POWER_POLE);
     const PowerOverview overview = game.powerNetworks();
     EXPECT_EQ(overview.networks.size(), 3u);
     EXPECT_EQ(overview.networkOfTile[tileIndex(0, 6)], -1);
@@ -209,14 +209,14 @@ TEST(PowerNetworks, NothingWrapsAroundTheRightEdge)
 TEST(PowerPoleStatus, FollowsCablesToARunningGeneratorWithFuel)
 {
     Game game = emptyGame();
-    build(game, 10, 10, POWER_POLE);
-    build(game, 20, 10, POWER_POLE);
+    setTile(game, 10, 10, POWER_POLE);
+    setTile(game, 20, 10, POWER_POLE);
     Tile& generator = buildRunningGenerator(game, 30, 10);
     cable(game, 10, 10, 20, 10);
     EXPECT_FALSE(game.powerPoleStatus(10, 10)) << "no generator on the cables";
     cable(game, 30, 10, 20, 10);
     EXPECT_TRUE(game.powerPoleStatus(10, 10));
-    build(game, 12, 12, ARM, EAST);
+    setTile(game, 12, 12, ARM, EAST);
     EXPECT_TRUE(game.powerPoleStatus(12, 12)) << "through the pole covering it";
     EXPECT_FALSE(game.powerPoleStatus(40, 40));
 

@@ -2,14 +2,14 @@
 
 #include "world/game.h"
 #include "world/water_network.h"
+#include "support/world_builders.h"
 
 namespace {
 
-void build(Game& game, int x, int y, ControlType type) { game.tileAt(x, y).type = type; }
 
 void pipeRow(Game& game, int fromX, int toX, int y)
 {
-    for (int x = fromX; x <= toX; ++x) build(game, x, y, WATER_PIPE);
+    for (int x = fromX; x <= toX; ++x) setTile(game, x, y, WATER_PIPE);
 }
 
 int distanceAt(const WaterNetwork& network, int x, int y) { return network.pipeDistance[tileIndex(x, y)]; }
@@ -21,10 +21,10 @@ bool waterAt(const WaterNetwork& network, int x, int y) { return network.molderH
 TEST(WaterNetwork, WaterFlowsAlongPipesToMoldersOnly)
 {
     Game game;
-    build(game, 0, 0, WATER_SOURCE);
+    setTile(game, 0, 0, WATER_SOURCE);
     pipeRow(game, 1, 3, 0);
-    build(game, 4, 0, INJECTION_MOLDER);
-    build(game, 0, 1, INJECTION_MOLDER);
+    setTile(game, 4, 0, INJECTION_MOLDER);
+    setTile(game, 0, 1, INJECTION_MOLDER);
     const WaterNetwork network = computeWaterNetwork(game);
     EXPECT_EQ(distanceAt(network, 1, 0), 0);
     EXPECT_EQ(distanceAt(network, 2, 0), 1);
@@ -42,7 +42,7 @@ TEST(WaterNetwork, AMapWithoutSourcesIsDry)
 {
     Game game;
     pipeRow(game, 10, 20, 10);
-    build(game, 21, 10, INJECTION_MOLDER);
+    setTile(game, 21, 10, INJECTION_MOLDER);
     const WaterNetwork network = computeWaterNetwork(game);
     ASSERT_EQ(network.pipeDistance.size(), 4800u);
     for (int i = 0; i < TILE_COUNT; ++i) {
@@ -55,9 +55,9 @@ TEST(WaterNetwork, AMapWithoutSourcesIsDry)
 TEST(WaterNetwork, DistancesCountFromTheNearestSource)
 {
     Game game;
-    build(game, 10, 9, WATER_SOURCE);
-    build(game, 10, 11, WATER_SOURCE);
-    build(game, 20, 10, WATER_SOURCE);
+    setTile(game, 10, 9, WATER_SOURCE);
+    setTile(game, 10, 11, WATER_SOURCE);
+    setTile(game, 20, 10, WATER_SOURCE);
     pipeRow(game, 10, 19, 10);
     const WaterNetwork network = computeWaterNetwork(game);
     EXPECT_EQ(distanceAt(network, 10, 10), 0) << "between two sources";
@@ -69,17 +69,17 @@ TEST(WaterNetwork, DistancesCountFromTheNearestSource)
 TEST(WaterNetwork, OnlyNetworksReachingAMolderAreMarkedWithAllTheirBranches)
 {
     Game game;
-    build(game, 10, 10, WATER_SOURCE);
+    setTile(game, 10, 10, WATER_SOURCE);
     pipeRow(game, 11, 15, 10);
-    build(game, 13, 11, WATER_PIPE);  // a branch leading nowhere
-    build(game, 13, 12, WATER_PIPE);
-    build(game, 12, 9, INJECTION_MOLDER);  // beside the pipe, which runs on past it
+    setTile(game, 13, 11, WATER_PIPE);  // a branch leading nowhere
+    setTile(game, 13, 12, WATER_PIPE);
+    setTile(game, 12, 9, INJECTION_MOLDER);  // beside the pipe, which runs on past it
 
-    build(game, 30, 10, WATER_SOURCE);
+    setTile(game, 30, 10, WATER_SOURCE);
     pipeRow(game, 31, 33, 10);  // reached but touches no molder
 
     pipeRow(game, 50, 52, 10);  // no source at all
-    build(game, 53, 10, INJECTION_MOLDER);
+    setTile(game, 53, 10, INJECTION_MOLDER);
 
     const WaterNetwork network = computeWaterNetwork(game);
     EXPECT_TRUE(waterAt(network, 12, 9));
@@ -98,11 +98,11 @@ TEST(WaterNetwork, OnlyNetworksReachingAMolderAreMarkedWithAllTheirBranches)
 TEST(WaterNetwork, PipesAlongTheBorderDoNotWrap)
 {
     Game game;
-    build(game, 79, 30, WATER_SOURCE);
-    build(game, 0, 31, WATER_PIPE);  // the next tile index, but the far side of the map
-    build(game, 79, 31, WATER_PIPE);
-    build(game, 79, 32, WATER_PIPE);
-    build(game, 79, 33, INJECTION_MOLDER);
+    setTile(game, 79, 30, WATER_SOURCE);
+    setTile(game, 0, 31, WATER_PIPE);  // the next tile index, but the far side of the map
+    setTile(game, 79, 31, WATER_PIPE);
+    setTile(game, 79, 32, WATER_PIPE);
+    setTile(game, 79, 33, INJECTION_MOLDER);
     const WaterNetwork network = computeWaterNetwork(game);
     EXPECT_EQ(distanceAt(network, 0, 31), -1);
     EXPECT_EQ(distanceAt(network, 79, 32), 1);
