@@ -8,6 +8,7 @@
 #include "world/control_grid.h"
 #include "world/geometry.h"
 #include "world/link_ends.h"
+#include "world/power_overview.h"
 #include "world/tile.h"
 
 class SoundEngine;
@@ -96,7 +97,37 @@ public:
 
     // Grid queries for items.
 
+    // May an item travelling in the given direction be handed to the tile now.
+    bool canEnterTile(int x, int y, Direction travel, CargoType cargo) const;
+    // No item but self stands on or plans to move through the tile; self may be null.
+    bool hasRoomOnTile(int x, int y, const CargoItem* self) const;
+    // How far along its route the item passes (x, y); -1 when not within 3.001 tiles.
+    float pathDistanceTo(const CargoItem& item, float x, float y) const;
+    // Tile index of the ejector serving the belt tile, or -1.
+    int ejectorForBelt(int x, int y) const;
+    // The ejector can push the item one tile on; a negative index means the item's ejectTarget.
+    bool canEjectItem(const CargoItem& item, int ejectorIndex) const;
+    // A power loss holds the item still.
+    bool isItemPowerStopped(const CargoItem& item) const;
+    // The item the sensor standing at (x, y) sees on the belt it watches, or null.
+    const CargoItem* itemSeenBySensor(int x, int y, const Tile& sensor) const;
+    // The part of the item's square not hidden by machines or decks drawn over it.
+    bool visibleItemRect(const CargoItem& item, float& x0, float& y0, float& x1, float& y1) const;
+    // Some switch wire ends at (x, y).
+    bool hasSwitchWireTo(int x, int y) const;
+    // The item's height above the ground on a bridge, 0 .. 0.1875 tiles.
+    float itemDeckProgress(const CargoItem& item) const;
+    // The item stands on a bridge tile whose deck runs in its heading.
+    bool isItemOnDeck(const CargoItem& item) const;
+
     // Power networks and pole coverage.
+
+    // Tile indices of the poles whose 7 x 7 square reaches the control at (x, y), in scan order.
+    std::vector<int> polesCovering(int x, int y) const;
+    // Every cable network with its capacity, load and consumers, as the last power update left them.
+    PowerOverview powerNetworks() const;
+    // A running generator with fuel can be reached from the tile over power cables.
+    bool powerPoleStatus(int x, int y) const;
 
     // Link ends and control groups.
     // Puts a wire's ends in stored order (signal source first, an end on a

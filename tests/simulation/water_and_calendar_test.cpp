@@ -5,7 +5,7 @@
 
 namespace {
 
-void place(Game& game, ControlType type, int x, int y)
+void placeDirect(Game& game, ControlType type, int x, int y)
 {
     Tile& tile = game.tileAt(x, y);
     tile = Tile{};
@@ -18,11 +18,11 @@ void place(Game& game, ControlType type, int x, int y)
 TEST(WaterDelivery, MoldersOnOnePipeRunAreServedInTurn)
 {
     Game game = emptyGame();
-    place(game, WATER_SOURCE, 0, 0);
-    place(game, WATER_PIPE, 1, 0);
-    place(game, WATER_PIPE, 2, 0);
-    place(game, INJECTION_MOLDER, 2, 1);
-    place(game, INJECTION_MOLDER, 3, 0);
+    placeDirect(game, WATER_SOURCE, 0, 0);
+    placeDirect(game, WATER_PIPE, 1, 0);
+    placeDirect(game, WATER_PIPE, 2, 0);
+    placeDirect(game, INJECTION_MOLDER, 2, 1);
+    placeDirect(game, INJECTION_MOLDER, 3, 0);
     game.deliverWater(0, 8.0f);
     EXPECT_EQ(game.tileAt(2, 1).molderWater, 1);
     EXPECT_EQ(game.tileAt(3, 0).molderWater, 1);
@@ -36,8 +36,8 @@ TEST(WaterDelivery, MoldersOnOnePipeRunAreServedInTurn)
 TEST(WaterDelivery, MolderTouchingTheSourceWithoutPipeGetsNothing)
 {
     Game game = emptyGame();
-    place(game, WATER_SOURCE, 0, 0);
-    place(game, INJECTION_MOLDER, 1, 0);
+    placeDirect(game, WATER_SOURCE, 0, 0);
+    placeDirect(game, INJECTION_MOLDER, 1, 0);
     game.deliverWater(0, 10.0f);
     EXPECT_EQ(game.tileAt(1, 0).molderWater, 0);
     EXPECT_EQ(game.tileAt(0, 0).machineId, 0u);
@@ -47,18 +47,18 @@ TEST(WaterDelivery, MolderTouchingTheSourceWithoutPipeGetsNothing)
 TEST(WaterDelivery, LongStepIsCappedAndFullMoldersHoldTheAccumulator)
 {
     Game game = emptyGame();
-    place(game, WATER_SOURCE, 0, 0);
-    for (int x = 1; x <= 10; ++x) place(game, WATER_PIPE, x, 0);
-    for (int x = 1; x <= 10; ++x) place(game, INJECTION_MOLDER, x, 1);
+    placeDirect(game, WATER_SOURCE, 0, 0);
+    for (int x = 1; x <= 10; ++x) placeDirect(game, WATER_PIPE, x, 0);
+    for (int x = 1; x <= 10; ++x) placeDirect(game, INJECTION_MOLDER, x, 1);
     game.deliverWater(0, 50.0f);
     int delivered = 0;
     for (int x = 1; x <= 10; ++x) delivered += game.tileAt(x, 1).molderWater;
     EXPECT_EQ(delivered, 11);
 
     Game full = emptyGame();
-    place(full, WATER_SOURCE, 0, 0);
-    place(full, WATER_PIPE, 1, 0);
-    place(full, INJECTION_MOLDER, 2, 0);
+    placeDirect(full, WATER_SOURCE, 0, 0);
+    placeDirect(full, WATER_PIPE, 1, 0);
+    placeDirect(full, INJECTION_MOLDER, 2, 0);
     full.tileAt(2, 0).molderWater = 10;
     full.deliverWater(0, 9.0f);
     EXPECT_FLOAT_EQ(full.tileAt(0, 0).waterAccumulator, 4.0f);

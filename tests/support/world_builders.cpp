@@ -22,10 +22,7 @@ Tile& build(Game& game, ControlType type, int x, int y)
 
 Tile& layBelt(Game& game, int x, int y, Direction dir, int speed)
 {
-    Tile& tile = game.tileAt(x, y);
-    tile = Tile{};
-    tile.type = BELT;
-    tile.dir = dir;
+    Tile& tile = setTile(game, x, y, BELT, dir);
     tile.beltSpeed = speed;
     return tile;
 }
