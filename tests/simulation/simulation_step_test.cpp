@@ -61,13 +61,14 @@ TEST(SimulationStep, ZeroStepStillDeliversAndRebuildsTheTitleOnce)
 TEST(SimulationStep, DeliveryNeedsTheItemAtTheCentreOnTheGround)
 {
     Game game;
-    dropItem(game, STARTER_SINK_X, STARTER_SINK_Y, COAL, 0.16f);
-    dropItem(game, STARTER_SINK_X, STARTER_SINK_Y, COAL, 0.15f);
-    CargoItem& onDeck = dropItem(game, STARTER_SINK_X, STARTER_SINK_Y, LOG);
+    build(game, SINK, 0, 5);  // at x = 0 the offsets are exact floats
+    dropItem(game, 0, 5, COAL, 0.16f);
+    dropItem(game, 0, 5, COAL, 0.15f);
+    CargoItem& onDeck = dropItem(game, 0, 5, LOG);
     onDeck.layer = 1;
     game.update(0.0f, false);
     ASSERT_EQ(game.items.size(), 2u);
-    EXPECT_FLOAT_EQ(game.items[0].posX, STARTER_SINK_X + 0.16f);
+    EXPECT_FLOAT_EQ(game.items[0].posX, 0.16f);
     EXPECT_EQ(game.items[1].layer, 1);
     EXPECT_EQ(game.deliveredCount, 1);
 }

@@ -17,13 +17,6 @@ Tile& buildRunningGenerator(Game& game, int x, int y, int loadKw = 0)
 void cable(Game& game, int x0, int y0, int x1, int y1) { game.powerLinks.push_back(Link{x0, y0, x1, y1, 0, 0}); }
 
 // A game without the starter source and sink, so only what a test builds is on the map.
-Game emptyGame()
-{
-    Game game;
-    std::fill(game.tiles.begin(), game.tiles.end(), Tile{});
-    return game;
-}
-
 }  // namespace
 
 TEST(PolesCovering, APoleReachesThreeTilesOnEachAxis)
