@@ -10,8 +10,10 @@
 #include "world/link_ends.h"
 #include "world/power_overview.h"
 #include "world/tile.h"
+#include "world/tile_warning.h"
 
 class SoundEngine;
+class TileItemIndex;
 
 // One cable or wire. For wires the first end drives, the second is the target.
 struct Link {
@@ -143,6 +145,16 @@ public:
     MachineGroup machineGroupAt(int x, int y) const;
 
     // Status texts, warnings and the blank-world test.
+    // Each takes an optional index of the present items, which views that ask
+    // about every tile or item in a frame build once and share; without one
+    // the item list is walked.
+
+    // The TileWarning bits of the control at (x, y); 0 outside the grid.
+    unsigned tileWarnings(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
+    // The German status line of the control at (x, y); empty when there is nothing to report.
+    std::string statusText(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
+    // Why an item with no planned path waits, in German; empty when no reason can be named.
+    std::string blockedReason(const CargoItem& item, const TileItemIndex* itemIndex = nullptr) const;
 
     // Simulation.
 
