@@ -121,7 +121,8 @@ unsigned Game::tileWarnings(int x, int y, const TileItemIndex* itemIndex) const
     if (tile.type == STORAGE && tile.storageCargo.size() > STORAGE_FULL_ABOVE) warnings |= STORAGE_FULL;
     if (tile.type == SMELTER && smelterLacksCoal(tile)) warnings |= COAL_MISSING;
     CargoType product = LOG;
-    if (readyProduct(tile, product) && outputBlocked({*this, itemIndex}, x, y, tile.dir, product))
+    if (readyProduct(tile, product) && outputBlocked({*this, itemIndex}, x, y, tile.dir, product)) {
         warnings |= OUTPUT_BLOCKED;
+    }
     return warnings;
 }

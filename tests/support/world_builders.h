@@ -17,6 +17,12 @@ inline Tile& setTile(Game& game, int x, int y, ControlType type, Direction dir =
     return tile;
 }
 
+// A bridge running east over (x, y): ramps on both sides, a belt deck above the middle.
+void buildBridgeEast(Game& game, int x, int y);
+
+// An item whose position lies anywhere, on the tile that position lies on.
+CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, CargoType cargo = LOG);
+
 // A game whose map holds nothing at all (no starter source or sink).
 Game emptyGame();
 

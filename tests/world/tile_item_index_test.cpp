@@ -8,26 +8,12 @@
 
 namespace {
 
-// A bridge running east over (x, y) with a belt deck above the middle.
-void bridgeEast(Game& game, int x, int y)
-{
-    for (int part = BRIDGE_ENTRY_RAMP; part <= BRIDGE_EXIT_RAMP; ++part) {
-        Tile& tile = part == BRIDGE_DECK ? game.tileAt(x, y) : setTile(game, x - 1 + part, y, BRIDGE, EAST);
-        tile.bridgeDir = EAST;
-        tile.bridgePart = part;
-    }
-    Tile& deck = game.deckTiles[tileIndex(x, y)];
-    deck.type = BELT;
-    deck.dir = EAST;
-}
-
 // Items everywhere, in motion between tiles, on and under bridges, carried
 // by arms, thrown far and planning paths of all lengths.
 Game scatteredItems(unsigned seed)
 {
     Game game = emptyGame();
-    for (int y = 2; y < GRID_HEIGHT; y += 6)
-        bridgeEast(game, 5 + y, y);
+    for (int y = 2; y < GRID_HEIGHT; y += 6) buildBridgeEast(game, 5 + y, y);
     std::mt19937 random(seed);
     std::uniform_real_distribution<float> across(-1.5f, GRID_WIDTH + 0.5f);
     std::uniform_real_distribution<float> down(-1.5f, GRID_HEIGHT + 0.5f);
@@ -35,9 +21,7 @@ Game scatteredItems(unsigned seed)
     for (int i = 0; i < 3000; ++i) {
         const float px = pick(random) < 3 ? std::round(across(random)) : across(random);
         const float py = pick(random) < 3 ? std::round(down(random)) : down(random);
-        CargoItem& item = game.items.emplace_back(tileCoordinate(px), tileCoordinate(py), 1 + pick(random) % 4, LOG);
-        item.posX = px;
-        item.posY = py;
+        CargoItem& item = itemAtPosition(game, px, py, 1 + pick(random) % 4);
         item.layer = pick(random) == 0 ? 1 : 0;
         item.carried = pick(random) == 0;
         for (int k = pick(random) % 4; k > 0; --k) {
@@ -45,14 +29,6 @@ Game scatteredItems(unsigned seed)
         }
     }
     return game;
-}
-
-CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading)
-{
-    CargoItem& item = game.items.emplace_back(tileCoordinate(px), tileCoordinate(py), heading, LOG);
-    item.posX = px;
-    item.posY = py;
-    return item;
 }
 
 }  // namespace
@@ -76,7 +52,7 @@ TEST(TileItemIndex, AnswersAsTheItemListDoesOnEveryTile)
 TEST(TileItemIndex, ItemsRidingOverADeckLeaveTheGroundBeneathFree)
 {
     Game game = emptyGame();
-    bridgeEast(game, 20, 10);
+    buildBridgeEast(game, 20, 10);
     itemAtPosition(game, 20.3f, 10.0f, EAST);  // on the deck, along it
     itemAtPosition(game, 19.0f, 10.0f, EAST).path.push_back(PathPoint{20, 10});
     const TileItemIndex riding(game);
