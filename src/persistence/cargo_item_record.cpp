@@ -80,7 +80,8 @@ void writeCargoItem(TextOut& out, const CargoItem& item)
     writeFields<CargoItem>(out, item, FIELDS_BEFORE_IDENTITY);
     writeItemRecord(out, item.id, item.parts);
     writeValue(out, static_cast<std::uint64_t>(item.path.size()));
-    for (const PathPoint& point : item.path) writeFields<PathPoint>(out, point, PATH_POINT_FIELDS);
+    for (const PathPoint& point : item.path)
+        writeFields<PathPoint>(out, point, PATH_POINT_FIELDS);
     writeFields<CargoItem>(out, item, FIELDS_AFTER_PATH);
     endLine(out);
 }

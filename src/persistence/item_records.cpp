@@ -38,7 +38,8 @@ void writeItemRecord(TextOut& out, const ItemId& id, const std::vector<ItemId>& 
 {
     writeItemId(out, id);
     writeValue(out, static_cast<std::uint64_t>(parts.size()));
-    for (const ItemId& part : parts) writeItemId(out, part);
+    for (const ItemId& part : parts)
+        writeItemId(out, part);
 }
 
 void writeItemRecord(TextOut& out, const ItemRecord& record) { writeItemRecord(out, record.id, record.parts); }
@@ -57,7 +58,8 @@ bool readItemRecordDeque(std::istream& in, Fifo<ItemRecord>& records, std::uint3
 void writeItemRecordDeque(TextOut& out, const Fifo<ItemRecord>& records)
 {
     writeValue(out, static_cast<std::uint64_t>(records.size()));
-    for (const ItemRecord& record : records) writeItemRecord(out, record);
+    for (const ItemRecord& record : records)
+        writeItemRecord(out, record);
 }
 
 bool readCargoDeque(std::istream& in, Fifo<int>& cargo, std::uint32_t max)
@@ -76,5 +78,6 @@ bool readCargoDeque(std::istream& in, Fifo<int>& cargo, std::uint32_t max)
 void writeCargoDeque(TextOut& out, const Fifo<int>& cargo)
 {
     writeValue(out, static_cast<std::uint64_t>(cargo.size()));
-    for (int kind : cargo) writeValue(out, kind);
+    for (int kind : cargo)
+        writeValue(out, kind);
 }

@@ -31,7 +31,10 @@ bool labelled(int version) { return version >= FIRST_LABELLED_VERSION; }
 
 }  // namespace
 
-int cargoTypeCountForVersion(int version) { return version < FIRST_VERSION_WITH_THIRTEEN_CARGO ? 10 : CARGO_TYPE_COUNT; }
+int cargoTypeCountForVersion(int version)
+{
+    return version < FIRST_VERSION_WITH_THIRTEEN_CARGO ? 10 : CARGO_TYPE_COUNT;
+}
 
 bool readFieldValue(std::istream& in, int& value, const FieldRange& range, int)
 {
@@ -107,13 +110,15 @@ void writeFieldValue(TextOut& out, const std::string& label) { writeLabel(out, l
 
 void writeFieldValue(TextOut& out, const CargoCounts& counts)
 {
-    for (int count : counts) writeValue(out, count);
+    for (int count : counts)
+        writeValue(out, count);
 }
 
 void writeFieldValue(TextOut& out, const std::vector<ItemId>& ids)
 {
     writeValue(out, static_cast<std::uint64_t>(ids.size()));
-    for (const ItemId& id : ids) writeItemId(out, id);
+    for (const ItemId& id : ids)
+        writeItemId(out, id);
 }
 
 void writeFieldValue(TextOut& out, const Fifo<int>& cargo) { writeCargoDeque(out, cargo); }

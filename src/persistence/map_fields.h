@@ -28,20 +28,20 @@ struct FieldRange {
 };
 
 constexpr FieldRange ANY_VALUE{};
+constexpr FieldRange NOT_NEGATIVE{0.0};
 constexpr FieldRange rangeBelow(double high) { return FieldRange{0.0, high, true}; }
 constexpr FieldRange allowedBits(std::uint32_t bits) { return FieldRange{0.0, static_cast<double>(bits)}; }
 constexpr FieldRange atMost(double count) { return FieldRange{0.0, count}; }
 
 template <typename Record>
-using FieldMember = std::variant<int Record::*, std::uint32_t Record::*, std::uint64_t Record::*,
-                                 std::int64_t Record::*, bool Record::*, float Record::*, double Record::*,
-                                 std::string Record::*, CargoCounts Record::*, std::vector<ItemId> Record::*,
-                                 Fifo<int> Record::*, Fifo<ItemRecord> Record::*, ItemRecord Record::*>;
+using FieldMember =
+    std::variant<int Record::*, std::uint32_t Record::*, std::uint64_t Record::*, std::int64_t Record::*,
+                 bool Record::*, float Record::*, double Record::*, std::string Record::*, CargoCounts Record::*,
+                 std::vector<ItemId> Record::*, Fifo<int> Record::*, Fifo<ItemRecord> Record::*, ItemRecord Record::*>;
 
 // One field of a map record: where it lives, the versions that carry it and
 // its bound. Writer and reader both walk the same table.
-template <typename Record>
-struct MapField {
+template <typename Record> struct MapField {
     FieldMember<Record> member;
     int since = OLDEST_MAP_VERSION;
     FieldRange range = ANY_VALUE;
@@ -69,11 +69,7 @@ void writeFieldValue(TextOut& out, const std::vector<ItemId>& ids);
 void writeFieldValue(TextOut& out, const Fifo<int>& cargo);
 void writeFieldValue(TextOut& out, const Fifo<ItemRecord>& records);
 void writeFieldValue(TextOut& out, const ItemRecord& record);
-template <typename Number>
-void writeFieldValue(TextOut& out, Number value)
-{
-    writeValue(out, value);
-}
+template <typename Number> void writeFieldValue(TextOut& out, Number value) { writeValue(out, value); }
 
 // Reads the fields that the version carries, in table order.
 template <typename Record>
@@ -81,8 +77,8 @@ bool readFields(std::istream& in, Record& record, std::span<const MapField<Recor
 {
     for (const MapField<Record>& field : fields) {
         if (version < field.since || version > field.until) continue;
-        bool ok = std::visit(
-            [&](auto member) { return readFieldValue(in, record.*member, field.range, version); }, field.member);
+        bool ok = std::visit([&](auto member) { return readFieldValue(in, record.*member, field.range, version); },
+                             field.member);
         if (!ok) return false;
     }
     return true;

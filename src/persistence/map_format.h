@@ -40,7 +40,7 @@ struct LinkSection {
     int since;
     int until;
     std::uint32_t maxCount;
-    std::vector<Link> Game::* links;
+    std::vector<Link> Game::*links;
     bool switchWires;  // records carry the input and the stepper output
 };
 

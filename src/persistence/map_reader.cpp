@@ -76,7 +76,8 @@ bool acceptTileIdentity(Tile& tile, ScratchWorld& world)
     if (tile.type != SOURCE && world.version < FIRST_VERSION_WITH_ALL_PRODUCER_IDS) {
         return tile.machineId == 0 && tile.serialCounter == 0;
     }
-    return tile.machineId != 0 && tile.machineId < world.nextMachineId && world.producerIds.insert(tile.machineId).second;
+    return tile.machineId != 0 && tile.machineId < world.nextMachineId &&
+           world.producerIds.insert(tile.machineId).second;
 }
 
 bool readTileLines(std::istream& in, ScratchWorld& world, const MapSize& size)

@@ -11,11 +11,11 @@ constexpr double LATEST_GAME_TIME = 3e11;
 constexpr int FIRST_VERSION_WITH_MONTH_REPORT = 15;
 
 constexpr MapField<MapState> STATE_FIELDS[] = {
-    {&MapState::deliveredCount, 5, {0, ANY_VALUE.high}},
-    {&MapState::money, 12, {0, ANY_VALUE.high}},
+    {&MapState::deliveredCount, 5, NOT_NEGATIVE},
+    {&MapState::money, 12, NOT_NEGATIVE},
     {&MapState::sourcesEnabled, 13},
     {&MapState::gameTime, 14, {0, LATEST_GAME_TIME}},
-    {&MapState::moneyAtMonthStart, FIRST_VERSION_WITH_MONTH_REPORT, {0, ANY_VALUE.high}},
+    {&MapState::moneyAtMonthStart, FIRST_VERSION_WITH_MONTH_REPORT, NOT_NEGATIVE},
     {&MapState::monthReportPending, FIRST_VERSION_WITH_MONTH_REPORT},
     {&MapState::lastMonthResult, FIRST_VERSION_WITH_MONTH_REPORT},
     {&MapState::sourceClock, 5, rangeBelow(SOURCE_PERIOD)},
@@ -27,9 +27,9 @@ constexpr MapField<MapState> STATE_FIELDS[] = {
 
 MapState mapStateOf(const Game& game)
 {
-    return MapState{game.deliveredCount,  game.money,           game.sourcesEnabled, game.gameTime,
-                    game.moneyAtMonthStart, game.monthReportPending, game.lastMonthResult, game.sourceClock,
-                    game.stepClock,       game.stepCount};
+    return MapState{
+        game.deliveredCount,     game.money,           game.sourcesEnabled, game.gameTime,  game.moneyAtMonthStart,
+        game.monthReportPending, game.lastMonthResult, game.sourceClock,    game.stepClock, game.stepCount};
 }
 
 void applyMapState(Game& game, const MapState& state)

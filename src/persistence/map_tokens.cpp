@@ -32,7 +32,8 @@ bool skipBlanks(std::istream& in)
     if (!in) return false;
     std::streambuf* buffer = in.rdbuf();
     int c = buffer->sgetc();
-    while (c != std::char_traits<char>::eof() && isBlank(c)) c = buffer->snextc();
+    while (c != std::char_traits<char>::eof() && isBlank(c))
+        c = buffer->snextc();
     if (c == std::char_traits<char>::eof()) {
         in.setstate(std::ios::eofbit);
         return false;
@@ -62,15 +63,13 @@ bool readToken(std::istream& in, Token& token)
 }
 
 // The whole token must be the number; from_chars takes no '+' and no blanks.
-template <typename Number>
-bool parseWhole(const Token& token, Number& value)
+template <typename Number> bool parseWhole(const Token& token, Number& value)
 {
     auto [end, error] = std::from_chars(token.begin(), token.end(), value);
     return error == std::errc{} && end == token.end();
 }
 
-template <typename Number>
-bool readNumber(std::istream& in, Number& value)
+template <typename Number> bool readNumber(std::istream& in, Number& value)
 {
     Token token;
     if (!readToken(in, token) || !parseWhole(token, value)) {
@@ -93,8 +92,10 @@ bool readQuotedLabel(std::istream& in, std::string& label)
     buffer->sbumpc();
     for (;;) {
         int c = buffer->sbumpc();
-        if (c == '\\') c = buffer->sbumpc();
-        else if (c == '"') return true;
+        if (c == '\\')
+            c = buffer->sbumpc();
+        else if (c == '"')
+            return true;
         if (c == std::char_traits<char>::eof() || label.size() == static_cast<std::size_t>(MAX_LABEL_LENGTH)) {
             in.setstate(std::ios::failbit);
             return false;
@@ -108,8 +109,7 @@ void separate(TextOut& out)
     if (!out.text.empty() && out.text.back() != '\n') out.text.push_back(' ');
 }
 
-template <typename Number>
-void appendNumber(TextOut& out, Number value)
+template <typename Number> void appendNumber(TextOut& out, Number value)
 {
     separate(out);
     char chars[32];
@@ -124,7 +124,8 @@ bool readUnsigned(std::istream& in, std::uint64_t& value)
     Token token;
     if (!readToken(in, token)) return false;
     bool digitsOnly = token.length >= 1 && token.length <= MAX_UNSIGNED_DIGITS;
-    for (char c : token) digitsOnly = digitsOnly && c >= '0' && c <= '9';
+    for (char c : token)
+        digitsOnly = digitsOnly && c >= '0' && c <= '9';
     if (!digitsOnly || !parseWhole(token, value)) {
         in.setstate(std::ios::failbit);
         return false;

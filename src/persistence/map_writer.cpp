@@ -34,7 +34,8 @@ std::uint64_t firstFreeMachineId(const Game& game)
 std::uint64_t producersWithoutId(const Game& game)
 {
     std::uint64_t count = 0;
-    for (const Tile& tile : game.tiles) count += isProducerType(tile.type) && tile.machineId == 0;
+    for (const Tile& tile : game.tiles)
+        count += isProducerType(tile.type) && tile.machineId == 0;
     return count;
 }
 
@@ -62,7 +63,8 @@ void writeLinks(std::ostream& out, TextOut& text, const Game& game)
         writeValue(text, static_cast<std::uint64_t>(links.size()));
         endLine(text);
         for (const Link& link : links) {
-            for (int end : {link.x0, link.y0, link.x1, link.y1}) writeValue(text, end);
+            for (int end : {link.x0, link.y0, link.x1, link.y1})
+                writeValue(text, end);
             if (section.switchWires) {
                 writeValue(text, link.input);
                 writeValue(text, link.param);
@@ -82,7 +84,8 @@ bool Game::writeMap(std::ostream& out) const
     text.text.reserve(FLUSH_SIZE + FLUSH_SIZE / 4);
 
     writeWord(text, MAP_MAGIC);
-    for (int number : {MAP_VERSION, GRID_WIDTH, GRID_HEIGHT}) writeValue(text, number);
+    for (int number : {MAP_VERSION, GRID_WIDTH, GRID_HEIGHT})
+        writeValue(text, number);
     writeValue(text, firstFreeId + producersWithoutId(*this));
     endLine(text);
     out.precision(MAP_FLOAT_PRECISION);

@@ -76,9 +76,11 @@ struct LargestType {
 };
 
 constexpr LargestType LARGEST_TYPES[] = {
-    {1, FILLER},      {3, BRIDGE},       {7, STORAGE},       {10, TUNNEL_EXIT},   {12, SHOP},
-    {16, INJECTION_MOLDER}, {20, WATER_SOURCE}, {21, WATER_PIPE}, {23, SENSOR}, {26, EJECTOR},
-    {33, SIGNAL_LAMP}, {34, LOGIC_COUNTER}, {35, LOGIC_CLOCK}, {36, LOGIC_SWITCH}, {37, LOGIC_BUTTON},
+    {1, FILLER},         {3, BRIDGE},        {7, STORAGE},
+    {10, TUNNEL_EXIT},   {12, SHOP},         {16, INJECTION_MOLDER},
+    {20, WATER_SOURCE},  {21, WATER_PIPE},   {23, SENSOR},
+    {26, EJECTOR},       {33, SIGNAL_LAMP},  {34, LOGIC_COUNTER},
+    {35, LOGIC_CLOCK},   {36, LOGIC_SWITCH}, {37, LOGIC_BUTTON},
     {38, LOGIC_STEPPER}, {39, POWER_SUPPLY}, {42, LOGIC_RS},
 };
 
@@ -161,5 +163,6 @@ void writeTileLine(TextOut& out, const Tile& tile)
 
 void migrateCargoMask(Tile& tile, int version)
 {
-    if (version < FIRST_VERSION_WITH_THIRTEEN_CARGO && tile.armCargoFilter == OLD_ALL_CARGO) tile.armCargoFilter = ALL_CARGO;
+    if (version < FIRST_VERSION_WITH_THIRTEEN_CARGO && tile.armCargoFilter == OLD_ALL_CARGO)
+        tile.armCargoFilter = ALL_CARGO;
 }

@@ -1,9 +1,9 @@
 #include "persistence/tile_state.h"
 
 #include <algorithm>
-#include <ostream>
 #include <iterator>
 #include <limits>
+#include <ostream>
 
 #include "persistence/map_fields.h"
 
@@ -20,7 +20,6 @@ constexpr int MAX_STOCK_OF_ONE_KIND = 10;
 constexpr double MAX_HELD = 10;
 constexpr double MAX_ARM_ANGLE = 1000000;
 constexpr double MAX_IDS = 1000000;
-constexpr double ANY_COUNT = std::numeric_limits<int>::max();
 
 constexpr MapField<Tile> STATE_FIELDS[] = {
     {&Tile::lastSideB, 5},
@@ -30,8 +29,8 @@ constexpr MapField<Tile> STATE_FIELDS[] = {
     {&Tile::ratioPos, 11, {0, 9}},
     {&Tile::cargoRuleMask, 11, allowedBits(ALL_CARGO)},
     {&Tile::modeCargoRules, 11},
-    {&Tile::sourceProduced, 5, {0, ANY_COUNT}},
-    {&Tile::sinkDelivered, 5, {0, ANY_COUNT}},
+    {&Tile::sourceProduced, 5, NOT_NEGATIVE},
+    {&Tile::sinkDelivered, 5, NOT_NEGATIVE},
     {&Tile::sinkDeliveredIds, 5, atMost(MAX_IDS)},
     // Charcoal kiln.
     {&Tile::ovenHeld, 5},
@@ -53,8 +52,8 @@ constexpr MapField<Tile> STATE_FIELDS[] = {
     {&Tile::smelterCoalItems, 5, atMost(10)},
     // Bottling plant.
     {&Tile::fillerBottles, 5, {0, MAX_HELD}},
-    {&Tile::fillerOutputCount, 5, {0, ANY_COUNT}},
-    {&Tile::fillerWaiting, 5, {0, ANY_COUNT}},
+    {&Tile::fillerOutputCount, 5, NOT_NEGATIVE},
+    {&Tile::fillerWaiting, 5, NOT_NEGATIVE},
     {&Tile::fillerTimer, 5, rangeBelow(3.0)},
     {&Tile::fillerInputItems, 5, atMost(10)},
     {&Tile::fillerOutputItems, 5, atMost(10)},
@@ -82,7 +81,10 @@ constexpr MapField<Tile> STATE_FIELDS[] = {
     {&Tile::ejectorActive, 26},
 };
 
-int countOf(const Fifo<int>& cargo, CargoType kind) { return static_cast<int>(std::count(cargo.begin(), cargo.end(), kind)); }
+int countOf(const Fifo<int>& cargo, CargoType kind)
+{
+    return static_cast<int>(std::count(cargo.begin(), cargo.end(), kind));
+}
 
 bool onlyKinds(const Fifo<int>& cargo, CargoType a, CargoType b)
 {
@@ -109,17 +111,19 @@ bool smelterFits(const Tile& t)
 {
     const ItemRecord& current = t.smelterCurrentItem;
     const bool currentFits = t.smelterInProcess > 0 || (current.id.machineId == 0 && current.parts.empty());
-    return t.smelterHeld == std::ssize(t.smelterInputCargo) + std::ssize(t.smelterOutputCargo) + t.smelterInProcess + t.smelterCoal &&
+    return t.smelterHeld == std::ssize(t.smelterInputCargo) + std::ssize(t.smelterOutputCargo) + t.smelterInProcess +
+                                t.smelterCoal &&
            std::ssize(t.smelterInputItems) == std::ssize(t.smelterInputCargo) &&
-           std::ssize(t.smelterOutputItems) == std::ssize(t.smelterOutputCargo) && std::ssize(t.smelterCoalItems) == t.smelterCoal &&
-           currentFits && onlyKinds(t.smelterInputCargo, IRON_ORE, IRON_INGOT) &&
+           std::ssize(t.smelterOutputItems) == std::ssize(t.smelterOutputCargo) &&
+           std::ssize(t.smelterCoalItems) == t.smelterCoal && currentFits &&
+           onlyKinds(t.smelterInputCargo, IRON_ORE, IRON_INGOT) &&
            onlyKinds(t.smelterOutputCargo, IRON_INGOT, STEEL_INGOT) && smelterStockFits(t);
 }
 
 bool fillerFits(const Tile& t)
 {
-    return t.fillerBottles == t.fillerWaiting + t.fillerOutputCount && std::ssize(t.fillerInputItems) == t.fillerWaiting &&
-           std::ssize(t.fillerOutputItems) == t.fillerOutputCount;
+    return t.fillerBottles == t.fillerWaiting + t.fillerOutputCount &&
+           std::ssize(t.fillerInputItems) == t.fillerWaiting && std::ssize(t.fillerOutputItems) == t.fillerOutputCount;
 }
 
 bool generatorAndMolderFit(const Tile& t, int version)

@@ -11,7 +11,4 @@ bool isLabelChar(char c)
 
 }  // namespace
 
-const char* findUndrawableChar(const char* begin, const char* end)
-{
-    return std::find_if_not(begin, end, isLabelChar);
-}
+const char* findUndrawableChar(const char* begin, const char* end) { return std::find_if_not(begin, end, isLabelChar); }

@@ -44,11 +44,13 @@ CargoItem identifiedItem()
 TEST(MapText, EmptyWorldWritesTheDocumentedText)
 {
     std::string expected = "ZEDARADOREV_MAP 43 80 60 1\n";
-    for (int i = 0; i < TILE_COUNT; ++i) expected += std::string(DEFAULT_TILE_LINE) + "\n";
+    for (int i = 0; i < TILE_COUNT; ++i)
+        expected += std::string(DEFAULT_TILE_LINE) + "\n";
     expected += "STATE 0 1000000 1 28800 1000000 0 0 0 0 0\n";
     TextOut stateLine;
     writeTileState(stateLine, Tile{});
-    for (int i = 0; i < TILE_COUNT; ++i) expected += stateLine.text;
+    for (int i = 0; i < TILE_COUNT; ++i)
+        expected += stateLine.text;
     expected += "POWER_LINKS 0\nSIGNAL_CONTROL_LINKS 0\nSIGNAL_MEASURE_LINKS 0\nDC_LINKS 0\nITEMS 0\n";
 
     std::ostringstream out;
@@ -121,10 +123,10 @@ TEST(MapText, HeaderMustNameThisFormat)
     const std::string text = mapTextOf(Game{});
     Game game;
     EXPECT_TRUE(readMapText(game, text));
-    for (const char* header : {"ZEDARADOREV_MAP 0 80 60 2", "ZEDARADOREV_MAP 44 80 60 2", "ZEDARADOREV_MAP 43 80 30 2",
-                               "ZEDARADOREV_MAP 43 40 60 2", "ZEDARADOREV_MAP 43 80 60 0",
-                               "ZEDARADOREV_MAP 43 80 60 18446744073709551615", "ZEDARADOREV_MAP 43 80 60 -2",
-                               "ZEDARADOREV_MAP 43 80", "GEARHAVEN_MAP 43 80 60 2"}) {
+    for (const char* header :
+         {"ZEDARADOREV_MAP 0 80 60 2", "ZEDARADOREV_MAP 44 80 60 2", "ZEDARADOREV_MAP 43 80 30 2",
+          "ZEDARADOREV_MAP 43 40 60 2", "ZEDARADOREV_MAP 43 80 60 0", "ZEDARADOREV_MAP 43 80 60 18446744073709551615",
+          "ZEDARADOREV_MAP 43 80 60 -2", "ZEDARADOREV_MAP 43 80", "GEARHAVEN_MAP 43 80 60 2"}) {
         EXPECT_FALSE(readMapText(game, withLine(text, 0, header))) << header;
     }
     EXPECT_TRUE(readMapText(game, withLine(text, 0, "ZEDARADOREV_MAP 43 80 60 18446744073709551614")));
@@ -154,7 +156,9 @@ TEST(MapText, ARefusedTextLeavesTheWorldAsItWas)
         {"kiln total that differs from products and queue", [](Game& g) { g.tileAt(14, 20).ovenHeld = 4; }},
         {"kiln queue holding coal", [](Game& g) { g.tileAt(14, 20).ovenInputCargo[0] = COAL; }},
         {"identity with machine id 0 and serial 5",
-         [](Game& g) { g.tileAt(22, 20).storageItems[0].id = ItemId{0, 5, ""}; }},
+         [](Game& g) {
+             g.tileAt(22, 20).storageItems[0].id = ItemId{0, 5, ""};
+         }},
         {"part with machine id 0", [](Game& g) { g.tileAt(14, 20).ovenOutputItems[0].parts[0] = ItemId{}; }},
         {"label of 51 characters", [](Game& g) { g.tileAt(14, 20).label = std::string(51, 'K'); }},
         {"label with a lower-case letter", [](Game& g) { g.tileAt(14, 20).label = "Kiln"; }},
@@ -245,13 +249,34 @@ TEST(CargoItemRecord, FieldBoundsOfTheRecord)
         bool accepted;
     };
     const Case cases[] = {
-        {"jump point", [](CargoItem& i) { i.path.push_back(PathPoint{4, 6, 1000.0f, SOUTH, true}); }, true},
-        {"point at speed 0", [](CargoItem& i) { i.path.push_back(PathPoint{4, 6, 0.0f, SOUTH, false}); }, false},
-        {"point at negative speed", [](CargoItem& i) { i.path.push_back(PathPoint{4, 6, -1.0f, SOUTH, false}); }, false},
-        {"point beyond jump speed", [](CargoItem& i) { i.path.push_back(PathPoint{4, 6, 1000.001f, SOUTH, false}); }, false},
-        {"point off the grid", [](CargoItem& i) { i.path.push_back(PathPoint{80, 6, 1.0f, SOUTH, false}); }, false},
+        {"jump point",
+         [](CargoItem& i) {
+             i.path.push_back(PathPoint{4, 6, 1000.0f, SOUTH, true});
+         },
+         true},
+        {"point at speed 0",
+         [](CargoItem& i) {
+             i.path.push_back(PathPoint{4, 6, 0.0f, SOUTH, false});
+         },
+         false},
+        {"point at negative speed",
+         [](CargoItem& i) {
+             i.path.push_back(PathPoint{4, 6, -1.0f, SOUTH, false});
+         },
+         false},
+        {"point beyond jump speed",
+         [](CargoItem& i) {
+             i.path.push_back(PathPoint{4, 6, 1000.001f, SOUTH, false});
+         },
+         false},
+        {"point off the grid",
+         [](CargoItem& i) {
+             i.path.push_back(PathPoint{80, 6, 1.0f, SOUTH, false});
+         },
+         false},
         {"tunnel exit mark without exit", [](CargoItem& i) { i.leavingTunnel = true; }, false},
-        {"tunnel exit mark with exit", [](CargoItem& i) { i.leavingTunnel = true, i.tunnelExitX = 3, i.tunnelExitY = 5; }, true},
+        {"tunnel exit mark with exit",
+         [](CargoItem& i) { i.leavingTunnel = true, i.tunnelExitX = 3, i.tunnelExitY = 5; }, true},
         {"ordinary item with an ejector", [](CargoItem& i) { i.ejectTarget = 5; }, false},
         {"waiting item without an ejector", [](CargoItem& i) { i.state = ITEM_TAKEN_BY_EJECTOR; }, false},
         {"left edge of the margin", [](CargoItem& i) { i.posX = -3.0f, i.posY = 62.0f; }, true},

@@ -112,8 +112,8 @@ TEST(MapTokens, LabelsAreQuotedAndOnlyDrawableLabelsAreRead)
     EXPECT_TRUE(readLabel(good, label));
     EXPECT_EQ(label.size(), 50u);
 
-    for (std::string refused : {"\"" + std::string(51, 'Z') + "\"", std::string("\"Mill\""), std::string("\"OPEN"),
-                                std::string("\"A_B\"")}) {
+    for (std::string refused :
+         {"\"" + std::string(51, 'Z') + "\"", std::string("\"Mill\""), std::string("\"OPEN"), std::string("\"A_B\"")}) {
         std::istringstream in(refused);
         EXPECT_FALSE(readLabel(in, label)) << refused;
     }

@@ -37,7 +37,8 @@ bool readsLine(const std::string& line, Tile& tile, int version)
 std::string repeated(const char* token, int times)
 {
     std::string text;
-    for (int i = 0; i < times; ++i) text += token;
+    for (int i = 0; i < times; ++i)
+        text += token;
     return text;
 }
 
@@ -58,8 +59,8 @@ std::vector<std::string> defaultLineTokens() { return splitTokens(tileLineOf(Til
 
 TEST(TileStateRecord, DefaultTileWritesTheDocumentedLine)
 {
-    const std::string expected = "0 0 1 1 0 0 0" + repeated(" 0", 41) + " 0 0 \"\" 0" + repeated(" 0", 20) +
-                                 " 8191 0 0 0 8191 1\n";
+    const std::string expected =
+        "0 0 1 1 0 0 0" + repeated(" 0", 41) + " 0 0 \"\" 0" + repeated(" 0", 20) + " 8191 0 0 0 8191 1\n";
     EXPECT_EQ(stateLineOf(Tile{}), expected);
     EXPECT_EQ(splitTokens(expected).size(), 78u);
 
@@ -160,10 +161,15 @@ TEST(TileStateRecord, MachineRulesRefuseInconsistentStock)
         {"smelter coal count without records", [](Tile& t) { t.smelterCoal = 1, t.smelterHeld = 1; }},
         {"smelter holding eleven ingots",
          [](Tile& t) {
-             for (int i = 0; i < 11; ++i) t.smelterInputCargo.push_back(IRON_INGOT), t.smelterInputItems.emplace_back();
+             for (int i = 0; i < 11; ++i)
+                 t.smelterInputCargo.push_back(IRON_INGOT), t.smelterInputItems.emplace_back();
              t.smelterHeld = 11;
          }},
-        {"smelter output of ore", [](Tile& t) { t.smelterOutputCargo = {IRON_ORE}, t.smelterOutputItems = Fifo<ItemRecord>{ItemRecord{}}, t.smelterHeld = 1; }},
+        {"smelter output of ore",
+         [](Tile& t) {
+             t.smelterOutputCargo = {IRON_ORE}, t.smelterOutputItems = Fifo<ItemRecord>{ItemRecord{}},
+             t.smelterHeld = 1;
+         }},
         {"bottles that do not add up", [](Tile& t) { t.fillerBottles = 1; }},
         {"kiln timer at five seconds", [](Tile& t) { t.ovenTimer = 5.0f; }},
         {"mixer position past its cycle", [](Tile& t) { t.ratioPos = 2; }},
@@ -268,4 +274,24 @@ TEST(TileLineRecord, SensorsWithoutDirectionFaceEast)
     ASSERT_TRUE(readsLine(tileLineOf(sensor), read, MAP_VERSION));
     EXPECT_EQ(read.dir, EAST);
     EXPECT_FLOAT_EQ(read.armAngle, 0.75f);
+}
+
+TEST(TileLineRecord, EachVersionKnowsOnlyTheControlsOfItsTime)
+{
+    EXPECT_EQ(largestControlTypeForVersion(2), FILLER);
+    EXPECT_EQ(largestControlTypeForVersion(3), BRIDGE);
+    EXPECT_EQ(largestControlTypeForVersion(20), WATER_SOURCE);
+    EXPECT_EQ(largestControlTypeForVersion(22), WATER_PIPE);
+    EXPECT_EQ(largestControlTypeForVersion(34), LOGIC_COUNTER);
+    EXPECT_EQ(largestControlTypeForVersion(35), LOGIC_CLOCK);
+    EXPECT_EQ(largestControlTypeForVersion(41), POWER_SUPPLY);
+    EXPECT_EQ(largestControlTypeForVersion(MAP_VERSION), LOGIC_RS);
+
+    Tile pipe;
+    pipe.type = WATER_PIPE;
+    std::vector<std::string> tokens = splitTokens(tileLineOf(pipe));
+    tokens.resize(20);  // a version 20 line: fields 1 to 20
+    Tile read;
+    EXPECT_FALSE(readsLine(joinTokens(tokens), read, 20));
+    EXPECT_TRUE(readsLine(joinTokens(tokens), read, 21));
 }

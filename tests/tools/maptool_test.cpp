@@ -28,12 +28,12 @@ std::string fileText(const fs::path& path)
 }
 
 class MapTool : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / ("gearhaven-maptool-" + std::string(info->name()) + "-" +
-                                            std::to_string(::getpid()));
+        dir_ = fs::temp_directory_path() /
+               ("gearhaven-maptool-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -106,7 +106,7 @@ TEST_F(MapTool, RunIsNotAvailableYetAndBadCommandsShowTheUsage)
     EXPECT_NE(advance.err.find("not available yet"), std::string::npos);
     EXPECT_EQ(advance.out, "");
 
-    for (const char* arguments : {"", "check", "fresh extra", "explode " }) {
+    for (const char* arguments : {"", "check", "fresh extra", "explode "}) {
         const ToolRun bad = run(arguments);
         EXPECT_EQ(bad.exitCode, 2) << arguments;
         EXPECT_NE(bad.err.find("usage"), std::string::npos) << arguments;
