@@ -1,5 +1,6 @@
 // gearhaven-maptool: reads, checks, writes and runs map files without a window.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -48,6 +49,27 @@ bool readMapFile(const char* path, Game& game)
     return false;
 }
 
+// SECONDS as a finite, non-negative number; -1 when it is none.
+double parseSeconds(const char* text)
+{
+    std::istringstream in(text);
+    double seconds = -1.0;
+    if (!(in >> seconds) || !in.eof() || !std::isfinite(seconds) || seconds < 0.0) return -1.0;
+    return seconds;
+}
+
+// Advances the world as the main loop does at normal speed: 1/60 s a step,
+// each followed by the game clock.
+void runWorld(Game& game, double seconds)
+{
+    constexpr float STEP = 1.0f / 60.0f;
+    const auto steps = static_cast<long long>(std::llround(seconds * 60.0));
+    for (long long i = 0; i < steps; ++i) {
+        game.update(STEP, false);
+        game.advanceClock(STEP);
+    }
+}
+
 int writeWorld(const Game& game)
 {
     if (game.writeMap(std::cout) && std::cout.flush()) return 0;
@@ -72,8 +94,15 @@ int main(int argc, char** argv)
         return readMapFile(argv[2], game) ? writeWorld(game) : EXIT_REFUSED;
     }
     if (command == "run" && argc == 4) {
-        complain("run is not available yet: the world cannot be advanced in this build");
-        return EXIT_USAGE;
+        const double seconds = parseSeconds(argv[3]);
+        if (seconds < 0.0) {
+            complain(std::string("not a number of seconds: ") + argv[3]);
+            return EXIT_USAGE;
+        }
+        Game game;
+        if (!readMapFile(argv[2], game)) return EXIT_REFUSED;
+        runWorld(game, seconds);
+        return writeWorld(game);
     }
     return usage();
 }

@@ -2,4 +2,4 @@
 
 #include "world/game.h"
 
-void settleLoadedWorld(Game&, int) {}
+void settleLoadedWorld(Game& game, int) { game.updateNetworks(0.0f); }
