@@ -156,6 +156,9 @@ public:
     std::string statusText(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
     // Why an item with no planned path waits, in German; empty when no reason can be named.
     std::string blockedReason(const CargoItem& item, const TileItemIndex* itemIndex = nullptr) const;
+    // An untouched new map (its starting source and sink have not worked yet)
+    // or a world without any control or item: loading over it needs no asking.
+    bool isBlank() const;
 
     // Simulation.
 
