@@ -39,6 +39,7 @@ struct NetworkBuffers {
     std::vector<int> parent;
     std::vector<int> priority;
     std::vector<int> consumers;
+    std::vector<int> networkTiles;  // generators, poles and 5V supplies
     std::vector<int> feedOrder;
     std::vector<int> runningGenerators;
     std::vector<int> networkSupplyKw;  // per root: what its running generators offer
@@ -51,6 +52,7 @@ struct NetworkBuffers {
 
     // Signals and switching.
     std::vector<std::uint8_t> switchWireEnds;  // per tile: some switch wire ends here
+    std::vector<int> sensors;
     std::vector<SwitchOffer> switching;
     WiresByTile switchWiresBySource;
     WiresByTile measureWiresBySource;

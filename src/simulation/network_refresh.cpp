@@ -20,12 +20,15 @@ void markSwitchWireEnds(const Game& game, std::vector<std::uint8_t>& ends)
     }
 }
 
-// A distributor or arm whose wire is gone falls back to its unswitched state.
-void releaseUnwiredMachines(Game& game, const std::vector<std::uint8_t>& wireEnds)
+// A distributor or arm whose wire is gone falls back to its unswitched
+// state. The same pass lists the sensors.
+void releaseUnwiredMachines(Game& game, const std::vector<std::uint8_t>& wireEnds, std::vector<int>& sensors)
 {
+    sensors.clear();
     for (int i = 0; i < TILE_COUNT; ++i) {
-        if (wireEnds[i] != 0) continue;
         Tile& tile = game.tiles[i];
+        if (tile.type == SENSOR) sensors.push_back(i);
+        if (wireEnds[i] != 0) continue;
         if (tile.type == DISTRIBUTOR) tile.signalSelectsB = false;
         if (isArmType(tile.type)) {
             tile.armPendingJobs = 0;
@@ -123,15 +126,13 @@ void Game::updateNetworks(float dt)
     updateDcNetwork();
 
     markSwitchWireEnds(*this, work.switchWireEnds);
-    releaseUnwiredMachines(*this, work.switchWireEnds);
+    releaseUnwiredMachines(*this, work.switchWireEnds, work.sensors);
     work.switching.assign(TILE_COUNT, SwitchOffer{});
     groupWiresByTile(signalControlLinks, true, work.switchWiresBySource);
     groupWiresByTile(signalMeasureLinks, true, work.measureWiresBySource);
 
     switchOffFromDarkSources(*this, work);
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        if (tiles[i].type == SENSOR) measureSensor(*this, i, work);
-    }
+    for (int sensor : work.sensors) measureSensor(*this, sensor, work);
     updateSignals(dt);
     offerLogicCommands(*this, work);
     applySwitching(*this, work.switching);

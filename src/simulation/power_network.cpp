@@ -13,19 +13,21 @@ constexpr int PRIORITY_CARRYING = 3;
 constexpr int PRIORITY_MOLDING = 2;
 constexpr int PRIORITY_FED_BEFORE = 1;
 
-void rankConsumers(const Game& game, std::vector<int>& priority)
+void rankCarryingArms(const Game& game, std::vector<int>& priority)
 {
     priority.assign(TILE_COUNT, 0);
     for (const CargoItem& item : game.items) {
         if (item.carried && inGrid(item.x, item.y)) priority[tileIndex(item.x, item.y)] = PRIORITY_CARRYING;
     }
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        const Tile& tile = game.tiles[i];
-        if (tile.molderTimer > 0.0f) {
-            priority[i] = PRIORITY_MOLDING;
-        } else if (tile.powerSupplied) {
-            priority[i] = std::max(priority[i], PRIORITY_FED_BEFORE);
-        }
+}
+
+// Reads last rebuild's flags, so it runs before they are cleared.
+void rankTile(const Tile& tile, int& priority)
+{
+    if (tile.molderTimer > 0.0f) {
+        priority = PRIORITY_MOLDING;
+    } else if (tile.powerSupplied) {
+        priority = std::max(priority, PRIORITY_FED_BEFORE);
     }
 }
 
@@ -39,17 +41,22 @@ void clearPowerFlags(Tile& tile)
     tile.generatorLoadKw = 0;
 }
 
-// Clears last rebuild's flags and gathers the running generators, what each
-// network offers, and the consumers.
+// One pass over the tiles: ranks them, clears last rebuild's flags and
+// gathers the running generators, what each network offers, the consumers
+// and the tiles that cables join.
 void takeCensus(Game& game, NetworkBuffers& work)
 {
+    rankCarryingArms(game, work.priority);
     work.networkSupplyKw.assign(TILE_COUNT, 0);
     work.networkLoadKw.assign(TILE_COUNT, 0);
     work.runningGenerators.clear();
     work.consumers.clear();
+    work.networkTiles.clear();
     for (int i = 0; i < TILE_COUNT; ++i) {
         Tile& tile = game.tiles[i];
+        rankTile(tile, work.priority[i]);
         clearPowerFlags(tile);
+        if (isPowerNetworkType(tile.type)) work.networkTiles.push_back(i);
         if (generatorCanSupply(tile)) {
             work.runningGenerators.push_back(i);
             work.networkSupplyKw[cableRoot(work.parent, i)] += GENERATOR_CAPACITY_KW;
@@ -62,10 +69,7 @@ void takeCensus(Game& game, NetworkBuffers& work)
 
 void markConnectedNetworkTiles(Game& game, NetworkBuffers& work)
 {
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        Tile& tile = game.tiles[i];
-        if (isPowerNetworkType(tile.type)) tile.powerConnected = work.networkSupplyKw[cableRoot(work.parent, i)] > 0;
-    }
+    for (int i : work.networkTiles) game.tiles[i].powerConnected = work.networkSupplyKw[cableRoot(work.parent, i)] > 0;
 }
 
 // Highest priority first; equal priorities keep tile-index order.
@@ -146,7 +150,6 @@ void Game::updatePowerNetwork()
 {
     NetworkBuffers& work = networkBuffers_;
     groupByCables(powerLinks, work.parent);
-    rankConsumers(*this, work.priority);
     takeCensus(*this, work);
     markConnectedNetworkTiles(*this, work);
     sortForFeeding(work);
