@@ -2,19 +2,31 @@
 
 #include "support/signal_bench.h"
 
+namespace {
+
+// A switch that starts a timer of period 3; the first refresh brought the 5V.
+struct TimerBench : SignalBench {
+    Tile& start = onLogic(LOGIC_SWITCH, 1, 1);
+    Tile& timer = onLogic(LOGIC_TIMER, 2, 1);
+
+    TimerBench()
+    {
+        wire(1, 1, 2, 1);
+        refresh();
+    }
+};
+
+}  // namespace
+
 TEST(SignalLogic, ATimerPulsesOncePeriodAfterItsStart)
 {
-    SignalBench bench;
-    Tile& start = bench.onLogic(LOGIC_SWITCH, 1, 1);
-    Tile& timer = bench.onLogic(LOGIC_TIMER, 2, 1);
-    bench.wire(1, 1, 2, 1);
-    bench.refresh();
-
-    start.switchOn = true;
+    TimerBench bench;
+    Tile& timer = bench.timer;
+    bench.start.switchOn = true;
     bench.refresh(1.0f);
-    start.switchOn = false;
+    bench.start.switchOn = false;
     bench.refresh(1.0f);
-    start.switchOn = true;  // an edge while it runs is ignored
+    bench.start.switchOn = true;  // an edge while it runs is ignored
     EXPECT_FALSE(timer.signalOut);
     bench.refresh(1.0f);
     EXPECT_TRUE(timer.signalOut);
@@ -28,12 +40,9 @@ TEST(SignalLogic, ATimerPulsesOncePeriodAfterItsStart)
 
 TEST(SignalLogic, AStepOvershootingThePulseGivesNone)
 {
-    SignalBench bench;
-    Tile& start = bench.onLogic(LOGIC_SWITCH, 1, 1);
-    Tile& timer = bench.onLogic(LOGIC_TIMER, 2, 1);
-    bench.wire(1, 1, 2, 1);
-    bench.refresh();
-    start.switchOn = true;
+    TimerBench bench;
+    Tile& timer = bench.timer;
+    bench.start.switchOn = true;
     bench.refresh(1.0f);
     bench.refresh(1.0f);
     bench.refresh(1.2f);
