@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,12 @@ public:
     void pickUpItems();
 
     // Map text.
+
+    // Writes the world as map text of the current version; the stream's float
+    // precision is left at 9. True when the stream is still good.
+    bool writeMap(std::ostream& out) const;
+    // Reads a whole map text; on any fault the world stays exactly as it was.
+    bool readMap(std::istream& in);
 
 private:
     static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
