@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "simulation/network_buffers.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
@@ -127,6 +128,8 @@ public:
 
     // Tile indices of the poles whose 7 x 7 square reaches the control at (x, y), in scan order.
     std::vector<int> polesCovering(int x, int y) const;
+    // The same, written into poles (cleared first) so a caller can reuse its buffer.
+    void polesCovering(int x, int y, std::vector<int>& poles) const;
     // Every cable network with its capacity, load and consumers, as the last power update left them.
     PowerOverview powerNetworks() const;
     // A running generator with fuel can be reached from the tile over power cables.
@@ -181,6 +184,13 @@ public:
     // Network refresh: power, 5V, sensors, signal logic and switch wires.
     void updateNetworks(float dt);
     void updatePowerNetwork();
+    void updateDcNetwork();
+    // Evaluates every logic component once, sources before the components they feed.
+    void updateSignals(float dt);
+    // True when the switch wires form a valid circuit on the layer; order then
+    // lists every sensor and logic tile, each after the tiles that feed it.
+    static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
+                                    std::vector<int>& order);
     // Belt step and machine outputs.
     void stepItems(bool followUp, bool smooth, int firstItem);
     void spawnMachineOutputs(bool roomTests, bool storagesOnly);
@@ -198,6 +208,12 @@ public:
     bool writeMap(std::ostream& out) const;
     // Reads a whole map text; on any fault the world stays exactly as it was.
     bool readMap(std::istream& in);
+
+private:
+    static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
+                                    std::vector<int>& order, SignalOrderBuffers& buffers);
+
+    NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
 };
 
 // The layer-0 tile, or null outside the grid.

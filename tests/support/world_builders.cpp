@@ -74,3 +74,19 @@ void runFor(Game& game, float seconds, float dt)
         game.advanceClock(dt);
     }
 }
+
+Tile& buildFuelledGenerator(Game& game, int x, int y)
+{
+    Tile& generator = build(game, COAL_GENERATOR, x, y);
+    generator.generatorOn = true;
+    generator.generatorCoal = 10;
+    return generator;
+}
+
+void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& consumers)
+{
+    build(game, POWER_SUPPLY, x, y);
+    buildFuelledGenerator(game, x, y + 1);
+    game.powerLinks.push_back(Link{x, y + 1, x, y});
+    for (const auto& [cx, cy] : consumers) game.dcLinks.push_back(Link{x, y, cx, cy});
+}

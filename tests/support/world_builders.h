@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "world/game.h"
 
@@ -40,3 +42,10 @@ int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& d
 
 // Runs the given simulated seconds in steps of dt.
 void runFor(Game& game, float seconds, float dt = 1.0f / 60.0f);
+
+// A coal generator, switched on with a full coal store.
+Tile& buildFuelledGenerator(Game& game, int x, int y);
+
+// A 5V supply at (x, y) cabled to a running generator just below it, and a
+// 5V cable from the supply to each of the given tiles.
+void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& consumers);
