@@ -142,7 +142,11 @@ bool linksFit(ScratchWorld& world)
     if (!dcCablesFit(tiles, world.links[DC_CABLES_SECTION]) || !powerCablesFit(tiles, powerCables, world.version))
         return false;
     dropLegacyMolderLinks(tiles, powerCables, world.version);
-    if (!validateMapLinks(tiles, world.links[MEASURE_WIRES_SECTION])) return false;
+    std::vector<int> evaluationOrder;
+    if (!Game::validateSignalLinks(tiles, world.links[SWITCH_WIRES_SECTION], evaluationOrder) ||
+        !validateMapLinks(tiles, world.links[MEASURE_WIRES_SECTION])) {
+        return false;
+    }
     const std::vector<Link>& waterLines = world.links[WATER_LINKS_SECTION];
     if (!waterLinesFit(tiles, waterLines)) return false;
     layLegacyWaterPipes(world.tiles, waterLines);

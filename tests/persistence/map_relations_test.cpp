@@ -176,6 +176,13 @@ TEST(MapRelations, CablesAndWiresJoinOnlyFittingControls)
          },
          false},
         {"cable from a pole to itself", [](Game& g) { g.powerLinks = {link(42, 10, 42, 10)}; }, false},
+        {"switch wire from a sensor to a kiln", [](Game& g) { g.signalControlLinks = {link(50, 10, 52, 10)}; }, true},
+        {"switch wire into a switch",
+         [](Game& g) {
+             setTile(g, 54, 10, LOGIC_SWITCH);
+             g.signalControlLinks = {link(50, 10, 54, 10)};
+         },
+         false},
         {"5V cable from a supply to a sensor", [](Game& g) { g.dcLinks = {link(50, 12, 50, 10)}; }, true},
         {"5V cable from a supply to a belt", [](Game& g) { g.dcLinks = {link(50, 12, 5, 5)}; }, false},
     };
@@ -292,6 +299,23 @@ TEST(MapRelations, LoadingRebuildsDecksAndRestoresThrowingEjectors)
     EXPECT_FLOAT_EQ(ejector.ejectorStroke, 1.5f - cargoExtent(LOG, EAST));
     EXPECT_TRUE(loaded.incomeEvents.empty());
     EXPECT_TRUE(loaded.titleDirty);
+}
+
+TEST(MapRelations, NetworksAreCurrentRightAfterLoading)
+{
+    Game game = millWorld();
+    Tile& generator = setTile(game, 14, 14, COAL_GENERATOR);
+    generator.generatorOn = true;
+    generator.generatorCoal = 1;
+    generator.generatorFuelItems = {ItemRecord{}};
+    setTile(game, 10, 10, POWER_POLE);
+    setTile(game, 11, 10, ARM, EAST);
+    game.powerLinks = {link(14, 14, 10, 10)};
+    ASSERT_FALSE(game.isPoweredAt(11, 10));
+
+    Game loaded;
+    ASSERT_TRUE(readMapText(loaded, mapTextOf(game)));
+    EXPECT_TRUE(loaded.isPoweredAt(11, 10));
 }
 
 TEST(MapRelations, CamerasSeeTheItemsTheyWatchOnLoading)

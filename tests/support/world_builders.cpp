@@ -12,6 +12,30 @@ Game emptyGame()
     return game;
 }
 
+void buildBridgeEast(Game& game, int x, int y)
+{
+    Tile& entry = setTile(game, x - 1, y, BRIDGE, EAST);
+    entry.bridgeDir = EAST;
+    entry.bridgePart = BRIDGE_ENTRY_RAMP;
+    Tile& exit = setTile(game, x + 1, y, BRIDGE, EAST);
+    exit.bridgeDir = EAST;
+    exit.bridgePart = BRIDGE_EXIT_RAMP;
+    Tile& middle = game.tileAt(x, y);
+    middle.bridgeDir = EAST;
+    middle.bridgePart = BRIDGE_DECK;
+    Tile& deck = game.deckTiles[tileIndex(x, y)];
+    deck.type = BELT;
+    deck.dir = EAST;
+}
+
+CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, CargoType cargo)
+{
+    CargoItem& item = game.items.emplace_back(tileCoordinate(px), tileCoordinate(py), heading, cargo);
+    item.posX = px;
+    item.posY = py;
+    return item;
+}
+
 Tile& build(Game& game, ControlType type, int x, int y)
 {
     EXPECT_TRUE(controlForType(type).place(game, x, y)) << "could not build type " << type << " at " << x << "," << y;
@@ -49,4 +73,20 @@ void runFor(Game& game, float seconds, float dt)
         game.update(dt, false);
         game.advanceClock(dt);
     }
+}
+
+Tile& buildFuelledGenerator(Game& game, int x, int y)
+{
+    Tile& generator = build(game, COAL_GENERATOR, x, y);
+    generator.generatorOn = true;
+    generator.generatorCoal = 10;
+    return generator;
+}
+
+void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& consumers)
+{
+    build(game, POWER_SUPPLY, x, y);
+    buildFuelledGenerator(game, x, y + 1);
+    game.powerLinks.push_back(Link{x, y + 1, x, y});
+    for (const auto& [cx, cy] : consumers) game.dcLinks.push_back(Link{x, y, cx, cy});
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "world/game.h"
 
@@ -16,6 +18,12 @@ inline Tile& setTile(Game& game, int x, int y, ControlType type, Direction dir =
     tile.dir = dir;
     return tile;
 }
+
+// A bridge running east over (x, y): ramps on both sides, a belt deck above the middle.
+void buildBridgeEast(Game& game, int x, int y);
+
+// An item whose position lies anywhere, on the tile that position lies on.
+CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, CargoType cargo = LOG);
 
 // A game whose map holds nothing at all (no starter source or sink).
 Game emptyGame();
@@ -34,3 +42,10 @@ int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& d
 
 // Runs the given simulated seconds in steps of dt.
 void runFor(Game& game, float seconds, float dt = 1.0f / 60.0f);
+
+// A coal generator, switched on with a full coal store.
+Tile& buildFuelledGenerator(Game& game, int x, int y);
+
+// A 5V supply at (x, y) cabled to a running generator just below it, and a
+// 5V cable from the supply to each of the given tiles.
+void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& consumers);
