@@ -5,6 +5,8 @@
 #include <set>
 #include <utility>
 
+#include "editing/switch_wire_target.h"
+
 namespace {
 
 constexpr int MAX_CABLE_LENGTH_SQUARED = 100;
@@ -49,25 +51,6 @@ int powerCableLimit(ControlType type, int version)
     }
 }
 
-bool isMeasurable(ControlType type)
-{
-    switch (type) {
-    case SOURCE:
-    case SINK:
-    case ARM:
-    case LONG_ARM:
-    case DISTRIBUTOR:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case STORAGE:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-    case EJECTOR: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 bool powerCablesFit(const std::vector<Tile>& tiles, const std::vector<Link>& cables, int version)
@@ -106,7 +89,7 @@ bool validateMapLinks(const std::vector<Tile>& tiles, const std::vector<Link>& w
 {
     std::set<std::pair<int, int>> joined;
     for (const Link& wire : wires) {
-        if (!endsFit(wire) || tiles[firstEnd(wire)].type != SENSOR || !isMeasurable(tiles[secondEnd(wire)].type) ||
+        if (!endsFit(wire) || tiles[firstEnd(wire)].type != SENSOR || !isSwitchWireTarget(tiles[secondEnd(wire)].type) ||
             !joined.emplace(firstEnd(wire), secondEnd(wire)).second) {
             return false;
         }
