@@ -38,8 +38,7 @@ std::vector<int> searchWay(const std::vector<Tile>& tiles, int source, int molde
 // The warning goes where the game's other log lines go: stderr, as a warning.
 void warnUnconvertible(const Link& line)
 {
-    std::fprintf(stderr,
-                 "WARN: Alte Wasserleitung (%d,%d)-(%d,%d) konnte nicht in Rohrkacheln umgewandelt werden\n",
+    std::fprintf(stderr, "WARN: Alte Wasserleitung (%d,%d)-(%d,%d) konnte nicht in Rohrkacheln umgewandelt werden\n",
                  line.x0, line.y0, line.x1, line.y1);
 }
 

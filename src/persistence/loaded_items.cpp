@@ -13,7 +13,7 @@ constexpr float HELD_ITEM_SLACK = 0.1601f;
 constexpr float FLIGHT_LINE_SLACK = 0.0001f;
 
 struct Places {
-    std::set<std::pair<int, int>> taken;  // layer, tile
+    std::set<std::pair<int, int>> taken;      // layer, tile
     std::set<std::pair<int, int>> inTunnels;  // entrance tile, progress
     std::set<int> busyEjectors;
 };
@@ -78,8 +78,8 @@ bool standsOnFittingTile(const Tile& under, const CargoItem& item)
 {
     if (item.layer == 1) return under.bridgePart == BRIDGE_DECK && item.dir == under.bridgeDir && !item.carried;
     if (item.carried) return under.type == ARM || under.type == LONG_ARM;
-    const bool holdsItems = under.type == BELT || (under.type >= SOURCE && under.type <= COAL_GENERATOR) ||
-                            under.type == INJECTION_MOLDER;
+    const bool holdsItems =
+        under.type == BELT || (under.type >= SOURCE && under.type <= COAL_GENERATOR) || under.type == INJECTION_MOLDER;
     return holdsItems || (under.type == EMPTY && item.state == ITEM_IN_FLIGHT);
 }
 
@@ -103,8 +103,7 @@ bool itemFits(const std::vector<Tile>& tiles, const CargoItem& item, MapIdentiti
 
 }  // namespace
 
-bool itemsFitTheirTiles(const std::vector<Tile>& tiles, const std::vector<CargoItem>& items,
-                        MapIdentities& identities)
+bool itemsFitTheirTiles(const std::vector<Tile>& tiles, const std::vector<CargoItem>& items, MapIdentities& identities)
 {
     Places places;
     for (const CargoItem& item : items) {

@@ -37,6 +37,5 @@ bool Game::saveFileAtomically(const std::filesystem::path& target) const
     std::ostringstream text;
     if (!writeMap(text)) return false;
     const std::filesystem::path temporary = temporaryPathFor(target);
-    return writeFileDurably(temporary, text.view()) && readsBack(temporary) &&
-           replaceFileDurably(temporary, target);
+    return writeFileDurably(temporary, text.view()) && readsBack(temporary) && replaceFileDurably(temporary, target);
 }

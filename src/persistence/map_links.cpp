@@ -29,10 +29,7 @@ bool shortEnough(const Link& link)
 }
 
 // Cables join two tiles whichever end is written first.
-std::pair<int, int> joinedTiles(const Link& link)
-{
-    return std::minmax(firstEnd(link), secondEnd(link));
-}
+std::pair<int, int> joinedTiles(const Link& link) { return std::minmax(firstEnd(link), secondEnd(link)); }
 
 bool endsOnMolder(const std::vector<Tile>& tiles, const Link& link)
 {
@@ -43,11 +40,16 @@ bool endsOnMolder(const std::vector<Tile>& tiles, const Link& link)
 int powerCableLimit(ControlType type, int version)
 {
     switch (type) {
-    case COAL_GENERATOR: return TILE_COUNT;
-    case POWER_POLE: return MAX_POLE_CABLES;
-    case POWER_SUPPLY: return 1;
-    case INJECTION_MOLDER: return version <= LAST_VERSION_WITH_MOLDER_CABLES ? 1 : 0;
-    default: return 0;
+    case COAL_GENERATOR:
+        return TILE_COUNT;
+    case POWER_POLE:
+        return MAX_POLE_CABLES;
+    case POWER_SUPPLY:
+        return 1;
+    case INJECTION_MOLDER:
+        return version <= LAST_VERSION_WITH_MOLDER_CABLES ? 1 : 0;
+    default:
+        return 0;
     }
 }
 
@@ -89,7 +91,8 @@ bool validateMapLinks(const std::vector<Tile>& tiles, const std::vector<Link>& w
 {
     std::set<std::pair<int, int>> joined;
     for (const Link& wire : wires) {
-        if (!endsFit(wire) || tiles[firstEnd(wire)].type != SENSOR || !isSwitchWireTarget(tiles[secondEnd(wire)].type) ||
+        if (!endsFit(wire) || tiles[firstEnd(wire)].type != SENSOR ||
+            !isSwitchWireTarget(tiles[secondEnd(wire)].type) ||
             !joined.emplace(firstEnd(wire), secondEnd(wire)).second) {
             return false;
         }

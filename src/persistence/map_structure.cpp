@@ -55,22 +55,32 @@ bool bridgeIsWhole(const std::vector<Tile>& tiles, const Tile& tile, TilePlace a
     return true;
 }
 
+// Each half of a two-tile machine and where its partner stands: one step
+// along the clockwise successor of its direction, or one step against it.
+struct PairHalf {
+    ControlType type;
+    ControlType partner;
+    int side;
+};
+
+constexpr PairHalf PAIR_HALVES[] = {
+    {DISTRIBUTOR, DISTRIBUTOR_SECOND, 1},
+    {DISTRIBUTOR_SECOND, DISTRIBUTOR, -1},
+    {MIXER, MIXER_SECOND, 1},
+    {MIXER_SECOND, MIXER, -1},
+};
+
 bool pairFits(const std::vector<Tile>& tiles, const Tile& tile, TilePlace at)
 {
-    ControlType partnerType = EMPTY;
-    int side = 1;
-    switch (tile.type) {
-    case DISTRIBUTOR: partnerType = DISTRIBUTOR_SECOND; break;
-    case DISTRIBUTOR_SECOND: partnerType = DISTRIBUTOR, side = -1; break;
-    case MIXER: partnerType = MIXER_SECOND; break;
-    case MIXER_SECOND: partnerType = MIXER, side = -1; break;
-    default: return true;
+    for (const PairHalf& half : PAIR_HALVES) {
+        if (tile.type != half.type) continue;
+        if (tile.dir == NONE) return false;
+        const Direction across = clockwiseDirection(tile.dir);
+        const Tile* partner =
+            tileOrNull(tiles, at.x + half.side * directionDx(across), at.y + half.side * directionDy(across));
+        return partner != nullptr && partner->type == half.partner && partner->dir == tile.dir;
     }
-    if (tile.dir == NONE) return false;
-    const Direction across = clockwiseDirection(tile.dir);
-    const Tile* partner =
-        tileOrNull(tiles, at.x + side * directionDx(across), at.y + side * directionDy(across));
-    return partner != nullptr && partner->type == partnerType && partner->dir == tile.dir;
+    return true;
 }
 
 }  // namespace

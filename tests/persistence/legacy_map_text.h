@@ -34,7 +34,7 @@ struct LegacyMap {
     int height = GRID_HEIGHT;
     std::string nextMachineId = "1";
     std::vector<LegacyTile> tiles;
-    LegacyFields state;  // STATE values 1..10
+    LegacyFields state;                                 // STATE values 1..10
     std::map<std::string, std::vector<Link>> sections;  // by keyword
     std::vector<LegacyItem> items;
 };

@@ -36,14 +36,10 @@ LegacyMap legacyMap(int version, const std::string& nextMachineId = "1", int wid
 LegacyMap sourcesOfVersion3()
 {
     LegacyMap map = legacyMap(3, "1", 40, 30);
-    map.tiles = {tile(5, 0, {{1, "3"}, {2, "2"}}),
-                 tile(2, 1, {{1, "3"}, {2, "2"}, {4, "4"}}),
-                 tile(7, 1, {{1, "11"}, {2, "2"}}),
-                 tile(3, 3, {{1, "5"}, {2, "2"}, {5, "1022"}}),
-                 tile(4, 3, {{1, "5"}, {2, "2"}}),
-                 tile(9, 10, {{1, "14"}, {2, "2"}, {13, "2"}, {14, "0"}}),
-                 tile(10, 10, {{13, "2"}, {14, "1"}}),
-                 tile(11, 10, {{1, "14"}, {2, "2"}, {13, "2"}, {14, "2"}})};
+    map.tiles = {tile(5, 0, {{1, "3"}, {2, "2"}}),     tile(2, 1, {{1, "3"}, {2, "2"}, {4, "4"}}),
+                 tile(7, 1, {{1, "11"}, {2, "2"}}),    tile(3, 3, {{1, "5"}, {2, "2"}, {5, "1022"}}),
+                 tile(4, 3, {{1, "5"}, {2, "2"}}),     tile(9, 10, {{1, "14"}, {2, "2"}, {13, "2"}, {14, "0"}}),
+                 tile(10, 10, {{13, "2"}, {14, "1"}}), tile(11, 10, {{1, "14"}, {2, "2"}, {13, "2"}, {14, "2"}})};
     return map;
 }
 
@@ -157,8 +153,12 @@ TEST(LegacyMaps, Version20WaterLinesBecomePipesOverFreeGround)
     };
     const LegacyFields belt{{1, "2"}, {2, "2"}};
     const Case cases[] = {
-        {"straight over empty ground", {}, {{2, 2, 6, 2}}, true,
-         {tileIndex(3, 2), tileIndex(4, 2), tileIndex(5, 2)}, false},
+        {"straight over empty ground",
+         {},
+         {{2, 2, 6, 2}},
+         true,
+         {tileIndex(3, 2), tileIndex(4, 2), tileIndex(5, 2)},
+         false},
         {"around belts, north first",
          {tile(3, 2, belt), tile(4, 2, belt), tile(5, 2, belt)},
          {{2, 2, 6, 2}},
@@ -173,8 +173,7 @@ TEST(LegacyMaps, Version20WaterLinesBecomePipesOverFreeGround)
          true},
         {"source beside its molder", {}, {{6, 3, 6, 2}}, true, {}, false},
         {"two lines to one molder", {}, {{2, 2, 6, 2}, {6, 3, 6, 2}}, false, {}, false},
-        {"line of length root 101", {tile(12, 3, {{1, "21"}, {2, "2"}, {15, "4"}})}, {{2, 2, 12, 3}}, false, {},
-         false},
+        {"line of length root 101", {tile(12, 3, {{1, "21"}, {2, "2"}, {15, "4"}})}, {{2, 2, 12, 3}}, false, {}, false},
         {"line from a molder to a source", {}, {{6, 2, 2, 2}}, false, {}, false},
     };
     for (const Case& c : cases) {
@@ -194,8 +193,7 @@ TEST(LegacyMaps, Version20WaterLinesBecomePipesOverFreeGround)
         EXPECT_EQ(accepted, c.accepted) << c.name;
         if (!accepted) continue;
         EXPECT_EQ(pipeTiles(game), c.pipes) << c.name;
-        const std::string warning =
-            "Alte Wasserleitung (2,2)-(6,2) konnte nicht in Rohrkacheln umgewandelt werden\n";
+        const std::string warning = "Alte Wasserleitung (2,2)-(6,2) konnte nicht in Rohrkacheln umgewandelt werden\n";
         EXPECT_EQ(log.find(warning) != std::string::npos, c.warned) << c.name << ": " << log;
     }
 }

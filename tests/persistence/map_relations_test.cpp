@@ -85,7 +85,6 @@ struct RelationCase {
     bool accepted;
 };
 
-
 template <std::size_t N> void expectCases(const RelationCase (&cases)[N])
 {
     ASSERT_TRUE(readsBack(wiredWorld()));
@@ -111,8 +110,7 @@ TEST(MapRelations, ControlsSpanningTilesMustBeWhole)
         {"belt naming a tunnel partner", [](Game& g) { layTunnelEnd(g, 5, 5, BELT, 10, 5); }, false},
         {"deck carrying a belt along the bridge", [](Game& g) { layBelt(g, 20, 10, EAST), layBridge(g, 20, 10, EAST); },
          false},
-        {"deck over a belt crossing it", [](Game& g) { layBelt(g, 20, 10, SOUTH), layBridge(g, 20, 10, EAST); },
-         true},
+        {"deck over a belt crossing it", [](Game& g) { layBelt(g, 20, 10, SOUTH), layBridge(g, 20, 10, EAST); }, true},
         {"bridge without its exit ramp", [](Game& g) { g.tileAt(21, 10) = Tile{}; }, false},
         {"ramp facing across its bridge", [](Game& g) { g.tileAt(19, 10).dir = NORTH; }, false},
         {"distributor with its second tile counter-clockwise",
@@ -135,18 +133,22 @@ TEST(MapRelations, CablesAndWiresJoinOnlyFittingControls)
 {
     const RelationCase cases[] = {
         {"measure wire from a belt to a sensor", [](Game& g) { g.signalMeasureLinks = {link(5, 5, 50, 10)}; }, false},
-        {"measure wire from a sensor to a shop", [](Game& g) { g.signalMeasureLinks = {link(50, 10, 60, 10)}; },
-         false},
+        {"measure wire from a sensor to a shop", [](Game& g) { g.signalMeasureLinks = {link(50, 10, 60, 10)}; }, false},
         {"measure wire from a sensor to a kiln", [](Game& g) { g.signalMeasureLinks = {link(50, 10, 52, 10)}; }, true},
         {"the same measure wire twice",
-         [](Game& g) { g.signalMeasureLinks = {link(50, 10, 52, 10), link(50, 10, 52, 10)}; }, false},
+         [](Game& g) {
+             g.signalMeasureLinks = {link(50, 10, 52, 10), link(50, 10, 52, 10)};
+         },
+         false},
         {"two cables between two poles, laid both ways",
-         [](Game& g) { g.powerLinks = {link(42, 10, 44, 10), link(44, 10, 42, 10)}; }, false},
+         [](Game& g) {
+             g.powerLinks = {link(42, 10, 44, 10), link(44, 10, 42, 10)};
+         },
+         false},
         {"pole with four cables",
          [](Game& g) {
              setTile(g, 43, 12, POWER_POLE);
-             g.powerLinks = {link(42, 10, 40, 10), link(42, 10, 44, 10), link(42, 10, 46, 10),
-                             link(42, 10, 43, 12)};
+             g.powerLinks = {link(42, 10, 40, 10), link(42, 10, 44, 10), link(42, 10, 46, 10), link(42, 10, 43, 12)};
          },
          false},
         {"generator with ten cables",
@@ -207,9 +209,15 @@ TEST(MapRelations, EveryIdentityOccursOnceAndWithinItsProducersRange)
          },
          false},
         {"(5, 7) after its producer was demolished",
-         [](Game& g) { setTile(g, 70, 20, SINK, EAST).sinkDeliveredIds = {ItemId{5, 7, ""}}; }, true},
+         [](Game& g) {
+             setTile(g, 70, 20, SINK, EAST).sinkDeliveredIds = {ItemId{5, 7, ""}};
+         },
+         true},
         {"machine id not handed out yet",
-         [](Game& g) { setTile(g, 70, 20, SINK, EAST).sinkDeliveredIds = {ItemId{10, 1, ""}}; }, false},
+         [](Game& g) {
+             setTile(g, 70, 20, SINK, EAST).sinkDeliveredIds = {ItemId{10, 1, ""}};
+         },
+         false},
         {"item whose part repeats a queued unit",
          [](Game& g) {
              Tile& storage = setTile(g, 70, 20, STORAGE, EAST);
