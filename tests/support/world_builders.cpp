@@ -32,6 +32,47 @@ void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
     for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
 }
 
+CargoItem& placeItem(Game& game, int x, int y, Direction dir, CargoType cargo)
+{
+    return game.items.emplace_back(x, y, dir, cargo);
+}
+
+void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir)
+{
+    Tile& entrance = setTile(game, x1, y1, TUNNEL);
+    entrance.tunnelPartnerX = x2;
+    entrance.tunnelPartnerY = y2;
+    Tile& exit = setTile(game, x2, y2, TUNNEL_EXIT, exitDir);
+    exit.tunnelPartnerX = x1;
+    exit.tunnelPartnerY = y1;
+}
+
+void layBridge(Game& game, int x, int y, Direction dir)
+{
+    for (int part = BRIDGE_ENTRY_RAMP; part <= BRIDGE_EXIT_RAMP; ++part) {
+        const int tx = x + directionDx(dir) * (part - 1);
+        const int ty = y + directionDy(dir) * (part - 1);
+        Tile& tile = game.tileAt(tx, ty);
+        if (part != BRIDGE_DECK) setTile(game, tx, ty, BRIDGE, dir);
+        tile.bridgeDir = dir;
+        tile.bridgePart = part;
+    }
+    Tile& deck = game.deckTiles[static_cast<std::size_t>(tileIndex(x, y))];
+    deck = Tile{};
+    deck.type = BELT;
+    deck.dir = dir;
+}
+
+void supplyPower(Game& game, int x, int y) { game.tileAt(x, y).powerSupplied = true; }
+
+void runBeltStep(Game& game)
+{
+    game.stepItems(false, true, -1);
+    game.stepItems(true, true, -1);
+    game.stepItems(true, true, -1);
+    game.replanItems();
+}
+
 int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt)
 {
     for (int step = 0; step < maxSteps; ++step) {
