@@ -362,22 +362,49 @@ void MoveExecution::setSegmentProgress(const Move& m, CargoItem& item, const Til
         item.progress = 0.5f;
     }
     // A ring of items moving into each other: each is put straight onto its target.
-    const std::size_t n = game_.items.size();
-    int j = ahead;
-    for (std::size_t steps = 0; j >= 0 && steps < n; ++steps) {
-        if (j == m.index) {
-            item.progress = 1.0f;
-            break;
-        }
-        const int next = s_.plans[static_cast<std::size_t>(j)].target;
-        j = next >= 0 ? occupancy[static_cast<std::size_t>(next)] : -1;
-    }
+    if (s_.onRing[static_cast<std::size_t>(m.index)]) item.progress = 1.0f;
     if (item.progress < 1.0f) return;
     item.posX = static_cast<float>(m.nx);
     item.posY = static_cast<float>(m.ny);
     if (!item.path.empty()) item.heading = item.path.back().dir;
     item.leavingTunnel = false;
     item.path.clear();
+}
+
+// Marks the items whose chain of occupants ahead (the occupant of its target,
+// then that one's target, ...) comes back to itself, in one pass over all items.
+void findRings(const Game& game, ItemStepScratch& s)
+{
+    constexpr char UNSEEN = 0;
+    constexpr char ON_WALK = 1;
+    constexpr char DONE = 2;
+    const std::size_t n = game.items.size();
+    std::vector<char>& seen = s.ringSeen;
+    seen.assign(n, UNSEEN);
+    s.onRing.assign(n, 0);
+    auto occupantAhead = [&s](int j) {
+        const int target = s.plans[static_cast<std::size_t>(j)].target;
+        return target >= 0 ? s.occupancy[static_cast<std::size_t>(target)] : -1;
+    };
+    for (std::size_t start = 0; start < n; ++start) {
+        s.ringWalk.clear();
+        int j = static_cast<int>(start);
+        while (j >= 0 && seen[static_cast<std::size_t>(j)] == UNSEEN) {
+            seen[static_cast<std::size_t>(j)] = ON_WALK;
+            s.ringWalk.push_back(j);
+            j = occupantAhead(j);
+        }
+        if (j >= 0 && seen[static_cast<std::size_t>(j)] == ON_WALK) {
+            // The walk ran into itself: from j on it is a ring.
+            auto it = s.ringWalk.end();
+            do {
+                --it;
+                s.onRing[static_cast<std::size_t>(*it)] = 1;
+            } while (*it != j);
+        }
+        for (int k : s.ringWalk)
+            seen[static_cast<std::size_t>(k)] = DONE;
+    }
 }
 
 void planMoves(Game& game, ItemStepScratch& s, bool followUp, int firstItem)
@@ -414,6 +441,8 @@ void Game::stepItems(bool followUp, bool, int firstItem)
     fillOccupancyAndDrops(*this, s);
     planMoves(*this, s, followUp, firstItem);
     resolveRightOfWay(*this, s);
+
+    findRings(*this, s);
 
     MoveResolver resolver(*this, s);
     MoveExecution execution(*this, s);

@@ -47,6 +47,9 @@ struct ItemStepScratch {
     std::vector<char> switched;
     std::vector<int> resolution;  // per item: 0 open, 1 resolving, 2 moves, 3 blocked
     std::vector<ResolveFrame> resolveStack;
+    std::vector<char> onRing;  // per item: its chain of occupants ahead comes back to it
+    std::vector<char> ringSeen;
+    std::vector<int> ringWalk;
     std::vector<int> tunnelHeads;  // per tile: first item standing on it
     std::vector<int> tunnelNext;   // per item: next item on the same tile
     std::vector<int> tunnelSlots;
