@@ -4,21 +4,17 @@
 
 #include "audio/sound_engine.h"
 #include "simulation/hand_over_rules.h"
+#include "simulation/item_transport.h"
 #include "simulation/move_planning.h"
 #include "simulation/right_of_way.h"
 #include "world/game.h"
 
 namespace {
 
-constexpr int MOVE_COST = 3;
 constexpr int SPED_UP_CREDIT_CAP = 9;
-constexpr float BASE_GLIDE_SPEED = 1.7f;
 constexpr float EJECTOR_PUSH_FACTOR = 1.35f;
 constexpr float EJECTOR_STROKE_TIME = 0.04f;
 constexpr float EJECTOR_PISTON_REST = 0.5f;
-
-bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
-bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
 
 // Level 2 keeps one unit over for its two-in-three rhythm; the fast levels save
 // up for several tiles in one belt step.
@@ -27,31 +23,6 @@ int creditCap(int level)
     if (level == 2) return 4;
     if (level == 4 || level == 5) return 9;
     return 3;
-}
-
-float beltGlideSpeed(int level) { return static_cast<float>(level) * BASE_GLIDE_SPEED / 3.0f; }
-
-bool takesDeliveries(ControlType t)
-{
-    switch (t) {
-    case SINK:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case STORAGE:
-    case SHOP:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
-}
-
-Tile& tileOfNode(Game& game, int node)
-{
-    return node >= TILE_COUNT ? game.deckTiles[static_cast<std::size_t>(node - TILE_COUNT)]
-                              : game.tiles[static_cast<std::size_t>(node)];
 }
 
 void grantSpeedCredit(Game& game)
@@ -161,7 +132,7 @@ void MoveExecution::moveItem(int index)
                  .pushed = s_.pushed[static_cast<std::size_t>(index)] != 0,
                  .wasCarried = item.carried,
                  .creditBefore = item.speedCredit};
-    Tile& target = tileOfNode(game_, m.node);
+    Tile& target = nodeTile(game_, m.node);
 
     updateMachines(m, item);
     if (game_.sound != nullptr) playPassageSounds(m, target);
@@ -287,7 +258,7 @@ int stepsForSlowerBelt(int creditBefore, int level)
 
 float MoveExecution::glideSpeed(const Move& m, const Tile& target) const
 {
-    if (m.pushed) return static_cast<float>(std::max(1, m.fromLevel)) * BASE_GLIDE_SPEED / 3.0f * EJECTOR_PUSH_FACTOR;
+    if (m.pushed) return beltGlideSpeed(std::max(1, m.fromLevel)) * EJECTOR_PUSH_FACTOR;
     if (!isBeltOrBridge(m.fromType)) return BASE_GLIDE_SPEED;
     float speed = beltGlideSpeed(m.fromLevel);
     const int level = target.beltSpeed;

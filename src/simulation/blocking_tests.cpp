@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "simulation/item_transport.h"
+
 namespace {
 
 constexpr float OVERLAP_COUNTS = 1e-5f;
@@ -20,8 +22,6 @@ constexpr float NEAREST_START = 2.0f;
 constexpr float OUTPUT_ROOM = 0.9999f;
 constexpr float LINE_TOLERANCE = 0.001f;
 constexpr float TEST_POINT_SPEED = 1.7f;
-
-bool isHeldByArm(const CargoItem& item) { return item.carried && item.holdState > HOLD_TURNING; }
 
 bool onRouteWithin(const Game& game, const CargoItem& item, FloatPoint p, float limit)
 {

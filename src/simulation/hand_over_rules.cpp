@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "machines/arm_control.h"
+#include "simulation/item_transport.h"
 
 namespace {
 
@@ -15,9 +16,6 @@ constexpr float ARM_GRAB_REACH = 0.15f;
 
 bool isEastWest(Direction d) { return d == EAST || d == WEST; }
 bool sameAxis(Direction a, Direction b) { return isEastWest(a) == isEastWest(b); }
-bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
-bool isMixerHalf(ControlType t) { return t == MIXER || t == MIXER_SECOND; }
-bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
 
 }  // namespace
 
@@ -39,6 +37,12 @@ bool canEnterFrom(const Game& game, int x, int y, Direction d, CargoType cargo)
     const Tile& ground = game.tileAt(x, y);
     if (ground.bridgePart == BRIDGE_DECK && d != ground.bridgeDir && sameAxis(d, ground.bridgeDir)) return false;
     return game.canEnterTile(x, y, d, cargo);
+}
+
+Tile& nodeTile(Game& game, int node)
+{
+    return node >= TILE_COUNT ? game.deckTiles[static_cast<std::size_t>(node - TILE_COUNT)]
+                              : game.tiles[static_cast<std::size_t>(node)];
 }
 
 MixerTiles mixerTilesOf(int x, int y, const Tile& half)

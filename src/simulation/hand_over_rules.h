@@ -15,6 +15,7 @@ inline int itemNode(const CargoItem& item) { return (item.layer == 1 ? TILE_COUN
 
 // The tile of a node: the deck tile for the second layer, else the ground tile.
 const Tile& nodeTile(const Game& game, int node);
+Tile& nodeTile(Game& game, int node);
 
 // May an item travelling in direction d enter the tile. An item running
 // against a bridge deck is refused; one crossing under it asks the ground.

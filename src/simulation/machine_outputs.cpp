@@ -9,11 +9,10 @@
 #include "machines/smelter_control.h"
 #include "machines/storage_control.h"
 #include "simulation/hand_over_rules.h"
+#include "simulation/item_transport.h"
 #include "world/game.h"
 
 namespace {
-
-constexpr float BASE_GLIDE_SPEED = 1.7f;
 
 using BlockedTiles = std::bitset<TILE_COUNT>;
 
@@ -64,50 +63,10 @@ const Fifo<ItemRecord>* productRecords(const Tile& tile)
     }
 }
 
-bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
-bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
-
 // Tiles that could take the product later: the machine keeps it meanwhile.
 bool couldTakeItems(const Tile& tile, Direction machineDir)
 {
-    switch (tile.type) {
-    case BELT:
-    case SINK:
-    case DISTRIBUTOR:
-    case MIXER:
-    case MIXER_SECOND:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case BRIDGE:
-    case STORAGE:
-    case TUNNEL:
-    case SHOP:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    case ARM:
-    case LONG_ARM:
-        return ArmControl::isOnAxis(tile, machineDir);
-    default:
-        return false;
-    }
-}
-
-bool takesProductsIn(ControlType t)
-{
-    switch (t) {
-    case SINK:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case STORAGE:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
+    return takesItemsIn(tile.type) || (isArm(tile.type) && ArmControl::isOnAxis(tile, machineDir));
 }
 
 void markBlocked(BlockedTiles& blocked, int x, int y) { blocked.set(static_cast<std::size_t>(tileIndex(x, y))); }
@@ -182,11 +141,7 @@ ItemRecord takeProduct(Game& game, int x, int y)
 
 // A product glides off at the speed of the belt level; a stopped belt still
 // lets it glide off at the plain speed, so it never freezes at the machine.
-float productGlideSpeed(int level)
-{
-    if (level <= 0) return BASE_GLIDE_SPEED;
-    return static_cast<float>(level) * BASE_GLIDE_SPEED / 3.0f;
-}
+float productGlideSpeed(int level) { return level > 0 ? beltGlideSpeed(level) : BASE_GLIDE_SPEED; }
 
 void setStoragePath(const Game& game, CargoItem& item, int x, int y, const OutputTargetRule& rule)
 {
@@ -259,7 +214,7 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
         game.sellCargo(tx, ty, cargo);
         return;
     }
-    if (takesProductsIn(target.type)) {
+    if (target.type == SINK || isMachineIntake(target.type)) {
         if (target.type == SINK) {
             game.addDelivered(1);
             game.titleDirty = true;

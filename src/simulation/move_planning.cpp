@@ -4,35 +4,16 @@
 
 #include "machines/arm_control.h"
 #include "simulation/blocking_tests.h"
+#include "simulation/item_transport.h"
 #include "simulation/right_of_way.h"
 
 namespace {
 
 // An item still gliding farther than this must arrive before a machine takes it.
 constexpr float PATH_LENGTH_GATE = 0.15f;
-constexpr int MOVE_COST = 3;
 
 // Side exits are tried in this order.
 constexpr Direction SIDE_ORDER[4] = {EAST, WEST, NORTH, SOUTH};
-
-bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
-bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
-
-// Machines that take an item only once it has arrived at their centre.
-bool takesArrivedItems(ControlType t)
-{
-    switch (t) {
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case STORAGE:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
-}
 
 float remainingPathLength(const CargoItem& item)
 {
@@ -211,7 +192,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     MovePlan plan{groundNode(nx, ny) + (onDeck ? TILE_COUNT : 0), nx, ny, plannedDir};
     const Tile& target = nodeTile(game_, plan.target);
     if (firstItem_ >= 0 && !isBeltOrBridge(target.type)) return {};
-    if (takesArrivedItems(target.type) && remainingPathLength(item) > PATH_LENGTH_GATE) return {};
+    if (isMachineIntake(target.type) && remainingPathLength(item) > PATH_LENGTH_GATE) return {};
     if (target.type == BELT && !junctionAllows(game_, index, nx, ny)) return {};
     if (!game_.isPoweredAt(nx, ny)) return {};
     if (!accepts(item, plan, target, from.type, move.pushed, chained, plan.dir)) return {};

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "simulation/hand_over_rules.h"
+#include "simulation/item_transport.h"
 #include "world/game.h"
 
 namespace {
@@ -15,8 +16,6 @@ constexpr int RESOLVE_MOVES = 2;
 constexpr int RESOLVE_BLOCKED = 3;
 
 constexpr Direction COMPASS[4] = {NORTH, EAST, SOUTH, WEST};
-
-bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
 
 bool feedsJunction(ControlType t) { return t == BELT || t == SOURCE || t == TUNNEL_EXIT; }
 
