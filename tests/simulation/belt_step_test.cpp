@@ -22,6 +22,19 @@ std::vector<int> positionsOnBelt(int level, int steps)
     return xs;
 }
 
+// A powered distributor at (20, 10) facing east, its second tile at (20, 11),
+// with a belt tile on each lane.
+Game distributorWorld()
+{
+    Game game = emptyGame();
+    build(game, DISTRIBUTOR, 20, 10);
+    supplyPower(game, 20, 10);
+    supplyPower(game, 20, 11);
+    layBelt(game, 21, 10, EAST);
+    layBelt(game, 21, 11, EAST);
+    return game;
+}
+
 struct EjectorSound : SoundEngine {
     int hits = 0;
     void playEjectorHit(std::uint32_t, float, float) override { ++hits; }
@@ -100,10 +113,7 @@ TEST(BeltStep, WithoutItemsTheFirstPassStillCountsAndEmits)
 
 TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
 {
-    Game game = emptyGame();
-    build(game, DISTRIBUTOR, 20, 10);  // second tile at (20, 11)
-    supplyPower(game, 20, 10);
-    supplyPower(game, 20, 11);
+    Game game = distributorWorld();
     layBeltRun(game, 21, 10, EAST, 10);
     layBeltRun(game, 21, 11, EAST, 10);
     layBeltRun(game, 16, 10, EAST, 4);
@@ -116,13 +126,8 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     EXPECT_EQ(game.items[0].y, 11);
 
     // The side lane is next but its first tile holds an item that cannot move.
-    Game stuck = emptyGame();
-    build(stuck, DISTRIBUTOR, 20, 10);
-    supplyPower(stuck, 20, 10);
-    supplyPower(stuck, 20, 11);
+    Game stuck = distributorWorld();  // the side lane leads onto empty ground
     stuck.tileAt(20, 10).lastSideB = true;
-    layBelt(stuck, 21, 10, EAST);
-    layBelt(stuck, 21, 11, EAST);  // leads onto empty ground
     placeItem(stuck, 21, 11, EAST, COAL);
     placeItem(stuck, 20, 10, EAST, LOG);
     stuck.stepItems(false, true, -1);
@@ -133,15 +138,10 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
 
 TEST(Distributor, SignalModeWaitsForItsLane)
 {
-    Game game = emptyGame();
-    build(game, DISTRIBUTOR, 20, 10);
-    supplyPower(game, 20, 10);
-    supplyPower(game, 20, 11);
+    Game game = distributorWorld();
     Tile& distributor = game.tileAt(20, 10);
     distributor.modeSignal = true;
     distributor.signalSelectsB = true;
-    layBelt(game, 21, 10, EAST);
-    layBelt(game, 21, 11, EAST);
     placeItem(game, 21, 11, EAST, COAL);  // stuck on the side lane
     placeItem(game, 20, 10, EAST, LOG);
     runBeltStep(game);
@@ -155,13 +155,8 @@ TEST(Distributor, SignalModeWaitsForItsLane)
 
 TEST(Distributor, SideExitJumpsOverTheSecondTile)
 {
-    Game game = emptyGame();
-    build(game, DISTRIBUTOR, 20, 10);
-    supplyPower(game, 20, 10);
-    supplyPower(game, 20, 11);
+    Game game = distributorWorld();
     game.tileAt(20, 10).lastSideB = true;
-    layBelt(game, 21, 10, EAST);
-    layBelt(game, 21, 11, EAST);
     placeItem(game, 20, 10, EAST, LOG);
     game.stepItems(false, true, -1);
     const CargoItem& item = game.items[0];
@@ -177,9 +172,8 @@ TEST(Distributor, SideExitJumpsOverTheSecondTile)
 
 TEST(Distributor, WithoutPowerItHoldsItsItem)
 {
-    Game game = emptyGame();
-    build(game, DISTRIBUTOR, 20, 10);
-    layBelt(game, 21, 10, EAST);
+    Game game = distributorWorld();
+    game.tileAt(20, 10).powerSupplied = false;
     placeItem(game, 20, 10, EAST, LOG);
     runBeltStep(game);
     EXPECT_EQ(game.items[0].x, 20);
