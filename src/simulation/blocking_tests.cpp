@@ -79,8 +79,9 @@ bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& othe
 {
     if (&other == &item || other.layer != item.layer || isHeldByArm(other)) return false;
     if (other.tunnelProgress > 0 && other.path.empty()) return false;
-    if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileUnder(other).type == TUNNEL_EXIT)
-        return false;
+    if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileUnder(other).type == TUNNEL_EXIT) {
+        return false;  // just out of a tunnel and still on its exit
+    }
     return unitSquareOverlap(positionOf(item), visualPosition(game, other)) > OVERLAP_COUNTS;
 }
 

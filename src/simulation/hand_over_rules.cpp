@@ -25,6 +25,16 @@ int armReach(ControlType type)
     return static_cast<const ArmControl&>(controlForType(type)).reach;
 }
 
+bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY)
+{
+    if (!item.carried || !game.inBounds(item.x, item.y)) return false;
+    const int reach = armReach(game.tileAt(item.x, item.y).type);
+    if (reach == 0) return false;
+    dropX = item.x + directionDx(item.dir) * reach;
+    dropY = item.y + directionDy(item.dir) * reach;
+    return game.inBounds(dropX, dropY);
+}
+
 const Tile& nodeTile(const Game& game, int node)
 {
     return node >= TILE_COUNT ? game.deckTiles[static_cast<std::size_t>(node - TILE_COUNT)]

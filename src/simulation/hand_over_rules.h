@@ -9,6 +9,10 @@
 // Tiles reach of a grab arm (1) or long arm (2); 0 for any other type.
 int armReach(ControlType type);
 
+// Where the arm that carries the item will set it down; false when no arm
+// carries it or that tile lies off the map.
+bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY);
+
 // The ground node of a tile and the node that a layer and tile make.
 inline int groundNode(int x, int y) { return tileIndex(x, y); }
 inline int itemNode(const CargoItem& item) { return (item.layer == 1 ? TILE_COUNT : 0) + tileIndex(item.x, item.y); }
@@ -41,7 +45,7 @@ bool armSignalAllows(const Game& game, int x, int y, const Tile& arm);
 
 // The rules of one belt-step call, bound to its occupancy and arm drop maps.
 class HandOverRules {
-  public:
+public:
     HandOverRules(const Game& game, const int* occupancy, const int* armDrops, bool followUp)
         : game_(game), occupancy_(occupancy), armDrops_(armDrops), followUp_(followUp)
     {
@@ -52,7 +56,7 @@ class HandOverRules {
     // May the arm at (x, y) take the item now, to drop it reach tiles along d.
     bool armDropTarget(int x, int y, Direction d, const CargoItem& item) const;
 
-  private:
+private:
     struct MixerEntry {
         int x;  // the entered half
         int y;
@@ -74,7 +78,7 @@ class HandOverRules {
 // Where a machine may put its product: bound to the producing tile, its
 // product and the tiles already served in this output pass.
 class OutputTargetRule {
-  public:
+public:
     OutputTargetRule(const Game& game, const std::bitset<TILE_COUNT>& blocked, int machineX, int machineY,
                      CargoType cargo)
         : game_(game), blocked_(blocked), machineX_(machineX), machineY_(machineY), cargo_(cargo)
@@ -90,7 +94,7 @@ class OutputTargetRule {
     int entryPhase = 0;
     bool searchedEntry = false;  // the belt entry search ran and found room
 
-  private:
+private:
     bool isBlocked(int x, int y) const { return blocked_.test(static_cast<std::size_t>(tileIndex(x, y))); }
     bool armTakes(int tx, int ty, const Tile& arm) const;
     bool mixerHasWayOut(int tx, int ty, const Tile& half) const;

@@ -84,12 +84,11 @@ BlockedTiles blockedOutputTiles(const Game& game)
         markBlocked(blocked, item.x, item.y);
     }
     for (const CargoItem& item : game.items) {
-        if (!item.carried || !game.inBounds(item.x, item.y) || !game.isPoweredAt(item.x, item.y)) continue;
-        const int reach = armReach(game.tileAt(item.x, item.y).type);
-        if (reach == 0) continue;
-        const int dropX = item.x + directionDx(item.dir) * reach;
-        const int dropY = item.y + directionDy(item.dir) * reach;
-        if (game.inBounds(dropX, dropY)) markBlocked(blocked, dropX, dropY);
+        int dropX = 0;
+        int dropY = 0;
+        if (carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
+            markBlocked(blocked, dropX, dropY);
+        }
     }
     return blocked;
 }

@@ -6,7 +6,7 @@
 // Plans each item's wanted move in one belt-step call: where it goes and
 // whether the place there takes it. Right of way is settled afterwards.
 class MovePlanner {
-  public:
+public:
     MovePlanner(Game& game, const ItemStepScratch& scratch, bool followUp, int firstItem)
         : game_(game), rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), followUp),
           occupancy_(scratch.occupancy.data()), followUp_(followUp), firstItem_(firstItem)
@@ -16,7 +16,7 @@ class MovePlanner {
     // planning 0 takes a distributor's preferred output, 1 its other one.
     MovePlan plan(int item, int planning, bool& pushed);
 
-  private:
+private:
     // The direction and length of the move an item wants, before its target is looked at.
     struct WantedMove {
         Direction dir = NONE;

@@ -259,8 +259,7 @@ void resolveRightOfWay(const Game& game, ItemStepScratch& s)
         claimSweep(game, s);
         std::fill(s.resolution.begin(), s.resolution.end(), RESOLVE_OPEN);
         MoveResolver resolver(game, s);
-        for (std::size_t i = 0; i < n; ++i)
-            resolver.resolveMove(static_cast<int>(i));
+        for (std::size_t i = 0; i < n; ++i) resolver.resolveMove(static_cast<int>(i));
 
         bool anySwitched = false;
         for (std::size_t i = 0; i < n; ++i) {

@@ -95,7 +95,7 @@ TEST(Claims, PriorityGivesTheFavouredDirectionTheTile)
 {
     Game game = junctionWorld();
     game.tileAt(40, 20).beltPriority = SOUTH;  // right of way from the north
-    game.stepCount = 0;  // the rotation alone would pick the west feeder
+    game.stepCount = 0;                        // the rotation alone would pick the west feeder
     game.stepItems(false, true, -1);
     EXPECT_EQ(game.items[1].y, 20);
     EXPECT_EQ(game.items[0].x, 39);
@@ -183,7 +183,8 @@ TEST(Resolution, AMapFullOfItemsMovesUpInOneStep)
     EXPECT_EQ(game.items.front().y, 0);
     EXPECT_EQ(game.items.back().x, 0);
     EXPECT_EQ(game.items.back().y, GRID_HEIGHT - 1);
-    const bool allMoved = std::all_of(game.items.begin(), game.items.end(),
-                                      [](const CargoItem& item) { return item.x != item.originX || item.y != item.originY; });
+    const bool allMoved = std::all_of(game.items.begin(), game.items.end(), [](const CargoItem& item) {
+        return item.x != item.originX || item.y != item.originY;
+    });
     EXPECT_TRUE(allMoved);
 }
