@@ -125,7 +125,7 @@ void planMoves(Game& game, ItemStepScratch& s, bool followUp, int firstItem)
 
 void Game::stepItems(bool followUp, bool, int firstItem)
 {
-    ItemStepScratch& s = itemStepScratch;
+    ItemStepScratch& s = itemStepScratch_;
     if (!followUp) grantSpeedCredit(*this);
     if (items.empty()) {
         if (!followUp) {

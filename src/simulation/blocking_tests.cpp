@@ -93,7 +93,7 @@ const CargoItem* findOverlappingItem(const CargoItem* first, const CargoItem* la
 
 bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY)
 {
-    CargoItem& trial = itemStepScratch.trial;
+    CargoItem& trial = itemStepScratch_.trial;
     trial.layer = item.layer;
     trial.x = toX;
     trial.y = toY;

@@ -49,7 +49,7 @@ void comeOut(CargoItem& item, int x, int y, Direction exitDir)
 
 void Game::indexTunnelItems()
 {
-    ItemStepScratch& s = itemStepScratch;
+    ItemStepScratch& s = itemStepScratch_;
     listItemsByTile(*this, s.tunnelHeads, s.tunnelNext);
     for (int ey = 0; ey < GRID_HEIGHT; ++ey) {
         for (int ex = 0; ex < GRID_WIDTH; ++ex) {

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "simulation/item_step_scratch.h"
+#include "simulation/network_buffers.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
 #include "world/link_ends.h"
 #include "world/power_overview.h"
 #include "world/tile.h"
+#include "world/tile_warning.h"
 
 class SoundEngine;
+class TileItemIndex;
 
 // One cable or wire. For wires the first end drives, the second is the target.
 struct Link {
@@ -125,6 +129,8 @@ public:
 
     // Tile indices of the poles whose 7 x 7 square reaches the control at (x, y), in scan order.
     std::vector<int> polesCovering(int x, int y) const;
+    // The same, written into poles (cleared first) so a caller can reuse its buffer.
+    void polesCovering(int x, int y, std::vector<int>& poles) const;
     // Every cable network with its capacity, load and consumers, as the last power update left them.
     PowerOverview powerNetworks() const;
     // A running generator with fuel can be reached from the tile over power cables.
@@ -144,6 +150,19 @@ public:
     MachineGroup machineGroupAt(int x, int y) const;
 
     // Status texts, warnings and the blank-world test.
+    // Each takes an optional index of the present items, which views that ask
+    // about every tile or item in a frame build once and share; without one
+    // the item list is walked.
+
+    // The TileWarning bits of the control at (x, y); 0 outside the grid.
+    unsigned tileWarnings(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
+    // The German status line of the control at (x, y); empty when there is nothing to report.
+    std::string statusText(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
+    // Why an item with no planned path waits, in German; empty when no reason can be named.
+    std::string blockedReason(const CargoItem& item, const TileItemIndex* itemIndex = nullptr) const;
+    // An untouched new map (its starting source and sink have not worked yet)
+    // or a world without any control or item: loading over it needs no asking.
+    bool isBlank() const;
 
     // Simulation.
 
@@ -166,6 +185,13 @@ public:
     // Network refresh: power, 5V, sensors, signal logic and switch wires.
     void updateNetworks(float dt);
     void updatePowerNetwork();
+    void updateDcNetwork();
+    // Evaluates every logic component once, sources before the components they feed.
+    void updateSignals(float dt);
+    // True when the switch wires form a valid circuit on the layer; order then
+    // lists every sensor and logic tile, each after the tiles that feed it.
+    static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
+                                    std::vector<int>& order);
     // Belt step and machine outputs.
     void stepItems(bool followUp, bool smooth, int firstItem);
     void spawnMachineOutputs(bool roomTests, bool storagesOnly);
@@ -185,9 +211,18 @@ public:
 
     // Map text.
 
+    // Writes the world as map text of the current version; the stream's float
+    // precision is left at 9. True when the stream is still good.
+    bool writeMap(std::ostream& out) const;
+    // Reads a whole map text; on any fault the world stays exactly as it was.
+    bool readMap(std::istream& in);
+
 private:
-    // Working tables of the belt step; never saved, and a copy starts empty.
-    ItemStepScratch itemStepScratch;
+    static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
+                                    std::vector<int>& order, SignalOrderBuffers& buffers);
+
+    NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
+    ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
 };
 
 // The layer-0 tile, or null outside the grid.

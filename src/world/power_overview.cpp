@@ -143,7 +143,14 @@ bool generatorCanSupply(const Tile& tile)
 std::vector<int> Game::polesCovering(int x, int y) const
 {
     std::vector<int> poles;
-    if (!inBounds(x, y)) return poles;
+    polesCovering(x, y, poles);
+    return poles;
+}
+
+void Game::polesCovering(int x, int y, std::vector<int>& poles) const
+{
+    poles.clear();
+    if (!inBounds(x, y)) return;
     const Tile& tile = tileAt(x, y);
     int x2 = x;
     int y2 = y;
@@ -163,7 +170,6 @@ std::vector<int> Game::polesCovering(int x, int y) const
             if (tileAt(column, row).type == POWER_POLE) poles.push_back(tileIndex(column, row));
         }
     }
-    return poles;
 }
 
 PowerOverview Game::powerNetworks() const

@@ -13,7 +13,7 @@ std::vector<int> positionsOnBelt(int level, int steps)
 {
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 40, level);
-    placeItem(game, 10, 10, EAST, COAL);
+    itemAtPosition(game, 10, 10, EAST, COAL);
     std::vector<int> xs;
     for (int i = 0; i < steps; ++i) {
         runBeltStep(game);
@@ -51,7 +51,7 @@ TEST(BeltStep, EachSpeedLevelKeepsItsRhythm)
 
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 4, 2);
-    placeItem(game, 10, 10, EAST, COAL);
+    itemAtPosition(game, 10, 10, EAST, COAL);
     std::vector<int> credits;
     for (int i = 0; i < 3; ++i) {
         game.stepItems(false, true, -1);
@@ -64,7 +64,7 @@ TEST(BeltStep, StoppedBeltNeitherMovesNorSavesUp)
 {
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 5, 0);
-    placeItem(game, 10, 10, EAST, COAL);
+    itemAtPosition(game, 10, 10, EAST, COAL);
     for (int i = 0; i < 5; ++i) runBeltStep(game);
     EXPECT_EQ(game.items[0].x, 10);
     EXPECT_EQ(game.items[0].speedCredit, 0);
@@ -74,7 +74,7 @@ TEST(BeltStep, FastBeltSpendsSavedCreditOnSeveralTilesInOneStep)
 {
     Game game = emptyGame();
     layBelt(game, 10, 10, EAST, 5);  // ends at empty ground: the item saves up
-    placeItem(game, 10, 10, EAST, COAL);
+    itemAtPosition(game, 10, 10, EAST, COAL);
     for (int i = 0; i < 3; ++i) runBeltStep(game);
     EXPECT_EQ(game.items[0].speedCredit, 9);
 
@@ -89,7 +89,7 @@ TEST(BeltStep, ItemSlowsDownOntoASlowerBelt)
     Game game = emptyGame();
     layBelt(game, 10, 10, EAST, 3);
     layBelt(game, 11, 10, EAST, 1);
-    placeItem(game, 10, 10, EAST, COAL);
+    itemAtPosition(game, 10, 10, EAST, COAL);
     game.stepItems(false, true, -1);
     ASSERT_EQ(game.items[0].path.size(), 1u);
     EXPECT_FLOAT_EQ(game.items[0].path.front().speed, 1.7f / 3.0f);
@@ -117,7 +117,7 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     layBeltRun(game, 21, 10, EAST, 10);
     layBeltRun(game, 21, 11, EAST, 10);
     layBeltRun(game, 16, 10, EAST, 4);
-    for (int x = 16; x <= 19; ++x) placeItem(game, x, 10, EAST, LOG);
+    for (int x = 16; x <= 19; ++x) itemAtPosition(game, x, 10, EAST, LOG);
     for (int i = 0; i < 8; ++i) runBeltStep(game);
     // The first item out went straight, the next to the side, and so on.
     EXPECT_EQ(game.items[3].y, 10);
@@ -128,8 +128,8 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     // The side lane is next but its first tile holds an item that cannot move.
     Game stuck = distributorWorld();  // the side lane leads onto empty ground
     stuck.tileAt(20, 10).lastSideB = true;
-    placeItem(stuck, 21, 11, EAST, COAL);
-    placeItem(stuck, 20, 10, EAST, LOG);
+    itemAtPosition(stuck, 21, 11, EAST, COAL);
+    itemAtPosition(stuck, 20, 10, EAST, LOG);
     stuck.stepItems(false, true, -1);
     EXPECT_EQ(stuck.items[1].x, 21);
     EXPECT_EQ(stuck.items[1].y, 10) << "left by the straight lane in the same step";
@@ -142,8 +142,8 @@ TEST(Distributor, SignalModeWaitsForItsLane)
     Tile& distributor = game.tileAt(20, 10);
     distributor.modeSignal = true;
     distributor.signalSelectsB = true;
-    placeItem(game, 21, 11, EAST, COAL);  // stuck on the side lane
-    placeItem(game, 20, 10, EAST, LOG);
+    itemAtPosition(game, 21, 11, EAST, COAL);  // stuck on the side lane
+    itemAtPosition(game, 20, 10, EAST, LOG);
     runBeltStep(game);
     EXPECT_EQ(game.items[1].x, 20) << "signal mode has no other lane";
 
@@ -157,7 +157,7 @@ TEST(Distributor, SideExitJumpsOverTheSecondTile)
 {
     Game game = distributorWorld();
     game.tileAt(20, 10).lastSideB = true;
-    placeItem(game, 20, 10, EAST, LOG);
+    itemAtPosition(game, 20, 10, EAST, LOG);
     game.stepItems(false, true, -1);
     const CargoItem& item = game.items[0];
     EXPECT_EQ(item.x, 21);
@@ -174,7 +174,7 @@ TEST(Distributor, WithoutPowerItHoldsItsItem)
 {
     Game game = distributorWorld();
     game.tileAt(20, 10).powerSupplied = false;
-    placeItem(game, 20, 10, EAST, LOG);
+    itemAtPosition(game, 20, 10, EAST, LOG);
     runBeltStep(game);
     EXPECT_EQ(game.items[0].x, 20);
 }
@@ -183,15 +183,15 @@ TEST(Bridge, ItemsAlongTheBridgeClimbOnTheDeckAndCrossingItemsStayBelow)
 {
     Game game = emptyGame();
     layBelt(game, 29, 50, EAST);
-    layBridge(game, 31, 50, EAST);
+    buildBridgeEast(game, 31, 50);
     layBelt(game, 33, 50, EAST);
     layBelt(game, 31, 49, SOUTH);
     layBelt(game, 31, 51, SOUTH);
     Tile& under = game.tileAt(31, 50);
     under.type = BELT;
     under.dir = SOUTH;
-    placeItem(game, 30, 50, EAST, LOG);
-    placeItem(game, 31, 49, SOUTH, COAL);
+    itemAtPosition(game, 30, 50, EAST, LOG);
+    itemAtPosition(game, 31, 49, SOUTH, COAL);
     game.items[0].speedCredit = 3;
     game.items[1].speedCredit = 3;
     game.stepItems(true, true, -1);
@@ -211,7 +211,7 @@ TEST(Tunnel, ItemTravelsInsideAndComesOutWhenTheExitIsFree)
     layBelt(game, 19, 45, EAST);
     layTunnel(game, 20, 45, 23, 45, EAST);  // length 5: slots 1..4
     layBeltRun(game, 24, 45, EAST, 5);
-    placeItem(game, 19, 45, EAST, LOG);
+    itemAtPosition(game, 19, 45, EAST, LOG);
     game.items[0].speedCredit = 3;
     game.stepItems(true, true, -1);
     EXPECT_EQ(game.items[0].x, 20);
@@ -238,8 +238,8 @@ TEST(Tunnel, QueueClosesUpBehindABlockedExitAndTheEntryWaits)
     Game game = emptyGame();
     layBeltRun(game, 14, 45, EAST, 6);
     layTunnel(game, 20, 45, 23, 45, EAST);  // the exit leads onto empty ground
-    placeItem(game, 23, 45, EAST, COAL);
-    for (int x = 14; x <= 19; ++x) placeItem(game, x, 45, EAST, LOG);
+    itemAtPosition(game, 23, 45, EAST, COAL);
+    for (int x = 14; x <= 19; ++x) itemAtPosition(game, x, 45, EAST, LOG);
     for (int i = 0; i < 12; ++i) runBeltStep(game);
 
     std::vector<int> inside;
@@ -261,7 +261,7 @@ TEST(EjectorPush, ItemIsThrownAndAnIdleEjectorStartsItsStroke)
     game.sound = &sound;
     setTile(game, 40, 56, EJECTOR, NORTH);
     layBelt(game, 40, 55, EAST);
-    CargoItem& item = placeItem(game, 40, 55, EAST, IRON_PLATE);
+    CargoItem& item = itemAtPosition(game, 40, 55, EAST, IRON_PLATE);
     item.state = ITEM_TAKEN_BY_EJECTOR;
     item.ejectTarget = tileIndex(40, 56);
     item.id = ItemId{7, 3, "PRESS"};
@@ -282,7 +282,7 @@ TEST(EjectorPush, ItemIsThrownAndAnIdleEjectorStartsItsStroke)
 
     // An ejector still in its stroke does not start another.
     game.tileAt(40, 56).ejectorTimer = 0.02f;
-    CargoItem& second = placeItem(game, 40, 55, EAST, COAL);
+    CargoItem& second = itemAtPosition(game, 40, 55, EAST, COAL);
     second.state = ITEM_TAKEN_BY_EJECTOR;
     second.ejectTarget = tileIndex(40, 56);
     game.items[0].path.clear();
@@ -304,7 +304,7 @@ TEST(Arm, TakesFromASourceAndSetsDownOnTheFarSide)
 
     const float bearing = std::atan2(0.0f, -1.0f);
     arm.armAngle = bearing + 0.03f;
-    placeItem(game, 60, 10, EAST, LOG);
+    itemAtPosition(game, 60, 10, EAST, LOG);
     game.stepItems(false, true, -1);
     EXPECT_EQ(game.items[0].x, 60) << "an arm 0.03 rad off does not take it";
 

@@ -21,9 +21,9 @@ TEST(BlockingTest, FollowerClosesUpUntilItsLeaderIsLessThanATileAheadOnItsRoute)
 {
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 5);
-    CargoItem& follower = placeItem(game, 10, 10, EAST, COAL);
+    CargoItem& follower = itemAtPosition(game, 10, 10, EAST, COAL);
     follower.path.push_back(PathPoint{11, 10, 1.7f, EAST, false});
-    placeItem(game, 11, 10, EAST, LOG);
+    itemAtPosition(game, 11, 10, EAST, LOG);
     const std::vector<int> candidates{1};
     EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.0015f), {}, candidates))
         << "0.9985 along its route: no longer in the way";
@@ -33,8 +33,8 @@ TEST(BlockingTest, FollowerClosesUpUntilItsLeaderIsLessThanATileAheadOnItsRoute)
 TEST(BlockingTest, OverlappingItemsMayMoveApartButNotCloser)
 {
     Game game = emptyGame();  // empty ground: neither lies on the other's route
-    placeItem(game, 10, 10, WEST, COAL);
-    CargoItem& other = placeItem(game, 10, 10, EAST, LOG);
+    itemAtPosition(game, 10, 10, WEST, COAL);
+    CargoItem& other = itemAtPosition(game, 10, 10, EAST, LOG);
     other.posX = 10.5f;
     const std::vector<int> candidates{1};
     EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 9.9f), {}, candidates));
@@ -45,7 +45,7 @@ TEST(BlockingTest, OverlappingItemsMayMoveApartButNotCloser)
 TEST(BlockingTest, ReservedJumpPointsBlockOnlyOtherItemsThatApproach)
 {
     Game game = emptyGame();
-    placeItem(game, 10, 10, EAST, COAL);
+    itemAtPosition(game, 10, 10, EAST, COAL);
     const std::vector<Reservation> byOther{{1, 11.0f, 10.0f}};
     const std::vector<Reservation> byItself{{0, 11.0f, 10.0f}};
     EXPECT_TRUE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.3f), byOther, {}));
@@ -58,7 +58,7 @@ TEST(BlockingTest, ReservedJumpPointsBlockOnlyOtherItemsThatApproach)
 TEST(ItemsOverlap, AHundredthOfATileOnBothAxesCounts)
 {
     Game game = emptyGame();
-    CargoItem& a = placeItem(game, 10, 10, EAST, COAL);
+    CargoItem& a = itemAtPosition(game, 10, 10, EAST, COAL);
     CargoItem b(10, 10, EAST, LOG);
     b.posX = 10.99f;
     b.posY = 10.99f;
@@ -82,8 +82,8 @@ TEST(MixerWayOut, ItemAheadHoldsTheLeavingItemOnlyWithinHalfATile)
     Game game = emptyGame();
     setTile(game, 30, 10, MIXER, EAST);
     layBeltRun(game, 31, 10, EAST, 5);
-    placeItem(game, 30, 10, EAST, COAL);
-    CargoItem& ahead = placeItem(game, 31, 10, EAST, LOG);
+    itemAtPosition(game, 30, 10, EAST, COAL);
+    CargoItem& ahead = itemAtPosition(game, 31, 10, EAST, LOG);
     ahead.posX = 30.4f;
     EXPECT_FALSE(game.canMoveItemTo(game.items[0], 30, 10, 31, 10));
     game.items[1].posX = 30.6f;

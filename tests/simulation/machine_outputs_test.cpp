@@ -136,7 +136,7 @@ TEST(MachineOutputs, StorageGivesOutOnlyWhenAskedAndStartsBehindTheNearestItem)
     game.spawnMachineOutputs(true, false);
     EXPECT_TRUE(game.items.empty()) << "storages give out only in their own call";
 
-    CargoItem& ahead = placeItem(game, 12, 40, EAST, LOG);  // still gliding onto its tile
+    CargoItem& ahead = itemAtPosition(game, 12, 40, EAST, LOG);  // still gliding onto its tile
     ahead.posX = 11.5f;
     ahead.speedCredit = 7;
     game.spawnMachineOutputs(true, true);
@@ -169,7 +169,7 @@ TEST(MachineOutputs, EntrySearchNeedsAFullTileOfRoom)
     EXPECT_FLOAT_EQ(x, 10.0f);
     EXPECT_EQ(phase, (5 % 3) * 2 % 3) << "with nothing ahead the phase follows the step count";
 
-    CargoItem& close = placeItem(game, 10, 40, EAST, LOG);
+    CargoItem& close = itemAtPosition(game, 10, 40, EAST, LOG);
     close.posX = 10.5f;
     x = -1.0f;
     EXPECT_FALSE(game.outputEntryAt(10, 40, x, y, phase));

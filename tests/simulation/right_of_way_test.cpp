@@ -21,8 +21,8 @@ Game mixerWorld(int mainShare, int secondShare, int mainItems, int secondItems)
     layBeltRun(game, 31, 10, EAST, 40);
     layBeltRun(game, 20, 10, EAST, 10);
     layBeltRun(game, 20, 11, EAST, 10);
-    for (int i = 0; i < mainItems; ++i) placeItem(game, 29 - i, 10, EAST, LOG);
-    for (int i = 0; i < secondItems; ++i) placeItem(game, 29 - i, 11, EAST, COAL);
+    for (int i = 0; i < mainItems; ++i) itemAtPosition(game, 29 - i, 10, EAST, LOG);
+    for (int i = 0; i < secondItems; ++i) itemAtPosition(game, 29 - i, 11, EAST, COAL);
     return game;
 }
 
@@ -46,8 +46,8 @@ Game junctionWorld()
     layBeltRun(game, 40, 20, EAST, 3);
     layBelt(game, 39, 20, EAST);
     layBelt(game, 40, 19, SOUTH);
-    placeItem(game, 39, 20, EAST, LOG);
-    placeItem(game, 40, 19, SOUTH, COAL);
+    itemAtPosition(game, 39, 20, EAST, LOG);
+    itemAtPosition(game, 40, 19, SOUTH, COAL);
     return game;
 }
 
@@ -73,7 +73,7 @@ TEST(MixerRightOfWay, UnpoweredMixerHoldsItsItem)
 {
     Game game = mixerWorld(1, 1, 0, 0);
     game.tileAt(30, 10).powerSupplied = false;
-    placeItem(game, 30, 10, EAST, LOG);
+    itemAtPosition(game, 30, 10, EAST, LOG);
     runBeltStep(game);
     EXPECT_EQ(game.items[0].x, 30);
 }
@@ -117,7 +117,7 @@ TEST(Claims, ItemWaitsWhileAnotherGlidesIntoTheJunctionFromAnotherSide)
     // A follower on the same feeder does not wait for its leader.
     Game same = junctionWorld();
     same.items.pop_back();
-    CargoItem& leader = placeItem(same, 40, 20, EAST, COAL);
+    CargoItem& leader = itemAtPosition(same, 40, 20, EAST, COAL);
     leader.posX = 39.5f;
     leader.path.push_back(PathPoint{40, 20, 1.7f, EAST, false});
     leader.speedCredit = 3;
@@ -134,10 +134,10 @@ TEST(Resolution, ClosedRingMovesAsAWholeAndFacingItemsBlock)
     layBelt(game, 51, 30, SOUTH);
     layBelt(game, 51, 31, WEST);
     layBelt(game, 50, 31, NORTH);
-    placeItem(game, 50, 30, EAST, LOG);
-    placeItem(game, 51, 30, SOUTH, COAL);
-    placeItem(game, 51, 31, WEST, IRON_ORE);
-    placeItem(game, 50, 31, NORTH, WATER);
+    itemAtPosition(game, 50, 30, EAST, LOG);
+    itemAtPosition(game, 51, 30, SOUTH, COAL);
+    itemAtPosition(game, 51, 31, WEST, IRON_ORE);
+    itemAtPosition(game, 50, 31, NORTH, WATER);
     game.stepItems(false, true, -1);
     const int expected[4][2] = {{51, 30}, {51, 31}, {50, 31}, {50, 30}};
     for (int i = 0; i < 4; ++i) {
@@ -152,8 +152,8 @@ TEST(Resolution, ClosedRingMovesAsAWholeAndFacingItemsBlock)
     Game facing = emptyGame();
     layBelt(facing, 60, 40, EAST);
     layBelt(facing, 61, 40, WEST);
-    placeItem(facing, 60, 40, EAST, LOG);
-    placeItem(facing, 61, 40, WEST, LOG);
+    itemAtPosition(facing, 60, 40, EAST, LOG);
+    itemAtPosition(facing, 61, 40, WEST, LOG);
     facing.stepItems(false, true, -1);
     EXPECT_EQ(facing.items[0].x, 60);
     EXPECT_EQ(facing.items[1].x, 61);
@@ -175,7 +175,7 @@ TEST(Resolution, AMapFullOfItemsMovesUpInOneStep)
         for (int i = 0; i < GRID_WIDTH; ++i) {
             const int x = y % 2 == 0 ? i : GRID_WIDTH - 1 - i;
             if (x == 0 && y == GRID_HEIGHT - 1) continue;
-            placeItem(game, x, y, game.tileAt(x, y).dir, COAL);
+            itemAtPosition(game, x, y, game.tileAt(x, y).dir, COAL);
         }
     }
     game.stepItems(false, true, -1);

@@ -12,6 +12,30 @@ Game emptyGame()
     return game;
 }
 
+void buildBridgeEast(Game& game, int x, int y)
+{
+    Tile& entry = setTile(game, x - 1, y, BRIDGE, EAST);
+    entry.bridgeDir = EAST;
+    entry.bridgePart = BRIDGE_ENTRY_RAMP;
+    Tile& exit = setTile(game, x + 1, y, BRIDGE, EAST);
+    exit.bridgeDir = EAST;
+    exit.bridgePart = BRIDGE_EXIT_RAMP;
+    Tile& middle = game.tileAt(x, y);
+    middle.bridgeDir = EAST;
+    middle.bridgePart = BRIDGE_DECK;
+    Tile& deck = game.deckTiles[tileIndex(x, y)];
+    deck.type = BELT;
+    deck.dir = EAST;
+}
+
+CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, CargoType cargo)
+{
+    CargoItem& item = game.items.emplace_back(tileCoordinate(px), tileCoordinate(py), heading, cargo);
+    item.posX = px;
+    item.posY = py;
+    return item;
+}
+
 Tile& build(Game& game, ControlType type, int x, int y)
 {
     EXPECT_TRUE(controlForType(type).place(game, x, y)) << "could not build type " << type << " at " << x << "," << y;
@@ -32,11 +56,6 @@ void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
     for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
 }
 
-CargoItem& placeItem(Game& game, int x, int y, Direction dir, CargoType cargo)
-{
-    return game.items.emplace_back(x, y, dir, cargo);
-}
-
 void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir)
 {
     Tile& entrance = setTile(game, x1, y1, TUNNEL);
@@ -45,22 +64,6 @@ void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir)
     Tile& exit = setTile(game, x2, y2, TUNNEL_EXIT, exitDir);
     exit.tunnelPartnerX = x1;
     exit.tunnelPartnerY = y1;
-}
-
-void layBridge(Game& game, int x, int y, Direction dir)
-{
-    for (int part = BRIDGE_ENTRY_RAMP; part <= BRIDGE_EXIT_RAMP; ++part) {
-        const int tx = x + directionDx(dir) * (part - 1);
-        const int ty = y + directionDy(dir) * (part - 1);
-        Tile& tile = game.tileAt(tx, ty);
-        if (part != BRIDGE_DECK) setTile(game, tx, ty, BRIDGE, dir);
-        tile.bridgeDir = dir;
-        tile.bridgePart = part;
-    }
-    Tile& deck = game.deckTiles[static_cast<std::size_t>(tileIndex(x, y))];
-    deck = Tile{};
-    deck.type = BELT;
-    deck.dir = dir;
 }
 
 void supplyPower(Game& game, int x, int y) { game.tileAt(x, y).powerSupplied = true; }
@@ -90,4 +93,20 @@ void runFor(Game& game, float seconds, float dt)
         game.update(dt, false);
         game.advanceClock(dt);
     }
+}
+
+Tile& buildFuelledGenerator(Game& game, int x, int y)
+{
+    Tile& generator = build(game, COAL_GENERATOR, x, y);
+    generator.generatorOn = true;
+    generator.generatorCoal = 10;
+    return generator;
+}
+
+void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& consumers)
+{
+    build(game, POWER_SUPPLY, x, y);
+    buildFuelledGenerator(game, x, y + 1);
+    game.powerLinks.push_back(Link{x, y + 1, x, y});
+    for (const auto& [cx, cy] : consumers) game.dcLinks.push_back(Link{x, y, cx, cy});
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "world/game.h"
 
@@ -17,6 +19,12 @@ inline Tile& setTile(Game& game, int x, int y, ControlType type, Direction dir =
     return tile;
 }
 
+// A bridge running east over (x, y): ramps on both sides, a belt deck above the middle.
+void buildBridgeEast(Game& game, int x, int y);
+
+// An item whose position lies anywhere, on the tile that position lies on.
+CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, CargoType cargo = LOG);
+
 // A game whose map holds nothing at all (no starter source or sink).
 Game emptyGame();
 
@@ -28,14 +36,8 @@ Tile& build(Game& game, ControlType type, int x, int y);
 Tile& layBelt(Game& game, int x, int y, Direction dir, int speed = 3);
 void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed = 3);
 
-// Puts an item at the centre of tile (x, y) on the ground, as a map file would.
-CargoItem& placeItem(Game& game, int x, int y, Direction dir, CargoType cargo);
-
 // A tunnel from the entrance (x1, y1) to the exit (x2, y2), the exit facing exitDir.
 void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir);
-
-// A bridge whose deck runs in dir over (x, y), ramps before and after it.
-void layBridge(Game& game, int x, int y, Direction dir);
 
 // Supplies the control at (x, y) with power, as the network refresh would.
 void supplyPower(Game& game, int x, int y);
@@ -50,3 +52,10 @@ int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& d
 
 // Runs the given simulated seconds in steps of dt.
 void runFor(Game& game, float seconds, float dt = 1.0f / 60.0f);
+
+// A coal generator, switched on with a full coal store.
+Tile& buildFuelledGenerator(Game& game, int x, int y);
+
+// A 5V supply at (x, y) cabled to a running generator just below it, and a
+// 5V cable from the supply to each of the given tiles.
+void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& consumers);

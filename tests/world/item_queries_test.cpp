@@ -3,35 +3,6 @@
 #include "support/world_builders.h"
 #include "world/game.h"
 
-namespace {
-
-// A bridge running east over (x, y): ramps on both sides, a belt deck above the middle.
-void buildBridgeEast(Game& game, int x, int y)
-{
-    Tile& entry = setTile(game, x - 1, y, BRIDGE, EAST);
-    entry.bridgeDir = EAST;
-    entry.bridgePart = BRIDGE_ENTRY_RAMP;
-    Tile& exit = setTile(game, x + 1, y, BRIDGE, EAST);
-    exit.bridgeDir = EAST;
-    exit.bridgePart = BRIDGE_EXIT_RAMP;
-    Tile& middle = game.tileAt(x, y);
-    middle.bridgeDir = EAST;
-    middle.bridgePart = BRIDGE_DECK;
-    Tile& deck = game.deckTiles[tileIndex(x, y)];
-    deck.type = BELT;
-    deck.dir = EAST;
-}
-
-CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, CargoType cargo = LOG)
-{
-    CargoItem& item = game.items.emplace_back(tileCoordinate(px), tileCoordinate(py), heading, cargo);
-    item.posX = px;
-    item.posY = py;
-    return item;
-}
-
-}  // namespace
-
 TEST(CanEnterTile, FollowsTheDeckOnlyAlongTheBridge)
 {
     Game game;

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+#include "world/tile.h"
+
+struct Link;
+
+// Working tables of the network refresh. They are sized once and reused, so a
+// refresh allocates nothing once the world has settled. They carry nothing
+// from one refresh to the next: a copy starts empty and assignment keeps the
+// target's own tables.
+
+// Wires grouped by the tile at one of their ends, keeping list order.
+struct WiresByTile {
+    std::vector<int> start;  // per tile: first slot in wires; start[i + 1] ends it
+    std::vector<int> wires;  // wire indices
+};
+
+// Kahn's walk over the switch wires that feed logic tiles.
+struct SignalOrderBuffers {
+    WiresByTile edgesBySource;
+    std::vector<int> waitingInputs;  // per tile: incoming edges not yet walked
+    std::vector<std::uint8_t> drivenInputs;  // per tile: bit n = input n has a driver
+    std::vector<std::int64_t> machineWireKeys;  // source and target of each wire to a machine
+};
+
+// One target's entry in the switching table.
+struct SwitchOffer {
+    int priority = -1;
+    int sourceIndex = INT_MAX;
+    SwitchAction action = NO_CHANGE;
+};
+
+struct NetworkBuffers {
+    // Power and 5V grouping.
+    std::vector<int> parent;
+    std::vector<int> priority;
+    std::vector<int> consumers;
+    std::vector<int> networkTiles;  // generators, poles and 5V supplies
+    std::vector<int> feedOrder;
+    std::vector<int> runningGenerators;
+    std::vector<int> networkSupplyKw;  // per root: what its running generators offer
+    std::vector<int> networkFreeKw;  // per root: offer not yet handed out
+    std::vector<int> networkLoadKw;  // per root: handed out
+    std::vector<int> poles;
+    std::vector<int> reachingRoots;
+    std::vector<int> dcSlots;  // per root
+    std::vector<int> dcConsumers;  // per root
+
+    // Signals and switching.
+    std::vector<std::uint8_t> switchWireEnds;  // per tile: some switch wire ends here
+    std::vector<int> sensors;
+    std::vector<SwitchOffer> switching;
+    WiresByTile switchWiresBySource;
+    WiresByTile measureWiresBySource;
+    SignalOrderBuffers signalOrder;
+    std::vector<int> evaluationOrder;
+    std::vector<int> inputWireA;  // per tile: the wire feeding input A, or -1
+    std::vector<int> inputWireB;
+
+    NetworkBuffers() = default;
+    NetworkBuffers(const NetworkBuffers&) {}
+    NetworkBuffers(NetworkBuffers&&) noexcept = default;
+    NetworkBuffers& operator=(const NetworkBuffers&) { return *this; }
+    NetworkBuffers& operator=(NetworkBuffers&&) noexcept = default;
+};
+
+// Groups the wires of a list by one end inside the grid (the first end when
+// byFirstEnd, else the second); wires with an end outside the grid are left out.
+void groupWiresByTile(const std::vector<Link>& links, bool byFirstEnd, WiresByTile& groups);

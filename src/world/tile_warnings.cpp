@@ -1,0 +1,128 @@
+#include "machines/arm_control.h"
+#include "world/control.h"
+#include "world/game.h"
+#include "world/tile_item_index.h"
+
+namespace {
+
+// The full intake of a newly built kiln and smelter.
+constexpr CargoMask OVEN_DEFAULT_INTAKE = 3;
+constexpr CargoMask SMELTER_DEFAULT_INTAKE = 28;
+// A storage with more units than this counts as full.
+constexpr std::size_t STORAGE_FULL_ABOVE = 99;
+
+bool intakeRestricted(const Tile& tile)
+{
+    switch (tile.type) {
+    case OVEN:
+        return tile.ovenAcceptMask != OVEN_DEFAULT_INTAKE;
+    case SMELTER:
+        return tile.smelterAcceptMask != SMELTER_DEFAULT_INTAKE;
+    case FILLER:
+        return !tile.fillerAccepting;
+    case STORAGE:
+        return tile.storageAcceptMask != ALL_CARGO;
+    case SHOP:
+        return tile.shopAcceptMask != ALL_CARGO;
+    default:
+        return false;
+    }
+}
+
+// Can the tile (tx, ty) take a product that leaves the producer in direction d now.
+struct OutputTarget {
+    ItemLookup items;
+    Direction d;
+    CargoType product;
+
+    bool operator()(int tx, int ty) const
+    {
+        const Game& game = items.game;
+        if (!game.inBounds(tx, ty) || items.anyAt(tx, ty)) return false;
+        const Tile& target = game.tileAt(tx, ty);
+        if (target.type == ARM || target.type == LONG_ARM) return armTakes(target, tx, ty);
+        if (target.type != SINK && !items.hasRoom(tx, ty)) return false;
+        return game.canEnterTile(tx, ty, d, product);
+    }
+
+    // An arm in front takes the product when it works along the output line,
+    // grabs from the producer's side and has a free drop tile that takes it.
+    bool armTakes(const Tile& arm, int tx, int ty) const
+    {
+        if (!ArmControl::filterAccepts(arm, product) || !ArmControl::isOnAxis(arm, d) ||
+            !ArmControl::sideEnabled(arm, d)) {
+            return false;
+        }
+        const int reach = static_cast<const ArmControl&>(controlForType(arm.type)).reach;
+        const int dropX = tx + reach * directionDx(d);
+        const int dropY = ty + reach * directionDy(d);
+        if (!items.game.inBounds(dropX, dropY) || items.anyAt(dropX, dropY)) return false;
+        return items.game.canEnterTile(dropX, dropY, d, product);
+    }
+};
+
+// The tile in front takes the product, or an empty tile in front lets a long
+// arm two steps out reach over it.
+bool outputBlocked(ItemLookup items, int x, int y, Direction d, CargoType product)
+{
+    const Game& game = items.game;
+    const OutputTarget canTake{items, d, product};
+    const int dx = directionDx(d);
+    const int dy = directionDy(d);
+    if (canTake(x + dx, y + dy)) return false;
+    if (!game.inBounds(x + dx, y + dy) || game.tileAt(x + dx, y + dy).type != EMPTY) return true;
+    const int farX = x + 2 * dx;
+    const int farY = y + 2 * dy;
+    const bool longArmReaches =
+        game.inBounds(farX, farY) && game.tileAt(farX, farY).type == LONG_ARM && canTake(farX, farY);
+    return !longArmReaches;
+}
+
+bool smelterLacksCoal(const Tile& tile)
+{
+    return tile.smelterCoal == 0 && (!tile.smelterInputCargo.empty() || tile.smelterInProcess > 0);
+}
+
+// The product waiting at the front of the tile's output, if its type has one ready.
+bool readyProduct(const Tile& tile, CargoType& product)
+{
+    switch (tile.type) {
+    case STORAGE:
+        if (!tile.storageOutputOn || tile.storageCargo.empty()) return false;
+        product = tile.storageCargo.front();
+        return true;
+    case SMELTER:
+        if (tile.smelterOutputCargo.empty()) return false;
+        product = tile.smelterOutputCargo.front();
+        return true;
+    case OVEN:
+        product = COAL;
+        return tile.ovenOutputCount > 0;
+    case FILLER:
+        product = FULL_BOTTLE;
+        return tile.fillerOutputCount > 0;
+    case INJECTION_MOLDER:
+        product = PLASTIC_GEAR;
+        return tile.molderOutputCount > 0;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+unsigned Game::tileWarnings(int x, int y, const TileItemIndex* itemIndex) const
+{
+    if (!inBounds(x, y)) return 0;
+    const Tile& tile = tileAt(x, y);
+    if (tile.type == SINK) return tile.sinkAccepting ? 0u : INPUT_RESTRICTED;
+
+    unsigned warnings = intakeRestricted(tile) ? INPUT_RESTRICTED : 0u;
+    if (tile.type == STORAGE && tile.storageCargo.size() > STORAGE_FULL_ABOVE) warnings |= STORAGE_FULL;
+    if (tile.type == SMELTER && smelterLacksCoal(tile)) warnings |= COAL_MISSING;
+    CargoType product = LOG;
+    if (readyProduct(tile, product) && outputBlocked({*this, itemIndex}, x, y, tile.dir, product)) {
+        warnings |= OUTPUT_BLOCKED;
+    }
+    return warnings;
+}
