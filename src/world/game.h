@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "simulation/item_step_scratch.h"
 #include "simulation/network_buffers.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
@@ -195,6 +196,13 @@ public:
     // Belt step and machine outputs.
     void stepItems(bool followUp, bool smooth, int firstItem);
     void spawnMachineOutputs(bool roomTests, bool storagesOnly);
+    // Moves every tunnel's items on by one slot; one may come out on the exit.
+    void indexTunnelItems();
+    // No other item is in the way of the item's step from (fromX, fromY) to (toX, toY).
+    bool canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY);
+    // May the machine at (x, y) put a new item onto the belt in front of it now,
+    // and where does it start; phase is the new item's step phase (0..2).
+    bool outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase) const;
     // Smooth motion, ejectors and arms.
     void moveItems(float dt);
     void landThrownItems();
@@ -222,6 +230,7 @@ private:
                                     std::vector<int>& order, SignalOrderBuffers& buffers);
 
     NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
+    ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
 };
 
 // The layer-0 tile, or null outside the grid.

@@ -66,6 +66,26 @@ void expectMapReadsBack(const Game& game)
     EXPECT_TRUE(copy.readMap(text)) << "the world does not read back";
 }
 
+void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir)
+{
+    Tile& entrance = setTile(game, x1, y1, TUNNEL);
+    entrance.tunnelPartnerX = x2;
+    entrance.tunnelPartnerY = y2;
+    Tile& exit = setTile(game, x2, y2, TUNNEL_EXIT, exitDir);
+    exit.tunnelPartnerX = x1;
+    exit.tunnelPartnerY = y1;
+}
+
+void supplyPower(Game& game, int x, int y) { game.tileAt(x, y).powerSupplied = true; }
+
+void runBeltStep(Game& game)
+{
+    game.stepItems(false, true, -1);
+    game.stepItems(true, true, -1);
+    game.stepItems(true, true, -1);
+    game.replanItems();
+}
+
 int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt)
 {
     for (int step = 0; step < maxSteps; ++step) {
