@@ -42,6 +42,7 @@ fuzz: deps
 fuzz-run: fuzz build
 	rm -rf $(FUZZ_WORK) && mkdir -p $(FUZZ_WORK)
 	./build/release/gearhaven-maptool fresh > $(FUZZ_WORK)/fresh.map
+	./build/release/gearhaven-maptool run fuzz/corpus/version-1-belts.map 20 > $(FUZZ_WORK)/belts-running.map
 	./build/fuzz/map_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2000000 -timeout=30 \
 		-artifact_prefix=build/fuzz/ $(FUZZ_WORK) fuzz/corpus tests/persistence/fixtures \
 		> build/fuzz/fuzz.log 2>&1 || { tail -n 60 build/fuzz/fuzz.log; exit 1; }
