@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -24,10 +25,10 @@ const Tile* tileOrNull(const std::vector<Tile>& tiles, int x, int y)
     return inGrid(x, y) ? &tiles[tileIndex(x, y)] : nullptr;
 }
 
-// Another item heads for the same first point from the same spot, or from the other side.
+// Another item heading for the same first point does so from the same spot,
+// or from the other side.
 bool itemConflicts(const CargoItem& item, const CargoItem& other, const PathPoint& target)
 {
-    if (other.path.empty() || pointOf(other.path.front()) != pointOf(target)) return false;
     const float dx = static_cast<float>(target.x) - item.posX;
     const float dy = static_cast<float>(target.y) - item.posY;
     const bool samePlace = !item.leavingTunnel && !other.leavingTunnel &&
@@ -37,33 +38,41 @@ bool itemConflicts(const CargoItem& item, const CargoItem& other, const PathPoin
     return samePlace || approach < -SAME_PLACE;
 }
 
-bool leavesTunnelIntoConflict(const std::vector<Tile>& tiles, const std::vector<CargoItem>& items,
+// Items by the first point of their paths.
+std::multimap<Point, const CargoItem*> itemsByFirstPoint(const std::vector<CargoItem>& items)
+{
+    std::multimap<Point, const CargoItem*> heading;
+    for (const CargoItem& item : items) {
+        if (!item.path.empty()) heading.emplace(pointOf(item.path.front()), &item);
+    }
+    return heading;
+}
+
+bool leavesTunnelIntoConflict(const std::vector<Tile>& tiles, const std::multimap<Point, const CargoItem*>& heading,
                               const CargoItem& item)
 {
     if (item.path.empty()) return false;
     const Tile* under = tileOrNull(tiles, tileCoordinate(item.posX), tileCoordinate(item.posY));
     if (under == nullptr || under->type != TUNNEL_EXIT) return false;
-    return std::any_of(items.begin(), items.end(), [&](const CargoItem& other) {
-        return &other != &item && itemConflicts(item, other, item.path.front());
+    const auto [first, last] = heading.equal_range(pointOf(item.path.front()));
+    return std::any_of(first, last, [&](const auto& entry) {
+        return entry.second != &item && itemConflicts(item, *entry.second, item.path.front());
     });
 }
 
-bool onGroundPath(const std::vector<CargoItem>& items, const CargoItem& self, Point point)
-{
-    return std::any_of(items.begin(), items.end(), [&](const CargoItem& other) {
-        return &other != &self && other.layer == 0 && !other.carried &&
-               std::any_of(other.path.begin(), other.path.end(),
-                           [point](const PathPoint& p) { return pointOf(p) == point; });
-    });
-}
-
-// Items standing still on a belt that another item's path crosses.
+// Items standing still on a belt that the path of a ground item crosses.
 void addStandingItemsInTheWay(const std::vector<Tile>& tiles, const std::vector<CargoItem>& items,
                               ConflictPoints& conflicts)
 {
+    ConflictPoints groundPaths;
+    for (const CargoItem& item : items) {
+        if (item.layer != 0 || item.carried) continue;
+        for (const PathPoint& point : item.path)
+            groundPaths.insert(pointOf(point));
+    }
     for (const CargoItem& item : items) {
         const bool standing = item.layer == 0 && item.path.empty() && !item.leavingTunnel;
-        if (standing && tiles[tileIndex(item.x, item.y)].type == BELT && onGroundPath(items, item, {item.x, item.y}))
+        if (standing && tiles[tileIndex(item.x, item.y)].type == BELT && groundPaths.contains({item.x, item.y}))
             conflicts.insert({item.x, item.y});
     }
 }
@@ -83,8 +92,9 @@ void addBeltsBeforeEjectors(const std::vector<Tile>& tiles, ConflictPoints& conf
 ConflictPoints collectConflicts(const std::vector<Tile>& tiles, const std::vector<CargoItem>& items, int version)
 {
     ConflictPoints conflicts;
+    const std::multimap<Point, const CargoItem*> heading = itemsByFirstPoint(items);
     for (const CargoItem& item : items) {
-        if (leavesTunnelIntoConflict(tiles, items, item)) conflicts.insert(pointOf(item.path.front()));
+        if (leavesTunnelIntoConflict(tiles, heading, item)) conflicts.insert(pointOf(item.path.front()));
     }
     if (!conflicts.empty()) addStandingItemsInTheWay(tiles, items, conflicts);
     if (version < FIRST_VERSION_WITH_EJECTOR_STATE) addBeltsBeforeEjectors(tiles, conflicts);
@@ -93,26 +103,31 @@ ConflictPoints collectConflicts(const std::vector<Tile>& tiles, const std::vecto
 
 bool mayBeReset(const CargoItem& item) { return item.layer == 0 && !item.carried && item.state == ITEM_FREE; }
 
-bool crossesConflict(const CargoItem& item, const ConflictPoints& conflicts)
-{
-    return std::any_of(item.path.begin(), item.path.end(),
-                       [&](const PathPoint& p) { return conflicts.contains(pointOf(p)); });
-}
-
-// Whoever crosses a conflict point stops, and its own places become conflicts in turn.
+// Whoever crosses a conflict point stops, and its own places become conflicts
+// in turn, until no further item is caught.
 std::vector<bool> markStoppedItems(const std::vector<CargoItem>& items, ConflictPoints& conflicts)
 {
+    std::multimap<Point, std::size_t> crossing;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!mayBeReset(items[i])) continue;
+        for (const PathPoint& point : items[i].path)
+            crossing.emplace(pointOf(point), i);
+    }
     std::vector<bool> marked(items.size(), false);
-    for (bool changed = !conflicts.empty(); changed;) {
-        changed = false;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const CargoItem& item = items[i];
-            if (marked[i] || !mayBeReset(item) || !crossesConflict(item, conflicts)) continue;
-            marked[i] = true;
-            changed = true;
-            conflicts.insert({item.x, item.y});
+    std::vector<Point> pending(conflicts.begin(), conflicts.end());
+    auto addConflict = [&](Point point) {
+        if (conflicts.insert(point).second) pending.push_back(point);
+    };
+    while (!pending.empty()) {
+        const auto [first, last] = crossing.equal_range(pending.back());
+        pending.pop_back();
+        for (auto entry = first; entry != last; ++entry) {
+            if (marked[entry->second]) continue;
+            marked[entry->second] = true;
+            const CargoItem& item = items[entry->second];
+            addConflict({item.x, item.y});
             for (const PathPoint& point : item.path)
-                conflicts.insert(pointOf(point));
+                addConflict(pointOf(point));
         }
     }
     return marked;
