@@ -209,7 +209,7 @@ void MoveExecution::appendPath(const Move& m, CargoItem& item, const Tile& targe
 
 void MoveExecution::handToArm(const Move& m, CargoItem& item, Tile& arm)
 {
-    if (game_.hasSwitchWireTo(m.nx, m.ny) && !arm.armContinuous && arm.armPendingJobs > 0) --arm.armPendingJobs;
+    useArmJob(game_, m.nx, m.ny, arm);
     item.carried = true;
     item.holdState = HOLD_SWINGING;
     if (game_.sound != nullptr) {
