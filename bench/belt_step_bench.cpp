@@ -39,4 +39,14 @@ void BM_BeltStep(benchmark::State& state)
 }
 BENCHMARK(BM_BeltStep)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 
+// One frame of normal play: the whole step with its smooth motion.
+void BM_SmoothFrame(benchmark::State& state)
+{
+    Game game = snakeGame(static_cast<int>(state.range(0)));
+    for (int warmUp = 0; warmUp < 120; ++warmUp) game.update(1.0f / 60.0f, false);
+    for (auto _ : state) game.update(1.0f / 60.0f, false);
+    state.counters["items"] = static_cast<double>(game.items.size());
+}
+BENCHMARK(BM_SmoothFrame)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -95,6 +95,14 @@ void runFor(Game& game, float seconds, float dt)
     }
 }
 
+Tile& kilnWithCoal(Game& game, int x, int y, Direction dir)
+{
+    Tile& kiln = setTile(game, x, y, OVEN, dir);
+    kiln.ovenOutputCount = 1;
+    kiln.ovenHeld = 1;
+    return kiln;
+}
+
 Tile& buildFuelledGenerator(Game& game, int x, int y)
 {
     Tile& generator = build(game, COAL_GENERATOR, x, y);

@@ -53,6 +53,9 @@ int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& d
 // Runs the given simulated seconds in steps of dt.
 void runFor(Game& game, float seconds, float dt = 1.0f / 60.0f);
 
+// A kiln at (x, y) facing dir with one finished coal waiting.
+Tile& kilnWithCoal(Game& game, int x, int y, Direction dir);
+
 // A coal generator, switched on with a full coal store.
 Tile& buildFuelledGenerator(Game& game, int x, int y);
 
