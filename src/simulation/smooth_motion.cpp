@@ -5,6 +5,7 @@
 #include "simulation/blocking_tests.h"
 #include "simulation/item_transport.h"
 #include "simulation/motion_scratch.h"
+#include "simulation/passage_sound.h"
 #include "world/game.h"
 
 namespace {
@@ -268,7 +269,7 @@ bool SmoothMotion::trialBlockedAfter(int i, float seconds)
 }
 
 // Passing the centre of a distributor tile or a mixer's main tile toward its
-// output sounds at the middle of the two-tile machine.
+// output sounds; a mixer's second tile stays quiet.
 void SmoothMotion::playCrossingSounds()
 {
     SoundEngine& sound = *game_.sound;
@@ -290,19 +291,7 @@ void SmoothMotion::playCrossingSounds()
         const float across = (it.posX - ox) * d.dy - (it.posY - oy) * d.dx;
         if (!(before <= SOUND_ALONG && after > SOUND_ALONG && std::fabs(across) <= SOUND_ACROSS)) continue;
 
-        const DirectionVector side = directionVector(clockwiseDirection(tile.dir));
-        const int sx = static_cast<int>(side.dx);
-        const int sy = static_cast<int>(side.dy);
-        const int mainX = tile.type == DISTRIBUTOR_SECOND ? tx - sx : tx;
-        const int mainY = tile.type == DISTRIBUTOR_SECOND ? ty - sy : ty;
-        const float x = static_cast<float>(mainX) + 0.5f * side.dx;
-        const float y = static_cast<float>(mainY) + 0.5f * side.dy;
-        const auto id = static_cast<std::uint32_t>(tileIndex(mainX, mainY));
-        if (tile.type == MIXER) {
-            sound.playMixer(id, x, y);
-        } else {
-            sound.playDistributor(id, x, y);
-        }
+        playPassageSound(sound, tile.type, tx, ty, tile.dir);
     }
 }
 
