@@ -41,15 +41,13 @@ TEST(SmoothMotion, LongStepsAreCutIntoSubStepsEachFollowedByARefresh)
 {
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 8);
-    CargoItem& lone = glidingItem(game, 10, 10, 15);
-    CargoItem expected = lone;
+    CargoItem expected = glidingItem(game, 10, 10, 15);
     for (float step : {SUB_STEP, SUB_STEP, 0.016666664f}) expected.advance(step);
 
     // Only a refresh takes away the distributor's power and holds the item bound for it.
     build(game, DISTRIBUTOR, 30, 10);
     supplyPower(game, 30, 10);
-    CargoItem& held = glidingItem(game, 29, 10, 30);
-    CargoItem afterOneSubStep = held;
+    CargoItem afterOneSubStep = glidingItem(game, 29, 10, 30);
     afterOneSubStep.advance(SUB_STEP);
 
     const std::vector<CargoItem> before = game.items;
