@@ -56,6 +56,14 @@ void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
     for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
 }
 
+void layBeltLoop(Game& game, int x, int y)
+{
+    layBeltRun(game, x, y, EAST, 3);
+    layBeltRun(game, x + 3, y, SOUTH, 2);
+    layBeltRun(game, x + 3, y + 2, WEST, 3);
+    layBeltRun(game, x, y + 2, NORTH, 2);
+}
+
 void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir)
 {
     Tile& entrance = setTile(game, x1, y1, TUNNEL);
@@ -93,6 +101,14 @@ void runFor(Game& game, float seconds, float dt)
         game.update(dt, false);
         game.advanceClock(dt);
     }
+}
+
+Tile& kilnWithCoal(Game& game, int x, int y, Direction dir)
+{
+    Tile& kiln = setTile(game, x, y, OVEN, dir);
+    kiln.ovenOutputCount = 1;
+    kiln.ovenHeld = 1;
+    return kiln;
 }
 
 Tile& buildFuelledGenerator(Game& game, int x, int y)
