@@ -2,22 +2,10 @@
 
 #include <vector>
 
+#include "simulation/motion_scratch.h"
 #include "world/game.h"
 
 // Geometric tests that decide whether an item may be where it is about to be.
-
-// A jump point that an item will take, kept free for it during one pass of
-// the smooth movement.
-struct Reservation {
-    int owner = -1;  // item index
-    float x = 0.0f;
-    float y = 0.0f;
-};
-
-struct FloatPoint {
-    float x = 0.0f;
-    float y = 0.0f;
-};
 
 // Overlap of the unit squares around two points: 1 when equal, 0 at a tile apart.
 float unitSquareOverlap(FloatPoint a, FloatPoint b);

@@ -92,6 +92,11 @@ bool armSignalAllows(const Game& game, int x, int y, const Tile& arm)
     return arm.armContinuous ? arm.armSignalOn : arm.armPendingJobs >= 1;
 }
 
+void useArmJob(const Game& game, int x, int y, Tile& arm)
+{
+    if (game.hasSwitchWireTo(x, y) && !arm.armContinuous && arm.armPendingJobs > 0) --arm.armPendingJobs;
+}
+
 bool HandOverRules::mixerRightOfWay(int x, int y, Direction d, CargoType cargo) const
 {
     if (!game_.inBounds(x, y)) return false;

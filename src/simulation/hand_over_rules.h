@@ -42,6 +42,8 @@ void advanceMixerEntry(Game& game, int x, int y);
 
 // An arm wired to a switch works only when the signal lets it.
 bool armSignalAllows(const Game& game, int x, int y, const Tile& arm);
+// A single-job arm wired to a switch uses up one job when it takes an item.
+void useArmJob(const Game& game, int x, int y, Tile& arm);
 
 // The rules of one belt-step call, bound to its occupancy and arm drop maps.
 class HandOverRules {

@@ -167,7 +167,7 @@ void handToArm(Game& game, CargoItem& item, int x, int y, BlockedTiles& blocked)
     Tile& arm = game.tileAt(item.x, item.y);
     item.posX = static_cast<float>(x);
     item.posY = static_cast<float>(y);
-    if (game.hasSwitchWireTo(item.x, item.y) && !arm.armContinuous && arm.armPendingJobs > 0) --arm.armPendingJobs;
+    useArmJob(game, item.x, item.y, arm);
     item.carried = true;
     const int reach = armReach(arm.type);
     const int dropX = item.x + directionDx(item.dir) * reach;

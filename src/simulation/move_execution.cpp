@@ -7,6 +7,7 @@
 #include "audio/sound_engine.h"
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/passage_sound.h"
 
 namespace {
 
@@ -95,22 +96,7 @@ void MoveExecution::playPassageSounds(const Move& m, const Tile& target)
     const bool throughDistributor = (m.fromType == DISTRIBUTOR && straightOut) || m.fromType == DISTRIBUTOR_SECOND;
     const bool throughMixer = m.fromType == MIXER || m.fromType == MIXER_SECOND;
     if (!(throughDistributor || throughMixer) || !takesDeliveries(target.type)) return;
-
-    const Direction side = clockwiseDirection(m.fromDir);
-    int mainX = m.fromX;
-    int mainY = m.fromY;
-    if (m.fromType == DISTRIBUTOR_SECOND) {
-        mainX -= directionDx(side);
-        mainY -= directionDy(side);
-    }
-    const float x = static_cast<float>(mainX) + 0.5f * static_cast<float>(directionDx(side));
-    const float y = static_cast<float>(mainY) + 0.5f * static_cast<float>(directionDy(side));
-    const auto id = static_cast<std::uint32_t>(tileIndex(mainX, mainY));
-    if (throughMixer) {
-        sound.playMixer(id, x, y);
-    } else {
-        sound.playDistributor(id, x, y);
-    }
+    playPassageSound(sound, m.fromType, m.fromX, m.fromY, m.fromDir);
 }
 
 void MoveExecution::rewriteRecord(const Move& m, CargoItem& item, const Tile& target)
@@ -209,7 +195,7 @@ void MoveExecution::appendPath(const Move& m, CargoItem& item, const Tile& targe
 
 void MoveExecution::handToArm(const Move& m, CargoItem& item, Tile& arm)
 {
-    if (game_.hasSwitchWireTo(m.nx, m.ny) && !arm.armContinuous && arm.armPendingJobs > 0) --arm.armPendingJobs;
+    useArmJob(game_, m.nx, m.ny, arm);
     item.carried = true;
     item.holdState = HOLD_SWINGING;
     if (game_.sound != nullptr) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "simulation/item_step_scratch.h"
+#include "simulation/motion_scratch.h"
 #include "simulation/network_buffers.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
@@ -231,6 +232,7 @@ private:
 
     NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
     ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
+    MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
 };
 
 // The layer-0 tile, or null outside the grid.

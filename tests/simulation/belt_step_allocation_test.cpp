@@ -6,10 +6,7 @@
 TEST(BeltStep, SteadyStateAllocatesNothing)
 {
     Game game = emptyGame();
-    layBeltRun(game, 10, 10, EAST, 3);
-    layBeltRun(game, 13, 10, SOUTH, 2);
-    layBeltRun(game, 13, 12, WEST, 3);
-    layBeltRun(game, 10, 12, NORTH, 2);
+    layBeltLoop(game, 10, 10);
     itemAtPosition(game, 10, 10, EAST, COAL);
     itemAtPosition(game, 12, 10, EAST, LOG);
     itemAtPosition(game, 12, 12, WEST, IRON_ORE);

@@ -6,15 +6,6 @@
 
 namespace {
 
-// A kiln at (x, y) facing dir with one finished coal waiting.
-Tile& kilnWithCoal(Game& game, int x, int y, Direction dir)
-{
-    Tile& kiln = setTile(game, x, y, OVEN, dir);
-    kiln.ovenOutputCount = 1;
-    kiln.ovenHeld = 1;
-    return kiln;
-}
-
 // A storage at (x, y) facing east that gives out what it holds.
 Tile& storageGivingOut(Game& game, int x, int y, CargoType cargo)
 {
