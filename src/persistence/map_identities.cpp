@@ -5,7 +5,7 @@ namespace {
 bool queuedRecordsFit(MapIdentities& identities, const Fifo<ItemRecord>& records)
 {
     for (const ItemRecord& record : records) {
-        if (record.id.machineId == 0 || !validateItemIdForMap(identities, record)) return false;
+        if (!validateItemIdForMap(identities, record)) return false;
     }
     return true;
 }
@@ -38,7 +38,7 @@ MapIdentities identitiesOfProducers(const std::vector<Tile>& tiles, std::uint64_
 
 bool acceptLoadedItemId(MapIdentities& identities, const ItemId& id)
 {
-    if (id.machineId == 0) return id.serial == 0;
+    if (id.machineId == 0) return id.serial == 0 && id.label.empty();
     if (id.machineId >= identities.nextMachineId || id.serial == 0) return false;
     const auto producer = identities.producerSerials.find(id.machineId);
     if (producer != identities.producerSerials.end() && id.serial > producer->second) return false;
