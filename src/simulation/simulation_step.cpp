@@ -5,6 +5,7 @@
 
 #include "audio/sound_engine.h"
 #include "logic/logic_rules.h"
+#include "simulation/item_transport.h"
 #include "world/control.h"
 #include "world/game.h"
 
@@ -29,25 +30,6 @@ struct TileScan {
     std::vector<int> waterSources;
     bool storageOutputDue = false;
 };
-
-bool takesDeliveries(ControlType type)
-{
-    switch (type) {
-    case SINK:
-    case STORAGE:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case SHOP:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isHeldByArm(const CargoItem& item) { return item.carried && item.holdState > HOLD_TURNING; }
 
 }  // namespace
 

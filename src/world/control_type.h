@@ -50,5 +50,7 @@ constexpr ControlType CONTROL_TYPE_COUNT = 39;
 bool isSignalType(ControlType t);
 // Signal components whose output can drive a switch wire (all but the lamp).
 bool isSignalSourceType(ControlType t);
+// Types whose own rule decides whether an item may enter; every other type refuses.
+bool takesItemsIn(ControlType t);
 // Controls that carry a machine id and stamp it into what they produce.
 bool isProducerType(ControlType t);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "simulation/item_step_scratch.h"
+#include "simulation/motion_scratch.h"
 #include "simulation/network_buffers.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
@@ -194,6 +197,13 @@ public:
     // Belt step and machine outputs.
     void stepItems(bool followUp, bool smooth, int firstItem);
     void spawnMachineOutputs(bool roomTests, bool storagesOnly);
+    // Moves every tunnel's items on by one slot; one may come out on the exit.
+    void indexTunnelItems();
+    // No other item is in the way of the item's step from (fromX, fromY) to (toX, toY).
+    bool canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY);
+    // May the machine at (x, y) put a new item onto the belt in front of it now,
+    // and where does it start; phase is the new item's step phase (0..2).
+    bool outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase) const;
     // Smooth motion, ejectors and arms.
     void moveItems(float dt);
     void landThrownItems();
@@ -208,12 +218,21 @@ public:
     bool writeMap(std::ostream& out) const;
     // Reads a whole map text; on any fault the world stays exactly as it was.
     bool readMap(std::istream& in);
+    // Reads a map file; false, with the world unchanged, when it cannot be
+    // opened or is refused.
+    bool loadFromFile(const std::filesystem::path& file);
+    // Puts the map on disk under target so that the file is at every moment
+    // either the old or the new complete map; only a map that reads back is
+    // put in place. True once the new map is there for good.
+    bool saveFileAtomically(const std::filesystem::path& target) const;
 
 private:
     static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
                                     std::vector<int>& order, SignalOrderBuffers& buffers);
 
     NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
+    ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
+    MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
 };
 
 // The layer-0 tile, or null outside the grid.

@@ -18,30 +18,6 @@ constexpr float SENSOR_WINDOW = 0.16f;
 constexpr float DECK_HEIGHT = 0.1875f;
 constexpr float MIN_VISIBLE_AREA = 0.005f;
 
-// Types whose own rule decides whether an item may enter; every other type refuses.
-bool takesItemsIn(ControlType t)
-{
-    switch (t) {
-    case BELT:
-    case SINK:
-    case DISTRIBUTOR:
-    case MIXER:
-    case MIXER_SECOND:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case BRIDGE:
-    case STORAGE:
-    case TUNNEL:
-    case SHOP:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Arms, distributors and mixers with both their tiles: the controls that stop without power.
 bool stopsWithoutPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 

@@ -1,28 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
-
+#include "allocation_counter.h"
 #include "support/signal_bench.h"
-
-namespace {
-
-// Counts heap allocations while a refresh runs.
-bool countingAllocations = false;
-long allocationCount = 0;
-
-}  // namespace
-
-void* operator new(std::size_t size)
-{
-    if (countingAllocations) ++allocationCount;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-    throw std::bad_alloc();
-}
-
-// Kept out of line so the compiler never pairs a new expression with free().
-[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
-[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 TEST(NetworkRefresh, ASettledWorldRefreshesWithoutAllocating)
 {
@@ -46,11 +25,9 @@ TEST(NetworkRefresh, ASettledWorldRefreshesWithoutAllocating)
     bench.refresh(0.1f);
     bench.refresh(0.1f);
 
-    allocationCount = 0;
-    countingAllocations = true;
+    startCountingAllocations();
     for (int i = 0; i < 10; ++i) bench.refresh(0.1f);
-    countingAllocations = false;
-    EXPECT_EQ(allocationCount, 0);
+    EXPECT_EQ(stopCountingAllocations(), 0);
 }
 
 TEST(NetworkRefresh, ACopiedWorldStartsWithItsOwnWorkingTables)

@@ -192,3 +192,26 @@ TEST(Purchases, MasterSwitchStopsEverySource)
     EXPECT_EQ(game.items.size(), 1u);
     EXPECT_EQ(game.money, 1000000 - static_cast<std::int64_t>(CARGO_PURCHASE_COST[LOG]));
 }
+
+TEST(SmallFactory, SourceBeltsAndShopTradeLogsInTimeSkip)
+{
+    Game game;
+    SourceControl::toggleRunning(game.tileAt(STARTER_SOURCE_X, STARTER_SOURCE_Y));
+    layBeltRun(game, STARTER_SOURCE_X + 1, STARTER_SOURCE_Y, EAST, 3);
+    build(game, SHOP, STARTER_SOURCE_X + 4, STARTER_SOURCE_Y);
+    for (int turn = 0; turn < 2; ++turn) build(game, SHOP, STARTER_SOURCE_X + 4, STARTER_SOURCE_Y);  // front to the west
+
+    const float skipStep = 1.0f / 1.7f;
+    for (int i = 0; i < 200; ++i) {
+        game.update(skipStep, true);
+        game.advanceClock(skipStep);
+    }
+    const Tile& source = game.tileAt(STARTER_SOURCE_X, STARTER_SOURCE_Y);
+    const int bought = source.sourceProduced[LOG];
+    const int sold = bought - static_cast<int>(game.items.size());  // the rest are still on the way
+    EXPECT_GT(sold, 30);
+    EXPECT_LE(game.items.size(), 4u);
+    EXPECT_EQ(game.money, 1000000 - 100LL * bought + 150LL * sold);
+    EXPECT_EQ(game.incomeEvents.size(), 64u);
+    for (const IncomeEvent& sale : game.incomeEvents) EXPECT_EQ(sale, (IncomeEvent{STARTER_SOURCE_X + 4, 9, 150}));
+}

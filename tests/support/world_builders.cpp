@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "world/control.h"
 
 Game emptyGame()
@@ -56,13 +58,51 @@ void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
     for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
 }
 
+// A world the game made always saves and reads back.
+void expectMapReadsBack(const Game& game)
+{
+    std::stringstream text;
+    ASSERT_TRUE(game.writeMap(text));
+    Game copy;
+    EXPECT_TRUE(copy.readMap(text)) << "the world does not read back";
+}
+
+void layBeltLoop(Game& game, int x, int y)
+{
+    layBeltRun(game, x, y, EAST, 3);
+    layBeltRun(game, x + 3, y, SOUTH, 2);
+    layBeltRun(game, x + 3, y + 2, WEST, 3);
+    layBeltRun(game, x, y + 2, NORTH, 2);
+}
+
+void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir)
+{
+    Tile& entrance = setTile(game, x1, y1, TUNNEL);
+    entrance.tunnelPartnerX = x2;
+    entrance.tunnelPartnerY = y2;
+    Tile& exit = setTile(game, x2, y2, TUNNEL_EXIT, exitDir);
+    exit.tunnelPartnerX = x1;
+    exit.tunnelPartnerY = y1;
+}
+
+void supplyPower(Game& game, int x, int y) { game.tileAt(x, y).powerSupplied = true; }
+
+void runBeltStep(Game& game)
+{
+    game.stepItems(false, true, -1);
+    game.stepItems(true, true, -1);
+    game.stepItems(true, true, -1);
+    game.replanItems();
+}
+
 int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt)
 {
     for (int step = 0; step < maxSteps; ++step) {
-        if (done(game)) return step;
+        if (done(game)) return expectMapReadsBack(game), step;
         game.update(dt, false);
         game.advanceClock(dt);
     }
+    expectMapReadsBack(game);
     return done(game) ? maxSteps : -1;
 }
 
@@ -73,6 +113,15 @@ void runFor(Game& game, float seconds, float dt)
         game.update(dt, false);
         game.advanceClock(dt);
     }
+    expectMapReadsBack(game);
+}
+
+Tile& kilnWithCoal(Game& game, int x, int y, Direction dir)
+{
+    Tile& kiln = setTile(game, x, y, OVEN, dir);
+    kiln.ovenOutputCount = 1;
+    kiln.ovenHeld = 1;
+    return kiln;
 }
 
 Tile& buildFuelledGenerator(Game& game, int x, int y)

@@ -36,12 +36,28 @@ Tile& build(Game& game, ControlType type, int x, int y);
 Tile& layBelt(Game& game, int x, int y, Direction dir, int speed = 3);
 void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed = 3);
 
+// A clockwise loop of belts, four tiles wide and three high, its top left corner at (x, y).
+void layBeltLoop(Game& game, int x, int y);
+
+// A tunnel from the entrance (x1, y1) to the exit (x2, y2), the exit facing exitDir.
+void layTunnel(Game& game, int x1, int y1, int x2, int y2, Direction exitDir);
+
+// Supplies the control at (x, y) with power, as the network refresh would.
+void supplyPower(Game& game, int x, int y);
+
+// One belt step as the time skip runs it: the three passes, then every free
+// item back on its tile centre.
+void runBeltStep(Game& game);
+
 // Runs Game::update (and the clock, as the main loop does) until the
 // predicate holds; returns the steps taken, or -1 when it never held.
 int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt = 1.0f / 60.0f);
 
 // Runs the given simulated seconds in steps of dt.
 void runFor(Game& game, float seconds, float dt = 1.0f / 60.0f);
+
+// A kiln at (x, y) facing dir with one finished coal waiting.
+Tile& kilnWithCoal(Game& game, int x, int y, Direction dir);
 
 // A coal generator, switched on with a full coal store.
 Tile& buildFuelledGenerator(Game& game, int x, int y);

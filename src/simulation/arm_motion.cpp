@@ -1,0 +1,269 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "audio/sound_engine.h"
+#include "machines/arm_control.h"
+#include "simulation/hand_over_rules.h"
+#include "simulation/item_transport.h"
+#include "world/game.h"
+
+namespace {
+
+constexpr float PI = std::numbers::pi_v<float>;
+constexpr float FULL_TURN = 2.0f * PI;
+constexpr float TURN_SPEED = 2.6179938f;  // 5 pi / 6 rad/s, also the swing speed
+constexpr float GRIP_SECONDS = 0.15f;
+constexpr float AIM_TOLERANCE = 0.025f;
+constexpr float PICKUP_TOLERANCE = 0.15f;
+constexpr float REST_TOLERANCE = 0.001f;
+constexpr int LOOK_AHEAD_TILES = 4;
+constexpr float NO_SCORE = 1000.0f;
+
+// Transfer directions are tried in this order when taking an item.
+constexpr Direction PICKUP_ORDER[4] = {NORTH, EAST, SOUTH, WEST};
+
+// The shortest signed turn from angle to target, -pi .. pi.
+float angleDifference(float target, float angle) { return std::remainder(target - angle, FULL_TURN); }
+
+// The angle at which an arm points back at the side an item travelling d comes from.
+float bearingAgainst(Direction d)
+{
+    return std::atan2(static_cast<float>(-directionDy(d)), static_cast<float>(-directionDx(d)));
+}
+
+// Turns the arm toward target by what its speed allows; returns the
+// difference there was before the turn.
+float turnArm(Tile& arm, float target, float dt)
+{
+    const float diff = angleDifference(target, arm.armAngle);
+    const float limit = std::max(0.0f, TURN_SPEED * dt);
+    arm.armAngle += std::clamp(diff, -limit, limit);
+    return diff;
+}
+
+int nearestWhole(float v) { return static_cast<int>(std::lround(v)); }
+
+// A powered arm that holds nothing, free to aim and take.
+bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm)
+{
+    return isArm(arm.type) && game.isPoweredAt(x, y) && !game.itemAt(x, y);
+}
+
+// The direction from (x, y) toward the arm when (x, y) is one of its pickup
+// points (reach tiles away along its row or column), else NONE.
+Direction towardArm(int x, int y, int armX, int armY, int reach)
+{
+    if (y == armY && x == armX - reach) return EAST;
+    if (y == armY && x == armX + reach) return WEST;
+    if (x == armX && y == armY - reach) return SOUTH;
+    if (x == armX && y == armY + reach) return NORTH;
+    return NONE;
+}
+
+// An item the arm could take some time: on the ground, not on a bridge,
+// not one it has just set down, and of a kind it handles.
+bool mayBeTakenBy(const Game& game, const CargoItem& item, const Tile& arm, int armIndex)
+{
+    return item.layer == 0 && !game.isItemOnDeck(item) && item.targetTile != armIndex &&
+           ArmControl::filterAccepts(arm, item.cargo);
+}
+
+// Scores the item by whole belt tiles to one of the arm's pickup points plus
+// its distance to its own tile centre; lowers best and aims when it is better.
+void scoreItem(const Game& game, const CargoItem& item, int armX, int armY, const Tile& arm, float& best,
+               float& target)
+{
+    const int reach = armReach(arm.type);
+    int x = nearestWhole(item.posX);
+    int y = nearestWhole(item.posY);
+    for (int k = 0; k < LOOK_AHEAD_TILES; ++k) {
+        if (!game.inBounds(x, y)) return;
+        const Direction d = towardArm(x, y, armX, armY, reach);
+        if (d != NONE) {
+            if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return;
+            const float score = static_cast<float>(k) + std::fabs(static_cast<float>(x) - item.posX) +
+                                std::fabs(static_cast<float>(y) - item.posY);
+            if (score < best) {
+                best = score;
+                target = std::atan2(static_cast<float>(y - armY), static_cast<float>(x - armX));
+            }
+            return;
+        }
+        const Tile& belt = game.tileAt(x, y);
+        if (belt.type != BELT || belt.beltSpeed == 0 || belt.dir == NONE) return;
+        x += directionDx(belt.dir);
+        y += directionDy(belt.dir);
+    }
+}
+
+// An idle arm turns toward the item that will reach one of its pickup points
+// soonest, or back to its rest angle.
+void aimArm(const Game& game, int x, int y, Tile& arm, float dt)
+{
+    float target = ArmControl::armAngle(arm);
+    if (!arm.armHomePending && armSignalAllows(game, x, y, arm)) {
+        const int index = tileIndex(x, y);
+        float best = NO_SCORE;
+        for (const CargoItem& item : game.items) {
+            if (!item.carried && mayBeTakenBy(game, item, arm, index)) scoreItem(game, item, x, y, arm, best, target);
+        }
+    }
+    turnArm(arm, target, dt);
+    if (arm.armHomePending && std::fabs(angleDifference(target, arm.armAngle)) < REST_TOLERANCE) {
+        arm.armHomePending = false;
+    }
+}
+
+void playGrab(const Game& game, int x, int y, const Tile& arm)
+{
+    if (game.sound == nullptr) return;
+    game.sound->playGrab(static_cast<std::uint32_t>(tileIndex(x, y)), x, y, arm.type == LONG_ARM);
+}
+
+// Turns to a handed-over item, grips it, swings it over to the drop side.
+void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
+{
+    const float base = bearingAgainst(item.dir);
+    switch (item.holdState) {
+    case HOLD_TURNING: {
+        const float diff = turnArm(arm, base, dt);
+        if (std::fabs(diff) > TURN_SPEED * dt || !item.path.empty()) return;
+        arm.armAngle = base;
+        arm.armFreeAngle = base;
+        item.holdState = HOLD_GRIPPING;
+        item.gripTimer = GRIP_SECONDS;
+        playGrab(game, item.x, item.y, arm);
+        break;
+    }
+    case HOLD_GRIPPING:
+        item.gripTimer -= dt;
+        if (item.gripTimer <= 0.0f) item.holdState = HOLD_SWINGING;
+        break;
+    case HOLD_SWINGING:
+        item.swing += TURN_SPEED * dt;
+        if (item.swing < PI) {
+            arm.armAngle = base + item.swing;  // clockwise on the map, where y grows downwards
+        } else {
+            item.swing = PI;
+            arm.armAngle = base + PI;
+            item.holdState = HOLD_AT_DROP;
+        }
+        break;
+    case HOLD_AT_DROP:
+        break;  // the belt step sets it down
+    default:
+        return;
+    }
+    const auto reach = static_cast<float>(armReach(arm.type));
+    item.posX = static_cast<float>(item.x) + std::cos(arm.armAngle) * reach;
+    item.posY = static_cast<float>(item.y) + std::sin(arm.armAngle) * reach;
+}
+
+// Some arm carries an item that it will set down on (x, y).
+bool dropPlannedOn(const Game& game, int x, int y)
+{
+    return std::any_of(game.items.begin(), game.items.end(), [&game, x, y](const CargoItem& item) {
+        int dropX = 0;
+        int dropY = 0;
+        return carriedItemDropTile(game, item, dropX, dropY) && dropX == x && dropY == y;
+    });
+}
+
+// The item lies on a belt where the arm may take it.
+bool qualifiesForPickUp(const Game& game, const CargoItem& item, const Tile& arm, int armIndex)
+{
+    if (item.state != ITEM_FREE || item.carried || item.leavingTunnel) return false;
+    if (!game.inBounds(item.x, item.y) || game.tileAt(item.x, item.y).type != BELT) return false;
+    return mayBeTakenBy(game, item, arm, armIndex);
+}
+
+// The arm points at the item lying at its pickup point for travel d, and the
+// drop tile on the far side can take it.
+bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d)
+{
+    if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return false;
+    if (std::fabs(angleDifference(bearingAgainst(d), arm.armAngle)) > AIM_TOLERANCE) return false;
+    const int reach = armReach(arm.type);
+    const int px = x - directionDx(d) * reach;
+    const int py = y - directionDy(d) * reach;
+    if (std::fabs(item.posX - static_cast<float>(px)) > PICKUP_TOLERANCE ||
+        std::fabs(item.posY - static_cast<float>(py)) > PICKUP_TOLERANCE) {
+        return false;
+    }
+    if (!game.inBounds(px, py)) return false;
+    const Tile& belt = game.tileAt(px, py);
+    if (belt.type != BELT || belt.beltSpeed == 0) return false;
+    const int qx = x + directionDx(d) * reach;
+    const int qy = y + directionDy(d) * reach;
+    if (!game.inBounds(qx, qy) || game.itemAt(qx, qy)) return false;
+    if (!game.hasRoomOnTile(qx, qy, &item) || !game.canEnterTile(qx, qy, d, item.cargo)) return false;
+    return !dropPlannedOn(game, qx, qy);
+}
+
+void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d)
+{
+    useArmJob(game, x, y, arm);
+    const int reach = armReach(arm.type);
+    const int px = x - directionDx(d) * reach;
+    const int py = y - directionDy(d) * reach;
+    item.dir = d;
+    item.originX = px;
+    item.originY = py;
+    item.posX = static_cast<float>(px);
+    item.posY = static_cast<float>(py);
+    item.x = x;
+    item.y = y;
+    item.path.clear();
+    item.carried = true;
+    item.holdState = HOLD_SWINGING;  // straight into the swing, without the grip pause
+    item.swing = 0.0f;
+    item.speedCredit = 0;
+    item.ejectSkipTile = -1;  // it has left the belt tile
+    playGrab(game, x, y, arm);
+    arm.armAngle = bearingAgainst(d);
+    arm.armFreeAngle = arm.armAngle;
+}
+
+void pickUpWithArm(Game& game, int x, int y, Tile& arm)
+{
+    if (arm.armHomePending || !armSignalAllows(game, x, y, arm)) return;
+    const int index = tileIndex(x, y);
+    for (CargoItem& item : game.items) {
+        if (!qualifiesForPickUp(game, item, arm, index)) continue;
+        for (Direction d : PICKUP_ORDER) {
+            if (!canTakeToward(game, x, y, arm, item, d)) continue;
+            takeItem(game, x, y, arm, item, d);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void Game::rotateArms(float dt)
+{
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            Tile& arm = tileAt(x, y);
+            if (!isIdlePoweredArm(*this, x, y, arm)) continue;
+            aimArm(*this, x, y, arm, dt);
+        }
+    }
+    for (CargoItem& item : items) {
+        if (!item.carried || !inBounds(item.x, item.y)) continue;
+        Tile& arm = tileAt(item.x, item.y);
+        if (isArm(arm.type) && isPoweredAt(item.x, item.y)) carryItem(*this, item, arm, dt);
+    }
+}
+
+void Game::pickUpItems()
+{
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            Tile& arm = tileAt(x, y);
+            if (!isIdlePoweredArm(*this, x, y, arm)) continue;
+            pickUpWithArm(*this, x, y, arm);
+        }
+    }
+}

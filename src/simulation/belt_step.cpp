@@ -1,0 +1,155 @@
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "simulation/hand_over_rules.h"
+#include "simulation/item_transport.h"
+#include "simulation/move_execution.h"
+#include "simulation/move_planning.h"
+#include "simulation/right_of_way.h"
+#include "world/game.h"
+
+namespace {
+
+// Level 2 keeps one unit over for its two-in-three rhythm; the fast levels save
+// up for several tiles in one belt step.
+int creditCap(int level)
+{
+    if (level == 2) return 4;
+    if (level == 4 || level == 5) return 9;
+    return 3;
+}
+
+void grantSpeedCredit(Game& game)
+{
+    for (CargoItem& item : game.items) {
+        if (!game.inBounds(item.x, item.y)) continue;
+        const Tile& tile = game.tileUnder(item);
+        if (!isBeltOrBridge(tile.type)) continue;
+        item.speedCredit = std::min(item.speedCredit + tile.beltSpeed, creditCap(tile.beltSpeed));
+    }
+}
+
+void resetTables(ItemStepScratch& s, std::size_t itemCount)
+{
+    s.occupancy.assign(NODE_COUNT, -1);
+    s.armDropsPlanned.assign(NODE_COUNT, -1);
+    s.armDrops.assign(NODE_COUNT, -1);
+    s.claims.assign(NODE_COUNT, -1);
+    s.plans.assign(itemCount, MovePlan{});
+    s.alternatives.assign(itemCount, MovePlan{});
+    s.pushed.assign(itemCount, 0);
+    s.granted.assign(itemCount, 0);
+    s.switched.assign(itemCount, 0);
+    s.resolution.assign(itemCount, 0);
+}
+
+// Items deeper in a tunnel than its entrance slot stand nowhere.
+bool standsInTunnel(const Game& game, const CargoItem& item)
+{
+    const Tile& tile = game.tileUnder(item);
+    if (tile.type != TUNNEL || item.tunnelProgress <= 0) return false;
+    const int distance = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
+    return distance >= item.tunnelProgress;
+}
+
+void fillOccupancyAndDrops(const Game& game, ItemStepScratch& s)
+{
+    for (std::size_t i = 0; i < game.items.size(); ++i) {
+        const CargoItem& item = game.items[i];
+        if (!game.inBounds(item.x, item.y) || standsInTunnel(game, item)) continue;
+        s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
+    }
+    for (std::size_t i = 0; i < game.items.size(); ++i) {
+        int dropX = 0;
+        int dropY = 0;
+        if (carriedItemDropTile(game, game.items[i], dropX, dropY)) {
+            s.armDropsPlanned[static_cast<std::size_t>(groundNode(dropX, dropY))] = static_cast<int>(i);
+        }
+    }
+}
+
+// Marks the items whose chain of occupants ahead (the occupant of its target,
+// then that one's target, ...) comes back to itself, in one pass over all items.
+void findRings(const Game& game, ItemStepScratch& s)
+{
+    constexpr char UNSEEN = 0;
+    constexpr char ON_WALK = 1;
+    constexpr char DONE = 2;
+    const std::size_t n = game.items.size();
+    std::vector<char>& seen = s.ringSeen;
+    seen.assign(n, UNSEEN);
+    s.onRing.assign(n, 0);
+    auto occupantAhead = [&s](int j) {
+        const int target = s.plans[static_cast<std::size_t>(j)].target;
+        return target >= 0 ? s.occupancy[static_cast<std::size_t>(target)] : -1;
+    };
+    for (std::size_t start = 0; start < n; ++start) {
+        s.ringWalk.clear();
+        int j = static_cast<int>(start);
+        while (j >= 0 && seen[static_cast<std::size_t>(j)] == UNSEEN) {
+            seen[static_cast<std::size_t>(j)] = ON_WALK;
+            s.ringWalk.push_back(j);
+            j = occupantAhead(j);
+        }
+        if (j >= 0 && seen[static_cast<std::size_t>(j)] == ON_WALK) {
+            // The walk ran into itself: from j on it is a ring.
+            auto it = s.ringWalk.end();
+            do {
+                --it;
+                s.onRing[static_cast<std::size_t>(*it)] = 1;
+            } while (*it != j);
+        }
+        for (int k : s.ringWalk) seen[static_cast<std::size_t>(k)] = DONE;
+    }
+}
+
+void planMoves(Game& game, ItemStepScratch& s, bool followUp, int firstItem)
+{
+    MovePlanner planner(game, s, followUp, firstItem);
+    const int n = static_cast<int>(game.items.size());
+    for (int i = 0; i < n; ++i) {
+        bool pushed = false;
+        s.plans[static_cast<std::size_t>(i)] = planner.plan(i, 0, pushed);
+        s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
+    }
+    for (int i = 0; i < n; ++i) {
+        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
+        if (!game.inBounds(item.x, item.y) || game.tileUnder(item).type != DISTRIBUTOR) continue;
+        bool pushed = false;
+        s.alternatives[static_cast<std::size_t>(i)] = planner.plan(i, 1, pushed);
+    }
+}
+
+}  // namespace
+
+void Game::stepItems(bool followUp, bool, int firstItem)
+{
+    ItemStepScratch& s = itemStepScratch_;
+    if (!followUp) grantSpeedCredit(*this);
+    if (items.empty()) {
+        if (!followUp) {
+            spawnMachineOutputs(true, false);
+            ++stepCount;
+        }
+        return;
+    }
+    resetTables(s, items.size());
+    fillOccupancyAndDrops(*this, s);
+    planMoves(*this, s, followUp, firstItem);
+    resolveRightOfWay(*this, s);
+
+    findRings(*this, s);
+
+    MoveResolver resolver(*this, s);
+    MoveExecution execution(*this, s);
+    const int n = static_cast<int>(items.size());
+    for (int i = 0; i < n; ++i) {
+        if (resolver.resolveMove(i)) execution.moveItem(i);
+    }
+    if (!followUp) {
+        indexTunnelItems();
+        spawnMachineOutputs(true, false);
+        ++stepCount;
+    }
+}

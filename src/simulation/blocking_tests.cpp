@@ -1,0 +1,198 @@
+#include "simulation/blocking_tests.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "simulation/item_transport.h"
+
+namespace {
+
+constexpr float OVERLAP_COUNTS = 1e-5f;
+constexpr float OVERLAP_HYSTERESIS = 1e-6f;
+constexpr float ROUTE_FREES = 0.998f;
+
+// Mixer way-out test: how near another item must be, and how far ahead on a route it still holds.
+constexpr float WAY_OUT_NEAR = 0.99f;
+constexpr float WAY_OUT_ROUTE = 0.998f;
+constexpr float WAY_OUT_CLEARANCE = 0.5f;
+constexpr float TRIAL_SPEED = 1.7f;
+
+// Output entry search.
+constexpr float NEAREST_START = 2.0f;
+constexpr float OUTPUT_ROOM = 0.9999f;
+constexpr float LINE_TOLERANCE = 0.001f;
+constexpr float TEST_POINT_SPEED = 1.7f;
+
+bool onRouteWithin(const Game& game, const CargoItem& item, FloatPoint p, float limit)
+{
+    return game.pathDistanceTo(item, p.x, p.y) < limit;
+}
+
+FloatPoint positionOf(const CargoItem& item) { return {item.posX, item.posY}; }
+
+}  // namespace
+
+float unitSquareOverlap(FloatPoint a, FloatPoint b)
+{
+    return std::max(0.0f, 1.0f - std::fabs(a.x - b.x)) * std::max(0.0f, 1.0f - std::fabs(a.y - b.y));
+}
+
+FloatPoint visualPosition(const Game& game, const CargoItem& item)
+{
+    return {item.posX, item.posY - game.itemDeckProgress(item)};
+}
+
+bool approachBlocked(FloatPoint trial, FloatPoint current, FloatPoint point)
+{
+    const float overlapTrial = unitSquareOverlap(trial, point);
+    if (!(overlapTrial > OVERLAP_COUNTS)) return false;
+    const float overlapNow = unitSquareOverlap(current, point);
+    if (overlapNow - OVERLAP_HYSTERESIS > overlapTrial) return false;
+    const float away = (trial.x - current.x) * (current.x - point.x) + (trial.y - current.y) * (current.y - point.y);
+    return away <= 0.0f || overlapTrial > overlapNow + OVERLAP_HYSTERESIS;
+}
+
+bool isTrialBlocked(const Game& game, int mover, const CargoItem& trial, const std::vector<Reservation>& reservations,
+                    const std::vector<int>& candidates)
+{
+    const CargoItem& item = game.items[static_cast<std::size_t>(mover)];
+    const FloatPoint current = visualPosition(game, item);
+    const FloatPoint trialSeen = visualPosition(game, trial);
+    for (const Reservation& r : reservations) {
+        if (r.owner == mover) continue;
+        const FloatPoint point{r.x, r.y};
+        if (unitSquareOverlap(current, point) > OVERLAP_COUNTS) continue;  // it may still move off the point
+        if (approachBlocked(trialSeen, current, point)) return true;
+    }
+    for (int j : candidates) {
+        const CargoItem& other = game.items[static_cast<std::size_t>(j)];
+        const FloatPoint point = visualPosition(game, other);
+        if (!(unitSquareOverlap(trialSeen, point) > OVERLAP_COUNTS)) continue;
+        if (!onRouteWithin(game, trial, positionOf(other), ROUTE_FREES)) continue;
+        if (!onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) continue;
+        if (approachBlocked(trialSeen, current, point)) return true;
+    }
+    return false;
+}
+
+bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& other)
+{
+    if (&other == &item || other.layer != item.layer || isHeldByArm(other)) return false;
+    if (other.tunnelProgress > 0 && other.path.empty()) return false;
+    if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileUnder(other).type == TUNNEL_EXIT) {
+        return false;  // just out of a tunnel and still on its exit
+    }
+    return unitSquareOverlap(positionOf(item), visualPosition(game, other)) > OVERLAP_COUNTS;
+}
+
+const CargoItem* findOverlappingItem(const CargoItem* first, const CargoItem* last, const CargoItem& item,
+                                     const Game& game)
+{
+    return std::find_if(first, last, [&](const CargoItem& other) { return itemsOverlap(game, item, other); });
+}
+
+bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY)
+{
+    CargoItem& trial = itemStepScratch_.trial;
+    trial.layer = item.layer;
+    trial.x = toX;
+    trial.y = toY;
+    trial.dir = item.dir;
+    trial.heading = item.heading;
+    trial.cargo = item.cargo;
+    trial.posX = item.posX + static_cast<float>(fromX - item.x);
+    trial.posY = item.posY + static_cast<float>(fromY - item.y);
+    trial.path.clear();
+    trial.path.push_back(PathPoint{fromX, fromY, TRIAL_SPEED, item.dir, false});
+    trial.path.push_back(PathPoint{toX, toY, TRIAL_SPEED, item.dir, false});
+
+    for (const CargoItem& other : items) {
+        if (&other == &item || isHeldByArm(other)) continue;
+        if (!(std::fabs(other.posX - trial.posX) < WAY_OUT_NEAR && std::fabs(other.posY - trial.posY) < WAY_OUT_NEAR)) {
+            continue;
+        }
+        if (onRouteWithin(*this, item, positionOf(other), WAY_OUT_ROUTE) &&
+            onRouteWithin(*this, other, positionOf(item), WAY_OUT_ROUTE) &&
+            onRouteWithin(*this, other, positionOf(trial), WAY_OUT_CLEARANCE) &&
+            onRouteWithin(*this, trial, positionOf(other), WAY_OUT_CLEARANCE)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// The nearest item on the line from the machine's centre out over its front tile.
+struct NearestAhead {
+    float distance = NEAREST_START;
+    int phase = 0;
+};
+
+void findNearestAhead(const Game& game, int x, int y, int frontX, int frontY, NearestAhead& nearest)
+{
+    const Direction machineDir = game.tileAt(x, y).dir;
+    const Direction frontDir = game.tileAt(frontX, frontY).dir;
+    const auto dx = static_cast<float>(directionDx(machineDir));
+    const auto dy = static_cast<float>(directionDy(machineDir));
+    const auto ex = static_cast<float>(directionDx(frontDir));
+    const auto ey = static_cast<float>(directionDy(frontDir));
+    for (const CargoItem& item : game.items) {
+        if (item.layer != 0 || isHeldByArm(item)) continue;
+        const float rx = item.posX - static_cast<float>(x);
+        const float ry = item.posY - static_cast<float>(y);
+        const float a = rx * dx + ry * dy;
+        if (std::fabs(dy * rx - dx * ry) < LINE_TOLERANCE && a >= 0.0f && a <= 1.0f && a < nearest.distance) {
+            nearest.distance = a;
+            nearest.phase = item.speedCredit % 3;
+        }
+        const float fx = item.posX - static_cast<float>(frontX);
+        const float fy = item.posY - static_cast<float>(frontY);
+        const float b = fx * ex + fy * ey;
+        if (std::fabs(ey * fx - ex * fy) < LINE_TOLERANCE && b >= 0.0f && b < 1.0f && b + 1.0f < nearest.distance) {
+            nearest.distance = b + 1.0f;
+            nearest.phase = item.speedCredit % 3;
+        }
+    }
+}
+
+}  // namespace
+
+bool Game::outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase) const
+{
+    const Direction machineDir = inBounds(x, y) ? tileAt(x, y).dir : NONE;
+    const int dx = directionDx(machineDir);
+    const int dy = directionDy(machineDir);
+    const int frontX = x + dx;
+    const int frontY = y + dy;
+    phase = 0;
+    if (!inBounds(x, y) || !inBounds(frontX, frontY)) return false;
+    const Tile& front = tileAt(frontX, frontY);
+    NearestAhead nearest;
+    nearest.phase = static_cast<int>((stepCount % 3u) * static_cast<std::uint32_t>(std::max(front.beltSpeed, 0)) % 3u);
+    findNearestAhead(*this, x, y, frontX, frontY, nearest);
+    phase = nearest.phase;
+    if (nearest.distance < OUTPUT_ROOM) return false;
+
+    entryX = static_cast<float>(x);
+    entryY = static_cast<float>(y);
+    if (nearest.distance > 1.0f && nearest.distance < NEAREST_START) {
+        entryX += static_cast<float>(dx) * (nearest.distance - 1.0f);
+        entryY += static_cast<float>(dy) * (nearest.distance - 1.0f);
+    }
+
+    CargoItem test(frontX, frontY, machineDir, 0);
+    test.posX = entryX;
+    test.posY = entryY;
+    test.path.push_back(PathPoint{frontX, frontY, TEST_POINT_SPEED, front.dir, false});
+    const FloatPoint entry{entryX, entryY};
+    for (const CargoItem& item : items) {
+        if (item.layer != 0 || isHeldByArm(item)) continue;
+        if (!(std::fabs(item.posX - entryX) < OUTPUT_ROOM && std::fabs(item.posY - entryY) < OUTPUT_ROOM)) continue;
+        if (onRouteWithin(*this, test, positionOf(item), ROUTE_FREES) &&
+            onRouteWithin(*this, item, entry, ROUTE_FREES)) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+#include "simulation/motion_scratch.h"
+#include "world/game.h"
+
+// Geometric tests that decide whether an item may be where it is about to be.
+
+// Overlap of the unit squares around two points: 1 when equal, 0 at a tile apart.
+float unitSquareOverlap(FloatPoint a, FloatPoint b);
+
+// The item's position with its ramp lift taken off y, as overlaps see it.
+FloatPoint visualPosition(const Game& game, const CargoItem& item);
+
+// Would moving from current to trial push into the point? An item may always
+// move away from what it overlaps, and slide along it without coming closer.
+bool approachBlocked(FloatPoint trial, FloatPoint current, FloatPoint point);
+
+// Does the trial move of item `mover` push into another item or onto a jump
+// point that another item has reserved? Candidates are item indices.
+bool isTrialBlocked(const Game& game, int mover, const CargoItem& trial, const std::vector<Reservation>& reservations,
+                    const std::vector<int>& candidates);
+
+// The two items touch, other raised by its ramp lift. Items carried by an arm,
+// inside a tunnel or just out on its exit touch nothing.
+bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& other);
+
+// The first item of [first, last) that overlaps the item, or last.
+const CargoItem* findOverlappingItem(const CargoItem* first, const CargoItem* last, const CargoItem& item,
+                                     const Game& game);

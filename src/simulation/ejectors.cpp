@@ -1,0 +1,196 @@
+#include <algorithm>
+#include <cmath>
+
+#include "simulation/item_transport.h"
+#include "world/game.h"
+
+namespace {
+
+constexpr float PISTON_SPEED = 40.0f;  // tiles per second
+constexpr float PISTON_REST = 0.5f;
+constexpr float SHORTEST_STROKE = 0.04f;
+// An item carrying the held identity is followed only this far out.
+constexpr float FOLLOW_REACH = 2.0f;
+constexpr float CENTRE_TOLERANCE = 0.0001f;
+
+// The piston's travel differs with the axis, as the drawn ejector does.
+struct PistonAxis {
+    float fullReach;
+    float returnTime;  // from full reach back to rest at piston speed
+};
+constexpr PistonAxis EAST_WEST_PISTON{1.4991667f, 0.024979169f};
+constexpr PistonAxis NORTH_SOUTH_PISTON{1.6397667f, 0.028494168f};
+
+bool landsOnEmptyGround(const Game& game, const CargoItem& item)
+{
+    if (item.state != ITEM_IN_FLIGHT || !item.path.empty()) return false;
+    return !game.inBounds(item.x, item.y) || game.tileUnder(item).type == EMPTY;
+}
+
+// The ejector serving the belt tile the item rests on, or -1 when the item
+// is not one an ejector looks at.
+int servingEjector(const Game& game, const CargoItem& item)
+{
+    if (item.carried || item.layer != 0 || item.leavingTunnel || !item.path.empty()) return -1;
+    if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) > CENTRE_TOLERANCE) {
+        return -1;
+    }
+    if (!game.inBounds(item.x, item.y) || item.ejectSkipTile == tileIndex(item.x, item.y)) return -1;
+    return game.ejectorForBelt(item.x, item.y);
+}
+
+bool ejectorIsFree(const Game& game, int ejector)
+{
+    const Tile& tile = game.tiles[static_cast<std::size_t>(ejector)];
+    if (!tile.ejectorActive || !(tile.ejectorTimer < 0.0f)) return false;
+    return std::none_of(game.items.begin(), game.items.end(),
+                        [ejector](const CargoItem& item) { return item.ejectTarget == ejector; });
+}
+
+// Unwired ejectors take everything; wired sensors choose by kind, or, when
+// one of them watches for arrivals, each sighting pays for one item.
+bool ejectorTakes(Game& game, int ejector, CargoType cargo)
+{
+    const int ex = ejector % GRID_WIDTH;
+    const int ey = ejector / GRID_WIDTH;
+    bool wired = false;
+    bool eventMode = false;
+    CargoMask mask = 0;
+    for (const Link& wire : game.signalControlLinks) {
+        if (wire.x1 != ex || wire.y1 != ey || !game.inBounds(wire.x0, wire.y0)) continue;
+        const Tile& sensor = game.tileAt(wire.x0, wire.y0);
+        if (sensor.type != SENSOR) continue;
+        wired = true;
+        mask |= cargoBit(sensor.sensorCargo);
+        eventMode = eventMode || sensor.sensorWatchItems;
+    }
+    if (!wired) return true;
+    if (!eventMode) return maskHasCargo(mask, cargo);
+    int& shots = game.tiles[static_cast<std::size_t>(ejector)].ejectorJobs;
+    if (shots <= 0) return false;
+    --shots;
+    return true;
+}
+
+bool readyToStep(const Game& game, const CargoItem& item)
+{
+    return item.speedCredit >= MOVE_COST && game.canEjectItem(item, -1);
+}
+
+// Offers items resting on served belt tiles to their ejectors; true when a
+// belt pass should follow to let them move at once.
+bool feedEjectors(Game& game)
+{
+    bool stepAgain = false;
+    for (CargoItem& item : game.items) {
+        if (item.state == ITEM_TAKEN_BY_EJECTOR) {
+            stepAgain = stepAgain || readyToStep(game, item);
+            continue;
+        }
+        if (item.state != ITEM_FREE) continue;
+        const int ejector = servingEjector(game, item);
+        if (ejector < 0 || !ejectorIsFree(game, ejector)) continue;
+        item.ejectSkipTile = tileIndex(item.x, item.y);  // offered once per visit
+        if (ejectorTakes(game, ejector, item.cargo)) {
+            item.ejectTarget = ejector;
+            item.state = ITEM_TAKEN_BY_EJECTOR;
+            stepAgain = stepAgain || readyToStep(game, item);
+        } else if (item.speedCredit >= MOVE_COST) {
+            stepAgain = true;
+        }
+    }
+    return stepAgain;
+}
+
+struct FollowedItem {
+    const CargoItem* item = nullptr;
+    float reach = 0.0f;  // how far out along the ejector's direction it is
+};
+
+// The thrown item the piston follows: the one in flight from this ejector,
+// else one with the held identity that has not flown far.
+FollowedItem followedItem(const Game& game, int ejector, const Tile& tile, DirectionVector d)
+{
+    auto reachOf = [&](const CargoItem& item) {
+        return (item.posX - static_cast<float>(ejector % GRID_WIDTH)) * d.dx +
+               (item.posY - static_cast<float>(ejector / GRID_WIDTH)) * d.dy;
+    };
+    const auto& items = game.items;
+    auto thrown = std::find_if(items.begin(), items.end(), [ejector](const CargoItem& item) {
+        return item.ejectTarget == ejector && item.state == ITEM_IN_FLIGHT;
+    });
+    if (thrown != items.end() && !thrown->path.empty()) return {&*thrown, reachOf(*thrown)};
+    const ItemId& held = tile.ejectorItemId;
+    auto same = std::find_if(items.begin(), items.end(), [&held](const CargoItem& item) {
+        return item.id.machineId == held.machineId && item.id.serial == held.serial;
+    });
+    if (same != items.end() && !same->path.empty() && reachOf(*same) < FOLLOW_REACH) return {&*same, reachOf(*same)};
+    return {};
+}
+
+// The piston rides behind the flying item, its face kept clear of the cargo.
+void followWithPiston(Tile& tile, const FollowedItem& followed, Direction dir, float strokeTime, float dt)
+{
+    tile.ejectorTimer = std::min(tile.ejectorTimer + dt, strokeTime);
+    const float margin = cargoExtent(followed.item->cargo, dir);
+    const float lo = 1.0f - margin;
+    if (tile.ejectorStroke >= lo) {
+        tile.ejectorStroke = std::max(std::min(followed.reach - margin, 2.0f - margin), lo);
+    } else {
+        tile.ejectorStroke = std::min(tile.ejectorStroke + PISTON_SPEED * dt, lo);
+    }
+}
+
+void stepEjector(Game& game, int index, float dt)
+{
+    Tile& tile = game.tiles[static_cast<std::size_t>(index)];
+    if (tile.ejectorTimer < 0.0f) {
+        tile.ejectorStroke = PISTON_REST;
+        return;
+    }
+    const float strokeTime = std::max(tile.ejectorKickTime, SHORTEST_STROKE);
+    const Direction dir = isCompassDirection(tile.dir) ? tile.dir : NORTH;
+    const PistonAxis& axis = (dir == EAST || dir == WEST) ? EAST_WEST_PISTON : NORTH_SOUTH_PISTON;
+
+    const FollowedItem followed = tile.ejectorBusy ? followedItem(game, index, tile, directionVector(dir)) : FollowedItem{};
+    if (followed.item != nullptr) {
+        const int landingX = index % GRID_WIDTH + 2 * directionDx(dir);
+        const int landingY = index / GRID_WIDTH + 2 * directionDy(dir);
+        const PathPoint& next = followed.item->path.front();
+        if (next.x != landingX || next.y != landingY) return;  // waits until it is seen on its way again
+        followWithPiston(tile, followed, dir, strokeTime, dt);
+        return;
+    }
+
+    tile.ejectorBusy = false;
+    tile.ejectorTimer += dt;
+    if (tile.ejectorTimer > strokeTime) {
+        tile.ejectorStroke = std::max(tile.ejectorStroke - PISTON_SPEED * dt, PISTON_REST);
+    } else {
+        tile.ejectorStroke = std::min(tile.ejectorStroke + PISTON_SPEED * dt, axis.fullReach);
+    }
+    if (tile.ejectorTimer >= strokeTime + axis.returnTime) {
+        tile.ejectorTimer = -1.0f;
+        tile.ejectorStroke = PISTON_REST;
+    }
+}
+
+}  // namespace
+
+void Game::landThrownItems()
+{
+    std::erase_if(items, [this](const CargoItem& item) { return landsOnEmptyGround(*this, item); });
+    for (CargoItem& item : items) {
+        if (item.state != ITEM_IN_FLIGHT || !item.path.empty()) continue;
+        item.ejectTarget = -1;
+        item.state = ITEM_FREE;
+    }
+    if (feedEjectors(*this)) stepItems(true, true, -1);
+}
+
+void Game::stepEjectors(float dt)
+{
+    for (int index = 0; index < TILE_COUNT; ++index) {
+        if (tiles[static_cast<std::size_t>(index)].type == EJECTOR) stepEjector(*this, index, dt);
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+#include "world/cargo_item.h"
+
+// Items filed by the tile their position lies on (positions off the map go to
+// the nearest edge tile), kept current as they move, so that a moving item
+// looks only at the items near it instead of at the whole list.
+class ItemCells {
+public:
+    // Files every item anew.
+    void build(const std::vector<CargoItem>& items);
+    // Files the item again after its position changed.
+    void refile(int index, const CargoItem& item);
+    // Appends to out (cleared first) every item whose position may lie in the
+    // box; the caller tests the exact bounds.
+    void collect(float x0, float x1, float y0, float y1, std::vector<int>& out) const;
+
+private:
+    void link(int index, int cell);
+    void unlink(int index);
+
+    std::vector<int> head_;  // per tile: first item filed there, -1 none
+    std::vector<int> next_;  // per item
+    std::vector<int> prev_;  // per item
+    std::vector<int> cell_;  // per item: the tile it is filed under
+};

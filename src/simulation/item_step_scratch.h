@@ -1,0 +1,64 @@
+#pragma once
+
+#include <vector>
+
+#include "world/cargo_item.h"
+#include "world/geometry.h"
+
+// Places an item can stand on: the ground and the bridge decks over it.
+constexpr int NODE_COUNT = 2 * TILE_COUNT;
+
+// One step of an item's resolution, worked off in order.
+struct ResolveOp {
+    enum Kind { ASK, ASK_ALL, CHECK_ALL, FAIL, SUCCEED };
+    Kind kind = SUCCEED;
+    int item = -1;  // the item asked, for ASK and ASK_ALL
+};
+
+// An item whose resolution waits for the items in its way.
+struct ResolveFrame {
+    int item = -1;
+    int next = 0;  // the op to work off next
+    int count = 0;
+    bool allMove = true;  // every ASK_ALL so far answered that its item moves
+    ResolveOp ops[6];
+};
+
+// One item's wanted move in a belt step.
+struct MovePlan {
+    int target = -1;  // node, -1 when the item plans no move
+    int nextX = 0;
+    int nextY = 0;
+    Direction dir = NONE;
+};
+
+// Working tables of the belt step, kept between calls only so that a step in
+// steady state allocates nothing; every call starts them afresh. A copy of
+// the world starts with empty tables.
+struct ItemStepScratch {
+    std::vector<int> occupancy;        // per node: the item standing there, -1 none
+    std::vector<int> armDropsPlanned;  // per node: the item a carrying arm drops there
+    std::vector<int> armDrops;         // the same, with the drops that claims added
+    std::vector<int> claims;           // per node: the item granted it
+    std::vector<MovePlan> plans;
+    std::vector<MovePlan> alternatives;  // a distributor's other output
+    std::vector<char> pushed;
+    std::vector<char> granted;
+    std::vector<char> switched;
+    std::vector<int> resolution;  // per item: 0 open, 1 resolving, 2 moves, 3 blocked
+    std::vector<ResolveFrame> resolveStack;
+    std::vector<char> onRing;  // per item: its chain of occupants ahead comes back to it
+    std::vector<char> ringSeen;
+    std::vector<int> ringWalk;
+    std::vector<int> tunnelHeads;  // per tile: first item standing on it
+    std::vector<int> tunnelNext;   // per item: next item on the same tile
+    std::vector<int> tunnelSlots;
+    CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
+
+    ItemStepScratch() = default;
+    ItemStepScratch(const ItemStepScratch&) {}
+    ItemStepScratch(ItemStepScratch&&) noexcept = default;
+    ItemStepScratch& operator=(const ItemStepScratch&) { return *this; }
+    ItemStepScratch& operator=(ItemStepScratch&&) noexcept = default;
+    ~ItemStepScratch() = default;
+};

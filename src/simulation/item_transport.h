@@ -1,0 +1,28 @@
+#pragma once
+
+#include "world/cargo_item.h"
+#include "world/control_type.h"
+
+// Kinds of control and speeds that the item movement rules share.
+
+constexpr float BASE_GLIDE_SPEED = 1.7f;  // tiles per second off belts
+constexpr int MOVE_COST = 3;              // speed credit one tile costs on a belt
+
+inline bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
+inline bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
+inline bool isMixerHalf(ControlType t) { return t == MIXER || t == MIXER_SECOND; }
+
+// Machines that take an item in once it has arrived at their centre.
+inline bool isMachineIntake(ControlType t)
+{
+    return t == OVEN || t == SMELTER || t == FILLER || t == STORAGE || t == COAL_GENERATOR || t == INJECTION_MOLDER;
+}
+
+// Controls that take in the items that reach their centre.
+inline bool takesDeliveries(ControlType t) { return t == SINK || t == SHOP || isMachineIntake(t); }
+
+// An arm holds the item: it is no obstacle and stands on no belt.
+inline bool isHeldByArm(const CargoItem& item) { return item.carried && item.holdState > HOLD_TURNING; }
+
+// Glide speed on a belt of the given level, in tiles per second.
+inline float beltGlideSpeed(int level) { return static_cast<float>(level) * BASE_GLIDE_SPEED / 3.0f; }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+#include "simulation/item_cells.h"
+#include "world/cargo_item.h"
+
+// A jump point that an item will take, kept free for it during one pass of
+// the smooth movement.
+struct Reservation {
+    int owner = -1;  // item index
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+struct FloatPoint {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+// Working tables of the smooth movement, kept between calls only so that a
+// sub-step in steady state allocates nothing; every sub-step starts them
+// afresh. A copy of the world starts with empty tables.
+struct MotionScratch {
+    std::vector<float> budgets;  // per item: seconds of travel left in the sub-step
+    std::vector<Reservation> reservations;
+    std::vector<FloatPoint> startPositions;  // per item, only with a sound engine
+    std::vector<int> nearby;  // items filed near a mover, in no order
+    std::vector<int> candidates;  // the obstacles of one trial, in item order
+    ItemCells cells;
+    CargoItem trial{0, 0, NONE, 0};
+
+    MotionScratch() = default;
+    MotionScratch(const MotionScratch&) {}
+    MotionScratch(MotionScratch&&) noexcept = default;
+    MotionScratch& operator=(const MotionScratch&) { return *this; }
+    MotionScratch& operator=(MotionScratch&&) noexcept = default;
+    ~MotionScratch() = default;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "simulation/hand_over_rules.h"
+#include "simulation/item_step_scratch.h"
+
+// Plans each item's wanted move in one belt-step call: where it goes and
+// whether the place there takes it. Right of way is settled afterwards.
+class MovePlanner {
+public:
+    MovePlanner(Game& game, const ItemStepScratch& scratch, bool followUp, int firstItem)
+        : game_(game), rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), followUp),
+          occupancy_(scratch.occupancy.data()), followUp_(followUp), firstItem_(firstItem)
+    {
+    }
+
+    // planning 0 takes a distributor's preferred output, 1 its other one.
+    MovePlan plan(int item, int planning, bool& pushed);
+
+private:
+    // The direction and length of the move an item wants, before its target is looked at.
+    struct WantedMove {
+        Direction dir = NONE;
+        int length = 1;
+        bool pushed = false;
+    };
+
+    bool mayPlan(const CargoItem& item, int index) const;
+    WantedMove wantedMove(const CargoItem& item, int planning);
+    WantedMove armMove(const CargoItem& item, const Tile& arm) const;
+    Direction distributorOutput(const CargoItem& item, const Tile& distributor, int planning) const;
+    void trySideExits(const CargoItem& item, WantedMove& move) const;
+    bool accepts(const CargoItem& item, const MovePlan& plan, const Tile& target, ControlType from, bool pushed,
+                 bool chained, Direction& plannedDir) const;
+
+    Game& game_;
+    HandOverRules rules_;
+    const int* occupancy_;
+    bool followUp_;
+    int firstItem_;
+};

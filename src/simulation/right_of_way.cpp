@@ -1,0 +1,277 @@
+#include "simulation/right_of_way.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "simulation/hand_over_rules.h"
+#include "simulation/item_transport.h"
+#include "world/game.h"
+
+namespace {
+
+constexpr int RESOLVE_OPEN = 0;
+constexpr int RESOLVE_RUNNING = 1;
+constexpr int RESOLVE_MOVES = 2;
+constexpr int RESOLVE_BLOCKED = 3;
+
+constexpr Direction COMPASS[4] = {NORTH, EAST, SOUTH, WEST};
+
+bool feedsJunction(ControlType t) { return t == BELT || t == SOURCE || t == TUNNEL_EXIT; }
+
+int nodeX(int node) { return node % GRID_WIDTH; }
+int nodeY(int node) { return (node / GRID_WIDTH) % GRID_HEIGHT; }
+
+int countFeeders(const Game& game, int nx, int ny)
+{
+    int feeders = 0;
+    for (Direction d : COMPASS) {
+        const int fx = nx - directionDx(d);
+        const int fy = ny - directionDy(d);
+        if (!game.inBounds(fx, fy)) continue;
+        const Tile& feeder = game.tileAt(fx, fy);
+        if (feedsJunction(feeder.type) && feeder.dir == d) ++feeders;
+    }
+    return feeders;
+}
+
+// Is the other item already on its way into the junction from another side?
+bool comesFromAnotherSide(const CargoItem& other, int fromX, int fromY, int nx, int ny)
+{
+    const PathPoint* previous = nullptr;
+    for (const PathPoint& p : other.path) {
+        if (p.x == nx && p.y == ny) {
+            const float px = previous != nullptr ? static_cast<float>(previous->x) : other.posX;
+            const float py = previous != nullptr ? static_cast<float>(previous->y) : other.posY;
+            const float a = static_cast<float>(fromX - nx) * (px - static_cast<float>(nx));
+            const float b = static_cast<float>(fromY - ny) * (py - static_cast<float>(ny));
+            return a <= 0.0f && b <= 0.0f;
+        }
+        previous = &p;
+    }
+    return false;
+}
+
+void addOp(ResolveFrame& frame, ResolveOp::Kind kind, int item = -1)
+{
+    frame.ops[frame.count++] = ResolveOp{kind, item};
+}
+
+}  // namespace
+
+bool junctionAllows(const Game& game, int item, int nx, int ny)
+{
+    if (countFeeders(game, nx, ny) < 2) return true;
+    const CargoItem& self = game.items[static_cast<std::size_t>(item)];
+    for (std::size_t j = 0; j < game.items.size(); ++j) {
+        if (static_cast<int>(j) == item) continue;
+        if (comesFromAnotherSide(game.items[j], self.x, self.y, nx, ny)) return false;
+    }
+    return true;
+}
+
+void claimSweep(const Game& game, ItemStepScratch& s)
+{
+    const std::size_t n = game.items.size();
+    std::fill(s.claims.begin(), s.claims.end(), -1);
+    std::fill(s.granted.begin(), s.granted.end(), 0);
+    std::copy(s.armDropsPlanned.begin(), s.armDropsPlanned.end(), s.armDrops.begin());
+    if (n == 0) return;
+    const std::size_t start = game.stepCount % n;
+    for (int sweep = 0; sweep < 2; ++sweep) {
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::size_t i = (start + k) % n;
+            const MovePlan& plan = s.plans[i];
+            if (plan.target < 0) continue;
+            const Tile& target = nodeTile(game, plan.target);
+            const bool favoured = target.beltPriority != 0 && target.beltPriority == plan.dir;
+            if (favoured != (sweep == 0)) continue;
+            const int me = static_cast<int>(i);
+            const auto t = static_cast<std::size_t>(plan.target);
+            if (s.claims[t] != -1 || (s.armDrops[t] != -1 && s.armDrops[t] != me)) continue;
+            if (isArm(target.type)) {
+                const int reach = armReach(target.type);
+                const int dropX = nodeX(plan.target) + directionDx(plan.dir) * reach;
+                const int dropY = nodeY(plan.target) + directionDy(plan.dir) * reach;
+                if (!game.inBounds(dropX, dropY)) continue;
+                const auto drop = static_cast<std::size_t>(groundNode(dropX, dropY));
+                if (s.claims[drop] != -1 || s.armDrops[drop] != -1) continue;
+                s.armDrops[drop] = me;
+            }
+            s.claims[t] = me;
+            s.granted[i] = 1;
+        }
+    }
+}
+
+int MoveResolver::startResolving(int item)
+{
+    const auto i = static_cast<std::size_t>(item);
+    const int state = s_.resolution[i];
+    if (state == RESOLVE_RUNNING || state == RESOLVE_MOVES) return 1;  // a ring of items moving into each other
+    if (state == RESOLVE_BLOCKED) return 0;
+    if (!s_.granted[i]) return 0;
+    s_.resolution[i] = RESOLVE_RUNNING;
+    const int target = s_.plans[i].target;
+    if (game_.tileAt(nodeX(target), nodeY(target)).type == SHOP) {
+        s_.resolution[i] = RESOLVE_MOVES;  // a shop takes whatever arrives
+        return 1;
+    }
+    return -1;
+}
+
+bool MoveResolver::resolveMove(int root)
+{
+    const int quick = startResolving(root);
+    if (quick >= 0) return quick == 1;
+
+    s_.resolveStack.clear();
+    s_.resolveStack.emplace_back().item = root;
+    planOps(s_.resolveStack.back());
+    bool answer = false;
+    bool answered = false;
+    while (!s_.resolveStack.empty()) {
+        ResolveFrame& frame = s_.resolveStack.back();
+        int verdict = -1;
+        int ask = -1;
+        if (answered) {
+            answered = false;
+            const ResolveOp::Kind asked = frame.ops[frame.next - 1].kind;
+            if (!answer && asked == ResolveOp::ASK) verdict = 0;
+            if (!answer && asked == ResolveOp::ASK_ALL) frame.allMove = false;
+        }
+        while (verdict < 0 && ask < 0) {
+            const ResolveOp& op = frame.ops[frame.next++];
+            switch (op.kind) {
+            case ResolveOp::ASK:
+            case ResolveOp::ASK_ALL:
+                ask = op.item;
+                break;
+            case ResolveOp::CHECK_ALL:
+                if (!frame.allMove) verdict = 0;
+                break;
+            case ResolveOp::FAIL:
+                verdict = 0;
+                break;
+            case ResolveOp::SUCCEED:
+                verdict = 1;
+                break;
+            }
+        }
+        if (verdict >= 0) {
+            s_.resolution[static_cast<std::size_t>(frame.item)] = verdict == 1 ? RESOLVE_MOVES : RESOLVE_BLOCKED;
+            s_.resolveStack.pop_back();
+            answer = verdict == 1;
+            answered = true;
+            continue;
+        }
+        const int quickAnswer = startResolving(ask);
+        if (quickAnswer >= 0) {
+            answer = quickAnswer == 1;
+            answered = true;
+            continue;
+        }
+        s_.resolveStack.emplace_back().item = ask;  // frame is not used past this point
+        planOps(s_.resolveStack.back());
+    }
+    return answer;
+}
+
+void MoveResolver::planOps(ResolveFrame& frame) const
+{
+    const auto i = static_cast<std::size_t>(frame.item);
+    const int target = s_.plans[i].target;
+    const int x = nodeX(target);
+    const int y = nodeY(target);
+    const Tile& ground = game_.tileAt(x, y);
+    if (ground.type == MIXER || ground.type == MIXER_SECOND) {
+        planMixerOps(frame, x, y);
+        return;
+    }
+    if (ground.type == DISTRIBUTOR_SECOND) {
+        const int outX = x + directionDx(ground.dir);
+        const int outY = y + directionDy(ground.dir);
+        if (game_.inBounds(outX, outY)) {
+            const auto out = static_cast<std::size_t>(groundNode(outX, outY));
+            const int k = s_.occupancy[out];
+            if (s_.armDrops[out] != -1 || k == frame.item) {
+                addOp(frame, ResolveOp::FAIL);
+                return;
+            }
+            if (k >= 0) addOp(frame, ResolveOp::ASK, k);
+        }
+    }
+    const CargoItem& item = game_.items[i];
+    const Tile& own = game_.tileAt(item.x, item.y);
+    if (own.type == DISTRIBUTOR && std::abs(x - item.x) + std::abs(y - item.y) == 2) {
+        const Direction side = clockwiseDirection(own.dir);
+        const int secondX = item.x + directionDx(side);
+        const int secondY = item.y + directionDy(side);
+        if (game_.inBounds(secondX, secondY)) {
+            const int k = s_.occupancy[static_cast<std::size_t>(groundNode(secondX, secondY))];
+            if (k >= 0) addOp(frame, ResolveOp::ASK, k);
+        }
+    }
+    planTargetOps(frame);
+}
+
+void MoveResolver::planMixerOps(ResolveFrame& frame, int x, int y) const
+{
+    const MixerTiles m = mixerTilesOf(x, y, game_.tileAt(x, y));
+    for (const auto& [hx, hy] : {std::pair{m.mainX, m.mainY}, std::pair{m.secondX, m.secondY}}) {
+        if (!game_.inBounds(hx, hy)) continue;
+        const int k = s_.occupancy[static_cast<std::size_t>(groundNode(hx, hy))];
+        if (k >= 0 && k != frame.item) addOp(frame, ResolveOp::ASK_ALL, k);
+    }
+    addOp(frame, ResolveOp::CHECK_ALL);
+    if (game_.inBounds(m.outX, m.outY)) {
+        const int k = s_.occupancy[static_cast<std::size_t>(groundNode(m.outX, m.outY))];
+        if (k >= 0 && k != frame.item) addOp(frame, ResolveOp::ASK, k);
+    }
+    addOp(frame, ResolveOp::SUCCEED);
+}
+
+void MoveResolver::planTargetOps(ResolveFrame& frame) const
+{
+    const auto i = static_cast<std::size_t>(frame.item);
+    const int target = s_.plans[i].target;
+    const int j = s_.occupancy[static_cast<std::size_t>(target)];
+    if (j < 0) {
+        addOp(frame, ResolveOp::SUCCEED);
+        return;
+    }
+    const bool onArm = isArm(nodeTile(game_, target).type);  // an arm holds one item at a time
+    const bool swap = s_.plans[static_cast<std::size_t>(j)].target == itemNode(game_.items[i]);
+    if (onArm || swap) {
+        addOp(frame, ResolveOp::FAIL);
+        return;
+    }
+    addOp(frame, ResolveOp::ASK, j);
+    addOp(frame, ResolveOp::SUCCEED);
+}
+
+void resolveRightOfWay(const Game& game, ItemStepScratch& s)
+{
+    const std::size_t n = game.items.size();
+    s.resolveStack.reserve(n + 1);
+    std::fill(s.switched.begin(), s.switched.end(), 0);
+    for (;;) {
+        claimSweep(game, s);
+        std::fill(s.resolution.begin(), s.resolution.end(), RESOLVE_OPEN);
+        MoveResolver resolver(game, s);
+        for (std::size_t i = 0; i < n; ++i) resolver.resolveMove(static_cast<int>(i));
+
+        bool anySwitched = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            const CargoItem& item = game.items[i];
+            if (!game.inBounds(item.x, item.y) || game.tileUnder(item).type != DISTRIBUTOR) continue;
+            const MovePlan& other = s.alternatives[i];
+            if (s.switched[i] || s.resolution[i] == RESOLVE_MOVES) continue;
+            if (other.target < 0 || other.target == s.plans[i].target) continue;
+            s.switched[i] = 1;
+            s.plans[i] = other;
+            anySwitched = true;
+        }
+        if (!anySwitched) return;
+    }
+}

@@ -1,0 +1,310 @@
+#include <algorithm>
+#include <cmath>
+
+#include "audio/sound_engine.h"
+#include "simulation/blocking_tests.h"
+#include "simulation/item_transport.h"
+#include "simulation/motion_scratch.h"
+#include "simulation/passage_sound.h"
+#include "world/game.h"
+
+namespace {
+
+// The single-precision 1/60; a longer dt is cut into sub-steps of at most this.
+constexpr float LONGEST_SUB_STEP = 0.016666668f;
+constexpr float JUMP_BLOCKING_OVERLAP = 0.001f;
+constexpr float CROSSING_TOLERANCE = 0.001f;
+// A trial carries its path only a little beyond this many tiles.
+constexpr float TRIAL_PATH_LENGTH = 4.0f;
+constexpr float CANDIDATE_MARGIN = 1.0f;
+// Moves of this share of a sub-step or less are not worth making.
+constexpr float LEAST_MOVE_SHARE = 0.02f;
+constexpr int BISECTION_HALVINGS = 10;
+// Items are filed by their plain position; a raised item counts as up to this much higher.
+constexpr float RAMP_LIFT_ALLOWANCE = 0.25f;
+constexpr float SOUND_ALONG = 0.005f;
+constexpr float SOUND_ACROSS = 0.001f;
+
+bool isEastWest(Direction d) { return d == EAST || d == WEST; }
+
+// The other item crosses the bridge that onBridge travels along exactly on
+// the line of its deck tile, passing beneath it.
+bool crossesUnderDeck(const Game& game, const CargoItem& onBridge, const CargoItem& other)
+{
+    const int tx = tileCoordinate(onBridge.posX);
+    const int ty = tileCoordinate(onBridge.posY);
+    if (!game.inBounds(tx, ty)) return false;
+    const Tile& tile = game.tileAt(tx, ty);
+    if (tile.bridgePart < 0 || tile.bridgeDir != onBridge.heading) return false;
+    const int dx = directionDx(tile.bridgeDir);
+    const int dy = directionDy(tile.bridgeDir);
+    const int deckX = tx - (tile.bridgePart - BRIDGE_DECK) * dx;
+    const int deckY = ty - (tile.bridgePart - BRIDGE_DECK) * dy;
+    if (dx == 0) return std::fabs(other.posY - static_cast<float>(deckY)) < CROSSING_TOLERANCE;
+    return std::fabs(other.posX - static_cast<float>(deckX)) < CROSSING_TOLERANCE;
+}
+
+// Whether other can stand in the way of mover at all.
+bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other)
+{
+    if (isHeldByArm(other)) return false;
+    if (other.tunnelProgress > 0 && other.path.empty()) return false;  // inside a tunnel
+    if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileAt(other.x, other.y).type == TUNNEL_EXIT) {
+        return false;
+    }
+    if (isEastWest(mover.heading) != isEastWest(other.heading)) {
+        if (crossesUnderDeck(game, mover, other) || crossesUnderDeck(game, other, mover)) return false;
+    }
+    return true;
+}
+
+// Moves every item for one sub-step: passes until nothing moves any more,
+// then the sounds of items that crossed a distributor or mixer centre.
+class SmoothMotion {
+public:
+    SmoothMotion(Game& game, MotionScratch& scratch) : game_(game), s_(scratch) {}
+
+    void runSubStep(float step);
+
+private:
+    CargoItem& item(int i) { return game_.items[static_cast<std::size_t>(i)]; }
+
+    void startSubStep(float step);
+    bool runPass(float step);
+    void reserveJumpPoints();
+    bool takeJumps(int i, bool& waits);
+    bool jumpPointTaken(int i, const PathPoint& point);
+    bool glide(int i, float step);
+    void makeTrial(const CargoItem& mover);
+    void findCandidates(int i);
+    bool trialBlockedAfter(int i, float seconds);
+    void playCrossingSounds();
+
+    Game& game_;
+    MotionScratch& s_;
+};
+
+void SmoothMotion::runSubStep(float step)
+{
+    startSubStep(step);
+    while (runPass(step)) {
+    }
+    if (game_.sound != nullptr) playCrossingSounds();
+}
+
+void SmoothMotion::startSubStep(float step)
+{
+    const std::size_t n = game_.items.size();
+    s_.budgets.assign(n, step);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (game_.isItemPowerStopped(game_.items[i])) s_.budgets[i] = 0.0f;
+    }
+    s_.startPositions.clear();
+    if (game_.sound != nullptr) {
+        for (const CargoItem& it : game_.items) s_.startPositions.push_back({it.posX, it.posY});
+    }
+    s_.cells.build(game_.items);
+}
+
+// Items that wait or give up try again in the next pass, after the others moved.
+bool SmoothMotion::runPass(float step)
+{
+    reserveJumpPoints();
+    bool changed = false;
+    const int n = static_cast<int>(game_.items.size());
+    for (int i = 0; i < n; ++i) {
+        if (!(s_.budgets[static_cast<std::size_t>(i)] > 0.0f) || item(i).path.empty()) continue;
+        bool waits = false;
+        if (takeJumps(i, waits)) changed = true;
+        if (waits || item(i).path.empty()) continue;
+        if (glide(i, step)) changed = true;
+    }
+    return changed;
+}
+
+// The jump points up to an item's second ordinary point are kept for it.
+void SmoothMotion::reserveJumpPoints()
+{
+    s_.reservations.clear();
+    const int n = static_cast<int>(game_.items.size());
+    for (int i = 0; i < n; ++i) {
+        int ordinaryPoints = 0;
+        for (const PathPoint& p : item(i).path) {
+            if (p.speed < JUMP_SPEED) {
+                if (++ordinaryPoints == 2) break;
+                continue;
+            }
+            if (!p.flag) s_.reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
+        }
+    }
+}
+
+// Jumps cost no budget, so several in a row are taken at once.
+bool SmoothMotion::takeJumps(int i, bool& waits)
+{
+    CargoItem& mover = item(i);
+    bool jumped = false;
+    while (!mover.path.empty() && mover.path.front().speed >= JUMP_SPEED) {
+        const PathPoint point = mover.path.front();
+        if (jumpPointTaken(i, point)) {
+            waits = true;
+            return jumped;
+        }
+        mover.posX = static_cast<float>(point.x);
+        mover.posY = static_cast<float>(point.y);
+        mover.heading = point.dir;
+        mover.path.pop_front();
+        s_.cells.refile(i, mover);
+        jumped = true;
+    }
+    return jumped;
+}
+
+bool SmoothMotion::jumpPointTaken(int i, const PathPoint& point)
+{
+    const CargoItem& mover = item(i);
+    const FloatPoint p{static_cast<float>(point.x), static_cast<float>(point.y)};
+    s_.cells.collect(p.x - 1.0f, p.x + 1.0f, p.y - 1.0f, p.y + 1.0f, s_.nearby);
+    for (int j : s_.nearby) {
+        if (j == i) continue;
+        const CargoItem& other = item(j);
+        if (!isObstacle(game_, mover, other)) continue;
+        if (unitSquareOverlap(p, {other.posX, other.posY}) > JUMP_BLOCKING_OVERLAP) return true;
+    }
+    return false;
+}
+
+// Moves the item as far as its budget allows; when that is blocked, as far
+// as a bisection finds free, unless that is too little to bother.
+bool SmoothMotion::glide(int i, float step)
+{
+    float& budget = s_.budgets[static_cast<std::size_t>(i)];
+    makeTrial(item(i));
+    s_.trial.advance(budget);
+    findCandidates(i);
+    if (!isTrialBlocked(game_, i, s_.trial, s_.reservations, s_.candidates)) {
+        item(i).advance(budget);
+        budget = 0.0f;
+        s_.cells.refile(i, item(i));
+        return true;
+    }
+    const float leastMove = LEAST_MOVE_SHARE * step;
+    if (trialBlockedAfter(i, std::min(budget, leastMove))) return false;
+    float lo = 0.0f;
+    float hi = budget;
+    for (int halving = 0; halving < BISECTION_HALVINGS; ++halving) {
+        const float mid = (lo + hi) * 0.5f;
+        if (trialBlockedAfter(i, mid)) {
+            hi = mid;
+        } else {
+            lo = mid;
+        }
+    }
+    if (lo <= leastMove) return false;
+    item(i).advance(lo);
+    budget -= lo;
+    s_.cells.refile(i, item(i));
+    return true;
+}
+
+// A stand-in for the mover without identity, carrying only the near part of its path.
+void SmoothMotion::makeTrial(const CargoItem& mover)
+{
+    CargoItem& trial = s_.trial;
+    trial.layer = mover.layer;
+    trial.x = mover.x;
+    trial.y = mover.y;
+    trial.dir = mover.dir;
+    trial.heading = mover.heading;
+    trial.cargo = mover.cargo;
+    trial.posX = mover.posX;
+    trial.posY = mover.posY;
+    trial.leavingTunnel = mover.leavingTunnel;
+    trial.tunnelExitX = mover.tunnelExitX;
+    trial.tunnelExitY = mover.tunnelExitY;
+    trial.targetTile = mover.targetTile;
+    trial.path.clear();
+    float length = 0.0f;
+    float fromX = mover.posX;
+    float fromY = mover.posY;
+    for (const PathPoint& p : mover.path) {
+        trial.path.push_back(p);
+        const float dx = static_cast<float>(p.x) - fromX;
+        const float dy = static_cast<float>(p.y) - fromY;
+        length += std::sqrt(dx * dx + dy * dy);
+        if (length > TRIAL_PATH_LENGTH) break;
+        fromX = static_cast<float>(p.x);
+        fromY = static_cast<float>(p.y);
+    }
+}
+
+// The obstacles strictly inside the box that reaches one tile beyond the
+// mover's present and tried positions.
+void SmoothMotion::findCandidates(int i)
+{
+    const CargoItem& mover = item(i);
+    const FloatPoint now = visualPosition(game_, mover);
+    const FloatPoint tried = visualPosition(game_, s_.trial);
+    const float x0 = std::min(now.x, tried.x) - CANDIDATE_MARGIN;
+    const float x1 = std::max(now.x, tried.x) + CANDIDATE_MARGIN;
+    const float y0 = std::min(now.y, tried.y) - CANDIDATE_MARGIN;
+    const float y1 = std::max(now.y, tried.y) + CANDIDATE_MARGIN;
+    s_.cells.collect(x0, x1, y0, y1 + RAMP_LIFT_ALLOWANCE, s_.nearby);
+    std::sort(s_.nearby.begin(), s_.nearby.end());
+    s_.candidates.clear();
+    for (int j : s_.nearby) {
+        if (j == i) continue;
+        const CargoItem& other = item(j);
+        const FloatPoint seen = visualPosition(game_, other);
+        if (!(other.posX > x0 && other.posX < x1 && seen.y > y0 && seen.y < y1)) continue;
+        if (isObstacle(game_, mover, other)) s_.candidates.push_back(j);
+    }
+}
+
+bool SmoothMotion::trialBlockedAfter(int i, float seconds)
+{
+    makeTrial(item(i));
+    s_.trial.advance(seconds);
+    return isTrialBlocked(game_, i, s_.trial, s_.reservations, s_.candidates);
+}
+
+// Passing the centre of a distributor tile or a mixer's main tile toward its
+// output sounds; a mixer's second tile stays quiet.
+void SmoothMotion::playCrossingSounds()
+{
+    SoundEngine& sound = *game_.sound;
+    for (std::size_t i = 0; i < game_.items.size(); ++i) {
+        const CargoItem& it = game_.items[i];
+        if (it.layer != 0 || it.carried) continue;
+        const int tx = static_cast<int>(std::lround(it.posX));
+        const int ty = static_cast<int>(std::lround(it.posY));
+        if (!game_.inBounds(tx, ty)) continue;
+        const Tile& tile = game_.tileAt(tx, ty);
+        if (tile.type != DISTRIBUTOR && tile.type != DISTRIBUTOR_SECOND && tile.type != MIXER) continue;
+
+        const DirectionVector d = directionVector(tile.dir);
+        const FloatPoint start = s_.startPositions[i];
+        const float ox = static_cast<float>(tx);
+        const float oy = static_cast<float>(ty);
+        const float before = (start.x - ox) * d.dx + (start.y - oy) * d.dy;
+        const float after = (it.posX - ox) * d.dx + (it.posY - oy) * d.dy;
+        const float across = (it.posX - ox) * d.dy - (it.posY - oy) * d.dx;
+        if (!(before <= SOUND_ALONG && after > SOUND_ALONG && std::fabs(across) <= SOUND_ACROSS)) continue;
+
+        playPassageSound(sound, tile.type, tx, ty, tile.dir);
+    }
+}
+
+}  // namespace
+
+void Game::moveItems(float dt)
+{
+    SmoothMotion motion(*this, motionScratch_);
+    while (dt > 0.0f) {
+        const float step = std::min(dt, LONGEST_SUB_STEP);
+        dt = dt - step;
+        motion.runSubStep(step);
+        updateNetworks(0.0f);
+        landThrownItems();
+    }
+}
