@@ -12,14 +12,14 @@ struct MenuRect {
 
 constexpr int MAIN_MENU_BUTTON_COUNT = 5;
 constexpr int SLOT_COUNT = 10;
-constexpr int SLOT_BUTTON_COUNT = 4; // save, load, rename, delete
-constexpr int AUTOSAVE_BUTTON_COUNT = 5; // off, 1, 5, 10 minutes, load the autosave
+constexpr int SLOT_BUTTON_COUNT = 4;      // save, load, rename, delete
+constexpr int AUTOSAVE_BUTTON_COUNT = 5;  // off, 1, 5, 10 minutes, load the autosave
 
 // Left and top edges belong to a rectangle, right and bottom edges do not.
 bool contains(const MenuRect& rect, int x, int y);
 
 MenuRect mainMenuButtonRect(const MenuRect& menu, int button);
-MenuRect slotRowRect(const MenuRect& menu, int slot); // slot 1..10
+MenuRect slotRowRect(const MenuRect& menu, int slot);  // slot 1..10
 MenuRect slotButtonRect(const MenuRect& menu, int slot, int button);
 MenuRect autosaveButtonRect(const MenuRect& menu, int button);
 MenuRect backButtonRect(const MenuRect& menu);
