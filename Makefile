@@ -8,7 +8,8 @@ FUZZ_WORK := build/fuzz/corpus
 .PHONY: run test deps build build-asan test-release test-asan bench fuzz fuzz-run clean
 
 run: build
-	./build/release/gearhaven
+	@if [ -x build/release/gearhaven ]; then ./build/release/gearhaven; \
+	else echo "The game has no window yet: the world, simulation and map files are built and tested (make test)."; exit 1; fi
 
 test: test-release test-asan
 
