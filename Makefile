@@ -3,6 +3,9 @@
 JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 60
+# A fixed seed keeps CI's run a replay of what was fuzzed before landing;
+# set FUZZ_SEED=0 to explore afresh.
+FUZZ_SEED ?= 1
 FUZZ_WORK := build/fuzz/corpus
 
 .PHONY: run test deps build build-asan test-release test-asan bench fuzz fuzz-run clean
@@ -44,7 +47,7 @@ fuzz-run: fuzz build
 	rm -rf $(FUZZ_WORK) && mkdir -p $(FUZZ_WORK)
 	./build/release/gearhaven-maptool fresh > $(FUZZ_WORK)/fresh.map
 	./build/release/gearhaven-maptool run fuzz/corpus/version-1-belts.map 20 > $(FUZZ_WORK)/belts-running.map
-	./build/fuzz/map_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=2000000 -timeout=30 \
+	./build/fuzz/map_reader_fuzzer -seed=$(FUZZ_SEED) -max_total_time=$(FUZZ_SECONDS) -max_len=2000000 -timeout=30 \
 		-artifact_prefix=build/fuzz/ $(FUZZ_WORK) fuzz/corpus tests/persistence/fixtures \
 		> build/fuzz/fuzz.log 2>&1 || { tail -n 60 build/fuzz/fuzz.log; exit 1; }
 	tail -n 1 build/fuzz/fuzz.log
