@@ -207,8 +207,10 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
     int tx = 0;
     int ty = 0;
     if (!chooseTarget(game, x, y, rule, tx, ty)) return;
-    ItemRecord record = takeProduct(game, x, y);
     Tile& target = game.tileAt(tx, ty);
+    const bool takenIn = target.type == SHOP || target.type == SINK || isMachineIntake(target.type);
+    if (!takenIn && game.items.size() >= MOST_WORLD_ITEMS) return;  // it waits as behind a blocked tile
+    ItemRecord record = takeProduct(game, x, y);
     if (target.type == SHOP) {
         game.sellCargo(tx, ty, cargo);
         return;

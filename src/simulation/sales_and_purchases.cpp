@@ -4,6 +4,7 @@
 
 #include "audio/sound_engine.h"
 #include "machines/source_control.h"
+#include "simulation/item_transport.h"
 #include "simulation/prices.h"
 #include "world/game.h"
 
@@ -77,7 +78,7 @@ void Game::stepSources()
             if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
             if (!isCargoType(tile.sourceCargo)) continue;
             const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
-            if (money < cost) continue;
+            if (money < cost || items.size() >= MOST_WORLD_ITEMS) continue;
             buyItem(*this, tile, x, y, cost);
         }
     }
