@@ -8,6 +8,7 @@
 #include "simulation/item_step_scratch.h"
 #include "simulation/motion_scratch.h"
 #include "simulation/network_buffers.h"
+#include "simulation/step_scratch.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
@@ -225,6 +226,7 @@ private:
     NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
     ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
     MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
+    StepScratch stepScratch_;  // step work lists, never saved or copied
 };
 
 // The layer-0 tile, or null outside the grid.

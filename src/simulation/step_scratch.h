@@ -1,0 +1,39 @@
+#pragma once
+
+#include <vector>
+
+#include "audio/sound_engine.h"
+#include "simulation/tile_item_lists.h"
+
+// Working lists of Game::update and its arm, water and sound phases, kept
+// between calls only so that a step allocates nothing once the world has
+// settled; every use starts them afresh. A copy of the world starts empty.
+struct StepScratch {
+    // Work lists of the tile scan, in scan order.
+    std::vector<int> generators;
+    std::vector<int> molders;
+    std::vector<int> waterSources;
+    std::vector<int> workingMolders;
+
+    // Water delivery: the pipe search of one source.
+    std::vector<char> pipeSeen;
+    std::vector<int> pipeQueue;
+    std::vector<int> pipeMolders;
+
+    // Arms.
+    std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
+    std::vector<int> itemsOnTile;  // per tile: items whose tile it is
+    TileItemLists nearArms;  // per pickup tile: items that may reach it
+    std::vector<int> candidates;
+
+    // Motor sounds.
+    std::vector<ArmLoopSource> armLoops;
+    std::vector<ArmLoopSource> pressLoops;
+
+    StepScratch() = default;
+    StepScratch(const StepScratch&) {}
+    StepScratch(StepScratch&&) noexcept = default;
+    StepScratch& operator=(const StepScratch&) { return *this; }
+    StepScratch& operator=(StepScratch&&) noexcept = default;
+    ~StepScratch() = default;
+};
