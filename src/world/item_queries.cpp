@@ -66,7 +66,7 @@ public:
         const float along = std::clamp(((target_.x - corner_.x) * sx + (target_.y - corner_.y) * sy) / length, 0.0f, length);
         const float qx = corner_.x + sx * along / length;
         const float qy = corner_.y + sy * along / length;
-        if (std::hypot(qx - target_.x, qy - target_.y) < ROUTE_HIT) {
+        if (isNear(qx - target_.x, qy - target_.y)) {
             hit_ = walked_ + along;
             return true;
         }
@@ -79,6 +79,14 @@ public:
     float hitDistance() const { return hit_ <= ROUTE_REACH ? hit_ : -1.0f; }
 
 private:
+    // hypot(dx, dy) < ROUTE_HIT; hypot is at least the larger offset, so
+    // most points are told apart without the library call.
+    static bool isNear(float dx, float dy)
+    {
+        if (!(std::fabs(dx) < ROUTE_HIT && std::fabs(dy) < ROUTE_HIT)) return false;
+        return std::hypot(dx, dy) < ROUTE_HIT;
+    }
+
     Point corner_;
     Point target_;
     float walked_ = 0.0f;
