@@ -52,25 +52,33 @@ bool approachBlocked(FloatPoint trial, FloatPoint current, FloatPoint point)
     return away <= 0.0f || overlapTrial > overlapNow + OVERLAP_HYSTERESIS;
 }
 
-bool isTrialBlocked(const Game& game, int mover, const CargoItem& trial, const std::vector<Reservation>& reservations,
-                    const std::vector<int>& candidates)
+void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Reservation>& reservations,
+                           std::vector<FloatPoint>& points)
 {
-    const CargoItem& item = game.items[static_cast<std::size_t>(mover)];
-    const FloatPoint current = visualPosition(game, item);
-    const FloatPoint trialSeen = visualPosition(game, trial);
+    points.clear();
     for (const Reservation& r : reservations) {
-        if (r.owner == mover) continue;
         const FloatPoint point{r.x, r.y};
-        if (unitSquareOverlap(current, point) > OVERLAP_COUNTS) continue;  // it may still move off the point
+        if (r.owner == mover || unitSquareOverlap(current, point) > OVERLAP_COUNTS) continue;  // it may still move off the point
+        points.push_back(point);
+    }
+}
+
+// The tests of each obstacle have no side effects; the cheap ones go first.
+bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial,
+                    const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles)
+{
+    const FloatPoint trialSeen = visualPosition(game, trial);
+    for (const FloatPoint& point : reservedInReach) {
         if (approachBlocked(trialSeen, current, point)) return true;
     }
-    for (int j : candidates) {
-        const CargoItem& other = game.items[static_cast<std::size_t>(j)];
-        const FloatPoint point = visualPosition(game, other);
-        if (!(unitSquareOverlap(trialSeen, point) > OVERLAP_COUNTS)) continue;
-        if (!onRouteWithin(game, trial, positionOf(other), ROUTE_FREES)) continue;
-        if (!onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) continue;
-        if (approachBlocked(trialSeen, current, point)) return true;
+    for (const Obstacle& obstacle : obstacles) {
+        if (!(unitSquareOverlap(trialSeen, obstacle.seen) > OVERLAP_COUNTS)) continue;
+        if (!approachBlocked(trialSeen, current, obstacle.seen)) continue;
+        const CargoItem& other = game.items[static_cast<std::size_t>(obstacle.item)];
+        if (onRouteWithin(game, trial, positionOf(other), ROUTE_FREES) &&
+            onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) {
+            return true;
+        }
     }
     return false;
 }

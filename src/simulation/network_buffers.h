@@ -53,6 +53,11 @@ struct NetworkBuffers {
     // Signals and switching.
     std::vector<std::uint8_t> switchWireEnds;  // per tile: some switch wire ends here
     std::vector<int> sensors;
+    // Cameras: the belt tiles they watch and the first item seen on each.
+    std::vector<int> watchSlot;  // per tile: its slot when a camera watches it, else -1
+    std::vector<int> watchedTiles;  // per slot
+    std::vector<int> sightings;  // per slot: item index, or -1
+    std::vector<int> sensorSlots;  // per sensor of the list: its slot, or -1
     std::vector<SwitchOffer> switching;
     WiresByTile switchWiresBySource;
     WiresByTile measureWiresBySource;

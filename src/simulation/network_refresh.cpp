@@ -132,7 +132,10 @@ void Game::updateNetworks(float dt)
     groupWiresByTile(signalMeasureLinks, true, work.measureWiresBySource);
 
     switchOffFromDarkSources(*this, work);
-    for (int sensor : work.sensors) measureSensor(*this, sensor, work);
+    findSightings(*this, work);
+    for (std::size_t k = 0; k < work.sensors.size(); ++k) {
+        measureSensor(*this, work.sensors[k], sightingOf(*this, work, k), work);
+    }
     updateSignals(dt);
     offerLogicCommands(*this, work);
     applySwitching(*this, work.switching);

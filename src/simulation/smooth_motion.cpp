@@ -71,12 +71,13 @@ private:
 
     void startSubStep(float step);
     bool runPass(float step);
-    void reserveJumpPoints();
+    void reserveJumpPoints(int i, std::vector<Reservation>& reservations);
     bool takeJumps(int i, bool& waits);
     bool jumpPointTaken(int i, const PathPoint& point);
     bool glide(int i, float step);
     void makeTrial(const CargoItem& mover);
     void findCandidates(int i);
+    bool trialBlocked();
     bool trialBlockedAfter(int i, float seconds);
     void playCrossingSounds();
 
@@ -104,38 +105,51 @@ void SmoothMotion::startSubStep(float step)
         for (const CargoItem& it : game_.items) s_.startPositions.push_back({it.posX, it.posY});
     }
     s_.cells.build(game_.items);
+    // Only items with budget and path move; the others keep their paths and
+    // so their reservations for the whole sub-step.
+    s_.moving.clear();
+    s_.fixedReservations.clear();
+    for (int i = 0; i < static_cast<int>(n); ++i) {
+        if (s_.budgets[static_cast<std::size_t>(i)] > 0.0f && !item(i).path.empty()) {
+            s_.moving.push_back(i);
+        } else {
+            reserveJumpPoints(i, s_.fixedReservations);
+        }
+    }
 }
 
-// Items that wait or give up try again in the next pass, after the others moved.
+// Items that wait or give up try again in the next pass, after the others
+// moved; the moving list keeps item order.
 bool SmoothMotion::runPass(float step)
 {
-    reserveJumpPoints();
+    s_.reservations = s_.fixedReservations;
+    for (int i : s_.moving) reserveJumpPoints(i, s_.reservations);
     bool changed = false;
-    const int n = static_cast<int>(game_.items.size());
-    for (int i = 0; i < n; ++i) {
-        if (!(s_.budgets[static_cast<std::size_t>(i)] > 0.0f) || item(i).path.empty()) continue;
+    for (int i : s_.moving) {
         bool waits = false;
         if (takeJumps(i, waits)) changed = true;
         if (waits || item(i).path.empty()) continue;
         if (glide(i, step)) changed = true;
     }
+    // An item that stops moving keeps what its path reserves for the rest of the sub-step.
+    std::erase_if(s_.moving, [this](int i) {
+        if (s_.budgets[static_cast<std::size_t>(i)] > 0.0f && !item(i).path.empty()) return false;
+        reserveJumpPoints(i, s_.fixedReservations);
+        return true;
+    });
     return changed;
 }
 
 // The jump points up to an item's second ordinary point are kept for it.
-void SmoothMotion::reserveJumpPoints()
+void SmoothMotion::reserveJumpPoints(int i, std::vector<Reservation>& reservations)
 {
-    s_.reservations.clear();
-    const int n = static_cast<int>(game_.items.size());
-    for (int i = 0; i < n; ++i) {
-        int ordinaryPoints = 0;
-        for (const PathPoint& p : item(i).path) {
-            if (p.speed < JUMP_SPEED) {
-                if (++ordinaryPoints == 2) break;
-                continue;
-            }
-            if (!p.flag) s_.reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
+    int ordinaryPoints = 0;
+    for (const PathPoint& p : item(i).path) {
+        if (p.speed < JUMP_SPEED) {
+            if (++ordinaryPoints == 2) break;
+            continue;
         }
+        if (!p.flag) reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
     }
 }
 
@@ -175,14 +189,16 @@ bool SmoothMotion::jumpPointTaken(int i, const PathPoint& point)
 }
 
 // Moves the item as far as its budget allows; when that is blocked, as far
-// as a bisection finds free, unless that is too little to bother.
+// as a bisection finds free, unless that is too little to bother. The
+// obstacles and reservations in reach are found once for all trials.
 bool SmoothMotion::glide(int i, float step)
 {
     float& budget = s_.budgets[static_cast<std::size_t>(i)];
     makeTrial(item(i));
     s_.trial.advance(budget);
     findCandidates(i);
-    if (!isTrialBlocked(game_, i, s_.trial, s_.reservations, s_.candidates)) {
+    reservedPointsInReach(i, s_.moverSeen, s_.reservations, s_.reservedInReach);
+    if (!trialBlocked()) {
         item(i).advance(budget);
         budget = 0.0f;
         s_.cells.refile(i, item(i));
@@ -239,12 +255,13 @@ void SmoothMotion::makeTrial(const CargoItem& mover)
 }
 
 // The obstacles strictly inside the box that reaches one tile beyond the
-// mover's present and tried positions.
+// mover's present and tried positions, with where they are seen.
 void SmoothMotion::findCandidates(int i)
 {
     const CargoItem& mover = item(i);
     const FloatPoint now = visualPosition(game_, mover);
     const FloatPoint tried = visualPosition(game_, s_.trial);
+    s_.moverSeen = now;
     const float x0 = std::min(now.x, tried.x) - CANDIDATE_MARGIN;
     const float x1 = std::max(now.x, tried.x) + CANDIDATE_MARGIN;
     const float y0 = std::min(now.y, tried.y) - CANDIDATE_MARGIN;
@@ -257,15 +274,17 @@ void SmoothMotion::findCandidates(int i)
         const CargoItem& other = item(j);
         const FloatPoint seen = visualPosition(game_, other);
         if (!(other.posX > x0 && other.posX < x1 && seen.y > y0 && seen.y < y1)) continue;
-        if (isObstacle(game_, mover, other)) s_.candidates.push_back(j);
+        if (isObstacle(game_, mover, other)) s_.candidates.push_back({j, seen});
     }
 }
+
+bool SmoothMotion::trialBlocked() { return isTrialBlocked(game_, s_.moverSeen, s_.trial, s_.reservedInReach, s_.candidates); }
 
 bool SmoothMotion::trialBlockedAfter(int i, float seconds)
 {
     makeTrial(item(i));
     s_.trial.advance(seconds);
-    return isTrialBlocked(game_, i, s_.trial, s_.reservations, s_.candidates);
+    return trialBlocked();
 }
 
 // Passing the centre of a distributor tile or a mixer's main tile toward its

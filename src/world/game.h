@@ -118,6 +118,10 @@ public:
     bool isItemPowerStopped(const CargoItem& item) const;
     // The item the sensor standing at (x, y) sees on the belt it watches, or null.
     const CargoItem* itemSeenBySensor(int x, int y, const Tile& sensor) const;
+    // The index of the belt tile that the camera of the sensor at (x, y) watches, or -1.
+    int sensorWatchedTile(int x, int y, const Tile& sensor) const;
+    // A camera watching the tile (tx, ty) sees the item there.
+    static bool isSightedOn(const CargoItem& item, int tx, int ty);
     // The part of the item's square not hidden by machines or decks drawn over it.
     bool visibleItemRect(const CargoItem& item, float& x0, float& y0, float& x1, float& y1) const;
     // Some switch wire ends at (x, y).

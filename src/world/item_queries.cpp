@@ -237,9 +237,9 @@ bool Game::isItemPowerStopped(const CargoItem& item) const
     return !isPoweredAt(next.x, next.y);
 }
 
-const CargoItem* Game::itemSeenBySensor(int x, int y, const Tile& sensor) const
+int Game::sensorWatchedTile(int x, int y, const Tile& sensor) const
 {
-    if (sensor.type != SENSOR || !sensor.sensorWatchItems) return nullptr;
+    if (sensor.type != SENSOR || !sensor.sensorWatchItems) return -1;
     TileOffset offset{1, 0};
     if (sensor.sensorTargetIndex >= 0 && sensor.sensorTargetIndex < static_cast<int>(SENSOR_DIRECTIONS.size())) {
         offset = SENSOR_DIRECTIONS[static_cast<std::size_t>(sensor.sensorTargetIndex)];
@@ -248,13 +248,23 @@ const CargoItem* Game::itemSeenBySensor(int x, int y, const Tile& sensor) const
     }
     const int tx = x + offset.dx;
     const int ty = y + offset.dy;
-    if (!inBounds(tx, ty) || tileAt(tx, ty).type != BELT) return nullptr;
+    if (!inBounds(tx, ty) || tileAt(tx, ty).type != BELT) return -1;
+    return tileIndex(tx, ty);
+}
+
+bool Game::isSightedOn(const CargoItem& item, int tx, int ty)
+{
+    if (item.layer != 0 || item.carried || item.leavingTunnel) return false;
+    return std::fabs(item.posX - static_cast<float>(tx)) <= SENSOR_WINDOW &&
+           std::fabs(item.posY - static_cast<float>(ty)) <= SENSOR_WINDOW;
+}
+
+const CargoItem* Game::itemSeenBySensor(int x, int y, const Tile& sensor) const
+{
+    const int watched = sensorWatchedTile(x, y, sensor);
+    if (watched < 0) return nullptr;
     for (const CargoItem& item : items) {
-        if (item.layer != 0 || item.carried || item.leavingTunnel) continue;
-        if (std::fabs(item.posX - static_cast<float>(tx)) <= SENSOR_WINDOW &&
-            std::fabs(item.posY - static_cast<float>(ty)) <= SENSOR_WINDOW) {
-            return &item;
-        }
+        if (isSightedOn(item, watched % GRID_WIDTH, watched / GRID_WIDTH)) return &item;
     }
     return nullptr;
 }
