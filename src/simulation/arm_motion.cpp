@@ -145,16 +145,16 @@ PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
 }
 
 // Marks the pickup tiles of every idle powered arm.
-void markPickupTiles(const Game& game, StepScratch& s)
+void markPickupTiles(const Game& game, const std::vector<int>& arms, StepScratch& s)
 {
     s.pickupTiles.assign(TILE_COUNT, 0);
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            const Tile& arm = game.tileAt(x, y);
-            if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
-            const PickupTiles pickups = pickupTilesOf(x, y, arm);
-            for (int k = 0; k < pickups.count; ++k) s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
-        }
+    for (int index : arms) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        const Tile& arm = game.tileAt(x, y);
+        if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
+        const PickupTiles pickups = pickupTilesOf(x, y, arm);
+        for (int k = 0; k < pickups.count; ++k) s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
     }
 }
 
@@ -352,16 +352,16 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
 
 void Game::rotateArms(float dt)
 {
+    const std::vector<int>& arms = currentLayout().arms;
     StepScratch& s = stepScratch_;
     countItemsOnTiles(*this, s.itemsOnTile);
-    markPickupTiles(*this, s);
+    markPickupTiles(*this, arms, s);
     fileItemsByLookAhead(*this, s);
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            Tile& arm = tileAt(x, y);
-            if (!isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) continue;
-            aimArm(*this, x, y, arm, dt, s);
-        }
+    for (int index : arms) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        Tile& arm = tileAt(x, y);
+        if (isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) aimArm(*this, x, y, arm, dt, s);
     }
     for (CargoItem& item : items) {
         if (!item.carried || !inBounds(item.x, item.y)) continue;
@@ -372,15 +372,15 @@ void Game::rotateArms(float dt)
 
 void Game::pickUpItems()
 {
+    const std::vector<int>& arms = currentLayout().arms;
     StepScratch& s = stepScratch_;
     countItemsOnTiles(*this, s.itemsOnTile);
-    markPickupTiles(*this, s);
+    markPickupTiles(*this, arms, s);
     fileItemsByPosition(*this, s);
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            Tile& arm = tileAt(x, y);
-            if (!isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) continue;
-            pickUpWithArm(*this, x, y, arm, s);
-        }
+    for (int index : arms) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        Tile& arm = tileAt(x, y);
+        if (isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) pickUpWithArm(*this, x, y, arm, s);
     }
 }

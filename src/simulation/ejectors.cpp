@@ -190,7 +190,5 @@ void Game::landThrownItems()
 
 void Game::stepEjectors(float dt)
 {
-    for (int index = 0; index < TILE_COUNT; ++index) {
-        if (tiles[static_cast<std::size_t>(index)].type == EJECTOR) stepEjector(*this, index, dt);
-    }
+    for (int index : currentLayout().ejectors) stepEjector(*this, index, dt);
 }

@@ -230,13 +230,14 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
 
 void Game::spawnMachineOutputs(bool, bool storagesOnly)
 {
+    const WorldLayout& layout = currentLayout();
     BlockedTiles blocked = blockedOutputTiles(*this);
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            const Product product = offeredProduct(tileAt(x, y), storagesOnly);
-            if (!product.offered) continue;
-            OutputTargetRule rule(*this, blocked, x, y, product.cargo);
-            emitProduct(*this, x, y, product.cargo, rule, blocked);
-        }
+    for (int index : storagesOnly ? layout.storages : layout.producers) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        const Product product = offeredProduct(tileAt(x, y), storagesOnly);
+        if (!product.offered) continue;
+        OutputTargetRule rule(*this, blocked, x, y, product.cargo);
+        emitProduct(*this, x, y, product.cargo, rule, blocked);
     }
 }

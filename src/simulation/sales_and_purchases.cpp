@@ -70,16 +70,16 @@ void Game::stepSources()
     for (const CargoItem& item : items) {
         if (item.layer == 0 && inBounds(item.x, item.y)) occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
     }
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            Tile& tile = tileAt(x, y);
-            if (tile.type != SOURCE || !SourceControl::isRunning(tile)) continue;
-            if (occupied.test(static_cast<std::size_t>(tileIndex(x, y))) || itemCrowdsSource(*this, x, y)) continue;
-            if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
-            if (!isCargoType(tile.sourceCargo)) continue;
-            const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
-            if (money < cost || items.size() >= MOST_WORLD_ITEMS) continue;
-            buyItem(*this, tile, x, y, cost);
-        }
+    for (int index : currentLayout().sources) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        Tile& tile = tileAt(x, y);
+        if (!SourceControl::isRunning(tile)) continue;
+        if (occupied.test(static_cast<std::size_t>(index)) || itemCrowdsSource(*this, x, y)) continue;
+        if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
+        if (!isCargoType(tile.sourceCargo)) continue;
+        const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
+        if (money < cost || items.size() >= MOST_WORLD_ITEMS) continue;
+        buyItem(*this, tile, x, y, cost);
     }
 }

@@ -9,6 +9,7 @@
 #include "simulation/motion_scratch.h"
 #include "simulation/network_buffers.h"
 #include "simulation/step_scratch.h"
+#include "simulation/world_layout.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
@@ -231,6 +232,11 @@ private:
     ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
     MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
     StepScratch stepScratch_;  // step work lists, never saved or copied
+    WorldLayout layout_;  // tiles by role, checked against the world before use
+
+    // The layout of the present tiles and links, rebuilt when they changed;
+    // within a step, which changes neither, it is checked once at the start.
+    const WorldLayout& currentLayout();
 };
 
 // The layer-0 tile, or null outside the grid.
