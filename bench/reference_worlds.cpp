@@ -305,11 +305,16 @@ void layTunnelChains(Game& game, Random& random, Factory& factory)
 
 Tile& buildFacingSouth(Game& game, ControlType type, int x, int y) { return build(game, type, x, y, 1); }
 
+// A coal source beside each generator keeps it stoked: its coal waits on the
+// source tile while the generator is full, and the source buys no more.
 void buildGenerator(Game& game, int x, int y, Factory& factory)
 {
     Tile& generator = build(game, COAL_GENERATOR, x, y);
     generator.generatorOn = true;
     factory.generators.push_back({x, y});
+    Tile& feed = build(game, SOURCE, x + 1, y, 2);  // turned to face west, into the generator
+    SourceControl::setCargoType(feed, COAL);
+    SourceControl::toggleRunning(feed);
 }
 
 void buildMolder(Game& game, int x, int y)

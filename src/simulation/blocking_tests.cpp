@@ -189,9 +189,14 @@ bool Game::outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase)
         entryY += static_cast<float>(dy) * (nearest.distance - 1.0f);
     }
 
-    CargoItem test(frontX, frontY, machineDir, 0);
+    // A fresh item at the front tile, keeping only the storage of its path.
+    CargoItem& test = entryTrial_.item;
+    Fifo<PathPoint> path = std::move(test.path);
+    test = CargoItem(frontX, frontY, machineDir, 0);
+    test.path = std::move(path);
     test.posX = entryX;
     test.posY = entryY;
+    test.path.clear();
     test.path.push_back(PathPoint{frontX, frontY, TEST_POINT_SPEED, front.dir, false});
     const FloatPoint entry{entryX, entryY};
     for (const CargoItem& item : items) {

@@ -31,11 +31,12 @@ bool itemCrowdsSource(const Game& game, int x, int y)
     return false;
 }
 
-void buyItem(Game& game, Tile& source, int x, int y, std::int64_t cost)
+void buyItem(Game& game, Tile& source, int x, int y, std::int64_t cost, StepScratch& scratch)
 {
     game.assignMachineId(source);
     const Direction dir = isCompassDirection(source.dir) ? source.dir : EAST;
     CargoItem& item = game.items.emplace_back(x, y, dir, source.sourceCargo);
+    giveSparePath(scratch, item);
     game.titleDirty = true;
     game.money -= cost;
     SourceControl::recordProduced(source);
@@ -80,6 +81,6 @@ void Game::stepSources()
         if (!isCargoType(tile.sourceCargo)) continue;
         const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
         if (money < cost || items.size() >= MOST_WORLD_ITEMS) continue;
-        buyItem(*this, tile, x, y, cost);
+        buyItem(*this, tile, x, y, cost, stepScratch_);
     }
 }

@@ -140,12 +140,15 @@ bool deliverItem(Game& game, CargoItem& item)
 }
 
 // Offers every item once, in order, and drops those that were taken, keeping
-// the order of the rest.
-void deliverItems(Game& game)
+// the order of the rest; the path storage of those that left is kept for new items.
+void deliverItems(Game& game, StepScratch& scratch)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (deliverItem(game, game.items[i])) continue;
+        if (deliverItem(game, game.items[i])) {
+            keepSparePath(scratch, game.items[i]);
+            continue;
+        }
         if (kept != i) game.items[kept] = std::move(game.items[i]);
         ++kept;
     }
@@ -246,7 +249,7 @@ void Game::update(float dt, bool skipMode)
         moveItems(dt);
     }
     stepEjectors(dt);
-    deliverItems(*this);
+    deliverItems(*this, s);
     if (storageOutputDue) spawnStorageOutputs(*this, skipMode);
     rotateArms(dt);
     pickUpItems();

@@ -4,6 +4,7 @@
 
 #include "audio/sound_engine.h"
 #include "simulation/tile_item_lists.h"
+#include "world/cargo_item.h"
 
 // Working lists of Game::update and its arm, water and sound phases, kept
 // between calls only so that a step allocates nothing once the world has
@@ -30,10 +31,31 @@ struct StepScratch {
     std::vector<ArmLoopSource> armLoops;
     std::vector<ArmLoopSource> pressLoops;
 
+    // Path storage of items that left the map, handed on to new items.
+    std::vector<Fifo<PathPoint>> sparePaths;
+
     StepScratch() = default;
     StepScratch(const StepScratch&) {}
     StepScratch(StepScratch&&) noexcept = default;
     StepScratch& operator=(const StepScratch&) { return *this; }
     StepScratch& operator=(StepScratch&&) noexcept = default;
     ~StepScratch() = default;
+};
+
+// Keeps the path storage of an item that leaves the map.
+void keepSparePath(StepScratch& scratch, CargoItem& leaving);
+// Gives a new item the path storage of one that left, when there is one.
+void giveSparePath(StepScratch& scratch, CargoItem& created);
+
+// The stand-in item with which Game::outputEntryAt tries a machine's way out,
+// kept so that its path is not allocated for every try.
+struct EntryTrial {
+    CargoItem item{0, 0, NONE, 0};
+
+    EntryTrial() = default;
+    EntryTrial(const EntryTrial&) {}
+    EntryTrial(EntryTrial&&) noexcept = default;
+    EntryTrial& operator=(const EntryTrial&) { return *this; }
+    EntryTrial& operator=(EntryTrial&&) noexcept = default;
+    ~EntryTrial() = default;
 };

@@ -1,5 +1,7 @@
 #include "simulation/tile_item_lists.h"
 
+#include "simulation/step_scratch.h"
+
 #include "world/geometry.h"
 
 void TileItemLists::finish()
@@ -12,4 +14,26 @@ void TileItemLists::finish()
     for (const auto& entry : entries_) items_[static_cast<std::size_t>(first_[static_cast<std::size_t>(entry.first)]++)] = entry.second;
     for (std::size_t t = TILE_COUNT; t > 0; --t) first_[t] = first_[t - 1];
     first_[0] = 0;
+}
+
+namespace {
+
+// Enough for the items that leave in a busy step; more would only hoard memory.
+constexpr std::size_t MOST_SPARE_PATHS = 256;
+
+}  // namespace
+
+void keepSparePath(StepScratch& scratch, CargoItem& leaving)
+{
+    if (scratch.sparePaths.size() >= MOST_SPARE_PATHS) return;
+    if (scratch.sparePaths.capacity() < MOST_SPARE_PATHS) scratch.sparePaths.reserve(MOST_SPARE_PATHS);
+    leaving.path.clear();
+    scratch.sparePaths.push_back(std::move(leaving.path));
+}
+
+void giveSparePath(StepScratch& scratch, CargoItem& created)
+{
+    if (scratch.sparePaths.empty()) return;
+    created.path = std::move(scratch.sparePaths.back());
+    scratch.sparePaths.pop_back();
 }

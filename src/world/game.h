@@ -233,6 +233,7 @@ private:
     MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
     StepScratch stepScratch_;  // step work lists, never saved or copied
     WorldLayout layout_;  // tiles by role, checked against the world before use
+    mutable EntryTrial entryTrial_;  // outputEntryAt's stand-in, never saved or copied
 
     // The layout of the present tiles and links, rebuilt when they changed;
     // within a step, which changes neither, it is checked once at the start.

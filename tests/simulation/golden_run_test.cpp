@@ -41,10 +41,10 @@ constexpr const char* POWERED_ARMS_DIGEST = "84918d4c77ad4184874e8ccb43dd1c1b55c
 constexpr const char* CROSSINGS_AND_MERGES_DIGEST = "9573e132d5374fcf2a85bc0ef865ab58f2a623048f20f6422457edf93375e541";
 constexpr const char* SIGNALS_AND_EJECTOR_DIGEST = "b45559132662a4ce7da4a1b0411723c2323cafe94ef93ca101e39d313f580454";
 constexpr const char* MOLDING_WITH_WATER_DIGEST = "6f54e78119bcc4c4f635b86bc1c94c98cb47fca18b7e704f19ee1529eea7d479";
-constexpr const char* SMALL_LOAD_DIGEST = "06c4aa83f03d5152bf0633e54ebe8af2dcabdf313f90a0a5113f968e3392b7a6";
-constexpr const char* FULL_LOAD_DIGEST = "3ff4348c360c19b4203df240617a9f9dc19868f67e4c88f55b2441bb37bc788a";
-constexpr const char* LARGE_LOAD_DIGEST = "908ce260712ef249cc872cbe564e13156fdadc843b6e17cbeb3e665c50292dae";
-constexpr const char* TIME_SKIP_DIGEST = "47219dc5959e50664a91c1af1795b8eee803fe9fd688c92993f0e3e1729a48bc";
+constexpr const char* SMALL_LOAD_DIGEST = "bd6afbfa1884baab8052277142d0081c9c4912ce851f285eec7634b2a18d0757";
+constexpr const char* FULL_LOAD_DIGEST = "f9c173bba2134e9c6225b16c0c5ae9268bee8f29e2c4654d37b32bb99251ecb3";
+constexpr const char* LARGE_LOAD_DIGEST = "faf2d7d7c4417ac0b7bae3b8fc8f8a8f7b5547edf48355d70f58666fc3cba8b0";
+constexpr const char* TIME_SKIP_DIGEST = "0a49a972f3fb3e522d48449e248ee5be5f4448f5d4e48a0897b3f3d2f2244256";
 
 struct GoldenRun {
     int steps = GOLDEN_STEPS;
