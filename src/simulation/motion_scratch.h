@@ -48,3 +48,7 @@ struct MotionScratch {
     MotionScratch& operator=(MotionScratch&&) noexcept = default;
     ~MotionScratch() = default;
 };
+
+// Sizes the tables once for as many items as a world can hold and for the
+// most a glide meets, so that they do not grow step by step.
+void reserveForMostItems(MotionScratch& s);

@@ -203,6 +203,7 @@ void rebuildTitle(Game& game)
 void Game::update(float dt, bool skipMode)
 {
     if (!(dt > 0.0f)) dt = 0.0f;
+    if (items.capacity() < MOST_WORLD_ITEMS) items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
     const WorldLayout& layout = currentLayout();
     const TrustedLayout trusted(layout_);
     StepScratch& s = stepScratch_;

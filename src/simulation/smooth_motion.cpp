@@ -96,6 +96,7 @@ void SmoothMotion::runSubStep(float step)
 void SmoothMotion::startSubStep(float step)
 {
     const std::size_t n = game_.items.size();
+    reserveForMostItems(s_);
     s_.budgets.assign(n, step);
     for (std::size_t i = 0; i < n; ++i) {
         if (game_.isItemPowerStopped(game_.items[i])) s_.budgets[i] = 0.0f;
@@ -315,6 +316,20 @@ void SmoothMotion::playCrossingSounds()
 }
 
 }  // namespace
+
+void reserveForMostItems(MotionScratch& s)
+{
+    // A glide meets the items of a few tiles around it.
+    constexpr std::size_t MOST_NEARBY = 256;
+    if (s.budgets.capacity() >= MOST_WORLD_ITEMS) return;
+    s.budgets.reserve(MOST_WORLD_ITEMS);
+    s.moving.reserve(MOST_WORLD_ITEMS);
+    s.fixedReservations.reserve(MOST_WORLD_ITEMS);
+    s.reservations.reserve(MOST_WORLD_ITEMS);
+    s.nearby.reserve(MOST_NEARBY);
+    s.candidates.reserve(MOST_NEARBY);
+    s.reservedInReach.reserve(MOST_NEARBY);
+}
 
 void Game::moveItems(float dt)
 {

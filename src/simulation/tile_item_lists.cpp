@@ -33,7 +33,7 @@ void keepSparePath(StepScratch& scratch, CargoItem& leaving)
 
 void giveSparePath(StepScratch& scratch, CargoItem& created)
 {
-    if (scratch.sparePaths.empty()) return;
+    if (scratch.sparePaths.empty() || !created.path.empty()) return;
     created.path = std::move(scratch.sparePaths.back());
     scratch.sparePaths.pop_back();
 }
