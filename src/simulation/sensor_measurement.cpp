@@ -93,10 +93,10 @@ SwitchAction actionFor(const Tile& sensor, const Tile& target, SwitchAction leve
     return levelAction;
 }
 
-void offerSensorCommands(Game& game, int index, SwitchAction levelAction, NetworkBuffers& work)
+void offerSensorCommands(Game& game, int index, SwitchAction levelAction, const WiresByTile& switchWires,
+                         NetworkBuffers& work)
 {
     const Tile& sensor = game.tiles[index];
-    const WiresByTile& switchWires = work.switchWiresBySource;
     for (int slot = switchWires.start[index]; slot < switchWires.start[index + 1]; ++slot) {
         const Link& wire = game.signalControlLinks[switchWires.wires[slot]];
         const int targetIndex = tileIndex(wire.x1, wire.y1);
@@ -105,19 +105,19 @@ void offerSensorCommands(Game& game, int index, SwitchAction levelAction, Networ
         const SwitchAction action = actionFor(sensor, target, levelAction);
         if (action == NO_CHANGE) continue;
         if (sensor.dcJustSupplied && action == SWITCH_ON && isArmType(target.type)) target.armSignalOn = true;
-        offerSwitchAction(work.switching, targetIndex, sensor.switchPriority, index, action);
+        work.switching.offer(targetIndex, sensor.switchPriority, index, action);
     }
 }
 
 }  // namespace
 
-void findSightings(const Game& game, NetworkBuffers& work)
+void findSightings(const Game& game, const std::vector<int>& sensors, NetworkBuffers& work)
 {
     work.watchSlot.resize(TILE_COUNT, -1);
     work.watchedTiles.clear();
     work.sightings.clear();
     work.sensorSlots.clear();
-    for (int sensor : work.sensors) {
+    for (int sensor : sensors) {
         const Tile& tile = game.tiles[static_cast<std::size_t>(sensor)];
         const int watched = tile.dcSupplied ? game.sensorWatchedTile(sensor % GRID_WIDTH, sensor / GRID_WIDTH, tile) : -1;
         int slot = watched >= 0 ? work.watchSlot[static_cast<std::size_t>(watched)] : -1;
@@ -153,7 +153,7 @@ const CargoItem* sightingOf(const Game& game, const NetworkBuffers& work, std::s
     return item >= 0 ? &game.items[static_cast<std::size_t>(item)] : nullptr;
 }
 
-void measureSensor(Game& game, int index, const CargoItem* seen, NetworkBuffers& work)
+void measureSensor(Game& game, int index, const CargoItem* seen, const NetworkLayout& layout, NetworkBuffers& work)
 {
     Tile& sensor = game.tiles[index];
     if (!sensor.dcSupplied) {
@@ -163,18 +163,18 @@ void measureSensor(Game& game, int index, const CargoItem* seen, NetworkBuffers&
         return;
     }
     const CargoType cargo = sensor.sensorCargo;
-    const std::int64_t stock = measuredStock(game, index, work.measureWiresBySource, cargo);
+    const std::int64_t stock = measuredStock(game, index, layout.measureWiresBySource, cargo);
     const CargoItem* item = seen;
     const bool present = item != nullptr && item->cargo == cargo;
     const bool arrival =
         item != nullptr && !sensor.sensorPresent.matches(item->cargo, item->id) && !sensor.dcJustSupplied;
 
-    recordSighting(game, index, item, work.switchWiresBySource);
+    recordSighting(game, index, item, layout.switchWiresBySource);
     sensor.sensorPresent = item != nullptr ? sightingOf(*item) : SensorSighting{};
 
     const std::int64_t value = stock + (present ? 1 : 0);
     sensor.signalOut = sensor.compareAbove == 0 ? value < sensor.limit : value > sensor.limit;
     SwitchAction levelAction = outputAction(sensor);
     if (sensor.sensorWatchItems && sensor.sensorPerItem) levelAction = arrival && present ? sensor.thenAction : NO_CHANGE;
-    offerSensorCommands(game, index, levelAction, work);
+    offerSensorCommands(game, index, levelAction, layout.switchWiresBySource, work);
 }

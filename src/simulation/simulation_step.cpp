@@ -24,17 +24,6 @@ const char* const TITLE_PREFIX = "Gearhaven  -  Geliefert: ";
 const char* const TITLE_HELP = "   (Leertaste: Pause, Strg+Z: Undo, F5: Speichern, F9: Laden, Werkzeug links waehlen, "
                                "Links: anwenden, Shift+Links: Werkzeug, Mitte: verschieben, Rad: Zoom)";
 
-// Keeps the layout trusted for the rest of the step.
-struct TrustedLayout {
-    explicit TrustedLayout(WorldLayout& layout) : layout_(layout) { layout_.trusted = true; }
-    ~TrustedLayout() { layout_.trusted = false; }
-    TrustedLayout(const TrustedLayout&) = delete;
-    TrustedLayout& operator=(const TrustedLayout&) = delete;
-
-private:
-    WorldLayout& layout_;
-};
-
 }  // namespace
 
 void Game::assignMachineId(Tile& producer)
@@ -205,7 +194,7 @@ void Game::update(float dt, bool skipMode)
     if (!(dt > 0.0f)) dt = 0.0f;
     if (items.capacity() < MOST_WORLD_ITEMS) items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
     const WorldLayout& layout = currentLayout();
-    const TrustedLayout trusted(layout_);
+    const LayoutTrust trust(layout_);
     StepScratch& s = stepScratch_;
 
     updateNetworks(dt);

@@ -59,6 +59,7 @@ void WorldLayout::build(const Game& game)
     measureWires = game.signalMeasureLinks;
     for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels}) list->clear();
     for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
+    buildNetworkLayout(game, network);
 }
 
 const WorldLayout& Game::currentLayout()

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "simulation/network_layout.h"
 #include "world/tile.h"
 
 class Game;
@@ -37,6 +38,8 @@ struct WorldLayout {
     std::vector<int> sources;
     std::vector<int> tunnels;  // entrances
 
+    NetworkLayout network;
+
     // True during one step, which checks the layout once at its start.
     bool trusted = false;
 
@@ -50,4 +53,18 @@ struct WorldLayout {
     // Built for exactly the world's present tiles and links.
     bool matches(const Game& game) const;
     void build(const Game& game);
+};
+
+// Trusts the layout until it goes out of scope, for work that changes no
+// kind, direction, cable or wire; nested trusts keep the outer one.
+class LayoutTrust {
+public:
+    explicit LayoutTrust(WorldLayout& layout) : layout_(layout), before_(layout.trusted) { layout_.trusted = true; }
+    ~LayoutTrust() { layout_.trusted = before_; }
+    LayoutTrust(const LayoutTrust&) = delete;
+    LayoutTrust& operator=(const LayoutTrust&) = delete;
+
+private:
+    WorldLayout& layout_;
+    bool before_;
 };
