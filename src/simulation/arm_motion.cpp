@@ -42,7 +42,6 @@ float turnArm(Tile& arm, float target, float dt)
     return diff;
 }
 
-int nearestWhole(float v) { return static_cast<int>(std::lround(v)); }
 
 // A powered arm that holds nothing, free to aim and take; itemsOnTile counts
 // the items standing on each tile.
@@ -284,8 +283,10 @@ bool qualifiesForPickUp(const Game& game, const CargoItem& item, const Tile& arm
 }
 
 // The arm points at the item lying at its pickup point for travel d, and the
-// drop tile on the far side can take it.
-bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d)
+// drop tile on the far side can take it. The tests have no side effects; the
+// ones that walk the item list come last.
+bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d,
+                   const std::vector<int>& itemsOnTile)
 {
     if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return false;
     if (std::fabs(angleDifference(bearingAgainst(d), arm.armAngle)) > AIM_TOLERANCE) return false;
@@ -301,9 +302,9 @@ bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoI
     if (belt.type != BELT || belt.beltSpeed == 0) return false;
     const int qx = x + directionDx(d) * reach;
     const int qy = y + directionDy(d) * reach;
-    if (!game.inBounds(qx, qy) || game.itemAt(qx, qy)) return false;
-    if (!game.hasRoomOnTile(qx, qy, &item) || !game.canEnterTile(qx, qy, d, item.cargo)) return false;
-    return !dropPlannedOn(game, qx, qy);
+    if (!game.inBounds(qx, qy) || itemsOnTile[static_cast<std::size_t>(tileIndex(qx, qy))] > 0) return false;
+    if (!game.canEnterTile(qx, qy, d, item.cargo)) return false;
+    return game.hasRoomOnTile(qx, qy, &item) && !dropPlannedOn(game, qx, qy);
 }
 
 void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, std::vector<int>& itemsOnTile)
@@ -341,7 +342,7 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
         CargoItem& item = game.items[static_cast<std::size_t>(i)];
         if (!qualifiesForPickUp(game, item, arm, index)) continue;
         for (Direction d : PICKUP_ORDER) {
-            if (!canTakeToward(game, x, y, arm, item, d)) continue;
+            if (!canTakeToward(game, x, y, arm, item, d, s.itemsOnTile)) continue;
             takeItem(game, x, y, arm, item, d, s.itemsOnTile);
             return;
         }

@@ -105,9 +105,9 @@ void findRings(const Game& game, ItemStepScratch& s)
     }
 }
 
-void planMoves(Game& game, ItemStepScratch& s, bool followUp, int firstItem)
+void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool followUp, int firstItem)
 {
-    MovePlanner planner(game, s, followUp, firstItem);
+    MovePlanner planner(game, s, layout.ejectorBelts.data(), followUp, firstItem);
     const int n = static_cast<int>(game.items.size());
     for (int i = 0; i < n; ++i) {
         bool pushed = false;
@@ -152,7 +152,7 @@ void Game::stepItems(bool followUp, bool, int firstItem)
     }
     resetTables(s, items.size());
     fillOccupancyAndDrops(*this, s);
-    planMoves(*this, s, followUp, firstItem);
+    planMoves(*this, s, currentLayout(), followUp, firstItem);
     resolveRightOfWay(*this, s);
 
     findRings(*this, s);

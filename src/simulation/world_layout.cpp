@@ -36,6 +36,23 @@ void listTile(WorldLayout& layout, int index, ControlType type)
     if (type == TUNNEL) layout.tunnels.push_back(index);
 }
 
+// Game::ejectorForBelt without the ejector's switch.
+bool mayBeServedByEjector(const Game& game, int x, int y)
+{
+    if (game.tileAt(x, y).type != BELT) return false;
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int bx = x - directionDx(d);
+        const int by = y - directionDy(d);
+        const int fx = x + directionDx(d);
+        const int fy = y + directionDy(d);
+        if (!inGrid(bx, by) || !inGrid(fx, fy)) continue;
+        const Tile& behind = game.tileAt(bx, by);
+        const ControlType beyond = game.tileAt(fx, fy).type;
+        if (behind.type == EJECTOR && behind.dir == d && (beyond == EMPTY || beyond == BELT || beyond == STORAGE)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 bool WorldLayout::matches(const Game& game) const
@@ -59,6 +76,13 @@ void WorldLayout::build(const Game& game)
     measureWires = game.signalMeasureLinks;
     for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels}) list->clear();
     for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
+    ejectorBelts.assign(TILE_COUNT, 0);
+    for (int i : ejectors) {
+        const Direction d = game.tiles[static_cast<std::size_t>(i)].dir;
+        const int x = i % GRID_WIDTH + directionDx(d);
+        const int y = i / GRID_WIDTH + directionDy(d);
+        if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y)) ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
+    }
     buildNetworkLayout(game, network);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "simulation/network_layout.h"
@@ -37,6 +38,9 @@ struct WorldLayout {
     std::vector<int> storages;
     std::vector<int> sources;
     std::vector<int> tunnels;  // entrances
+    // Per tile: a belt with an ejector behind it that faces it and room
+    // beyond; whether the ejector serves it also depends on its switch.
+    std::vector<std::uint8_t> ejectorBelts;
 
     NetworkLayout network;
 

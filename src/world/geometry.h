@@ -24,5 +24,16 @@ inline int tileCoordinate(float position)
     return static_cast<float>(whole) > shifted && whole != INT_MIN ? whole - 1 : whole;
 }
 
+// The whole number nearest to the position, halves away from zero: what
+// static_cast<int>(std::lround(position)) gives, without the library call.
+inline int nearestWhole(float position)
+{
+    const long whole = static_cast<long>(position);  // toward zero
+    const float rest = position - static_cast<float>(whole);  // exact below 2^23, and 0 above
+    if (rest >= 0.5f) return static_cast<int>(whole + 1);
+    if (rest <= -0.5f) return static_cast<int>(whole - 1);
+    return static_cast<int>(whole);
+}
+
 // Squared distance from p to the segment a-b, in double precision.
 double pointSegmentDistanceSquared(float px, float py, float ax, float ay, float bx, float by);

@@ -228,8 +228,8 @@ bool Game::isItemPowerStopped(const CargoItem& item) const
 {
     if (item.layer != 0) return false;
     if (!isPoweredAt(item.x, item.y)) return true;
-    const int cx = static_cast<int>(std::lround(item.posX));
-    const int cy = static_cast<int>(std::lround(item.posY));
+    const int cx = nearestWhole(item.posX);
+    const int cy = nearestWhole(item.posY);
     if (inBounds(cx, cy) && stopsWithoutPower(tileAt(cx, cy).type) && !isPoweredAt(cx, cy)) return true;
     if (item.path.empty()) return false;
     const PathPoint& next = item.path.front();
