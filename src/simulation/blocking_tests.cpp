@@ -64,10 +64,9 @@ void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Rese
 }
 
 // The tests of each obstacle have no side effects; the cheap ones go first.
-bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial,
+bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial, FloatPoint trialSeen,
                     const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles)
 {
-    const FloatPoint trialSeen = visualPosition(game, trial);
     for (const FloatPoint& point : reservedInReach) {
         if (approachBlocked(trialSeen, current, point)) return true;
     }

@@ -22,9 +22,10 @@ bool approachBlocked(FloatPoint trial, FloatPoint current, FloatPoint point);
 void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Reservation>& reservations,
                            std::vector<FloatPoint>& points);
 
-// Does the trial move of the item seen at current push into one of the
-// obstacles or onto one of the reserved points in reach?
-bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial,
+// Does the trial move of the item seen at current, the trial seen at
+// trialSeen, push into one of the obstacles or onto one of the reserved
+// points in reach?
+bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial, FloatPoint trialSeen,
                     const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles);
 
 // The two items touch, other raised by its ramp lift. Items carried by an arm,

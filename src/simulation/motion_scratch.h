@@ -36,7 +36,7 @@ struct MotionScratch {
     std::vector<int> nearby;  // items filed near a mover, in no order
     // One glide: the mover as seen now, and what its trials may run into.
     FloatPoint moverSeen;
-    std::vector<Obstacle> candidates;  // in item order
+    std::vector<Obstacle> candidates;
     std::vector<FloatPoint> reservedInReach;
     ItemCells cells;
     CargoItem trial{0, 0, NONE, 0};

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "audio/sound_engine.h"
 #include "simulation/blocking_tests.h"
@@ -62,12 +63,16 @@ bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other
 // then the sounds of items that crossed a distributor or mixer centre.
 class SmoothMotion {
 public:
-    SmoothMotion(Game& game, MotionScratch& scratch) : game_(game), s_(scratch) {}
+    SmoothMotion(Game& game, MotionScratch& scratch, const std::vector<std::uint8_t>& bridgeTiles)
+        : game_(game), s_(scratch), bridgeTiles_(bridgeTiles)
+    {
+    }
 
     void runSubStep(float step);
 
 private:
     CargoItem& item(int i) { return game_.items[static_cast<std::size_t>(i)]; }
+    FloatPoint seen(const CargoItem& it) const;
 
     void startSubStep(float step);
     bool runPass(float step);
@@ -83,7 +88,18 @@ private:
 
     Game& game_;
     MotionScratch& s_;
+    const std::vector<std::uint8_t>& bridgeTiles_;
 };
+
+// visualPosition, asking the tile only where a bridge spans it: elsewhere
+// the deck lift is nothing.
+FloatPoint SmoothMotion::seen(const CargoItem& it) const
+{
+    const int tx = tileCoordinate(it.posX);
+    const int ty = tileCoordinate(it.posY);
+    if (!inGrid(tx, ty) || bridgeTiles_[static_cast<std::size_t>(tileIndex(tx, ty))] == 0) return {it.posX, it.posY - 0.0f};
+    return visualPosition(game_, it);
+}
 
 void SmoothMotion::runSubStep(float step)
 {
@@ -260,26 +276,29 @@ void SmoothMotion::makeTrial(const CargoItem& mover)
 void SmoothMotion::findCandidates(int i)
 {
     const CargoItem& mover = item(i);
-    const FloatPoint now = visualPosition(game_, mover);
-    const FloatPoint tried = visualPosition(game_, s_.trial);
+    const FloatPoint now = seen(mover);
+    const FloatPoint tried = seen(s_.trial);
     s_.moverSeen = now;
     const float x0 = std::min(now.x, tried.x) - CANDIDATE_MARGIN;
     const float x1 = std::max(now.x, tried.x) + CANDIDATE_MARGIN;
     const float y0 = std::min(now.y, tried.y) - CANDIDATE_MARGIN;
     const float y1 = std::max(now.y, tried.y) + CANDIDATE_MARGIN;
+    // Unsorted: the trials only ask whether any candidate blocks them.
     s_.cells.collect(x0, x1, y0, y1 + RAMP_LIFT_ALLOWANCE, s_.nearby);
-    std::sort(s_.nearby.begin(), s_.nearby.end());
     s_.candidates.clear();
     for (int j : s_.nearby) {
         if (j == i) continue;
         const CargoItem& other = item(j);
-        const FloatPoint seen = visualPosition(game_, other);
-        if (!(other.posX > x0 && other.posX < x1 && seen.y > y0 && seen.y < y1)) continue;
-        if (isObstacle(game_, mover, other)) s_.candidates.push_back({j, seen});
+        const FloatPoint otherSeen = seen(other);
+        if (!(other.posX > x0 && other.posX < x1 && otherSeen.y > y0 && otherSeen.y < y1)) continue;
+        if (isObstacle(game_, mover, other)) s_.candidates.push_back({j, otherSeen});
     }
 }
 
-bool SmoothMotion::trialBlocked() { return isTrialBlocked(game_, s_.moverSeen, s_.trial, s_.reservedInReach, s_.candidates); }
+bool SmoothMotion::trialBlocked()
+{
+    return isTrialBlocked(game_, s_.moverSeen, s_.trial, seen(s_.trial), s_.reservedInReach, s_.candidates);
+}
 
 bool SmoothMotion::trialBlockedAfter(int i, float seconds)
 {
@@ -333,7 +352,7 @@ void reserveForMostItems(MotionScratch& s)
 
 void Game::moveItems(float dt)
 {
-    SmoothMotion motion(*this, motionScratch_);
+    SmoothMotion motion(*this, motionScratch_, currentLayout().bridgeTiles);
     while (dt > 0.0f) {
         const float step = std::min(dt, LONGEST_SUB_STEP);
         dt = dt - step;

@@ -60,7 +60,7 @@ bool WorldLayout::matches(const Game& game) const
     if (kinds.size() != game.tiles.size()) return false;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         const Tile& tile = game.tiles[i];
-        if (tile.type != kinds[i].type || tile.dir != kinds[i].dir) return false;
+        if (tile.type != kinds[i].type || tile.dir != kinds[i].dir || tile.bridgePart != kinds[i].bridgePart) return false;
     }
     return powerLinks == game.powerLinks && dcLinks == game.dcLinks && switchWires == game.signalControlLinks &&
            measureWires == game.signalMeasureLinks;
@@ -69,7 +69,11 @@ bool WorldLayout::matches(const Game& game) const
 void WorldLayout::build(const Game& game)
 {
     kinds.clear();
-    for (const Tile& tile : game.tiles) kinds.push_back({tile.type, tile.dir});
+    bridgeTiles.clear();
+    for (const Tile& tile : game.tiles) {
+        kinds.push_back({tile.type, tile.dir, tile.bridgePart});
+        bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
+    }
     powerLinks = game.powerLinks;
     dcLinks = game.dcLinks;
     switchWires = game.signalControlLinks;

@@ -20,6 +20,7 @@ struct WorldLayout {
     struct TileKind {
         ControlType type = EMPTY;
         Direction dir = NONE;
+        int bridgePart = BRIDGE_NONE;
         friend bool operator==(const TileKind&, const TileKind&) = default;
     };
 
@@ -41,6 +42,7 @@ struct WorldLayout {
     // Per tile: a belt with an ejector behind it that faces it and room
     // beyond; whether the ejector serves it also depends on its switch.
     std::vector<std::uint8_t> ejectorBelts;
+    std::vector<std::uint8_t> bridgeTiles;  // per tile: some part of a bridge spans it
 
     NetworkLayout network;
 

@@ -84,6 +84,7 @@ private:
     static bool isNear(float dx, float dy)
     {
         if (!(std::fabs(dx) < ROUTE_HIT && std::fabs(dy) < ROUTE_HIT)) return false;
+        if (dx == 0.0f || dy == 0.0f) return true;  // hypot(x, 0) is |x|
         return std::hypot(dx, dy) < ROUTE_HIT;
     }
 

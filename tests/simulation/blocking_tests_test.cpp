@@ -25,7 +25,7 @@ bool blocked(const Game& game, int mover, const CargoItem& trial, const std::vec
     for (int j : candidates) obstacles.push_back({j, visualPosition(game, game.items[static_cast<std::size_t>(j)])});
     std::vector<FloatPoint> reserved;
     reservedPointsInReach(mover, current, reservations, reserved);
-    return isTrialBlocked(game, current, trial, reserved, obstacles);
+    return isTrialBlocked(game, current, trial, visualPosition(game, trial), reserved, obstacles);
 }
 
 }  // namespace
