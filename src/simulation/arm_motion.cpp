@@ -42,12 +42,20 @@ float turnArm(Tile& arm, float target, float dt)
     return diff;
 }
 
-int nearestWhole(float v) { return static_cast<int>(std::lround(v)); }
 
-// A powered arm that holds nothing, free to aim and take.
-bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm)
+// A powered arm that holds nothing, free to aim and take; itemsOnTile counts
+// the items standing on each tile.
+bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm, const std::vector<int>& itemsOnTile)
 {
-    return isArm(arm.type) && game.isPoweredAt(x, y) && !game.itemAt(x, y);
+    return isArm(arm.type) && game.isPoweredAt(x, y) && itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))] == 0;
+}
+
+void countItemsOnTiles(const Game& game, std::vector<int>& itemsOnTile)
+{
+    itemsOnTile.assign(TILE_COUNT, 0);
+    for (const CargoItem& item : game.items) {
+        if (inGrid(item.x, item.y)) ++itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
+    }
 }
 
 // The direction from (x, y) toward the arm when (x, y) is one of its pickup
@@ -97,15 +105,111 @@ void scoreItem(const Game& game, const CargoItem& item, int armX, int armY, cons
     }
 }
 
+// The tiles scoreItem walks from the item, before it looks for an arm's pickup point.
+struct LookAhead {
+    int count = 0;
+    int tiles[LOOK_AHEAD_TILES] = {};
+};
+
+LookAhead lookAheadOf(const Game& game, const CargoItem& item)
+{
+    LookAhead walk;
+    int x = nearestWhole(item.posX);
+    int y = nearestWhole(item.posY);
+    for (int k = 0; k < LOOK_AHEAD_TILES && game.inBounds(x, y); ++k) {
+        walk.tiles[walk.count++] = tileIndex(x, y);
+        const Tile& belt = game.tileAt(x, y);
+        if (belt.type != BELT || belt.beltSpeed == 0 || belt.dir == NONE) break;
+        x += directionDx(belt.dir);
+        y += directionDy(belt.dir);
+    }
+    return walk;
+}
+
+// The tiles reach steps from the arm along its row and column, inside the grid.
+struct PickupTiles {
+    int count = 0;
+    int tiles[4] = {};
+};
+
+PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
+{
+    const int reach = armReach(arm.type);
+    const int at[4][2] = {{x - reach, y}, {x + reach, y}, {x, y - reach}, {x, y + reach}};
+    PickupTiles pickups;
+    for (const auto& p : at) {
+        if (inGrid(p[0], p[1])) pickups.tiles[pickups.count++] = tileIndex(p[0], p[1]);
+    }
+    return pickups;
+}
+
+// Marks the pickup tiles of every idle powered arm.
+void markPickupTiles(const Game& game, const std::vector<int>& arms, StepScratch& s)
+{
+    s.pickupTiles.assign(TILE_COUNT, 0);
+    for (int index : arms) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        const Tile& arm = game.tileAt(x, y);
+        if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
+        const PickupTiles pickups = pickupTilesOf(x, y, arm);
+        for (int k = 0; k < pickups.count; ++k) s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
+    }
+}
+
+// Files every item that some arm may aim at under the pickup tiles its walk
+// passes; an item reaching none of them never scores.
+void fileItemsByLookAhead(const Game& game, StepScratch& s)
+{
+    s.nearArms.start();
+    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
+        if (item.carried || item.layer != 0 || game.isItemOnDeck(item)) continue;
+        const LookAhead walk = lookAheadOf(game, item);
+        for (int k = 0; k < walk.count; ++k) {
+            if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], i);
+        }
+    }
+    s.nearArms.finish();
+}
+
+// Files every item under the tile its position rounds to, when an arm picks up there.
+void fileItemsByPosition(const Game& game, StepScratch& s)
+{
+    s.nearArms.start();
+    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
+        const int x = nearestWhole(item.posX);
+        const int y = nearestWhole(item.posY);
+        if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0) s.nearArms.file(tileIndex(x, y), i);
+    }
+    s.nearArms.finish();
+}
+
+// The items filed under the arm's pickup tiles, in list order, each once.
+const std::vector<int>& armCandidates(int x, int y, const Tile& arm, StepScratch& s)
+{
+    s.candidates.clear();
+    const PickupTiles pickups = pickupTilesOf(x, y, arm);
+    for (int k = 0; k < pickups.count; ++k) {
+        s.candidates.insert(s.candidates.end(), s.nearArms.begin(pickups.tiles[k]), s.nearArms.end(pickups.tiles[k]));
+    }
+    std::sort(s.candidates.begin(), s.candidates.end());
+    s.candidates.erase(std::unique(s.candidates.begin(), s.candidates.end()), s.candidates.end());
+    return s.candidates;
+}
+
 // An idle arm turns toward the item that will reach one of its pickup points
-// soonest, or back to its rest angle.
-void aimArm(const Game& game, int x, int y, Tile& arm, float dt)
+// soonest, or back to its rest angle. Only the items filed near the arm can
+// score; they are scored in list order, so ties go as over the whole list.
+void aimArm(const Game& game, int x, int y, Tile& arm, float dt, StepScratch& s)
 {
     float target = ArmControl::armAngle(arm);
     if (!arm.armHomePending && armSignalAllows(game, x, y, arm)) {
         const int index = tileIndex(x, y);
         float best = NO_SCORE;
-        for (const CargoItem& item : game.items) {
+        for (int i : armCandidates(x, y, arm, s)) {
+            const CargoItem& item = game.items[static_cast<std::size_t>(i)];
             if (!item.carried && mayBeTakenBy(game, item, arm, index)) scoreItem(game, item, x, y, arm, best, target);
         }
     }
@@ -179,8 +283,10 @@ bool qualifiesForPickUp(const Game& game, const CargoItem& item, const Tile& arm
 }
 
 // The arm points at the item lying at its pickup point for travel d, and the
-// drop tile on the far side can take it.
-bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d)
+// drop tile on the far side can take it. The tests have no side effects; the
+// ones that walk the item list come last.
+bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d,
+                   const std::vector<int>& itemsOnTile)
 {
     if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return false;
     if (std::fabs(angleDifference(bearingAgainst(d), arm.armAngle)) > AIM_TOLERANCE) return false;
@@ -196,13 +302,15 @@ bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoI
     if (belt.type != BELT || belt.beltSpeed == 0) return false;
     const int qx = x + directionDx(d) * reach;
     const int qy = y + directionDy(d) * reach;
-    if (!game.inBounds(qx, qy) || game.itemAt(qx, qy)) return false;
-    if (!game.hasRoomOnTile(qx, qy, &item) || !game.canEnterTile(qx, qy, d, item.cargo)) return false;
-    return !dropPlannedOn(game, qx, qy);
+    if (!game.inBounds(qx, qy) || itemsOnTile[static_cast<std::size_t>(tileIndex(qx, qy))] > 0) return false;
+    if (!game.canEnterTile(qx, qy, d, item.cargo)) return false;
+    return game.hasRoomOnTile(qx, qy, &item) && !dropPlannedOn(game, qx, qy);
 }
 
-void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d)
+void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, std::vector<int>& itemsOnTile)
 {
+    if (inGrid(item.x, item.y)) --itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
+    ++itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))];
     useArmJob(game, x, y, arm);
     const int reach = armReach(arm.type);
     const int px = x - directionDx(d) * reach;
@@ -225,15 +333,17 @@ void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d)
     arm.armFreeAngle = arm.armAngle;
 }
 
-void pickUpWithArm(Game& game, int x, int y, Tile& arm)
+// Only items lying near a pickup point can be taken; they are tried in list order.
+void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
 {
     if (arm.armHomePending || !armSignalAllows(game, x, y, arm)) return;
     const int index = tileIndex(x, y);
-    for (CargoItem& item : game.items) {
+    for (int i : armCandidates(x, y, arm, s)) {
+        CargoItem& item = game.items[static_cast<std::size_t>(i)];
         if (!qualifiesForPickUp(game, item, arm, index)) continue;
         for (Direction d : PICKUP_ORDER) {
-            if (!canTakeToward(game, x, y, arm, item, d)) continue;
-            takeItem(game, x, y, arm, item, d);
+            if (!canTakeToward(game, x, y, arm, item, d, s.itemsOnTile)) continue;
+            takeItem(game, x, y, arm, item, d, s.itemsOnTile);
             return;
         }
     }
@@ -243,12 +353,16 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm)
 
 void Game::rotateArms(float dt)
 {
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            Tile& arm = tileAt(x, y);
-            if (!isIdlePoweredArm(*this, x, y, arm)) continue;
-            aimArm(*this, x, y, arm, dt);
-        }
+    const std::vector<int>& arms = currentLayout().arms;
+    StepScratch& s = stepScratch_;
+    countItemsOnTiles(*this, s.itemsOnTile);
+    markPickupTiles(*this, arms, s);
+    fileItemsByLookAhead(*this, s);
+    for (int index : arms) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        Tile& arm = tileAt(x, y);
+        if (isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) aimArm(*this, x, y, arm, dt, s);
     }
     for (CargoItem& item : items) {
         if (!item.carried || !inBounds(item.x, item.y)) continue;
@@ -259,11 +373,15 @@ void Game::rotateArms(float dt)
 
 void Game::pickUpItems()
 {
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            Tile& arm = tileAt(x, y);
-            if (!isIdlePoweredArm(*this, x, y, arm)) continue;
-            pickUpWithArm(*this, x, y, arm);
-        }
+    const std::vector<int>& arms = currentLayout().arms;
+    StepScratch& s = stepScratch_;
+    countItemsOnTiles(*this, s.itemsOnTile);
+    markPickupTiles(*this, arms, s);
+    fileItemsByPosition(*this, s);
+    for (int index : arms) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        Tile& arm = tileAt(x, y);
+        if (isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) pickUpWithArm(*this, x, y, arm, s);
     }
 }

@@ -32,6 +32,7 @@ void grantSpeedCredit(Game& game)
 
 void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
+    reserveForMostItems(s);
     s.occupancy.assign(NODE_COUNT, -1);
     s.armDropsPlanned.assign(NODE_COUNT, -1);
     s.armDrops.assign(NODE_COUNT, -1);
@@ -104,9 +105,9 @@ void findRings(const Game& game, ItemStepScratch& s)
     }
 }
 
-void planMoves(Game& game, ItemStepScratch& s, bool followUp, int firstItem)
+void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool followUp, int firstItem)
 {
-    MovePlanner planner(game, s, followUp, firstItem);
+    MovePlanner planner(game, s, layout.ejectorBelts.data(), followUp, firstItem);
     const int n = static_cast<int>(game.items.size());
     for (int i = 0; i < n; ++i) {
         bool pushed = false;
@@ -123,6 +124,21 @@ void planMoves(Game& game, ItemStepScratch& s, bool followUp, int firstItem)
 
 }  // namespace
 
+void reserveForMostItems(ItemStepScratch& s)
+{
+    if (s.plans.capacity() >= MOST_WORLD_ITEMS) return;
+    s.plans.reserve(MOST_WORLD_ITEMS);
+    s.alternatives.reserve(MOST_WORLD_ITEMS);
+    s.pushed.reserve(MOST_WORLD_ITEMS);
+    s.granted.reserve(MOST_WORLD_ITEMS);
+    s.switched.reserve(MOST_WORLD_ITEMS);
+    s.resolution.reserve(MOST_WORLD_ITEMS);
+    s.onRing.reserve(MOST_WORLD_ITEMS);
+    s.ringSeen.reserve(MOST_WORLD_ITEMS);
+    s.tunnelNext.reserve(MOST_WORLD_ITEMS);
+    s.resolveStack.reserve(MOST_WORLD_ITEMS + 1);
+}
+
 void Game::stepItems(bool followUp, bool, int firstItem)
 {
     ItemStepScratch& s = itemStepScratch_;
@@ -136,13 +152,13 @@ void Game::stepItems(bool followUp, bool, int firstItem)
     }
     resetTables(s, items.size());
     fillOccupancyAndDrops(*this, s);
-    planMoves(*this, s, followUp, firstItem);
+    planMoves(*this, s, currentLayout(), followUp, firstItem);
     resolveRightOfWay(*this, s);
 
     findRings(*this, s);
 
     MoveResolver resolver(*this, s);
-    MoveExecution execution(*this, s);
+    MoveExecution execution(*this, s, stepScratch_);
     const int n = static_cast<int>(items.size());
     for (int i = 0; i < n; ++i) {
         if (resolver.resolveMove(i)) execution.moveItem(i);

@@ -52,25 +52,32 @@ bool approachBlocked(FloatPoint trial, FloatPoint current, FloatPoint point)
     return away <= 0.0f || overlapTrial > overlapNow + OVERLAP_HYSTERESIS;
 }
 
-bool isTrialBlocked(const Game& game, int mover, const CargoItem& trial, const std::vector<Reservation>& reservations,
-                    const std::vector<int>& candidates)
+void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Reservation>& reservations,
+                           std::vector<FloatPoint>& points)
 {
-    const CargoItem& item = game.items[static_cast<std::size_t>(mover)];
-    const FloatPoint current = visualPosition(game, item);
-    const FloatPoint trialSeen = visualPosition(game, trial);
+    points.clear();
     for (const Reservation& r : reservations) {
-        if (r.owner == mover) continue;
         const FloatPoint point{r.x, r.y};
-        if (unitSquareOverlap(current, point) > OVERLAP_COUNTS) continue;  // it may still move off the point
+        if (r.owner == mover || unitSquareOverlap(current, point) > OVERLAP_COUNTS) continue;  // it may still move off the point
+        points.push_back(point);
+    }
+}
+
+// The tests of each obstacle have no side effects; the cheap ones go first.
+bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial, FloatPoint trialSeen,
+                    const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles)
+{
+    for (const FloatPoint& point : reservedInReach) {
         if (approachBlocked(trialSeen, current, point)) return true;
     }
-    for (int j : candidates) {
-        const CargoItem& other = game.items[static_cast<std::size_t>(j)];
-        const FloatPoint point = visualPosition(game, other);
-        if (!(unitSquareOverlap(trialSeen, point) > OVERLAP_COUNTS)) continue;
-        if (!onRouteWithin(game, trial, positionOf(other), ROUTE_FREES)) continue;
-        if (!onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) continue;
-        if (approachBlocked(trialSeen, current, point)) return true;
+    for (const Obstacle& obstacle : obstacles) {
+        if (!(unitSquareOverlap(trialSeen, obstacle.seen) > OVERLAP_COUNTS)) continue;
+        if (!approachBlocked(trialSeen, current, obstacle.seen)) continue;
+        const CargoItem& other = game.items[static_cast<std::size_t>(obstacle.item)];
+        if (onRouteWithin(game, trial, positionOf(other), ROUTE_FREES) &&
+            onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) {
+            return true;
+        }
     }
     return false;
 }
@@ -181,9 +188,14 @@ bool Game::outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase)
         entryY += static_cast<float>(dy) * (nearest.distance - 1.0f);
     }
 
-    CargoItem test(frontX, frontY, machineDir, 0);
+    // A fresh item at the front tile, keeping only the storage of its path.
+    CargoItem& test = entryTrial_.item;
+    Fifo<PathPoint> path = std::move(test.path);
+    test = CargoItem(frontX, frontY, machineDir, 0);
+    test.path = std::move(path);
     test.posX = entryX;
     test.posY = entryY;
+    test.path.clear();
     test.path.push_back(PathPoint{frontX, frontY, TEST_POINT_SPEED, front.dir, false});
     const FloatPoint entry{entryX, entryY};
     for (const CargoItem& item : items) {

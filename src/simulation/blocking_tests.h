@@ -17,10 +17,16 @@ FloatPoint visualPosition(const Game& game, const CargoItem& item);
 // move away from what it overlaps, and slide along it without coming closer.
 bool approachBlocked(FloatPoint trial, FloatPoint current, FloatPoint point);
 
-// Does the trial move of item `mover` push into another item or onto a jump
-// point that another item has reserved? Candidates are item indices.
-bool isTrialBlocked(const Game& game, int mover, const CargoItem& trial, const std::vector<Reservation>& reservations,
-                    const std::vector<int>& candidates);
+// The jump points reserved by items other than the mover that the mover,
+// seen at current, does not overlap already: only these can block its trials.
+void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Reservation>& reservations,
+                           std::vector<FloatPoint>& points);
+
+// Does the trial move of the item seen at current, the trial seen at
+// trialSeen, push into one of the obstacles or onto one of the reserved
+// points in reach?
+bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial, FloatPoint trialSeen,
+                    const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles);
 
 // The two items touch, other raised by its ramp lift. Items carried by an arm,
 // inside a tunnel or just out on its exit touch nothing.

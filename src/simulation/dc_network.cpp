@@ -1,4 +1,3 @@
-#include "simulation/cable_groups.h"
 #include "world/game.h"
 
 namespace {
@@ -9,41 +8,44 @@ constexpr int SLOTS_PER_SUPPLY = 100;
 // themselves (all of 24 and 26..38).
 bool isDcNetworkTile(ControlType type) { return type == SENSOR || (type >= LOGIC_AND && type <= LOGIC_RS); }
 
-// Sensors and logic components draw one slot each; supplies and ejectors none.
-bool drawsDcSlot(ControlType type) { return isSignalType(type); }
-
-void countSlotsAndConsumers(const Game& game, NetworkBuffers& work)
+// What each network's powered supplies offer; every other entry stays 0.
+void countSlots(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
 {
-    work.dcSlots.assign(TILE_COUNT, 0);
-    work.dcConsumers.assign(TILE_COUNT, 0);
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        const Tile& tile = game.tiles[i];
-        if (tile.type == POWER_SUPPLY && tile.powerSupplied) {
-            work.dcSlots[cableRoot(work.parent, i)] += SLOTS_PER_SUPPLY;
-        } else if (drawsDcSlot(tile.type)) {
-            work.dcConsumers[cableRoot(work.parent, i)] += 1;
-        }
+    if (layout.dcFresh || work.dcSlots.size() != TILE_COUNT) work.dcSlots.assign(TILE_COUNT, 0);
+    for (int supply : layout.supplies) work.dcSlots[static_cast<std::size_t>(layout.dcRoot[static_cast<std::size_t>(supply)])] = 0;
+    for (int supply : layout.supplies) {
+        if (!game.tiles[static_cast<std::size_t>(supply)].powerSupplied) continue;
+        work.dcSlots[static_cast<std::size_t>(layout.dcRoot[static_cast<std::size_t>(supply)])] += SLOTS_PER_SUPPLY;
     }
+}
+
+void rewriteDcFields(Tile& tile, int root, const NetworkLayout& layout, const NetworkBuffers& work)
+{
+    const bool hadDc = tile.dcSupplied;
+    const bool signalTile = isDcNetworkTile(tile.type);
+    tile.dcRoot = signalTile ? root : -1;
+    tile.dcSlots = work.dcSlots[static_cast<std::size_t>(root)];
+    tile.dcCount = layout.dcConsumers[static_cast<std::size_t>(root)];
+    // One consumer too many leaves the whole network dark.
+    tile.dcSupplied = signalTile && tile.dcSlots > 0 && tile.dcCount <= tile.dcSlots &&
+                      (tile.type != POWER_SUPPLY || tile.powerSupplied);
+    tile.dcJustSupplied = !hadDc && tile.dcSupplied;
 }
 
 }  // namespace
 
+// Tiles outside every 5V network always get the same fields, so after the
+// first rebuild on a layout only the network tiles are rewritten.
 void Game::updateDcNetwork()
 {
+    currentLayout();
+    NetworkLayout& layout = layout_.network;
     NetworkBuffers& work = networkBuffers_;
-    groupByCables(dcLinks, work.parent);
-    countSlotsAndConsumers(*this, work);
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        Tile& tile = tiles[i];
-        const bool hadDc = tile.dcSupplied;
-        const int root = cableRoot(work.parent, i);
-        const bool signalTile = isDcNetworkTile(tile.type);
-        tile.dcRoot = signalTile ? root : -1;
-        tile.dcSlots = work.dcSlots[root];
-        tile.dcCount = work.dcConsumers[root];
-        // One consumer too many leaves the whole network dark.
-        tile.dcSupplied = signalTile && tile.dcSlots > 0 && tile.dcCount <= tile.dcSlots &&
-                          (tile.type != POWER_SUPPLY || tile.powerSupplied);
-        tile.dcJustSupplied = !hadDc && tile.dcSupplied;
+    countSlots(*this, layout, work);
+    if (layout.dcFresh) {
+        for (int i = 0; i < TILE_COUNT; ++i) rewriteDcFields(tiles[i], layout.dcRoot[static_cast<std::size_t>(i)], layout, work);
+        layout.dcFresh = false;
+        return;
     }
+    for (int i : layout.dcTiles) rewriteDcFields(tiles[i], layout.dcRoot[static_cast<std::size_t>(i)], layout, work);
 }

@@ -29,9 +29,10 @@ bool landsOnEmptyGround(const Game& game, const CargoItem& item)
 
 // The ejector serving the belt tile the item rests on, or -1 when the item
 // is not one an ejector looks at.
-int servingEjector(const Game& game, const CargoItem& item)
+int servingEjector(const Game& game, const CargoItem& item, const std::vector<std::uint8_t>& ejectorBelts)
 {
     if (item.carried || item.layer != 0 || item.leavingTunnel || !item.path.empty()) return -1;
+    if (!game.inBounds(item.x, item.y) || ejectorBelts[static_cast<std::size_t>(tileIndex(item.x, item.y))] == 0) return -1;
     if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) > CENTRE_TOLERANCE) {
         return -1;
     }
@@ -79,7 +80,7 @@ bool readyToStep(const Game& game, const CargoItem& item)
 
 // Offers items resting on served belt tiles to their ejectors; true when a
 // belt pass should follow to let them move at once.
-bool feedEjectors(Game& game)
+bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts)
 {
     bool stepAgain = false;
     for (CargoItem& item : game.items) {
@@ -88,7 +89,7 @@ bool feedEjectors(Game& game)
             continue;
         }
         if (item.state != ITEM_FREE) continue;
-        const int ejector = servingEjector(game, item);
+        const int ejector = servingEjector(game, item, ejectorBelts);
         if (ejector < 0 || !ejectorIsFree(game, ejector)) continue;
         item.ejectSkipTile = tileIndex(item.x, item.y);  // offered once per visit
         if (ejectorTakes(game, ejector, item.cargo)) {
@@ -185,12 +186,10 @@ void Game::landThrownItems()
         item.ejectTarget = -1;
         item.state = ITEM_FREE;
     }
-    if (feedEjectors(*this)) stepItems(true, true, -1);
+    if (feedEjectors(*this, currentLayout().ejectorBelts)) stepItems(true, true, -1);
 }
 
 void Game::stepEjectors(float dt)
 {
-    for (int index = 0; index < TILE_COUNT; ++index) {
-        if (tiles[static_cast<std::size_t>(index)].type == EJECTOR) stepEjector(*this, index, dt);
-    }
+    for (int index : currentLayout().ejectors) stepEjector(*this, index, dt);
 }

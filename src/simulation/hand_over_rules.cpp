@@ -179,6 +179,9 @@ bool HandOverRules::armDropTarget(int x, int y, Direction d, const CargoItem& it
     return canEnterFrom(game_, dropX, dropY, d, item.cargo);
 }
 
+// An arm is asked on its own terms. For every other target the cheap test of
+// whether it takes the product comes before those that walk the item list;
+// a refusal leaves nothing of the rule in use.
 bool OutputTargetRule::accepts(int tx, int ty)
 {
     searchedEntry = false;
@@ -188,17 +191,17 @@ bool OutputTargetRule::accepts(int tx, int ty)
     const bool fromStorage = machine.type == STORAGE;
     const Tile& target = game_.tileAt(tx, ty);
 
+    if (isArm(target.type)) return armTakes(tx, ty, target);
+    if (!game_.canEnterTile(tx, ty, machine.dir, cargo_)) return false;
     if (fromStorage && isBeltOrBridge(target.type)) {
         if (target.beltSpeed <= 0) return false;
         if (!game_.outputEntryAt(machineX_, machineY_, entryX, entryY, entryPhase)) return false;
         searchedEntry = true;
     }
-    if (isArm(target.type)) return armTakes(tx, ty, target);
     if (!fromStorage && target.type != SINK && target.type != SHOP && !game_.hasRoomOnTile(tx, ty, nullptr)) {
         return false;
     }
-    if (isMixerHalf(target.type) && !mixerHasWayOut(tx, ty, target)) return false;
-    return game_.canEnterTile(tx, ty, machine.dir, cargo_);
+    return !isMixerHalf(target.type) || mixerHasWayOut(tx, ty, target);
 }
 
 bool OutputTargetRule::armTakes(int tx, int ty, const Tile& arm) const

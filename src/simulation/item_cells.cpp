@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "simulation/item_transport.h"
 #include "world/geometry.h"
 
 namespace {
@@ -25,6 +26,11 @@ int cellOf(const CargoItem& item)
 void ItemCells::build(const std::vector<CargoItem>& items)
 {
     const std::size_t n = items.size();
+    if (next_.capacity() < MOST_WORLD_ITEMS) {
+        next_.reserve(MOST_WORLD_ITEMS);
+        prev_.reserve(MOST_WORLD_ITEMS);
+        cell_.reserve(MOST_WORLD_ITEMS);
+    }
     head_.assign(TILE_COUNT, -1);
     next_.assign(n, -1);
     prev_.assign(n, -1);

@@ -62,3 +62,7 @@ struct ItemStepScratch {
     ItemStepScratch& operator=(ItemStepScratch&&) noexcept = default;
     ~ItemStepScratch() = default;
 };
+
+// Sizes the per-item tables once for as many items as a world can hold, so
+// that a growing world does not reallocate them step by step.
+void reserveForMostItems(ItemStepScratch& s);

@@ -1,12 +1,20 @@
 #pragma once
 
+#include <cstddef>
+
 #include "world/cargo_item.h"
 #include "world/control_type.h"
+#include "world/geometry.h"
 
 // Kinds of control and speeds that the item movement rules share.
 
 constexpr float BASE_GLIDE_SPEED = 1.7f;  // tiles per second off belts
 constexpr int MOVE_COST = 3;              // speed credit one tile costs on a belt
+
+// A map holds one item per place on either layer and no more; while the world
+// holds that many, sources buy nothing and machines keep their products, so
+// it can always be saved. Tunnels could otherwise take it beyond.
+constexpr std::size_t MOST_WORLD_ITEMS = 2 * TILE_COUNT;
 
 inline bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
 inline bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }

@@ -175,12 +175,23 @@ void handToArm(Game& game, CargoItem& item, int x, int y, BlockedTiles& blocked)
     if (game.inBounds(dropX, dropY)) markBlocked(blocked, dropX, dropY);
 }
 
-void placeNewItem(Game& game, int x, int y, CargoType cargo, ItemRecord&& record, const OutputTargetRule& rule, int tx,
-                  int ty, BlockedTiles& blocked)
+// Where the machine puts its product and the tiles served so far.
+struct OutputPlace {
+    int tx;
+    int ty;
+    BlockedTiles& blocked;
+};
+
+void placeNewItem(Game& game, int x, int y, CargoType cargo, ItemRecord&& record, const OutputTargetRule& rule,
+                  OutputPlace place, StepScratch& scratch)
 {
+    const int tx = place.tx;
+    const int ty = place.ty;
+    BlockedTiles& blocked = place.blocked;
     const Tile& machine = game.tileAt(x, y);
     const Tile& target = game.tileAt(tx, ty);
     CargoItem item(tx, ty, machine.dir, cargo);
+    giveSparePath(scratch, item);
     item.id = std::move(record.id);
     item.parts = std::move(record.parts);
     if (target.type == TUNNEL) {
@@ -202,13 +213,16 @@ void placeNewItem(Game& game, int x, int y, CargoType cargo, ItemRecord&& record
     markBlocked(blocked, tx, ty);
 }
 
-void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& rule, BlockedTiles& blocked)
+void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& rule, BlockedTiles& blocked,
+                 StepScratch& scratch)
 {
     int tx = 0;
     int ty = 0;
     if (!chooseTarget(game, x, y, rule, tx, ty)) return;
-    ItemRecord record = takeProduct(game, x, y);
     Tile& target = game.tileAt(tx, ty);
+    const bool takenIn = target.type == SHOP || target.type == SINK || isMachineIntake(target.type);
+    if (!takenIn && game.items.size() >= MOST_WORLD_ITEMS) return;  // it waits as behind a blocked tile
+    ItemRecord record = takeProduct(game, x, y);
     if (target.type == SHOP) {
         game.sellCargo(tx, ty, cargo);
         return;
@@ -221,20 +235,21 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
         controlForType(target.type).acceptItem(target, cargo, std::move(record));
         return;
     }
-    placeNewItem(game, x, y, cargo, std::move(record), rule, tx, ty, blocked);
+    placeNewItem(game, x, y, cargo, std::move(record), rule, OutputPlace{tx, ty, blocked}, scratch);
 }
 
 }  // namespace
 
 void Game::spawnMachineOutputs(bool, bool storagesOnly)
 {
+    const WorldLayout& layout = currentLayout();
     BlockedTiles blocked = blockedOutputTiles(*this);
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            const Product product = offeredProduct(tileAt(x, y), storagesOnly);
-            if (!product.offered) continue;
-            OutputTargetRule rule(*this, blocked, x, y, product.cargo);
-            emitProduct(*this, x, y, product.cargo, rule, blocked);
-        }
+    for (int index : storagesOnly ? layout.storages : layout.producers) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        const Product product = offeredProduct(tileAt(x, y), storagesOnly);
+        if (!product.offered) continue;
+        OutputTargetRule rule(*this, blocked, x, y, product.cargo);
+        emitProduct(*this, x, y, product.cargo, rule, blocked, stepScratch_);
     }
 }

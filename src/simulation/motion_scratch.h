@@ -18,15 +18,26 @@ struct FloatPoint {
     float y = 0.0f;
 };
 
+// An item that may stand in a mover's way, with where it is seen.
+struct Obstacle {
+    int item = -1;
+    FloatPoint seen;
+};
+
 // Working tables of the smooth movement, kept between calls only so that a
 // sub-step in steady state allocates nothing; every sub-step starts them
 // afresh. A copy of the world starts with empty tables.
 struct MotionScratch {
     std::vector<float> budgets;  // per item: seconds of travel left in the sub-step
-    std::vector<Reservation> reservations;
+    std::vector<int> moving;  // items with budget and path left, in item order
+    std::vector<Reservation> fixedReservations;  // those of the items that do not move
+    std::vector<Reservation> reservations;  // all of one pass
     std::vector<FloatPoint> startPositions;  // per item, only with a sound engine
     std::vector<int> nearby;  // items filed near a mover, in no order
-    std::vector<int> candidates;  // the obstacles of one trial, in item order
+    // One glide: the mover as seen now, and what its trials may run into.
+    FloatPoint moverSeen;
+    std::vector<Obstacle> candidates;
+    std::vector<FloatPoint> reservedInReach;
     ItemCells cells;
     CargoItem trial{0, 0, NONE, 0};
 
@@ -37,3 +48,7 @@ struct MotionScratch {
     MotionScratch& operator=(MotionScratch&&) noexcept = default;
     ~MotionScratch() = default;
 };
+
+// Sizes the tables once for as many items as a world can hold and for the
+// most a glide meets, so that they do not grow step by step.
+void reserveForMostItems(MotionScratch& s);

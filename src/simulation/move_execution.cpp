@@ -169,6 +169,7 @@ float MoveExecution::glideSpeed(const Move& m, const Tile& target) const
 
 void MoveExecution::appendPath(const Move& m, CargoItem& item, const Tile& target, float speed)
 {
+    if (!item.path.hasStorage()) giveSparePath(spares_, item);
     const Direction pointDir = isBeltOrBridge(target.type) ? target.dir : m.dir;
     const bool twoTiles = std::abs(m.nx - m.fromX) + std::abs(m.ny - m.fromY) == 2;
     const Direction side = clockwiseDirection(m.fromDir);

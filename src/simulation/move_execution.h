@@ -6,7 +6,10 @@
 // Carries out the granted moves, updating the items in place.
 class MoveExecution {
 public:
-    MoveExecution(Game& game, const ItemStepScratch& scratch) : game_(game), s_(scratch) {}
+    MoveExecution(Game& game, const ItemStepScratch& scratch, StepScratch& spares)
+        : game_(game), s_(scratch), spares_(spares)
+    {
+    }
 
     void moveItem(int index);
 
@@ -38,4 +41,5 @@ private:
 
     Game& game_;
     const ItemStepScratch& s_;
+    StepScratch& spares_;  // path storage for items that never had a path
 };

@@ -36,7 +36,9 @@ bool MovePlanner::mayPlan(const CargoItem& item, int index) const
 {
     if (firstItem_ >= 0 && index < firstItem_) return false;
     if (item.state == ITEM_IN_FLIGHT) return false;
-    if (item.state == ITEM_FREE && item.layer == 0 && game_.ejectorForBelt(item.x, item.y) >= 0 &&
+    const bool mayBeServed =
+        game_.inBounds(item.x, item.y) && ejectorBelts_[tileIndex(item.x, item.y)] != 0;
+    if (item.state == ITEM_FREE && item.layer == 0 && mayBeServed && game_.ejectorForBelt(item.x, item.y) >= 0 &&
         item.ejectSkipTile != tileIndex(item.x, item.y)) {
         return false;  // it waits for the ejector to take or refuse it
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_step_scratch.h"
 
@@ -7,9 +9,12 @@
 // whether the place there takes it. Right of way is settled afterwards.
 class MovePlanner {
 public:
-    MovePlanner(Game& game, const ItemStepScratch& scratch, bool followUp, int firstItem)
+    // ejectorBelts: per tile, an ejector may serve the belt there (the layout's flags).
+    MovePlanner(Game& game, const ItemStepScratch& scratch, const std::uint8_t* ejectorBelts, bool followUp,
+                int firstItem)
         : game_(game), rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), followUp),
-          occupancy_(scratch.occupancy.data()), followUp_(followUp), firstItem_(firstItem)
+          occupancy_(scratch.occupancy.data()), ejectorBelts_(ejectorBelts), followUp_(followUp),
+          firstItem_(firstItem)
     {
     }
 
@@ -35,6 +40,7 @@ private:
     Game& game_;
     HandOverRules rules_;
     const int* occupancy_;
+    const std::uint8_t* ejectorBelts_;
     bool followUp_;
     int firstItem_;
 };

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <climits>
 #include <cstdint>
 #include <vector>
 
-#include "world/tile.h"
+#include "simulation/switching_table.h"
 
 struct Link;
 
@@ -27,39 +26,23 @@ struct SignalOrderBuffers {
     std::vector<std::int64_t> machineWireKeys;  // source and target of each wire to a machine
 };
 
-// One target's entry in the switching table.
-struct SwitchOffer {
-    int priority = -1;
-    int sourceIndex = INT_MAX;
-    SwitchAction action = NO_CHANGE;
-};
-
 struct NetworkBuffers {
-    // Power and 5V grouping.
-    std::vector<int> parent;
-    std::vector<int> priority;
-    std::vector<int> consumers;
-    std::vector<int> networkTiles;  // generators, poles and 5V supplies
-    std::vector<int> feedOrder;
+    // Power, per consumer tile or per cable group root.
+    std::vector<int> priority;  // per tile, read for consumers only
+    std::vector<int> feedOrder;  // consumers by their place in the layout's list
     std::vector<int> runningGenerators;
     std::vector<int> networkSupplyKw;  // per root: what its running generators offer
     std::vector<int> networkFreeKw;  // per root: offer not yet handed out
     std::vector<int> networkLoadKw;  // per root: handed out
-    std::vector<int> poles;
-    std::vector<int> reachingRoots;
     std::vector<int> dcSlots;  // per root
-    std::vector<int> dcConsumers;  // per root
 
     // Signals and switching.
-    std::vector<std::uint8_t> switchWireEnds;  // per tile: some switch wire ends here
-    std::vector<int> sensors;
-    std::vector<SwitchOffer> switching;
-    WiresByTile switchWiresBySource;
-    WiresByTile measureWiresBySource;
-    SignalOrderBuffers signalOrder;
-    std::vector<int> evaluationOrder;
-    std::vector<int> inputWireA;  // per tile: the wire feeding input A, or -1
-    std::vector<int> inputWireB;
+    SwitchingTable switching;
+    // Cameras: the belt tiles they watch and the first item seen on each.
+    std::vector<int> watchSlot;  // per tile: its slot when a camera watches it, else -1
+    std::vector<int> watchedTiles;  // per slot
+    std::vector<int> sightings;  // per slot: item index, or -1
+    std::vector<int> sensorSlots;  // per sensor of the layout: its slot, or -1
 
     NetworkBuffers() = default;
     NetworkBuffers(const NetworkBuffers&) {}

@@ -12,23 +12,11 @@ namespace {
 constexpr CargoMask KILN_BUILT_MASK = 3;  // logs and planks
 constexpr CargoMask SMELTER_BUILT_MASK = 28;  // coal, iron ore and iron ingots
 
-void markSwitchWireEnds(const Game& game, std::vector<std::uint8_t>& ends)
+// A distributor or arm whose wire is gone falls back to its unswitched state.
+void releaseUnwiredMachines(Game& game, const NetworkLayout& layout)
 {
-    ends.assign(TILE_COUNT, 0);
-    for (const Link& wire : game.signalControlLinks) {
-        if (inGrid(wire.x1, wire.y1)) ends[tileIndex(wire.x1, wire.y1)] = 1;
-    }
-}
-
-// A distributor or arm whose wire is gone falls back to its unswitched
-// state. The same pass lists the sensors.
-void releaseUnwiredMachines(Game& game, const std::vector<std::uint8_t>& wireEnds, std::vector<int>& sensors)
-{
-    sensors.clear();
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        Tile& tile = game.tiles[i];
-        if (tile.type == SENSOR) sensors.push_back(i);
-        if (wireEnds[i] != 0) continue;
+    for (int index : layout.releasedTiles) {
+        Tile& tile = game.tiles[static_cast<std::size_t>(index)];
         if (tile.type == DISTRIBUTOR) tile.signalSelectsB = false;
         if (isArmType(tile.type)) {
             tile.armPendingJobs = 0;
@@ -47,8 +35,7 @@ void switchOffFromDarkSources(Game& game, NetworkBuffers& work)
         Tile& target = game.tileAt(wire.x1, wire.y1);
         if (isLogicType(target.type)) continue;
         const int source = tileIndex(wire.x0, wire.y0);
-        offerSwitchAction(work.switching, tileIndex(wire.x1, wire.y1), game.tiles[source].switchPriority, source,
-                          SWITCH_OFF);
+        work.switching.offer(tileIndex(wire.x1, wire.y1), game.tiles[source].switchPriority, source, SWITCH_OFF);
         target.armPendingJobs = 0;
         target.ejectorJobs = 0;
     }
@@ -73,7 +60,7 @@ void offerLogicCommands(Game& game, NetworkBuffers& work)
         if (action == NO_CHANGE) continue;
         // ON from a source that has just woken is a level already there, not a new job.
         if (from.dcJustSupplied && action == SWITCH_ON && isArmType(target.type)) target.armSignalOn = true;
-        offerSwitchAction(work.switching, targetIndex, from.switchPriority, source, action);
+        work.switching.offer(targetIndex, from.switchPriority, source, action);
     }
 }
 
@@ -110,29 +97,32 @@ void applySwitch(Tile& tile, bool on)
     }
 }
 
-void applySwitching(Game& game, const std::vector<SwitchOffer>& table)
+void applySwitching(Game& game, SwitchingTable& table)
 {
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        if (table[i].action == SWITCH_ON || table[i].action == SWITCH_OFF) applySwitch(game.tiles[i], table[i].action == SWITCH_ON);
+    for (int target : table.targets()) {
+        const SwitchAction action = table.at(target).action;
+        if (action == SWITCH_ON || action == SWITCH_OFF) applySwitch(game.tiles[target], action == SWITCH_ON);
     }
+    table.clear();
 }
 
 }  // namespace
 
 void Game::updateNetworks(float dt)
 {
+    currentLayout();
+    const LayoutTrust trust(layout_);
+    const NetworkLayout& layout = layout_.network;
     NetworkBuffers& work = networkBuffers_;
     updatePowerNetwork();
     updateDcNetwork();
 
-    markSwitchWireEnds(*this, work.switchWireEnds);
-    releaseUnwiredMachines(*this, work.switchWireEnds, work.sensors);
-    work.switching.assign(TILE_COUNT, SwitchOffer{});
-    groupWiresByTile(signalControlLinks, true, work.switchWiresBySource);
-    groupWiresByTile(signalMeasureLinks, true, work.measureWiresBySource);
-
+    releaseUnwiredMachines(*this, layout);
     switchOffFromDarkSources(*this, work);
-    for (int sensor : work.sensors) measureSensor(*this, sensor, work);
+    findSightings(*this, layout.sensors, work);
+    for (std::size_t k = 0; k < layout.sensors.size(); ++k) {
+        measureSensor(*this, layout.sensors[k], sightingOf(*this, work, k), layout, work);
+    }
     updateSignals(dt);
     offerLogicCommands(*this, work);
     applySwitching(*this, work.switching);

@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "machines/generator_control.h"
-#include "simulation/cable_groups.h"
 #include "world/game.h"
 
 namespace {
@@ -13,21 +12,24 @@ constexpr int PRIORITY_CARRYING = 3;
 constexpr int PRIORITY_MOLDING = 2;
 constexpr int PRIORITY_FED_BEFORE = 1;
 
-void rankCarryingArms(const Game& game, std::vector<int>& priority)
-{
-    priority.assign(TILE_COUNT, 0);
-    for (const CargoItem& item : game.items) {
-        if (item.carried && inGrid(item.x, item.y)) priority[tileIndex(item.x, item.y)] = PRIORITY_CARRYING;
-    }
-}
-
 // Reads last rebuild's flags, so it runs before they are cleared.
-void rankTile(const Tile& tile, int& priority)
+void rankConsumers(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
 {
-    if (tile.molderTimer > 0.0f) {
-        priority = PRIORITY_MOLDING;
-    } else if (tile.powerSupplied) {
-        priority = std::max(priority, PRIORITY_FED_BEFORE);
+    work.priority.resize(TILE_COUNT);
+    for (int consumer : layout.consumers) work.priority[static_cast<std::size_t>(consumer)] = 0;
+    for (const CargoItem& item : game.items) {
+        if (item.carried && inGrid(item.x, item.y)) {
+            work.priority[static_cast<std::size_t>(tileIndex(item.x, item.y))] = PRIORITY_CARRYING;
+        }
+    }
+    for (int consumer : layout.consumers) {
+        const Tile& tile = game.tiles[static_cast<std::size_t>(consumer)];
+        int& priority = work.priority[static_cast<std::size_t>(consumer)];
+        if (tile.molderTimer > 0.0f) {
+            priority = PRIORITY_MOLDING;
+        } else if (tile.powerSupplied) {
+            priority = std::max(priority, PRIORITY_FED_BEFORE);
+        }
     }
 }
 
@@ -41,103 +43,101 @@ void clearPowerFlags(Tile& tile)
     tile.generatorLoadKw = 0;
 }
 
-// One pass over the tiles: ranks them, clears last rebuild's flags and
-// gathers the running generators, what each network offers, the consumers
-// and the tiles that cables join.
-void takeCensus(Game& game, NetworkBuffers& work)
+// Only the layout's power tiles ever get flags set; the first rebuild on a
+// new layout clears every tile, as an edit may have left flags anywhere.
+void clearLastRebuild(Game& game, NetworkLayout& layout)
 {
-    rankCarryingArms(game, work.priority);
-    work.networkSupplyKw.assign(TILE_COUNT, 0);
-    work.networkLoadKw.assign(TILE_COUNT, 0);
-    work.runningGenerators.clear();
-    work.consumers.clear();
-    work.networkTiles.clear();
-    for (int i = 0; i < TILE_COUNT; ++i) {
-        Tile& tile = game.tiles[i];
-        rankTile(tile, work.priority[i]);
-        clearPowerFlags(tile);
-        if (isPowerNetworkType(tile.type)) work.networkTiles.push_back(i);
-        if (generatorCanSupply(tile)) {
-            work.runningGenerators.push_back(i);
-            work.networkSupplyKw[cableRoot(work.parent, i)] += GENERATOR_CAPACITY_KW;
-        } else if (isPowerConsumerType(tile.type)) {
-            work.consumers.push_back(i);
-        }
+    if (layout.powerFresh) {
+        for (Tile& tile : game.tiles) clearPowerFlags(tile);
+        layout.powerFresh = false;
+        return;
     }
-    work.networkFreeKw = work.networkSupplyKw;
+    for (int index : layout.powerTiles) clearPowerFlags(game.tiles[static_cast<std::size_t>(index)]);
 }
 
-void markConnectedNetworkTiles(Game& game, NetworkBuffers& work)
+// What each network's running generators offer.
+void countSupply(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
 {
-    for (int i : work.networkTiles) game.tiles[i].powerConnected = work.networkSupplyKw[cableRoot(work.parent, i)] > 0;
+    if (work.networkSupplyKw.size() != TILE_COUNT) {
+        work.networkSupplyKw.assign(TILE_COUNT, 0);
+        work.networkFreeKw.assign(TILE_COUNT, 0);
+        work.networkLoadKw.assign(TILE_COUNT, 0);
+    }
+    for (int root : layout.powerRoots) {
+        work.networkSupplyKw[static_cast<std::size_t>(root)] = 0;
+        work.networkLoadKw[static_cast<std::size_t>(root)] = 0;
+    }
+    work.runningGenerators.clear();
+    for (int index : layout.generators) {
+        if (!generatorCanSupply(game.tiles[static_cast<std::size_t>(index)])) continue;
+        work.runningGenerators.push_back(index);
+        work.networkSupplyKw[static_cast<std::size_t>(layout.powerRoot[static_cast<std::size_t>(index)])] +=
+            GENERATOR_CAPACITY_KW;
+    }
+    for (int root : layout.powerRoots) {
+        work.networkFreeKw[static_cast<std::size_t>(root)] = work.networkSupplyKw[static_cast<std::size_t>(root)];
+    }
+}
+
+void markConnectedNetworkTiles(Game& game, const NetworkLayout& layout, const NetworkBuffers& work)
+{
+    for (int i : layout.networkTiles) {
+        game.tiles[static_cast<std::size_t>(i)].powerConnected =
+            work.networkSupplyKw[static_cast<std::size_t>(layout.powerRoot[static_cast<std::size_t>(i)])] > 0;
+    }
 }
 
 // Highest priority first; equal priorities keep tile-index order.
-void sortForFeeding(NetworkBuffers& work)
+void sortForFeeding(const NetworkLayout& layout, NetworkBuffers& work)
 {
     work.feedOrder.clear();
+    const int count = static_cast<int>(layout.consumers.size());
     for (int rank = PRIORITY_CARRYING; rank >= 0; --rank) {
-        for (int consumer : work.consumers) {
-            if (work.priority[consumer] == rank) work.feedOrder.push_back(consumer);
+        for (int k = 0; k < count; ++k) {
+            if (work.priority[static_cast<std::size_t>(layout.consumers[static_cast<std::size_t>(k)])] == rank) {
+                work.feedOrder.push_back(k);
+            }
         }
     }
 }
 
-// A 5V supply draws through its own cable; every other consumer through the
-// poles around it, each network once, lowest root first.
-void findReachingNetworks(const Game& game, int consumer, NetworkBuffers& work)
-{
-    work.reachingRoots.clear();
-    if (game.tiles[consumer].type == POWER_SUPPLY) {
-        work.reachingRoots.push_back(cableRoot(work.parent, consumer));
-        return;
-    }
-    game.polesCovering(consumer % GRID_WIDTH, consumer / GRID_WIDTH, work.poles);
-    for (int pole : work.poles) work.reachingRoots.push_back(cableRoot(work.parent, pole));
-    std::sort(work.reachingRoots.begin(), work.reachingRoots.end());
-    work.reachingRoots.erase(std::unique(work.reachingRoots.begin(), work.reachingRoots.end()), work.reachingRoots.end());
-}
-
 // The second tile of a distributor or mixer shows its main tile's power.
-void copyPowerToSecondTile(Game& game, int main)
+void copyPowerToSecondTile(Game& game, const Tile& main, int second)
 {
-    const Tile& tile = game.tiles[main];
-    if (tile.type != DISTRIBUTOR && tile.type != MIXER) return;
-    const Direction side = clockwiseDirection(tile.dir);
-    const int x = main % GRID_WIDTH + directionDx(side);
-    const int y = main / GRID_WIDTH + directionDy(side);
-    if (!inGrid(x, y)) return;
-    Tile& second = game.tileAt(x, y);
-    second.powerConnected = tile.powerConnected;
-    second.powerSupplied = tile.powerSupplied;
-    second.powerNetwork = tile.powerNetwork;
+    if (second < 0) return;
+    Tile& shown = game.tiles[static_cast<std::size_t>(second)];
+    shown.powerConnected = main.powerConnected;
+    shown.powerSupplied = main.powerSupplied;
+    shown.powerNetwork = main.powerNetwork;
 }
 
-// Whole demand from the first reaching network that can still carry it, or nothing.
-void feedConsumer(Game& game, int consumer, NetworkBuffers& work)
+// Whole demand from the first reaching network that can still carry it, or
+// nothing; k is the consumer's place in the layout's list.
+void feedConsumer(Game& game, const NetworkLayout& layout, int k, NetworkBuffers& work)
 {
-    Tile& tile = game.tiles[consumer];
+    Tile& tile = game.tiles[static_cast<std::size_t>(layout.consumers[static_cast<std::size_t>(k)])];
     const int demand = powerDemandKw(tile);
-    findReachingNetworks(game, consumer, work);
-    for (int root : work.reachingRoots) {
+    for (int slot = layout.reachStart[static_cast<std::size_t>(k)]; slot < layout.reachStart[static_cast<std::size_t>(k) + 1];
+         ++slot) {
+        const auto root = static_cast<std::size_t>(layout.reachRoots[static_cast<std::size_t>(slot)]);
         if (work.networkSupplyKw[root] <= 0) continue;
         tile.powerConnected = true;
         if (tile.powerSupplied || demand > work.networkFreeKw[root]) continue;
         tile.powerSupplied = true;
-        tile.powerNetwork = root;
+        tile.powerNetwork = static_cast<int>(root);
         tile.molderPowered = tile.type == INJECTION_MOLDER && demand > 0;
         work.networkFreeKw[root] -= demand;
         work.networkLoadKw[root] += demand;
     }
-    copyPowerToSecondTile(game, consumer);
+    copyPowerToSecondTile(game, tile, layout.shownOn[static_cast<std::size_t>(k)]);
 }
 
 // Each network's load fills its running generators one after the other, in tile order.
-void spreadLoadOverGenerators(Game& game, NetworkBuffers& work)
+void spreadLoadOverGenerators(Game& game, const NetworkLayout& layout, NetworkBuffers& work)
 {
     for (int index : work.runningGenerators) {
-        Tile& generator = game.tiles[index];
-        int& load = work.networkLoadKw[cableRoot(work.parent, index)];
+        Tile& generator = game.tiles[static_cast<std::size_t>(index)];
+        int& load = work.networkLoadKw[static_cast<std::size_t>(layout.powerRoot[static_cast<std::size_t>(index)])];
         generator.generatorInUse = load > 0;
         generator.generatorLoadKw = std::min(load, GENERATOR_CAPACITY_KW);
         load -= generator.generatorLoadKw;
@@ -148,11 +148,14 @@ void spreadLoadOverGenerators(Game& game, NetworkBuffers& work)
 
 void Game::updatePowerNetwork()
 {
+    currentLayout();
+    NetworkLayout& layout = layout_.network;
     NetworkBuffers& work = networkBuffers_;
-    groupByCables(powerLinks, work.parent);
-    takeCensus(*this, work);
-    markConnectedNetworkTiles(*this, work);
-    sortForFeeding(work);
-    for (int consumer : work.feedOrder) feedConsumer(*this, consumer, work);
-    spreadLoadOverGenerators(*this, work);
+    rankConsumers(*this, layout, work);
+    clearLastRebuild(*this, layout);
+    countSupply(*this, layout, work);
+    markConnectedNetworkTiles(*this, layout, work);
+    sortForFeeding(layout, work);
+    for (int k : work.feedOrder) feedConsumer(*this, layout, k, work);
+    spreadLoadOverGenerators(*this, layout, work);
 }

@@ -253,7 +253,6 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
 void resolveRightOfWay(const Game& game, ItemStepScratch& s)
 {
     const std::size_t n = game.items.size();
-    s.resolveStack.reserve(n + 1);
     std::fill(s.switched.begin(), s.switched.end(), 0);
     for (;;) {
         claimSweep(game, s);

@@ -4,6 +4,7 @@
 
 #include "audio/sound_engine.h"
 #include "machines/source_control.h"
+#include "simulation/item_transport.h"
 #include "simulation/prices.h"
 #include "world/game.h"
 
@@ -30,11 +31,12 @@ bool itemCrowdsSource(const Game& game, int x, int y)
     return false;
 }
 
-void buyItem(Game& game, Tile& source, int x, int y, std::int64_t cost)
+void buyItem(Game& game, Tile& source, int x, int y, std::int64_t cost, StepScratch& scratch)
 {
     game.assignMachineId(source);
     const Direction dir = isCompassDirection(source.dir) ? source.dir : EAST;
     CargoItem& item = game.items.emplace_back(x, y, dir, source.sourceCargo);
+    giveSparePath(scratch, item);
     game.titleDirty = true;
     game.money -= cost;
     SourceControl::recordProduced(source);
@@ -69,16 +71,16 @@ void Game::stepSources()
     for (const CargoItem& item : items) {
         if (item.layer == 0 && inBounds(item.x, item.y)) occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
     }
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            Tile& tile = tileAt(x, y);
-            if (tile.type != SOURCE || !SourceControl::isRunning(tile)) continue;
-            if (occupied.test(static_cast<std::size_t>(tileIndex(x, y))) || itemCrowdsSource(*this, x, y)) continue;
-            if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
-            if (!isCargoType(tile.sourceCargo)) continue;
-            const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
-            if (money < cost) continue;
-            buyItem(*this, tile, x, y, cost);
-        }
+    for (int index : currentLayout().sources) {
+        const int x = index % GRID_WIDTH;
+        const int y = index / GRID_WIDTH;
+        Tile& tile = tileAt(x, y);
+        if (!SourceControl::isRunning(tile)) continue;
+        if (occupied.test(static_cast<std::size_t>(index)) || itemCrowdsSource(*this, x, y)) continue;
+        if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
+        if (!isCargoType(tile.sourceCargo)) continue;
+        const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
+        if (money < cost || items.size() >= MOST_WORLD_ITEMS) continue;
+        buyItem(*this, tile, x, y, cost, stepScratch_);
     }
 }

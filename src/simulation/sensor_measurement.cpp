@@ -93,10 +93,10 @@ SwitchAction actionFor(const Tile& sensor, const Tile& target, SwitchAction leve
     return levelAction;
 }
 
-void offerSensorCommands(Game& game, int index, SwitchAction levelAction, NetworkBuffers& work)
+void offerSensorCommands(Game& game, int index, SwitchAction levelAction, const WiresByTile& switchWires,
+                         NetworkBuffers& work)
 {
     const Tile& sensor = game.tiles[index];
-    const WiresByTile& switchWires = work.switchWiresBySource;
     for (int slot = switchWires.start[index]; slot < switchWires.start[index + 1]; ++slot) {
         const Link& wire = game.signalControlLinks[switchWires.wires[slot]];
         const int targetIndex = tileIndex(wire.x1, wire.y1);
@@ -105,13 +105,55 @@ void offerSensorCommands(Game& game, int index, SwitchAction levelAction, Networ
         const SwitchAction action = actionFor(sensor, target, levelAction);
         if (action == NO_CHANGE) continue;
         if (sensor.dcJustSupplied && action == SWITCH_ON && isArmType(target.type)) target.armSignalOn = true;
-        offerSwitchAction(work.switching, targetIndex, sensor.switchPriority, index, action);
+        work.switching.offer(targetIndex, sensor.switchPriority, index, action);
     }
 }
 
 }  // namespace
 
-void measureSensor(Game& game, int index, NetworkBuffers& work)
+void findSightings(const Game& game, const std::vector<int>& sensors, NetworkBuffers& work)
+{
+    work.watchSlot.resize(TILE_COUNT, -1);
+    work.watchedTiles.clear();
+    work.sightings.clear();
+    work.sensorSlots.clear();
+    for (int sensor : sensors) {
+        const Tile& tile = game.tiles[static_cast<std::size_t>(sensor)];
+        const int watched = tile.dcSupplied ? game.sensorWatchedTile(sensor % GRID_WIDTH, sensor / GRID_WIDTH, tile) : -1;
+        int slot = watched >= 0 ? work.watchSlot[static_cast<std::size_t>(watched)] : -1;
+        if (watched >= 0 && slot < 0) {
+            slot = static_cast<int>(work.watchedTiles.size());
+            work.watchSlot[static_cast<std::size_t>(watched)] = slot;
+            work.watchedTiles.push_back(watched);
+            work.sightings.push_back(-1);
+        }
+        work.sensorSlots.push_back(slot);
+    }
+    // An item shows on a tile only within a fraction of a tile of its centre,
+    // so the tile its position rounds to is the only one it can show on.
+    std::size_t unseen = work.watchedTiles.size();
+    for (std::size_t i = 0; i < game.items.size() && unseen > 0; ++i) {
+        const CargoItem& item = game.items[i];
+        const int tx = tileCoordinate(item.posX);
+        const int ty = tileCoordinate(item.posY);
+        if (!inGrid(tx, ty)) continue;
+        const int slot = work.watchSlot[static_cast<std::size_t>(tileIndex(tx, ty))];
+        if (slot < 0 || work.sightings[static_cast<std::size_t>(slot)] >= 0 || !Game::isSightedOn(item, tx, ty)) continue;
+        work.sightings[static_cast<std::size_t>(slot)] = static_cast<int>(i);
+        --unseen;
+    }
+    for (int tile : work.watchedTiles) work.watchSlot[static_cast<std::size_t>(tile)] = -1;
+}
+
+const CargoItem* sightingOf(const Game& game, const NetworkBuffers& work, std::size_t k)
+{
+    const int slot = work.sensorSlots[k];
+    if (slot < 0) return nullptr;
+    const int item = work.sightings[static_cast<std::size_t>(slot)];
+    return item >= 0 ? &game.items[static_cast<std::size_t>(item)] : nullptr;
+}
+
+void measureSensor(Game& game, int index, const CargoItem* seen, const NetworkLayout& layout, NetworkBuffers& work)
 {
     Tile& sensor = game.tiles[index];
     if (!sensor.dcSupplied) {
@@ -121,18 +163,18 @@ void measureSensor(Game& game, int index, NetworkBuffers& work)
         return;
     }
     const CargoType cargo = sensor.sensorCargo;
-    const std::int64_t stock = measuredStock(game, index, work.measureWiresBySource, cargo);
-    const CargoItem* item = game.itemSeenBySensor(index % GRID_WIDTH, index / GRID_WIDTH, sensor);
+    const std::int64_t stock = measuredStock(game, index, layout.measureWiresBySource, cargo);
+    const CargoItem* item = seen;
     const bool present = item != nullptr && item->cargo == cargo;
     const bool arrival =
         item != nullptr && !sensor.sensorPresent.matches(item->cargo, item->id) && !sensor.dcJustSupplied;
 
-    recordSighting(game, index, item, work.switchWiresBySource);
+    recordSighting(game, index, item, layout.switchWiresBySource);
     sensor.sensorPresent = item != nullptr ? sightingOf(*item) : SensorSighting{};
 
     const std::int64_t value = stock + (present ? 1 : 0);
     sensor.signalOut = sensor.compareAbove == 0 ? value < sensor.limit : value > sensor.limit;
     SwitchAction levelAction = outputAction(sensor);
     if (sensor.sensorWatchItems && sensor.sensorPerItem) levelAction = arrival && present ? sensor.thenAction : NO_CHANGE;
-    offerSensorCommands(game, index, levelAction, work);
+    offerSensorCommands(game, index, levelAction, layout.switchWiresBySource, work);
 }

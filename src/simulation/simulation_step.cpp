@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -23,14 +24,6 @@ const char* const TITLE_PREFIX = "Gearhaven  -  Geliefert: ";
 const char* const TITLE_HELP = "   (Leertaste: Pause, Strg+Z: Undo, F5: Speichern, F9: Laden, Werkzeug links waehlen, "
                                "Links: anwenden, Shift+Links: Werkzeug, Mitte: verschieben, Rad: Zoom)";
 
-// Work lists gathered by the tile scan, in scan order.
-struct TileScan {
-    std::vector<int> generators;
-    std::vector<int> molders;
-    std::vector<int> waterSources;
-    bool storageOutputDue = false;
-};
-
 }  // namespace
 
 void Game::assignMachineId(Tile& producer)
@@ -40,17 +33,17 @@ void Game::assignMachineId(Tile& producer)
 
 namespace {
 
-void scanTile(Game& game, int x, int y, float dt, TileScan& scan)
+// One tile of the tile scan; the work lists gather in scan order.
+void scanTile(Game& game, int index, float dt, StepScratch& scan, bool& storageOutputDue)
 {
-    Tile& tile = game.tileAt(x, y);
-    const int index = tileIndex(x, y);
+    Tile& tile = game.tiles[static_cast<std::size_t>(index)];
     if (tile.sensorFlash > 0.0f) tile.sensorFlash = std::max(0.0f, tile.sensorFlash - dt);
     switch (tile.type) {
     case LOGIC_COUNTER:
         countDownCounterPulse(tile, dt);
         break;
     case STORAGE:
-        if (tile.storageOutputOn && !tile.storageCargo.empty()) scan.storageOutputDue = true;
+        if (tile.storageOutputOn && !tile.storageCargo.empty()) storageOutputDue = true;
         break;
     case COAL_GENERATOR:
         tile.generatorInUse = false;
@@ -102,8 +95,9 @@ void runMolder(Game& game, int index, float dt)
     if (produced) game.sound->playMolderOpen(id, x, y);
 }
 
-// Hands an item that has arrived at a taking control's centre over to it.
-bool deliverItem(Game& game, const CargoItem& item)
+// Hands an item that has arrived at a taking control's centre over to it;
+// its record moves into the control, as the item leaves the map.
+bool deliverItem(Game& game, CargoItem& item)
 {
     if (item.path.size() > 1 || item.layer == 1) return false;
     if (!game.inBounds(item.x, item.y)) return false;
@@ -114,7 +108,10 @@ bool deliverItem(Game& game, const CargoItem& item)
         return false;
     }
     const ControlType type = tile.type;
-    controlForType(type).acceptItem(tile, item.cargo, ItemRecord{item.id, std::vector<ItemId>(item.parts)});
+    ItemRecord record;
+    record.id = std::move(item.id);
+    record.parts = std::move(item.parts);
+    controlForType(type).acceptItem(tile, item.cargo, std::move(record));
     if (game.sound != nullptr) {
         const auto id = static_cast<std::uint32_t>(tileIndex(item.x, item.y));
         const auto x = static_cast<float>(item.x);
@@ -132,12 +129,15 @@ bool deliverItem(Game& game, const CargoItem& item)
 }
 
 // Offers every item once, in order, and drops those that were taken, keeping
-// the order of the rest.
-void deliverItems(Game& game)
+// the order of the rest; the path storage of those that left is kept for new items.
+void deliverItems(Game& game, StepScratch& scratch)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (deliverItem(game, game.items[i])) continue;
+        if (deliverItem(game, game.items[i])) {
+            keepSparePath(scratch, game.items[i]);
+            continue;
+        }
         if (kept != i) game.items[kept] = std::move(game.items[i]);
         ++kept;
     }
@@ -156,28 +156,33 @@ void spawnStorageOutputs(Game& game, bool skipMode)
     }
 }
 
-void reportMotorSounds(Game& game, const std::vector<int>& molders)
+void reportMotorSounds(Game& game, StepScratch& s)
 {
-    std::vector<ArmLoopSource> arms;
+    s.armLoops.clear();
     for (const CargoItem& item : game.items) {
         if (!item.carried || item.holdState != HOLD_SWINGING || !game.isPoweredAt(item.x, item.y)) continue;
         const bool isLong = game.tileAt(item.x, item.y).type == LONG_ARM;
-        arms.push_back({static_cast<std::uint32_t>(tileIndex(item.x, item.y)), item.x, item.y, isLong});
+        s.armLoops.push_back({static_cast<std::uint32_t>(tileIndex(item.x, item.y)), item.x, item.y, isLong});
     }
-    std::vector<ArmLoopSource> presses;
-    for (int index : molders) {
+    s.pressLoops.clear();
+    for (int index : s.molders) {
         const Tile& molder = game.tiles[index];
         if (!molder.molderPowered || !(molder.molderTimer > 0.0f)) continue;
-        presses.push_back({static_cast<std::uint32_t>(index), index % GRID_WIDTH, index / GRID_WIDTH, false});
+        s.pressLoops.push_back({static_cast<std::uint32_t>(index), index % GRID_WIDTH, index / GRID_WIDTH, false});
     }
-    game.sound->updateArmLoops(arms);
-    game.sound->updatePressLoops(presses);
+    game.sound->updateArmLoops(s.armLoops);
+    game.sound->updatePressLoops(s.pressLoops);
 }
 
+// Written into the text's own storage, which the title keeps from step to step.
 void rebuildTitle(Game& game)
 {
     if (!game.titleDirty) return;
-    game.titleText = TITLE_PREFIX + std::to_string(game.deliveredCount) + TITLE_HELP;
+    char digits[16];
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, game.deliveredCount);
+    game.titleText.assign(TITLE_PREFIX);
+    game.titleText.append(digits, written.ptr);
+    game.titleText.append(TITLE_HELP);
     game.titleDirty = false;
     game.titleChanged = true;
 }
@@ -187,28 +192,33 @@ void rebuildTitle(Game& game)
 void Game::update(float dt, bool skipMode)
 {
     if (!(dt > 0.0f)) dt = 0.0f;
+    if (items.capacity() < MOST_WORLD_ITEMS) items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
+    const WorldLayout& layout = currentLayout();
+    const LayoutTrust trust(layout_);
+    StepScratch& s = stepScratch_;
 
     updateNetworks(dt);
     landThrownItems();
 
-    TileScan scan;
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) scanTile(*this, x, y, dt, scan);
-    }
-    for (int source : scan.waterSources) deliverWater(source, dt);
+    s.generators.clear();
+    s.molders.clear();
+    s.waterSources.clear();
+    bool storageOutputDue = false;
+    for (int index : layout.scanned) scanTile(*this, index, dt, s, storageOutputDue);
+    for (int source : s.waterSources) deliverWater(source, dt);
 
-    std::vector<int> workingMolders;
-    for (int index : scan.molders) {
-        if (canMold(tiles[index])) workingMolders.push_back(index);
+    s.workingMolders.clear();
+    for (int index : s.molders) {
+        if (canMold(tiles[index])) s.workingMolders.push_back(index);
     }
     updatePowerNetwork();
-    for (int index : scan.generators) {
+    for (int index : s.generators) {
         Tile& generator = tiles[index];
         if (!generator.generatorInUse) continue;
         controlForType(COAL_GENERATOR).update(generator, static_cast<float>(generator.generatorLoadKw) * dt / FULL_GENERATOR_KW);
     }
     updateNetworks(0.0f);
-    for (int index : workingMolders) {
+    for (int index : s.workingMolders) {
         if (tiles[index].molderPowered) runMolder(*this, index, dt);
     }
     spawnMachineOutputs(true, false);
@@ -229,11 +239,11 @@ void Game::update(float dt, bool skipMode)
         moveItems(dt);
     }
     stepEjectors(dt);
-    deliverItems(*this);
-    if (scan.storageOutputDue) spawnStorageOutputs(*this, skipMode);
+    deliverItems(*this, s);
+    if (storageOutputDue) spawnStorageOutputs(*this, skipMode);
     rotateArms(dt);
     pickUpItems();
-    if (sound != nullptr) reportMotorSounds(*this, scan.molders);
+    if (sound != nullptr) reportMotorSounds(*this, s);
 
     sourceClock += dt;
     while (sourceClock >= SOURCE_PERIOD) {

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "audio/sound_engine.h"
 #include "simulation/blocking_tests.h"
@@ -62,27 +63,43 @@ bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other
 // then the sounds of items that crossed a distributor or mixer centre.
 class SmoothMotion {
 public:
-    SmoothMotion(Game& game, MotionScratch& scratch) : game_(game), s_(scratch) {}
+    SmoothMotion(Game& game, MotionScratch& scratch, const std::vector<std::uint8_t>& bridgeTiles)
+        : game_(game), s_(scratch), bridgeTiles_(bridgeTiles)
+    {
+    }
 
     void runSubStep(float step);
 
 private:
     CargoItem& item(int i) { return game_.items[static_cast<std::size_t>(i)]; }
+    FloatPoint seen(const CargoItem& it) const;
 
     void startSubStep(float step);
     bool runPass(float step);
-    void reserveJumpPoints();
+    void reserveJumpPoints(int i, std::vector<Reservation>& reservations);
     bool takeJumps(int i, bool& waits);
     bool jumpPointTaken(int i, const PathPoint& point);
     bool glide(int i, float step);
     void makeTrial(const CargoItem& mover);
     void findCandidates(int i);
+    bool trialBlocked();
     bool trialBlockedAfter(int i, float seconds);
     void playCrossingSounds();
 
     Game& game_;
     MotionScratch& s_;
+    const std::vector<std::uint8_t>& bridgeTiles_;
 };
+
+// visualPosition, asking the tile only where a bridge spans it: elsewhere
+// the deck lift is nothing.
+FloatPoint SmoothMotion::seen(const CargoItem& it) const
+{
+    const int tx = tileCoordinate(it.posX);
+    const int ty = tileCoordinate(it.posY);
+    if (!inGrid(tx, ty) || bridgeTiles_[static_cast<std::size_t>(tileIndex(tx, ty))] == 0) return {it.posX, it.posY - 0.0f};
+    return visualPosition(game_, it);
+}
 
 void SmoothMotion::runSubStep(float step)
 {
@@ -95,6 +112,7 @@ void SmoothMotion::runSubStep(float step)
 void SmoothMotion::startSubStep(float step)
 {
     const std::size_t n = game_.items.size();
+    reserveForMostItems(s_);
     s_.budgets.assign(n, step);
     for (std::size_t i = 0; i < n; ++i) {
         if (game_.isItemPowerStopped(game_.items[i])) s_.budgets[i] = 0.0f;
@@ -104,38 +122,51 @@ void SmoothMotion::startSubStep(float step)
         for (const CargoItem& it : game_.items) s_.startPositions.push_back({it.posX, it.posY});
     }
     s_.cells.build(game_.items);
+    // Only items with budget and path move; the others keep their paths and
+    // so their reservations for the whole sub-step.
+    s_.moving.clear();
+    s_.fixedReservations.clear();
+    for (int i = 0; i < static_cast<int>(n); ++i) {
+        if (s_.budgets[static_cast<std::size_t>(i)] > 0.0f && !item(i).path.empty()) {
+            s_.moving.push_back(i);
+        } else {
+            reserveJumpPoints(i, s_.fixedReservations);
+        }
+    }
 }
 
-// Items that wait or give up try again in the next pass, after the others moved.
+// Items that wait or give up try again in the next pass, after the others
+// moved; the moving list keeps item order.
 bool SmoothMotion::runPass(float step)
 {
-    reserveJumpPoints();
+    s_.reservations = s_.fixedReservations;
+    for (int i : s_.moving) reserveJumpPoints(i, s_.reservations);
     bool changed = false;
-    const int n = static_cast<int>(game_.items.size());
-    for (int i = 0; i < n; ++i) {
-        if (!(s_.budgets[static_cast<std::size_t>(i)] > 0.0f) || item(i).path.empty()) continue;
+    for (int i : s_.moving) {
         bool waits = false;
         if (takeJumps(i, waits)) changed = true;
         if (waits || item(i).path.empty()) continue;
         if (glide(i, step)) changed = true;
     }
+    // An item that stops moving keeps what its path reserves for the rest of the sub-step.
+    std::erase_if(s_.moving, [this](int i) {
+        if (s_.budgets[static_cast<std::size_t>(i)] > 0.0f && !item(i).path.empty()) return false;
+        reserveJumpPoints(i, s_.fixedReservations);
+        return true;
+    });
     return changed;
 }
 
 // The jump points up to an item's second ordinary point are kept for it.
-void SmoothMotion::reserveJumpPoints()
+void SmoothMotion::reserveJumpPoints(int i, std::vector<Reservation>& reservations)
 {
-    s_.reservations.clear();
-    const int n = static_cast<int>(game_.items.size());
-    for (int i = 0; i < n; ++i) {
-        int ordinaryPoints = 0;
-        for (const PathPoint& p : item(i).path) {
-            if (p.speed < JUMP_SPEED) {
-                if (++ordinaryPoints == 2) break;
-                continue;
-            }
-            if (!p.flag) s_.reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
+    int ordinaryPoints = 0;
+    for (const PathPoint& p : item(i).path) {
+        if (p.speed < JUMP_SPEED) {
+            if (++ordinaryPoints == 2) break;
+            continue;
         }
+        if (!p.flag) reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
     }
 }
 
@@ -175,14 +206,16 @@ bool SmoothMotion::jumpPointTaken(int i, const PathPoint& point)
 }
 
 // Moves the item as far as its budget allows; when that is blocked, as far
-// as a bisection finds free, unless that is too little to bother.
+// as a bisection finds free, unless that is too little to bother. The
+// obstacles and reservations in reach are found once for all trials.
 bool SmoothMotion::glide(int i, float step)
 {
     float& budget = s_.budgets[static_cast<std::size_t>(i)];
     makeTrial(item(i));
     s_.trial.advance(budget);
     findCandidates(i);
-    if (!isTrialBlocked(game_, i, s_.trial, s_.reservations, s_.candidates)) {
+    reservedPointsInReach(i, s_.moverSeen, s_.reservations, s_.reservedInReach);
+    if (!trialBlocked()) {
         item(i).advance(budget);
         budget = 0.0f;
         s_.cells.refile(i, item(i));
@@ -239,33 +272,39 @@ void SmoothMotion::makeTrial(const CargoItem& mover)
 }
 
 // The obstacles strictly inside the box that reaches one tile beyond the
-// mover's present and tried positions.
+// mover's present and tried positions, with where they are seen.
 void SmoothMotion::findCandidates(int i)
 {
     const CargoItem& mover = item(i);
-    const FloatPoint now = visualPosition(game_, mover);
-    const FloatPoint tried = visualPosition(game_, s_.trial);
+    const FloatPoint now = seen(mover);
+    const FloatPoint tried = seen(s_.trial);
+    s_.moverSeen = now;
     const float x0 = std::min(now.x, tried.x) - CANDIDATE_MARGIN;
     const float x1 = std::max(now.x, tried.x) + CANDIDATE_MARGIN;
     const float y0 = std::min(now.y, tried.y) - CANDIDATE_MARGIN;
     const float y1 = std::max(now.y, tried.y) + CANDIDATE_MARGIN;
+    // Unsorted: the trials only ask whether any candidate blocks them.
     s_.cells.collect(x0, x1, y0, y1 + RAMP_LIFT_ALLOWANCE, s_.nearby);
-    std::sort(s_.nearby.begin(), s_.nearby.end());
     s_.candidates.clear();
     for (int j : s_.nearby) {
         if (j == i) continue;
         const CargoItem& other = item(j);
-        const FloatPoint seen = visualPosition(game_, other);
-        if (!(other.posX > x0 && other.posX < x1 && seen.y > y0 && seen.y < y1)) continue;
-        if (isObstacle(game_, mover, other)) s_.candidates.push_back(j);
+        const FloatPoint otherSeen = seen(other);
+        if (!(other.posX > x0 && other.posX < x1 && otherSeen.y > y0 && otherSeen.y < y1)) continue;
+        if (isObstacle(game_, mover, other)) s_.candidates.push_back({j, otherSeen});
     }
+}
+
+bool SmoothMotion::trialBlocked()
+{
+    return isTrialBlocked(game_, s_.moverSeen, s_.trial, seen(s_.trial), s_.reservedInReach, s_.candidates);
 }
 
 bool SmoothMotion::trialBlockedAfter(int i, float seconds)
 {
     makeTrial(item(i));
     s_.trial.advance(seconds);
-    return isTrialBlocked(game_, i, s_.trial, s_.reservations, s_.candidates);
+    return trialBlocked();
 }
 
 // Passing the centre of a distributor tile or a mixer's main tile toward its
@@ -297,9 +336,23 @@ void SmoothMotion::playCrossingSounds()
 
 }  // namespace
 
+void reserveForMostItems(MotionScratch& s)
+{
+    // A glide meets the items of a few tiles around it.
+    constexpr std::size_t MOST_NEARBY = 256;
+    if (s.budgets.capacity() >= MOST_WORLD_ITEMS) return;
+    s.budgets.reserve(MOST_WORLD_ITEMS);
+    s.moving.reserve(MOST_WORLD_ITEMS);
+    s.fixedReservations.reserve(MOST_WORLD_ITEMS);
+    s.reservations.reserve(MOST_WORLD_ITEMS);
+    s.nearby.reserve(MOST_NEARBY);
+    s.candidates.reserve(MOST_NEARBY);
+    s.reservedInReach.reserve(MOST_NEARBY);
+}
+
 void Game::moveItems(float dt)
 {
-    SmoothMotion motion(*this, motionScratch_);
+    SmoothMotion motion(*this, motionScratch_, currentLayout().bridgeTiles);
     while (dt > 0.0f) {
         const float step = std::min(dt, LONGEST_SUB_STEP);
         dt = dt - step;

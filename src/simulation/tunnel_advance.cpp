@@ -51,32 +51,32 @@ void Game::indexTunnelItems()
 {
     ItemStepScratch& s = itemStepScratch_;
     listItemsByTile(*this, s.tunnelHeads, s.tunnelNext);
-    for (int ey = 0; ey < GRID_HEIGHT; ++ey) {
-        for (int ex = 0; ex < GRID_WIDTH; ++ex) {
-            const Tile& entrance = tileAt(ex, ey);
-            const int px = entrance.tunnelPartnerX;
-            const int py = entrance.tunnelPartnerY;
-            if (entrance.type != TUNNEL || !inBounds(px, py)) continue;
+    for (int index : currentLayout().tunnels) {
+        const int ex = index % GRID_WIDTH;
+        const int ey = index / GRID_WIDTH;
+        const Tile& entrance = tileAt(ex, ey);
+        const int px = entrance.tunnelPartnerX;
+        const int py = entrance.tunnelPartnerY;
+        if (!inBounds(px, py)) continue;
 
-            const int length = std::abs(px - ex) + std::abs(py - ey) + 2;
-            std::vector<int>& slots = s.tunnelSlots;
-            slots.assign(static_cast<std::size_t>(length), -1);
-            for (int i = s.tunnelHeads[static_cast<std::size_t>(tileIndex(ex, ey))]; i >= 0;
-                 i = s.tunnelNext[static_cast<std::size_t>(i)]) {
-                const int slot = items[static_cast<std::size_t>(i)].tunnelProgress;
-                if (slot >= 1 && slot < length) slots[static_cast<std::size_t>(slot)] = i;
-            }
-            if (slots[1] >= 0 && !groundItemOn(*this, s.tunnelHeads, s.tunnelNext, px, py)) {
-                comeOut(items[static_cast<std::size_t>(slots[1])], px, py, tileAt(px, py).dir);
-                slots[1] = -1;
-            }
-            for (int k = 2; k < length; ++k) {
-                const auto at = static_cast<std::size_t>(k);
-                if (slots[at] < 0 || slots[at - 1] >= 0) continue;
-                --items[static_cast<std::size_t>(slots[at])].tunnelProgress;
-                slots[at - 1] = slots[at];
-                slots[at] = -1;
-            }
+        const int length = std::abs(px - ex) + std::abs(py - ey) + 2;
+        std::vector<int>& slots = s.tunnelSlots;
+        slots.assign(static_cast<std::size_t>(length), -1);
+        for (int i = s.tunnelHeads[static_cast<std::size_t>(tileIndex(ex, ey))]; i >= 0;
+             i = s.tunnelNext[static_cast<std::size_t>(i)]) {
+            const int slot = items[static_cast<std::size_t>(i)].tunnelProgress;
+            if (slot >= 1 && slot < length) slots[static_cast<std::size_t>(slot)] = i;
+        }
+        if (slots[1] >= 0 && !groundItemOn(*this, s.tunnelHeads, s.tunnelNext, px, py)) {
+            comeOut(items[static_cast<std::size_t>(slots[1])], px, py, tileAt(px, py).dir);
+            slots[1] = -1;
+        }
+        for (int k = 2; k < length; ++k) {
+            const auto at = static_cast<std::size_t>(k);
+            if (slots[at] < 0 || slots[at - 1] >= 0) continue;
+            --items[static_cast<std::size_t>(slots[at])].tunnelProgress;
+            slots[at - 1] = slots[at];
+            slots[at] = -1;
         }
     }
 }

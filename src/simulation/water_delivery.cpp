@@ -13,12 +13,15 @@ constexpr int NEIGHBOUR_DY[4] = {-1, 0, 1, 0};
 
 // The molders a source reaches through its pipes, in order of discovery. A
 // molder right beside the source is not fed through that contact.
-std::vector<int> moldersOnPipes(const Game& game, int sourceIndex)
+const std::vector<int>& moldersOnPipes(const Game& game, int sourceIndex, StepScratch& s)
 {
-    std::vector<bool> visited(TILE_COUNT, false);
-    std::vector<int> queue{sourceIndex};
-    std::vector<int> molders;
-    visited[static_cast<std::size_t>(sourceIndex)] = true;
+    std::vector<char>& seen = s.pipeSeen;
+    std::vector<int>& queue = s.pipeQueue;
+    std::vector<int>& molders = s.pipeMolders;
+    seen.assign(TILE_COUNT, 0);
+    queue.assign(1, sourceIndex);
+    molders.clear();
+    seen[static_cast<std::size_t>(sourceIndex)] = 1;
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const int node = queue[head];
         for (int d = 0; d < 4; ++d) {
@@ -26,13 +29,13 @@ std::vector<int> moldersOnPipes(const Game& game, int sourceIndex)
             const int ny = node / GRID_WIDTH + NEIGHBOUR_DY[d];
             if (!inGrid(nx, ny)) continue;
             const int next = tileIndex(nx, ny);
-            if (visited[static_cast<std::size_t>(next)]) continue;
+            if (seen[static_cast<std::size_t>(next)] != 0) continue;
             const ControlType type = game.tiles[next].type;
             if (type == INJECTION_MOLDER && node != sourceIndex) {
-                visited[static_cast<std::size_t>(next)] = true;
+                seen[static_cast<std::size_t>(next)] = 1;
                 molders.push_back(next);
             } else if (type == WATER_PIPE) {
-                visited[static_cast<std::size_t>(next)] = true;
+                seen[static_cast<std::size_t>(next)] = 1;
                 queue.push_back(next);
             }
         }
@@ -56,7 +59,7 @@ int moldWithRoom(const Game& game, const Tile& source, const std::vector<int>& m
 
 void Game::deliverWater(int sourceIndex, float dt)
 {
-    const std::vector<int> molders = moldersOnPipes(*this, sourceIndex);
+    const std::vector<int>& molders = moldersOnPipes(*this, sourceIndex, stepScratch_);
     if (molders.empty()) return;
     Tile& source = tiles[sourceIndex];
     assignMachineId(source);

@@ -33,6 +33,8 @@ public:
     }
 
     std::size_t size() const { return items_.size() - head_; }
+    // Some storage is held, whether or not it is in use.
+    bool hasStorage() const { return items_.capacity() > 0; }
     bool empty() const { return head_ == items_.size(); }
 
     T& front() { return items_[head_]; }
@@ -42,12 +44,37 @@ public:
     T& operator[](std::size_t i) { return items_[head_ + i]; }
     const T& operator[](std::size_t i) const { return items_[head_ + i]; }
 
-    void push_back(const T& value) { items_.push_back(value); }
-    void push_back(T&& value) { items_.push_back(std::move(value)); }
+    // A full storage with a dead prefix drops that prefix instead of growing,
+    // so a queue that never runs empty keeps its storage, and storage comes
+    // for a few values at once. The new value is taken first, as it may live
+    // in the storage itself.
+    void push_back(const T& value)
+    {
+        if (!full()) {
+            items_.push_back(value);
+            return;
+        }
+        T copy(value);
+        makeRoom();
+        items_.push_back(std::move(copy));
+    }
+    void push_back(T&& value)
+    {
+        if (!full()) {
+            items_.push_back(std::move(value));
+            return;
+        }
+        T moved(std::move(value));
+        makeRoom();
+        items_.push_back(std::move(moved));
+    }
     template <typename... Args>
     T& emplace_back(Args&&... args)
     {
-        return items_.emplace_back(std::forward<Args>(args)...);
+        if (!full()) return items_.emplace_back(std::forward<Args>(args)...);
+        T made(std::forward<Args>(args)...);
+        makeRoom();
+        return items_.emplace_back(std::move(made));
     }
 
     void pop_front()
@@ -56,8 +83,7 @@ public:
         if (head_ == items_.size()) {
             clear();
         } else if (head_ >= 32 && head_ * 2 >= items_.size()) {
-            items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(head_));
-            head_ = 0;
+            dropDeadPrefix();
         }
     }
 
@@ -83,6 +109,23 @@ public:
     }
 
 private:
+    static constexpr std::size_t FIRST_STORAGE = 4;
+
+    bool full() const { return items_.size() == items_.capacity(); }
+    void makeRoom()
+    {
+        if (head_ > 0) {
+            dropDeadPrefix();
+        } else if (items_.capacity() < FIRST_STORAGE) {
+            items_.reserve(FIRST_STORAGE);
+        }
+    }
+    void dropDeadPrefix()
+    {
+        items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(head_));
+        head_ = 0;
+    }
+
     std::vector<T> items_;
     std::size_t head_ = 0;
 };

@@ -9,6 +9,8 @@
 #include "simulation/item_step_scratch.h"
 #include "simulation/motion_scratch.h"
 #include "simulation/network_buffers.h"
+#include "simulation/step_scratch.h"
+#include "simulation/world_layout.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
@@ -118,6 +120,10 @@ public:
     bool isItemPowerStopped(const CargoItem& item) const;
     // The item the sensor standing at (x, y) sees on the belt it watches, or null.
     const CargoItem* itemSeenBySensor(int x, int y, const Tile& sensor) const;
+    // The index of the belt tile that the camera of the sensor at (x, y) watches, or -1.
+    int sensorWatchedTile(int x, int y, const Tile& sensor) const;
+    // A camera watching the tile (tx, ty) sees the item there.
+    static bool isSightedOn(const CargoItem& item, int tx, int ty);
     // The part of the item's square not hidden by machines or decks drawn over it.
     bool visibleItemRect(const CargoItem& item, float& x0, float& y0, float& x1, float& y1) const;
     // Some switch wire ends at (x, y).
@@ -233,6 +239,13 @@ private:
     NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
     ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
     MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
+    StepScratch stepScratch_;  // step work lists, never saved or copied
+    WorldLayout layout_;  // tiles by role, checked against the world before use
+    mutable EntryTrial entryTrial_;  // outputEntryAt's stand-in, never saved or copied
+
+    // The layout of the present tiles and links, rebuilt when they changed;
+    // within a step, which changes neither, it is checked once at the start.
+    const WorldLayout& currentLayout();
 };
 
 // The layer-0 tile, or null outside the grid.

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-int tileCoordinate(float position) { return static_cast<int>(std::floor(position + 0.5f)); }
-
 double pointSegmentDistanceSquared(float px, float py, float ax, float ay, float bx, float by)
 {
     double dx = static_cast<double>(bx) - ax;

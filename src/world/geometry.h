@@ -1,5 +1,7 @@
 #pragma once
 
+#include <climits>
+
 constexpr int GRID_WIDTH = 80;
 constexpr int GRID_HEIGHT = 60;
 constexpr int TILE_COUNT = GRID_WIDTH * GRID_HEIGHT;
@@ -13,8 +15,25 @@ inline bool inGrid(int x, int y)
 
 inline int tileIndex(int x, int y) { return y * GRID_WIDTH + x; }
 
-// The tile a float position lies on: whole values are tile centres.
-int tileCoordinate(float position);
+// The tile a float position lies on: whole values are tile centres. The
+// floor is taken by hand, as the library call costs the hot paths dearly.
+inline int tileCoordinate(float position)
+{
+    const float shifted = position + 0.5f;
+    const int whole = static_cast<int>(shifted);  // toward zero
+    return static_cast<float>(whole) > shifted && whole != INT_MIN ? whole - 1 : whole;
+}
+
+// The whole number nearest to the position, halves away from zero: what
+// static_cast<int>(std::lround(position)) gives, without the library call.
+inline int nearestWhole(float position)
+{
+    const long whole = static_cast<long>(position);  // toward zero
+    const float rest = position - static_cast<float>(whole);  // exact below 2^23, and 0 above
+    if (rest >= 0.5f) return static_cast<int>(whole + 1);
+    if (rest <= -0.5f) return static_cast<int>(whole - 1);
+    return static_cast<int>(whole);
+}
 
 // Squared distance from p to the segment a-b, in double precision.
 double pointSegmentDistanceSquared(float px, float py, float ax, float ay, float bx, float by);

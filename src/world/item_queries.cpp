@@ -66,7 +66,7 @@ public:
         const float along = std::clamp(((target_.x - corner_.x) * sx + (target_.y - corner_.y) * sy) / length, 0.0f, length);
         const float qx = corner_.x + sx * along / length;
         const float qy = corner_.y + sy * along / length;
-        if (std::hypot(qx - target_.x, qy - target_.y) < ROUTE_HIT) {
+        if (isNear(qx - target_.x, qy - target_.y)) {
             hit_ = walked_ + along;
             return true;
         }
@@ -79,6 +79,15 @@ public:
     float hitDistance() const { return hit_ <= ROUTE_REACH ? hit_ : -1.0f; }
 
 private:
+    // hypot(dx, dy) < ROUTE_HIT; hypot is at least the larger offset, so
+    // most points are told apart without the library call.
+    static bool isNear(float dx, float dy)
+    {
+        if (!(std::fabs(dx) < ROUTE_HIT && std::fabs(dy) < ROUTE_HIT)) return false;
+        if (dx == 0.0f || dy == 0.0f) return true;  // hypot(x, 0) is |x|
+        return std::hypot(dx, dy) < ROUTE_HIT;
+    }
+
     Point corner_;
     Point target_;
     float walked_ = 0.0f;
@@ -220,8 +229,8 @@ bool Game::isItemPowerStopped(const CargoItem& item) const
 {
     if (item.layer != 0) return false;
     if (!isPoweredAt(item.x, item.y)) return true;
-    const int cx = static_cast<int>(std::lround(item.posX));
-    const int cy = static_cast<int>(std::lround(item.posY));
+    const int cx = nearestWhole(item.posX);
+    const int cy = nearestWhole(item.posY);
     if (inBounds(cx, cy) && stopsWithoutPower(tileAt(cx, cy).type) && !isPoweredAt(cx, cy)) return true;
     if (item.path.empty()) return false;
     const PathPoint& next = item.path.front();
@@ -229,9 +238,9 @@ bool Game::isItemPowerStopped(const CargoItem& item) const
     return !isPoweredAt(next.x, next.y);
 }
 
-const CargoItem* Game::itemSeenBySensor(int x, int y, const Tile& sensor) const
+int Game::sensorWatchedTile(int x, int y, const Tile& sensor) const
 {
-    if (sensor.type != SENSOR || !sensor.sensorWatchItems) return nullptr;
+    if (sensor.type != SENSOR || !sensor.sensorWatchItems) return -1;
     TileOffset offset{1, 0};
     if (sensor.sensorTargetIndex >= 0 && sensor.sensorTargetIndex < static_cast<int>(SENSOR_DIRECTIONS.size())) {
         offset = SENSOR_DIRECTIONS[static_cast<std::size_t>(sensor.sensorTargetIndex)];
@@ -240,13 +249,23 @@ const CargoItem* Game::itemSeenBySensor(int x, int y, const Tile& sensor) const
     }
     const int tx = x + offset.dx;
     const int ty = y + offset.dy;
-    if (!inBounds(tx, ty) || tileAt(tx, ty).type != BELT) return nullptr;
+    if (!inBounds(tx, ty) || tileAt(tx, ty).type != BELT) return -1;
+    return tileIndex(tx, ty);
+}
+
+bool Game::isSightedOn(const CargoItem& item, int tx, int ty)
+{
+    if (item.layer != 0 || item.carried || item.leavingTunnel) return false;
+    return std::fabs(item.posX - static_cast<float>(tx)) <= SENSOR_WINDOW &&
+           std::fabs(item.posY - static_cast<float>(ty)) <= SENSOR_WINDOW;
+}
+
+const CargoItem* Game::itemSeenBySensor(int x, int y, const Tile& sensor) const
+{
+    const int watched = sensorWatchedTile(x, y, sensor);
+    if (watched < 0) return nullptr;
     for (const CargoItem& item : items) {
-        if (item.layer != 0 || item.carried || item.leavingTunnel) continue;
-        if (std::fabs(item.posX - static_cast<float>(tx)) <= SENSOR_WINDOW &&
-            std::fabs(item.posY - static_cast<float>(ty)) <= SENSOR_WINDOW) {
-            return &item;
-        }
+        if (isSightedOn(item, watched % GRID_WIDTH, watched / GRID_WIDTH)) return &item;
     }
     return nullptr;
 }

@@ -15,6 +15,19 @@ CargoItem trialAt(const CargoItem& item, float x)
     return trial;
 }
 
+// The blocking test as a glide asks it: the mover and the candidates seen
+// where they stand, the reservations of others that the mover is not on.
+bool blocked(const Game& game, int mover, const CargoItem& trial, const std::vector<Reservation>& reservations,
+             const std::vector<int>& candidates)
+{
+    const FloatPoint current = visualPosition(game, game.items[static_cast<std::size_t>(mover)]);
+    std::vector<Obstacle> obstacles;
+    for (int j : candidates) obstacles.push_back({j, visualPosition(game, game.items[static_cast<std::size_t>(j)])});
+    std::vector<FloatPoint> reserved;
+    reservedPointsInReach(mover, current, reservations, reserved);
+    return isTrialBlocked(game, current, trial, visualPosition(game, trial), reserved, obstacles);
+}
+
 }  // namespace
 
 TEST(BlockingTest, FollowerClosesUpUntilItsLeaderIsLessThanATileAheadOnItsRoute)
@@ -25,9 +38,9 @@ TEST(BlockingTest, FollowerClosesUpUntilItsLeaderIsLessThanATileAheadOnItsRoute)
     follower.path.push_back(PathPoint{11, 10, 1.7f, EAST, false});
     itemAtPosition(game, 11, 10, EAST, LOG);
     const std::vector<int> candidates{1};
-    EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.0015f), {}, candidates))
+    EXPECT_FALSE(blocked(game, 0, trialAt(game.items[0], 10.0015f), {}, candidates))
         << "0.9985 along its route: no longer in the way";
-    EXPECT_TRUE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.5f), {}, candidates));
+    EXPECT_TRUE(blocked(game, 0, trialAt(game.items[0], 10.5f), {}, candidates));
 }
 
 TEST(BlockingTest, OverlappingItemsMayMoveApartButNotCloser)
@@ -37,9 +50,9 @@ TEST(BlockingTest, OverlappingItemsMayMoveApartButNotCloser)
     CargoItem& other = itemAtPosition(game, 10, 10, EAST, LOG);
     other.posX = 10.5f;
     const std::vector<int> candidates{1};
-    EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 9.9f), {}, candidates));
-    EXPECT_TRUE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.2f), {}, candidates));
-    EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.2f), {}, {})) << "no candidates, no obstacle";
+    EXPECT_FALSE(blocked(game, 0, trialAt(game.items[0], 9.9f), {}, candidates));
+    EXPECT_TRUE(blocked(game, 0, trialAt(game.items[0], 10.2f), {}, candidates));
+    EXPECT_FALSE(blocked(game, 0, trialAt(game.items[0], 10.2f), {}, {})) << "no candidates, no obstacle";
 }
 
 TEST(BlockingTest, ReservedJumpPointsBlockOnlyOtherItemsThatApproach)
@@ -48,11 +61,11 @@ TEST(BlockingTest, ReservedJumpPointsBlockOnlyOtherItemsThatApproach)
     itemAtPosition(game, 10, 10, EAST, COAL);
     const std::vector<Reservation> byOther{{1, 11.0f, 10.0f}};
     const std::vector<Reservation> byItself{{0, 11.0f, 10.0f}};
-    EXPECT_TRUE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.3f), byOther, {}));
-    EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 10.3f), byItself, {}));
+    EXPECT_TRUE(blocked(game, 0, trialAt(game.items[0], 10.3f), byOther, {}));
+    EXPECT_FALSE(blocked(game, 0, trialAt(game.items[0], 10.3f), byItself, {}));
 
     game.items[0].posX = 11.0f;  // standing on the reserved point already
-    EXPECT_FALSE(isTrialBlocked(game, 0, trialAt(game.items[0], 11.4f), byOther, {}));
+    EXPECT_FALSE(blocked(game, 0, trialAt(game.items[0], 11.4f), byOther, {}));
 }
 
 TEST(ItemsOverlap, AHundredthOfATileOnBothAxesCounts)

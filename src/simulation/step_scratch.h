@@ -1,0 +1,61 @@
+#pragma once
+
+#include <vector>
+
+#include "audio/sound_engine.h"
+#include "simulation/tile_item_lists.h"
+#include "world/cargo_item.h"
+
+// Working lists of Game::update and its arm, water and sound phases, kept
+// between calls only so that a step allocates nothing once the world has
+// settled; every use starts them afresh. A copy of the world starts empty.
+struct StepScratch {
+    // Work lists of the tile scan, in scan order.
+    std::vector<int> generators;
+    std::vector<int> molders;
+    std::vector<int> waterSources;
+    std::vector<int> workingMolders;
+
+    // Water delivery: the pipe search of one source.
+    std::vector<char> pipeSeen;
+    std::vector<int> pipeQueue;
+    std::vector<int> pipeMolders;
+
+    // Arms.
+    std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
+    std::vector<int> itemsOnTile;  // per tile: items whose tile it is
+    TileItemLists nearArms;  // per pickup tile: items that may reach it
+    std::vector<int> candidates;
+
+    // Motor sounds.
+    std::vector<ArmLoopSource> armLoops;
+    std::vector<ArmLoopSource> pressLoops;
+
+    // Path storage of items that left the map, handed on to new items.
+    std::vector<Fifo<PathPoint>> sparePaths;
+
+    StepScratch() = default;
+    StepScratch(const StepScratch&) {}
+    StepScratch(StepScratch&&) noexcept = default;
+    StepScratch& operator=(const StepScratch&) { return *this; }
+    StepScratch& operator=(StepScratch&&) noexcept = default;
+    ~StepScratch() = default;
+};
+
+// Keeps the path storage of an item that leaves the map.
+void keepSparePath(StepScratch& scratch, CargoItem& leaving);
+// Gives a new item the path storage of one that left, when there is one.
+void giveSparePath(StepScratch& scratch, CargoItem& created);
+
+// The stand-in item with which Game::outputEntryAt tries a machine's way out,
+// kept so that its path is not allocated for every try.
+struct EntryTrial {
+    CargoItem item{0, 0, NONE, 0};
+
+    EntryTrial() = default;
+    EntryTrial(const EntryTrial&) {}
+    EntryTrial(EntryTrial&&) noexcept = default;
+    EntryTrial& operator=(const EntryTrial&) { return *this; }
+    EntryTrial& operator=(EntryTrial&&) noexcept = default;
+    ~EntryTrial() = default;
+};

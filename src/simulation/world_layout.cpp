@@ -1,0 +1,97 @@
+#include "simulation/world_layout.h"
+
+#include "world/game.h"
+
+namespace {
+
+// Tiles whose work or state the step's tile scan looks at.
+bool isScanned(ControlType t)
+{
+    switch (t) {
+    case SENSOR:
+    case LOGIC_COUNTER:
+    case STORAGE:
+    case COAL_GENERATOR:
+    case OVEN:
+    case SMELTER:
+    case FILLER:
+    case INJECTION_MOLDER:
+    case WATER_SOURCE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isProducingMachine(ControlType t) { return t == OVEN || t == SMELTER || t == FILLER || t == INJECTION_MOLDER; }
+
+void listTile(WorldLayout& layout, int index, ControlType type)
+{
+    if (isScanned(type)) layout.scanned.push_back(index);
+    if (type == ARM || type == LONG_ARM) layout.arms.push_back(index);
+    if (type == EJECTOR) layout.ejectors.push_back(index);
+    if (isProducingMachine(type)) layout.producers.push_back(index);
+    if (type == STORAGE) layout.storages.push_back(index);
+    if (type == SOURCE) layout.sources.push_back(index);
+    if (type == TUNNEL) layout.tunnels.push_back(index);
+}
+
+// Game::ejectorForBelt without the ejector's switch.
+bool mayBeServedByEjector(const Game& game, int x, int y)
+{
+    if (game.tileAt(x, y).type != BELT) return false;
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int bx = x - directionDx(d);
+        const int by = y - directionDy(d);
+        const int fx = x + directionDx(d);
+        const int fy = y + directionDy(d);
+        if (!inGrid(bx, by) || !inGrid(fx, fy)) continue;
+        const Tile& behind = game.tileAt(bx, by);
+        const ControlType beyond = game.tileAt(fx, fy).type;
+        if (behind.type == EJECTOR && behind.dir == d && (beyond == EMPTY || beyond == BELT || beyond == STORAGE)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool WorldLayout::matches(const Game& game) const
+{
+    if (kinds.size() != game.tiles.size()) return false;
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        const Tile& tile = game.tiles[i];
+        if (tile.type != kinds[i].type || tile.dir != kinds[i].dir || tile.bridgePart != kinds[i].bridgePart) return false;
+    }
+    return powerLinks == game.powerLinks && dcLinks == game.dcLinks && switchWires == game.signalControlLinks &&
+           measureWires == game.signalMeasureLinks;
+}
+
+void WorldLayout::build(const Game& game)
+{
+    kinds.clear();
+    bridgeTiles.clear();
+    for (const Tile& tile : game.tiles) {
+        kinds.push_back({tile.type, tile.dir, tile.bridgePart});
+        bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
+    }
+    powerLinks = game.powerLinks;
+    dcLinks = game.dcLinks;
+    switchWires = game.signalControlLinks;
+    measureWires = game.signalMeasureLinks;
+    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels}) list->clear();
+    for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
+    ejectorBelts.assign(TILE_COUNT, 0);
+    for (int i : ejectors) {
+        const Direction d = game.tiles[static_cast<std::size_t>(i)].dir;
+        const int x = i % GRID_WIDTH + directionDx(d);
+        const int y = i / GRID_WIDTH + directionDy(d);
+        if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y)) ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
+    }
+    buildNetworkLayout(game, network);
+}
+
+const WorldLayout& Game::currentLayout()
+{
+    if (!layout_.trusted && !layout_.matches(*this)) layout_.build(*this);
+    return layout_;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "simulation/network_layout.h"
+#include "world/tile.h"
+
+class Game;
+struct Link;
+
+// What the step derives from the kinds and directions of the tiles and from
+// the cables and wires alone: the tiles that take part in each phase, in scan
+// order. It is compared with the world at the start of every step, and of
+// every phase called on its own, and built afresh when anything it rests on
+// has changed, so no edit can leave it stale. The step itself changes no
+// kind, direction, cable or wire. Never saved; a copy of the world starts
+// without one.
+struct WorldLayout {
+    struct TileKind {
+        ControlType type = EMPTY;
+        Direction dir = NONE;
+        int bridgePart = BRIDGE_NONE;
+        friend bool operator==(const TileKind&, const TileKind&) = default;
+    };
+
+    // What it was built from.
+    std::vector<TileKind> kinds;  // per tile
+    std::vector<Link> powerLinks;
+    std::vector<Link> dcLinks;
+    std::vector<Link> switchWires;
+    std::vector<Link> measureWires;
+
+    // Tiles by role, each list in scan order.
+    std::vector<int> scanned;  // the tiles the step's tile scan works on
+    std::vector<int> arms;  // grab arms and long arms
+    std::vector<int> ejectors;
+    std::vector<int> producers;  // kilns, smelters, bottling plants and molders
+    std::vector<int> storages;
+    std::vector<int> sources;
+    std::vector<int> tunnels;  // entrances
+    // Per tile: a belt with an ejector behind it that faces it and room
+    // beyond; whether the ejector serves it also depends on its switch.
+    std::vector<std::uint8_t> ejectorBelts;
+    std::vector<std::uint8_t> bridgeTiles;  // per tile: some part of a bridge spans it
+
+    NetworkLayout network;
+
+    // True during one step, which checks the layout once at its start.
+    bool trusted = false;
+
+    WorldLayout() = default;
+    WorldLayout(const WorldLayout&) {}
+    WorldLayout(WorldLayout&&) noexcept = default;
+    WorldLayout& operator=(const WorldLayout&) { return *this; }
+    WorldLayout& operator=(WorldLayout&&) noexcept = default;
+    ~WorldLayout() = default;
+
+    // Built for exactly the world's present tiles and links.
+    bool matches(const Game& game) const;
+    void build(const Game& game);
+};
+
+// Trusts the layout until it goes out of scope, for work that changes no
+// kind, direction, cable or wire; nested trusts keep the outer one.
+class LayoutTrust {
+public:
+    explicit LayoutTrust(WorldLayout& layout) : layout_(layout), before_(layout.trusted) { layout_.trusted = true; }
+    ~LayoutTrust() { layout_.trusted = before_; }
+    LayoutTrust(const LayoutTrust&) = delete;
+    LayoutTrust& operator=(const LayoutTrust&) = delete;
+
+private:
+    WorldLayout& layout_;
+    bool before_;
+};
