@@ -10,7 +10,8 @@ namespace {
 constexpr int STOCK_PER_STORAGE = 20;
 
 // Every tile built: a storage and a source in each run of ten tiles, belts
-// between them, an item with identity and path on every belt.
+// between them, an item with identity and path on every belt. Every identity
+// occurs once; the stock comes from the first two sources.
 Game busyMap()
 {
     Game game;
@@ -22,16 +23,16 @@ Game busyMap()
             if (x % 10 == 5) {
                 tile.type = SOURCE;
                 tile.machineId = game.nextMachineId++;
-                tile.serialCounter = 1000;
+                tile.serialCounter = 100000;
                 tile.label = "LINE " + std::to_string(y);
                 tile.sourceProduced[LOG] = 1000;
             } else if (x % 10 == 0) {
                 tile.type = STORAGE;
                 for (int i = 0; i < STOCK_PER_STORAGE; ++i) {
+                    const auto unit = static_cast<std::uint64_t>(((y * GRID_WIDTH + x) / 10) * STOCK_PER_STORAGE + i);
                     tile.storageCargo.push_back(PLANKS);
                     tile.storageItems.push_back(
-                        ItemRecord{ItemId{1, static_cast<std::uint64_t>(x * 100 + y * 20 + i + 1), "LINE 0"},
-                                   {ItemId{2, static_cast<std::uint64_t>(i + 1), ""}}});
+                        ItemRecord{ItemId{1, 1000 + unit, "LINE 0"}, {ItemId{2, 20000 + unit, ""}}});
                 }
             } else {
                 tile.type = BELT;

@@ -53,7 +53,9 @@ constexpr LinkSection LINK_SECTIONS[] = {
     {"DC_LINKS", 39, MAP_VERSION, 19200, &Game::dcLinks, false},
 };
 constexpr int LINK_SECTION_COUNT = static_cast<int>(std::size(LINK_SECTIONS));
+constexpr int POWER_CABLES_SECTION = 0;
 constexpr int WATER_LINKS_SECTION = 1;
 constexpr int LEGACY_SIGNAL_LINKS_SECTION = 2;
 constexpr int SWITCH_WIRES_SECTION = 3;
 constexpr int MEASURE_WIRES_SECTION = 4;
+constexpr int DC_CABLES_SECTION = 5;

@@ -1,17 +1,20 @@
 // Game::readMap: the map text is read into a scratch world of its own; the
 // game is replaced only once the whole text has passed.
-#include <array>
 #include <istream>
 #include <limits>
-#include <set>
 
 #include "persistence/cargo_item_record.h"
+#include "persistence/legacy_water_lines.h"
+#include "persistence/loaded_items.h"
 #include "persistence/loaded_world.h"
 #include "persistence/map_fields.h"
-#include "persistence/map_state.h"
+#include "persistence/map_identities.h"
+#include "persistence/map_links.h"
+#include "persistence/map_structure.h"
+#include "persistence/path_repair.h"
+#include "persistence/scratch_world.h"
 #include "persistence/tile_line.h"
 #include "persistence/tile_state.h"
-#include "world/game.h"
 
 namespace {
 
@@ -34,20 +37,12 @@ constexpr MapField<Link> SWITCH_WIRE_FIELDS[] = {
     {&Link::param, FIRST_VERSION_WITH_STEPPER_WIRES},
 };
 
+// The largest next machine id a header may give.
+constexpr std::uint64_t LAST_MACHINE_ID = std::numeric_limits<std::uint64_t>::max() - 1;
+
 struct MapSize {
     int width = 0;
     int height = 0;
-};
-
-struct ScratchWorld {
-    int version = 0;
-    std::uint64_t nextMachineId = 1;
-    std::vector<Tile> tiles;
-    std::vector<Tile> deckTiles;
-    std::array<std::vector<Link>, LINK_SECTION_COUNT> links;
-    std::vector<CargoItem> items;
-    MapState state;
-    std::set<std::uint64_t> producerIds;
 };
 
 bool readHeader(std::istream& in, ScratchWorld& world, MapSize& size)
@@ -61,8 +56,7 @@ bool readHeader(std::istream& in, ScratchWorld& world, MapSize& size)
     const bool legacySize = size.width == LEGACY_MAP_WIDTH && size.height == LEGACY_MAP_HEIGHT;
     if (!fullSize && !legacySize) return false;
     if (world.version < FIRST_VERSION_WITH_MACHINE_IDS) return true;
-    return readUnsigned(in, world.nextMachineId) && world.nextMachineId != 0 &&
-           world.nextMachineId != std::numeric_limits<std::uint64_t>::max();
+    return readUnsigned(in, world.nextMachineId) && world.nextMachineId != 0 && world.nextMachineId <= LAST_MACHINE_ID;
 }
 
 // Only producers carry an identity; each machine id names one producer.
@@ -141,6 +135,48 @@ bool readSections(std::istream& in, ScratchWorld& world)
     return readItems(in, world);
 }
 
+bool linksFit(ScratchWorld& world)
+{
+    const std::vector<Tile>& tiles = world.tiles;
+    std::vector<Link>& powerCables = world.links[POWER_CABLES_SECTION];
+    if (!dcCablesFit(tiles, world.links[DC_CABLES_SECTION]) || !powerCablesFit(tiles, powerCables, world.version))
+        return false;
+    dropLegacyMolderLinks(tiles, powerCables, world.version);
+    std::vector<int> evaluationOrder;
+    if (!Game::validateSignalLinks(tiles, world.links[SWITCH_WIRES_SECTION], evaluationOrder) ||
+        !validateMapLinks(tiles, world.links[MEASURE_WIRES_SECTION])) {
+        return false;
+    }
+    const std::vector<Link>& waterLines = world.links[WATER_LINKS_SECTION];
+    if (!waterLinesFit(tiles, waterLines)) return false;
+    layLegacyWaterPipes(world.tiles, waterLines);
+    return true;
+}
+
+// Early maps numbered only their sources; the other producers are numbered
+// now, in tile order. Numbers past the largest a header may give are refused.
+bool numberEarlyProducers(ScratchWorld& world)
+{
+    if (world.version >= FIRST_VERSION_WITH_ALL_PRODUCER_IDS) return true;
+    for (Tile& tile : world.tiles) {
+        if (!isProducerType(tile.type) || tile.machineId != 0) continue;
+        if (world.nextMachineId == LAST_MACHINE_ID) return false;
+        tile.machineId = world.nextMachineId++;
+    }
+    return true;
+}
+
+// The checks that need the whole map, and the repairs of older versions.
+bool relationsFit(ScratchWorld& world)
+{
+    if (!tileStructureFits(world.tiles) || !linksFit(world) || !numberEarlyProducers(world)) return false;
+    MapIdentities identities = identitiesOfProducers(world.tiles, world.nextMachineId);
+    if (!tileIdentitiesFit(identities, world.tiles) || !itemsFitTheirTiles(world.tiles, world.items, identities))
+        return false;
+    repairItemPaths(world.tiles, world.items, world.version);
+    return true;
+}
+
 // Decks are not stored: every deck part carries a belt along the bridge.
 void buildDeckLayer(ScratchWorld& world)
 {
@@ -196,7 +232,7 @@ bool Game::readMap(std::istream& in)
     if (!readHeader(in, world, size)) return false;
     world.tiles.resize(TILE_COUNT);
     if (!readTileLines(in, world, size) || !readStateAndTileStates(in, world) || !readSections(in, world) ||
-        !atEndOfText(in)) {
+        !atEndOfText(in) || !relationsFit(world)) {
         return false;
     }
     buildDeckLayer(world);

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "persistence/text_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -169,13 +171,7 @@ Settings loadSettings(const fs::path& dir)
 
 bool saveSettings(const fs::path& dir, const Settings& settings)
 {
-    std::ofstream out(settingsFilePath(dir), std::ios::trunc);
-    if (!out.is_open()) return false;
-    std::string text = settingsFileText(settings);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    // Only closing flushes the buffer, so a full disk shows up here and not before.
-    out.close();
-    return !out.fail();
+    return writeWholeFile(settingsFilePath(dir), settingsFileText(settings));
 }
 
 bool saveSoundSetting(const fs::path& dir, bool enabled)

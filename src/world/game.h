@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -223,6 +224,13 @@ public:
     bool writeMap(std::ostream& out) const;
     // Reads a whole map text; on any fault the world stays exactly as it was.
     bool readMap(std::istream& in);
+    // Reads a map file; false, with the world unchanged, when it cannot be
+    // opened or is refused.
+    bool loadFromFile(const std::filesystem::path& file);
+    // Puts the map on disk under target so that the file is at every moment
+    // either the old or the new complete map; only a map that reads back is
+    // put in place. True once the new map is there for good.
+    bool saveFileAtomically(const std::filesystem::path& target) const;
 
 private:
     static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,

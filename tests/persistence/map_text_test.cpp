@@ -205,35 +205,6 @@ TEST(MapText, QuotesAndBackslashesInLabelsAreEscapedAndRefused)
     EXPECT_FALSE(readMapText(loaded, text));
 }
 
-TEST(MapText, DecksAreRebuiltAndThrownItemsKeepTheirEjectorBusy)
-{
-    Game game = emptyWorld();
-    Tile& ejector = game.tileAt(10, 10);
-    ejector.type = EJECTOR;
-    ejector.dir = EAST;
-    CargoItem& thrown = game.items.emplace_back(11, 10, EAST, COAL);
-    thrown.id = ItemId{3, 2, "X"};
-    thrown.posX = 10.75f;
-    thrown.state = ITEM_IN_FLIGHT;
-    thrown.ejectTarget = tileIndex(10, 10);
-    game.tileAt(20, 5).bridgeDir = SOUTH;
-    game.tileAt(20, 5).bridgePart = BRIDGE_DECK;
-
-    Game loaded;
-    ASSERT_TRUE(readMapText(loaded, mapTextOf(game)));
-    const Tile& busy = loaded.tileAt(10, 10);
-    EXPECT_TRUE(busy.ejectorBusy);
-    EXPECT_EQ(busy.ejectorTimer, 0.0f);
-    EXPECT_FLOAT_EQ(busy.ejectorKickTime, 0.04f);
-    EXPECT_EQ(busy.ejectorItemId, thrown.id);
-    EXPECT_FLOAT_EQ(busy.ejectorStroke, 0.75f - cargoExtent(COAL, EAST));
-
-    const Tile& deck = loaded.deckTiles[tileIndex(20, 5)];
-    EXPECT_EQ(deck.type, BELT);
-    EXPECT_EQ(deck.dir, SOUTH);
-    EXPECT_EQ(loaded.deckTiles[tileIndex(20, 6)].type, EMPTY);
-}
-
 TEST(CargoItemRecord, GroundItemEndsWithItsEjectorFields)
 {
     const std::string line = itemLineOf(identifiedItem());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "world/control.h"
 
 Game emptyGame()
@@ -56,6 +58,15 @@ void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
     for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
 }
 
+// A world the game made always saves and reads back.
+void expectMapReadsBack(const Game& game)
+{
+    std::stringstream text;
+    ASSERT_TRUE(game.writeMap(text));
+    Game copy;
+    EXPECT_TRUE(copy.readMap(text)) << "the world does not read back";
+}
+
 void layBeltLoop(Game& game, int x, int y)
 {
     layBeltRun(game, x, y, EAST, 3);
@@ -87,10 +98,11 @@ void runBeltStep(Game& game)
 int runUntil(Game& game, int maxSteps, const std::function<bool(const Game&)>& done, float dt)
 {
     for (int step = 0; step < maxSteps; ++step) {
-        if (done(game)) return step;
+        if (done(game)) return expectMapReadsBack(game), step;
         game.update(dt, false);
         game.advanceClock(dt);
     }
+    expectMapReadsBack(game);
     return done(game) ? maxSteps : -1;
 }
 
@@ -101,6 +113,7 @@ void runFor(Game& game, float seconds, float dt)
         game.update(dt, false);
         game.advanceClock(dt);
     }
+    expectMapReadsBack(game);
 }
 
 Tile& kilnWithCoal(Game& game, int x, int y, Direction dir)
