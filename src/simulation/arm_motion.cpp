@@ -143,15 +143,20 @@ PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
     return pickups;
 }
 
-// Marks the pickup tiles of every idle powered arm.
-void markPickupTiles(const Game& game, const std::vector<int>& arms, StepScratch& s)
+// Lists the arms that are idle and powered as a phase starts, in scan order,
+// and marks the tiles they pick up from. Within a phase no arm becomes idle,
+// and an arm stops being idle only by taking an item itself.
+void listIdleArms(const Game& game, const std::vector<int>& arms, StepScratch& s)
 {
+    countItemsOnTiles(game, s.itemsOnTile);
+    s.idleArms.clear();
     s.pickupTiles.assign(TILE_COUNT, 0);
     for (int index : arms) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;
         const Tile& arm = game.tileAt(x, y);
         if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
+        s.idleArms.push_back(index);
         const PickupTiles pickups = pickupTilesOf(x, y, arm);
         for (int k = 0; k < pickups.count; ++k) s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
     }
@@ -353,17 +358,10 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
 
 void Game::rotateArms(float dt)
 {
-    const std::vector<int>& arms = currentLayout().arms;
     StepScratch& s = stepScratch_;
-    countItemsOnTiles(*this, s.itemsOnTile);
-    markPickupTiles(*this, arms, s);
+    listIdleArms(*this, currentLayout().arms, s);
     fileItemsByLookAhead(*this, s);
-    for (int index : arms) {
-        const int x = index % GRID_WIDTH;
-        const int y = index / GRID_WIDTH;
-        Tile& arm = tileAt(x, y);
-        if (isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) aimArm(*this, x, y, arm, dt, s);
-    }
+    for (int index : s.idleArms) aimArm(*this, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
     for (CargoItem& item : items) {
         if (!item.carried || !inBounds(item.x, item.y)) continue;
         Tile& arm = tileAt(item.x, item.y);
@@ -373,15 +371,8 @@ void Game::rotateArms(float dt)
 
 void Game::pickUpItems()
 {
-    const std::vector<int>& arms = currentLayout().arms;
     StepScratch& s = stepScratch_;
-    countItemsOnTiles(*this, s.itemsOnTile);
-    markPickupTiles(*this, arms, s);
+    listIdleArms(*this, currentLayout().arms, s);
     fileItemsByPosition(*this, s);
-    for (int index : arms) {
-        const int x = index % GRID_WIDTH;
-        const int y = index / GRID_WIDTH;
-        Tile& arm = tileAt(x, y);
-        if (isIdlePoweredArm(*this, x, y, arm, s.itemsOnTile)) pickUpWithArm(*this, x, y, arm, s);
-    }
+    for (int index : s.idleArms) pickUpWithArm(*this, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
 }

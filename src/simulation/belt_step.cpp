@@ -33,6 +33,7 @@ void grantSpeedCredit(Game& game)
 void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
     reserveForMostItems(s);
+    s.pathPointsFiled = false;
     s.occupancy.assign(NODE_COUNT, -1);
     s.armDropsPlanned.assign(NODE_COUNT, -1);
     s.armDrops.assign(NODE_COUNT, -1);
@@ -107,7 +108,7 @@ void findRings(const Game& game, ItemStepScratch& s)
 
 void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool followUp, int firstItem)
 {
-    MovePlanner planner(game, s, layout.ejectorBelts.data(), followUp, firstItem);
+    MovePlanner planner(game, s, layout, followUp, firstItem);
     const int n = static_cast<int>(game.items.size());
     for (int i = 0; i < n; ++i) {
         bool pushed = false;

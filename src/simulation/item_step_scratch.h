@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "simulation/tile_item_lists.h"
 #include "world/cargo_item.h"
 #include "world/geometry.h"
 
@@ -54,6 +55,8 @@ struct ItemStepScratch {
     std::vector<int> tunnelNext;   // per item: next item on the same tile
     std::vector<int> tunnelSlots;
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
+    TileItemLists pathPoints;  // per tile: the items with a path point on it, filed on first need
+    bool pathPointsFiled = false;
 
     ItemStepScratch() = default;
     ItemStepScratch(const ItemStepScratch&) {}

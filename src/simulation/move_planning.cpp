@@ -128,6 +128,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
 
 void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
 {
+    if (game_.inBounds(item.x, item.y) && sideExits_[tileIndex(item.x, item.y)] == 0) return;  // nothing around to try
     for (int reach = 1; reach <= 2; ++reach) {
         for (Direction d : SIDE_ORDER) {
             const int ax = item.x + directionDx(d) * reach;
@@ -195,7 +196,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     const Tile& target = nodeTile(game_, plan.target);
     if (firstItem_ >= 0 && !isBeltOrBridge(target.type)) return {};
     if (isMachineIntake(target.type) && remainingPathLength(item) > PATH_LENGTH_GATE) return {};
-    if (target.type == BELT && !junctionAllows(game_, index, nx, ny)) return {};
+    if (target.type == BELT && !junctionAllows(game_, junctions_, s_, index, nx, ny)) return {};
     if (!game_.isPoweredAt(nx, ny)) return {};
     if (!accepts(item, plan, target, from.type, move.pushed, chained, plan.dir)) return {};
     pushed = move.pushed;

@@ -4,16 +4,17 @@
 
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_step_scratch.h"
+#include "simulation/world_layout.h"
 
 // Plans each item's wanted move in one belt-step call: where it goes and
 // whether the place there takes it. Right of way is settled afterwards.
 class MovePlanner {
 public:
-    // ejectorBelts: per tile, an ejector may serve the belt there (the layout's flags).
-    MovePlanner(Game& game, const ItemStepScratch& scratch, const std::uint8_t* ejectorBelts, bool followUp,
-                int firstItem)
-        : game_(game), rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), followUp),
-          occupancy_(scratch.occupancy.data()), ejectorBelts_(ejectorBelts), followUp_(followUp),
+    // The layout tells where ejectors may serve belts and where belts meet.
+    MovePlanner(Game& game, ItemStepScratch& scratch, const WorldLayout& layout, bool followUp, int firstItem)
+        : game_(game), s_(scratch), rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), followUp),
+          occupancy_(scratch.occupancy.data()), ejectorBelts_(layout.ejectorBelts.data()),
+          junctions_(layout.junctions.data()), sideExits_(layout.sideExits.data()), followUp_(followUp),
           firstItem_(firstItem)
     {
     }
@@ -38,9 +39,12 @@ private:
                  bool chained, Direction& plannedDir) const;
 
     Game& game_;
+    ItemStepScratch& s_;
     HandOverRules rules_;
     const int* occupancy_;
     const std::uint8_t* ejectorBelts_;
+    const std::uint8_t* junctions_;
+    const std::uint8_t* sideExits_;
     bool followUp_;
     int firstItem_;
 };

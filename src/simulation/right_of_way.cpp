@@ -17,23 +17,8 @@ constexpr int RESOLVE_BLOCKED = 3;
 
 constexpr Direction COMPASS[4] = {NORTH, EAST, SOUTH, WEST};
 
-bool feedsJunction(ControlType t) { return t == BELT || t == SOURCE || t == TUNNEL_EXIT; }
-
 int nodeX(int node) { return node % GRID_WIDTH; }
 int nodeY(int node) { return (node / GRID_WIDTH) % GRID_HEIGHT; }
-
-int countFeeders(const Game& game, int nx, int ny)
-{
-    int feeders = 0;
-    for (Direction d : COMPASS) {
-        const int fx = nx - directionDx(d);
-        const int fy = ny - directionDy(d);
-        if (!game.inBounds(fx, fy)) continue;
-        const Tile& feeder = game.tileAt(fx, fy);
-        if (feedsJunction(feeder.type) && feeder.dir == d) ++feeders;
-    }
-    return feeders;
-}
 
 // Is the other item already on its way into the junction from another side?
 bool comesFromAnotherSide(const CargoItem& other, int fromX, int fromY, int nx, int ny)
@@ -59,13 +44,28 @@ void addOp(ResolveFrame& frame, ResolveOp::Kind kind, int item = -1)
 
 }  // namespace
 
-bool junctionAllows(const Game& game, int item, int nx, int ny)
+void filePathPoints(const Game& game, ItemStepScratch& s)
 {
-    if (countFeeders(game, nx, ny) < 2) return true;
+    if (s.pathPointsFiled) return;
+    s.pathPoints.start();
+    for (int j = 0; j < static_cast<int>(game.items.size()); ++j) {
+        for (const PathPoint& p : game.items[static_cast<std::size_t>(j)].path) {
+            if (inGrid(p.x, p.y)) s.pathPoints.file(tileIndex(p.x, p.y), j);
+        }
+    }
+    s.pathPoints.finish();
+    s.pathPointsFiled = true;
+}
+
+bool junctionAllows(const Game& game, const std::uint8_t* junctions, ItemStepScratch& s, int item, int nx, int ny)
+{
+    if (junctions[tileIndex(nx, ny)] == 0) return true;
+    filePathPoints(game, s);
     const CargoItem& self = game.items[static_cast<std::size_t>(item)];
-    for (std::size_t j = 0; j < game.items.size(); ++j) {
-        if (static_cast<int>(j) == item) continue;
-        if (comesFromAnotherSide(game.items[j], self.x, self.y, nx, ny)) return false;
+    const int tile = tileIndex(nx, ny);
+    for (const int* j = s.pathPoints.begin(tile); j != s.pathPoints.end(tile); ++j) {
+        if (*j == item) continue;
+        if (comesFromAnotherSide(game.items[static_cast<std::size_t>(*j)], self.x, self.y, nx, ny)) return false;
     }
     return true;
 }
@@ -79,8 +79,8 @@ void claimSweep(const Game& game, ItemStepScratch& s)
     if (n == 0) return;
     const std::size_t start = game.stepCount % n;
     for (int sweep = 0; sweep < 2; ++sweep) {
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::size_t i = (start + k) % n;
+        std::size_t i = start;
+        for (std::size_t k = 0; k < n; ++k, i = i + 1 == n ? 0 : i + 1) {
             const MovePlan& plan = s.plans[i];
             if (plan.target < 0) continue;
             const Tile& target = nodeTile(game, plan.target);

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <cstdint>
+
 #include "simulation/item_step_scratch.h"
 
 class Game;
 
 // Right of way in one belt-step call: which of the planned moves happen.
 
-// May item i plan its move onto the belt tile (nx, ny)? Where two or more
-// feeders meet, it waits while another item already glides in from another side.
-bool junctionAllows(const Game& game, int item, int nx, int ny);
+// May item i plan its move onto the belt tile (nx, ny) inside the grid? Where
+// two or more feeders meet (junctions, the layout's flags), it waits while
+// another item already glides in from another side. Only items with a path
+// point on the tile can; they are filed once per belt-step call, as planning
+// moves no item.
+bool junctionAllows(const Game& game, const std::uint8_t* junctions, ItemStepScratch& scratch, int item, int nx,
+                    int ny);
 
 // Grants each target node to at most one item: first to items that have the
 // right of way on the target belt, then to all others, from a start item that

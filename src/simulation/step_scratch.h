@@ -22,6 +22,7 @@ struct StepScratch {
     std::vector<int> pipeMolders;
 
     // Arms.
+    std::vector<int> idleArms;  // in scan order
     std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
     std::vector<int> itemsOnTile;  // per tile: items whose tile it is
     TileItemLists nearArms;  // per pickup tile: items that may reach it

@@ -36,6 +36,39 @@ void listTile(WorldLayout& layout, int index, ControlType type)
     if (type == TUNNEL) layout.tunnels.push_back(index);
 }
 
+bool feedsJunction(ControlType t) { return t == BELT || t == SOURCE || t == TUNNEL_EXIT; }
+
+bool isJunction(const Game& game, int x, int y)
+{
+    int feeders = 0;
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int fx = x - directionDx(d);
+        const int fy = y - directionDy(d);
+        if (!inGrid(fx, fy)) continue;
+        const Tile& feeder = game.tileAt(fx, fy);
+        if (feedsJunction(feeder.type) && feeder.dir == d) ++feeders;
+    }
+    return feeders >= 2;
+}
+
+// What MovePlanner::trySideExits looks for around a tile, without the arm's,
+// distributor's or mixer's state.
+bool hasSideExit(const Game& game, int x, int y)
+{
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        for (int reach = 1; reach <= 2; ++reach) {
+            const int ax = x + directionDx(d) * reach;
+            const int ay = y + directionDy(d) * reach;
+            if (!inGrid(ax, ay)) continue;
+            const Tile& tile = game.tileAt(ax, ay);
+            if ((reach == 1 && tile.type == ARM) || (reach == 2 && tile.type == LONG_ARM)) return true;
+            if (reach == 1 && tile.type == DISTRIBUTOR && tile.dir == d) return true;
+            if (reach == 1 && (tile.type == MIXER || tile.type == MIXER_SECOND)) return true;
+        }
+    }
+    return false;
+}
+
 // Game::ejectorForBelt without the ejector's switch.
 bool mayBeServedByEjector(const Game& game, int x, int y)
 {
@@ -80,6 +113,12 @@ void WorldLayout::build(const Game& game)
     measureWires = game.signalMeasureLinks;
     for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels}) list->clear();
     for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
+    junctions.assign(TILE_COUNT, 0);
+    sideExits.assign(TILE_COUNT, 0);
+    for (int i = 0; i < TILE_COUNT; ++i) {
+        junctions[static_cast<std::size_t>(i)] = isJunction(game, i % GRID_WIDTH, i / GRID_WIDTH) ? 1 : 0;
+        sideExits[static_cast<std::size_t>(i)] = hasSideExit(game, i % GRID_WIDTH, i / GRID_WIDTH) ? 1 : 0;
+    }
     ejectorBelts.assign(TILE_COUNT, 0);
     for (int i : ejectors) {
         const Direction d = game.tiles[static_cast<std::size_t>(i)].dir;

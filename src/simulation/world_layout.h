@@ -43,6 +43,10 @@ struct WorldLayout {
     // beyond; whether the ejector serves it also depends on its switch.
     std::vector<std::uint8_t> ejectorBelts;
     std::vector<std::uint8_t> bridgeTiles;  // per tile: some part of a bridge spans it
+    std::vector<std::uint8_t> junctions;  // per tile: two or more belts, sources or tunnel exits feed it
+    // Per tile: an arm in reach, a distributor facing away or a mixer beside
+    // it, which an item there might leave to sideways.
+    std::vector<std::uint8_t> sideExits;
 
     NetworkLayout network;
 
