@@ -228,10 +228,7 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
         return;
     }
     if (target.type == SINK || isMachineIntake(target.type)) {
-        if (target.type == SINK) {
-            game.addDelivered(1);
-            game.titleDirty = true;
-        }
+        if (target.type == SINK) game.addDelivered(1);
         controlForType(target.type).acceptItem(target, cargo, std::move(record));
         return;
     }

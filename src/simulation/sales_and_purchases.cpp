@@ -17,13 +17,11 @@ namespace {
 
 constexpr std::int64_t MAX_MONEY = std::numeric_limits<std::int64_t>::max();
 
-bool heldByArm(const CargoItem& item) { return item.carried && item.holdState >= HOLD_GRIPPING; }
-
 // Something lies within a tile of the source on both axes.
 bool itemCrowdsSource(const Game& game, int x, int y)
 {
     for (const CargoItem& item : game.items) {
-        if (heldByArm(item)) continue;
+        if (isHeldByArm(item)) continue;
         if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f && std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
             return true;
         }

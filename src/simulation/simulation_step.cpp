@@ -121,7 +121,6 @@ bool deliverItem(Game& game, CargoItem& item)
     }
     if (type == SINK) {
         game.addDelivered(1);
-        game.titleDirty = true;
     } else if (type == SHOP) {
         game.sellCargo(item.x, item.y, item.cargo);
     }

@@ -119,6 +119,7 @@ void Game::addDelivered(std::int32_t count)
     const std::int64_t total = static_cast<std::int64_t>(deliveredCount) + count;
     deliveredCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
         total, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    titleDirty = true;
 }
 
 Tile* tileAtOrNull(Game& game, int x, int y) { return game.inBounds(x, y) ? &game.tileAt(x, y) : nullptr; }

@@ -91,7 +91,8 @@ public:
     // The tile an item stands on, on its own layer; no bounds test.
     const Tile& tileUnder(const CargoItem& item) const;
 
-    // Adds to the delivered count, saturating instead of overflowing.
+    // Adds to the delivered count, saturating instead of overflowing; the
+    // title shows the count, so it is marked for rebuilding.
     void addDelivered(std::int32_t count);
 
     // Grid queries for items.
