@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int NEIGHBOUR_DX[] = {0, 1, 0, -1};
-constexpr int NEIGHBOUR_DY[] = {-1, 0, 1, 0};
-
 // Pipes may pass ground without a control or bridge, and earlier pipes.
 bool pipeMayPass(const Tile& tile)
 {
@@ -22,11 +19,9 @@ std::vector<int> searchWay(const std::vector<Tile>& tiles, int source, int molde
     prev[source] = source;
     for (std::size_t next = 0; prev[molder] == -1 && next < queue.size(); ++next) {
         const int current = queue[next];
-        for (int side = 0; side < 4; ++side) {
-            const int x = current % GRID_WIDTH + NEIGHBOUR_DX[side];
-            const int y = current / GRID_WIDTH + NEIGHBOUR_DY[side];
-            if (!inGrid(x, y)) continue;
-            const int neighbour = tileIndex(x, y);
+        const EdgeNeighbours around = edgeNeighbours(current);
+        for (int k = 0; k < around.count; ++k) {
+            const int neighbour = around.index[k];
             if (prev[neighbour] != -1 || (neighbour != molder && !pipeMayPass(tiles[neighbour]))) continue;
             prev[neighbour] = current;
             queue.push_back(neighbour);

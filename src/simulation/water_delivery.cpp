@@ -8,8 +8,6 @@ namespace {
 
 constexpr float SECONDS_PER_WATER_UNIT = 4.0f;
 constexpr float WATER_ACCUMULATOR_CAP = 44.0f;
-constexpr int NEIGHBOUR_DX[4] = {0, 1, 0, -1};
-constexpr int NEIGHBOUR_DY[4] = {-1, 0, 1, 0};
 
 // The molders a source reaches through its pipes, in order of discovery. A
 // molder right beside the source is not fed through that contact.
@@ -24,11 +22,9 @@ const std::vector<int>& moldersOnPipes(const Game& game, int sourceIndex, StepSc
     seen[static_cast<std::size_t>(sourceIndex)] = 1;
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const int node = queue[head];
-        for (int d = 0; d < 4; ++d) {
-            const int nx = node % GRID_WIDTH + NEIGHBOUR_DX[d];
-            const int ny = node / GRID_WIDTH + NEIGHBOUR_DY[d];
-            if (!inGrid(nx, ny)) continue;
-            const int next = tileIndex(nx, ny);
+        const EdgeNeighbours around = edgeNeighbours(node);
+        for (int k = 0; k < around.count; ++k) {
+            const int next = around.index[k];
             if (seen[static_cast<std::size_t>(next)] != 0) continue;
             const ControlType type = game.tiles[next].type;
             if (type == INJECTION_MOLDER && node != sourceIndex) {

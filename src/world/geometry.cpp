@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "world/direction.h"
+
 double pointSegmentDistanceSquared(float px, float py, float ax, float ay, float bx, float by)
 {
     double dx = static_cast<double>(bx) - ax;
@@ -22,4 +24,17 @@ double pointSegmentDistanceSquared(float px, float py, float ax, float ay, float
     double ex = px - qx;
     double ey = py - qy;
     return ex * ex + ey * ey;
+}
+
+EdgeNeighbours edgeNeighbours(int tile)
+{
+    EdgeNeighbours result;
+    const int x = tile % GRID_WIDTH;
+    const int y = tile / GRID_WIDTH;
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int nx = x + directionDx(d);
+        const int ny = y + directionDy(d);
+        if (inGrid(nx, ny)) result.index[result.count++] = tileIndex(nx, ny);
+    }
+    return result;
 }

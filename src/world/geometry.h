@@ -15,6 +15,13 @@ inline bool inGrid(int x, int y)
 
 inline int tileIndex(int x, int y) { return y * GRID_WIDTH + x; }
 
+// The edge neighbours of a tile that lie inside the grid, north first, clockwise.
+struct EdgeNeighbours {
+    int index[4];
+    int count = 0;
+};
+EdgeNeighbours edgeNeighbours(int tile);
+
 // The tile a float position lies on: whole values are tile centres. The
 // floor is taken by hand, as the library call costs the hot paths dearly.
 inline int tileCoordinate(float position)

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int NEIGHBOUR_DX[4] = {0, 1, 0, -1};
-constexpr int NEIGHBOUR_DY[4] = {-1, 0, 1, 0};
-
 // Tile indices waiting to be visited, first in first out; reused between passes.
 struct TileQueue {
     std::vector<int> entries;
@@ -21,25 +18,6 @@ struct TileQueue {
     }
 };
 
-// The edge neighbours of a tile inside the grid, north first, clockwise.
-struct Neighbours {
-    int index[4];
-    int count = 0;
-};
-
-Neighbours neighboursOf(int tile)
-{
-    Neighbours result;
-    const int x = tile % GRID_WIDTH;
-    const int y = tile / GRID_WIDTH;
-    for (int d = 0; d < 4; ++d) {
-        const int nx = x + NEIGHBOUR_DX[d];
-        const int ny = y + NEIGHBOUR_DY[d];
-        if (inGrid(nx, ny)) result.index[result.count++] = tileIndex(nx, ny);
-    }
-    return result;
-}
-
 void reachPipe(const Game& game, int tile, int distance, WaterNetwork& network, TileQueue& queue)
 {
     if (game.tiles[tile].type != WATER_PIPE || network.pipeDistance[tile] != -1) return;
@@ -51,12 +29,12 @@ void floodFromSources(const Game& game, WaterNetwork& network, TileQueue& queue)
 {
     for (int i = 0; i < TILE_COUNT; ++i) {
         if (game.tiles[i].type != WATER_SOURCE) continue;
-        const Neighbours around = neighboursOf(i);
+        const EdgeNeighbours around = edgeNeighbours(i);
         for (int k = 0; k < around.count; ++k) reachPipe(game, around.index[k], 0, network, queue);
     }
     while (!queue.empty()) {
         const int pipe = queue.pop();
-        const Neighbours around = neighboursOf(pipe);
+        const EdgeNeighbours around = edgeNeighbours(pipe);
         for (int k = 0; k < around.count; ++k) {
             reachPipe(game, around.index[k], network.pipeDistance[pipe] + 1, network, queue);
         }
@@ -74,7 +52,7 @@ void markPipesToMolders(const Game& game, WaterNetwork& network, TileQueue& queu
 {
     for (int i = 0; i < TILE_COUNT; ++i) {
         if (game.tiles[i].type != INJECTION_MOLDER) continue;
-        const Neighbours around = neighboursOf(i);
+        const EdgeNeighbours around = edgeNeighbours(i);
         for (int k = 0; k < around.count; ++k) {
             if (network.pipeDistance[around.index[k]] < 0) continue;
             network.molderHasWater[i] = 1;
@@ -82,7 +60,7 @@ void markPipesToMolders(const Game& game, WaterNetwork& network, TileQueue& queu
         }
     }
     while (!queue.empty()) {
-        const Neighbours around = neighboursOf(queue.pop());
+        const EdgeNeighbours around = edgeNeighbours(queue.pop());
         for (int k = 0; k < around.count; ++k) markFeedingPipe(around.index[k], network, queue);
     }
 }
