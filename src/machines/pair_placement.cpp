@@ -8,7 +8,6 @@ namespace {
 struct Position {
     int x;
     int y;
-    friend bool operator==(const Position&, const Position&) = default;
 };
 
 // The second tile lies on the clockwise side of the pair's direction.

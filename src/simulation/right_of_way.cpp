@@ -15,8 +15,6 @@ constexpr int RESOLVE_RUNNING = 1;
 constexpr int RESOLVE_MOVES = 2;
 constexpr int RESOLVE_BLOCKED = 3;
 
-constexpr Direction COMPASS[4] = {NORTH, EAST, SOUTH, WEST};
-
 int nodeX(int node) { return node % GRID_WIDTH; }
 int nodeY(int node) { return (node / GRID_WIDTH) % GRID_HEIGHT; }
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "simulation/network_layout.h"
+#include "world/link.h"
 #include "world/tile.h"
 
 class Game;
-struct Link;
 
 // What the step derives from the kinds and directions of the tiles and from
 // the cables and wires alone: the tiles that take part in each phase, in scan

@@ -14,6 +14,7 @@
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
+#include "world/link.h"
 #include "world/link_ends.h"
 #include "world/power_overview.h"
 #include "world/tile.h"
@@ -22,17 +23,6 @@
 class SoundEngine;
 class TileItemIndex;
 
-// One cable or wire. For wires the first end drives, the second is the target.
-struct Link {
-    int x0 = 0;
-    int y0 = 0;
-    int x1 = 0;
-    int y1 = 0;
-    int input = 0;  // input index at the target: 0 = A, 1 = B
-    int param = 0;  // stepper output that drives the wire, 0 otherwise
-
-    friend bool operator==(const Link&, const Link&) = default;
-};
 
 // One sale, as the floating income texts show it.
 struct IncomeEvent {
