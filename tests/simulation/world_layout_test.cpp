@@ -6,32 +6,41 @@
 // straight between refreshes must be seen at once, as the map reader and
 // the tests write them.
 
-TEST(WorldLayout, TilesAndCablesWrittenBetweenRefreshesAreSeenAtOnce)
-{
-    Game game = emptyGame();
-    Tile& arm = build(game, ARM, 12, 10);
-    build(game, POWER_POLE, 10, 10);
-    buildFuelledGenerator(game, 30, 30);
-    game.updateNetworks(0.0f);
-    EXPECT_FALSE(game.tileAt(12, 10).powerSupplied) << "no cable yet";
+namespace {
 
-    game.powerLinks.push_back(Link{30, 30, 10, 10});
-    game.updateNetworks(0.0f);
-    EXPECT_TRUE(arm.powerSupplied);
-
-    game.tileAt(10, 10) = Tile{};  // the pole torn out without its cable
-    game.updateNetworks(0.0f);
-    EXPECT_FALSE(arm.powerSupplied);
-    EXPECT_FALSE(arm.powerConnected);
-}
-
-TEST(WorldLayout, AConsumerTurnedIntoABeltLosesItsPowerFlags)
+// An arm at (12, 10) beside a pole at (10, 10), and a running generator at
+// (30, 30) that a cable may join to the pole.
+Game armBesidePole(bool cabled)
 {
     Game game = emptyGame();
     build(game, ARM, 12, 10);
     build(game, POWER_POLE, 10, 10);
     buildFuelledGenerator(game, 30, 30);
+    if (cabled) game.powerLinks.push_back(Link{30, 30, 10, 10});
+    return game;
+}
+
+}  // namespace
+
+TEST(WorldLayout, TilesAndCablesWrittenBetweenRefreshesAreSeenAtOnce)
+{
+    Game game = armBesidePole(false);
+    game.updateNetworks(0.0f);
+    EXPECT_FALSE(game.tileAt(12, 10).powerSupplied) << "no cable yet";
+
     game.powerLinks.push_back(Link{30, 30, 10, 10});
+    game.updateNetworks(0.0f);
+    EXPECT_TRUE(game.tileAt(12, 10).powerSupplied);
+
+    game.tileAt(10, 10) = Tile{};  // the pole torn out without its cable
+    game.updateNetworks(0.0f);
+    EXPECT_FALSE(game.tileAt(12, 10).powerSupplied);
+    EXPECT_FALSE(game.tileAt(12, 10).powerConnected);
+}
+
+TEST(WorldLayout, AConsumerTurnedIntoABeltLosesItsPowerFlags)
+{
+    Game game = armBesidePole(true);
     game.update(1.0f / 60.0f, false);
     ASSERT_TRUE(game.tileAt(12, 10).powerSupplied);
 
@@ -43,11 +52,7 @@ TEST(WorldLayout, AConsumerTurnedIntoABeltLosesItsPowerFlags)
 
 TEST(WorldLayout, ACopyOfTheWorldRefreshesLikeTheOriginal)
 {
-    Game game = emptyGame();
-    build(game, ARM, 12, 10);
-    build(game, POWER_POLE, 10, 10);
-    buildFuelledGenerator(game, 30, 30);
-    game.powerLinks.push_back(Link{30, 30, 10, 10});
+    Game game = armBesidePole(true);
     game.updateNetworks(0.0f);
 
     Game copy(game);
