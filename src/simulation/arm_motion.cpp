@@ -291,7 +291,7 @@ bool qualifiesForPickUp(const Game& game, const CargoItem& item, const Tile& arm
 // drop tile on the far side can take it. The tests have no side effects; the
 // ones that walk the item list come last.
 bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d,
-                   const std::vector<int>& itemsOnTile)
+                   StepScratch& s)
 {
     if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return false;
     if (std::fabs(angleDifference(bearingAgainst(d), arm.armAngle)) > AIM_TOLERANCE) return false;
@@ -307,9 +307,9 @@ bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoI
     if (belt.type != BELT || belt.beltSpeed == 0) return false;
     const int qx = x + directionDx(d) * reach;
     const int qy = y + directionDy(d) * reach;
-    if (!game.inBounds(qx, qy) || itemsOnTile[static_cast<std::size_t>(tileIndex(qx, qy))] > 0) return false;
+    if (!game.inBounds(qx, qy) || s.itemsOnTile[static_cast<std::size_t>(tileIndex(qx, qy))] > 0) return false;
     if (!game.canEnterTile(qx, qy, d, item.cargo)) return false;
-    return game.hasRoomOnTile(qx, qy, &item) && !dropPlannedOn(game, qx, qy);
+    return s.room.hasRoomOnTile(game, qx, qy, &item) && !dropPlannedOn(game, qx, qy);
 }
 
 void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, std::vector<int>& itemsOnTile)
@@ -347,7 +347,7 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
         CargoItem& item = game.items[static_cast<std::size_t>(i)];
         if (!qualifiesForPickUp(game, item, arm, index)) continue;
         for (Direction d : PICKUP_ORDER) {
-            if (!canTakeToward(game, x, y, arm, item, d, s.itemsOnTile)) continue;
+            if (!canTakeToward(game, x, y, arm, item, d, s)) continue;
             takeItem(game, x, y, arm, item, d, s.itemsOnTile);
             return;
         }
@@ -374,5 +374,8 @@ void Game::pickUpItems()
     StepScratch& s = stepScratch_;
     listIdleArms(*this, currentLayout().arms, s);
     fileItemsByPosition(*this, s);
+    // A taken item keeps the tile its position rounds to and loses its path,
+    // so the filing of the room index stays good for the whole phase.
+    s.room.reset();
     for (int index : s.idleArms) pickUpWithArm(*this, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
 }

@@ -34,6 +34,7 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
     reserveForMostItems(s);
     s.pathPointsFiled = false;
+    s.room.reset();
     s.occupancy.assign(NODE_COUNT, -1);
     s.armDropsPlanned.assign(NODE_COUNT, -1);
     s.armDrops.assign(NODE_COUNT, -1);

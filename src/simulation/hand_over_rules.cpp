@@ -175,8 +175,7 @@ bool HandOverRules::armDropTarget(int x, int y, Direction d, const CargoItem& it
     const int dropY = y + dy * reach;
     if (!game_.inBounds(dropX, dropY)) return false;
     if (occupant(dropX, dropY) >= 0 || armDrops_[groundNode(dropX, dropY)] >= 0) return false;
-    if (!game_.hasRoomOnTile(dropX, dropY, &item)) return false;
-    return canEnterFrom(game_, dropX, dropY, d, item.cargo);
+    return canEnterFrom(game_, dropX, dropY, d, item.cargo) && room_.hasRoomOnTile(game_, dropX, dropY, &item);
 }
 
 // An arm is asked on its own terms. For every other target the cheap test of

@@ -2,6 +2,7 @@
 
 #include <bitset>
 
+#include "simulation/room_index.h"
 #include "world/game.h"
 
 // The rules that decide whether an item may pass from one tile to the next.
@@ -48,8 +49,8 @@ void useArmJob(const Game& game, int x, int y, Tile& arm);
 // The rules of one belt-step call, bound to its occupancy and arm drop maps.
 class HandOverRules {
 public:
-    HandOverRules(const Game& game, const int* occupancy, const int* armDrops, bool followUp)
-        : game_(game), occupancy_(occupancy), armDrops_(armDrops), followUp_(followUp)
+    HandOverRules(const Game& game, const int* occupancy, const int* armDrops, RoomIndex& room, bool followUp)
+        : game_(game), occupancy_(occupancy), armDrops_(armDrops), room_(room), followUp_(followUp)
     {
     }
 
@@ -74,6 +75,7 @@ private:
     const Game& game_;
     const int* occupancy_;
     const int* armDrops_;
+    RoomIndex& room_;
     bool followUp_;
 };
 

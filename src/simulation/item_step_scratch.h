@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "simulation/room_index.h"
 #include "simulation/tile_item_lists.h"
 #include "world/cargo_item.h"
 #include "world/geometry.h"
@@ -57,6 +58,7 @@ struct ItemStepScratch {
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
     TileItemLists pathPoints;  // per tile: the items with a path point on it, filed on first need
     bool pathPointsFiled = false;
+    RoomIndex room;  // for the planning, in which no item moves
 
     ItemStepScratch() = default;
     ItemStepScratch(const ItemStepScratch&) {}

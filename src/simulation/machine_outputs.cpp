@@ -240,12 +240,19 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
 void Game::spawnMachineOutputs(bool, bool storagesOnly)
 {
     const WorldLayout& layout = currentLayout();
-    BlockedTiles blocked = blockedOutputTiles(*this);
+    // The tiles taken are found when the first product is offered: until
+    // then no item has changed, and often nothing is offered at all.
+    BlockedTiles blocked;
+    bool blockedFound = false;
     for (int index : storagesOnly ? layout.storages : layout.producers) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;
         const Product product = offeredProduct(tileAt(x, y), storagesOnly);
         if (!product.offered) continue;
+        if (!blockedFound) {
+            blocked = blockedOutputTiles(*this);
+            blockedFound = true;
+        }
         OutputTargetRule rule(*this, blocked, x, y, product.cargo);
         emitProduct(*this, x, y, product.cargo, rule, blocked, stepScratch_);
     }

@@ -53,7 +53,7 @@ MovePlanner::WantedMove MovePlanner::armMove(const CargoItem& item, const Tile& 
     if (item.carried) {
         const int dropX = item.x + directionDx(move.dir) * move.length;
         const int dropY = item.y + directionDy(move.dir) * move.length;
-        if (!game_.hasRoomOnTile(dropX, dropY, &item)) return {};
+        if (!s_.room.hasRoomOnTile(game_, dropX, dropY, &item)) return {};
     }
     return move;
 }

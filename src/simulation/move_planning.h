@@ -12,7 +12,8 @@ class MovePlanner {
 public:
     // The layout tells where ejectors may serve belts and where belts meet.
     MovePlanner(Game& game, ItemStepScratch& scratch, const WorldLayout& layout, bool followUp, int firstItem)
-        : game_(game), s_(scratch), rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), followUp),
+        : game_(game), s_(scratch),
+          rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), scratch.room, followUp),
           occupancy_(scratch.occupancy.data()), ejectorBelts_(layout.ejectorBelts.data()),
           junctions_(layout.junctions.data()), sideExits_(layout.sideExits.data()), followUp_(followUp),
           firstItem_(firstItem)

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "audio/sound_engine.h"
+#include "simulation/room_index.h"
 #include "simulation/tile_item_lists.h"
 #include "world/cargo_item.h"
 
@@ -26,6 +27,7 @@ struct StepScratch {
     std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
     std::vector<int> itemsOnTile;  // per tile: items whose tile it is
     TileItemLists nearArms;  // per pickup tile: items that may reach it
+    RoomIndex room;  // for the pick-up, in which only taken items move
     std::vector<int> candidates;
 
     // Motor sounds.

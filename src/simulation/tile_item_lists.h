@@ -8,7 +8,7 @@
 // allocates nothing once it has reached its size.
 class TileItemLists {
 public:
-    void start() { entries_.clear(); }
+    void start();
     void file(int tile, int item) { entries_.emplace_back(tile, item); }
     // Groups the filed entries by tile; call before reading.
     void finish();

@@ -101,6 +101,9 @@ public:
     bool canEnterTile(int x, int y, Direction travel, CargoType cargo) const;
     // No item but self stands on or plans to move through the tile; self may be null.
     bool hasRoomOnTile(int x, int y, const CargoItem* self) const;
+    // The item stands on or plans to move through (x, y), as hasRoomOnTile
+    // counts it; underDeck: a bridge deck spans (x, y).
+    bool takesRoomOnTile(const CargoItem& item, int x, int y, bool underDeck) const;
     // How far along its route the item passes (x, y); -1 when not within 3.001 tiles.
     float pathDistanceTo(const CargoItem& item, float x, float y) const;
     // Tile index of the ejector serving the belt tile, or -1.

@@ -145,18 +145,19 @@ bool Game::canEnterTile(int x, int y, Direction travel, CargoType cargo) const
 bool Game::hasRoomOnTile(int x, int y, const CargoItem* self) const
 {
     const bool underDeck = inBounds(x, y) && tileAt(x, y).bridgePart == BRIDGE_DECK;
-    for (const CargoItem& item : items) {
-        if (&item == self) continue;
-        // Items riding over the bridge do not stand on the ground beneath its deck.
-        if (underDeck && (item.layer == 1 || isItemOnDeck(item))) continue;
-        if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f && std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
-            return false;
-        }
-        for (const PathPoint& p : item.path) {
-            if (p.x == x && p.y == y) return false;
-        }
+    return std::none_of(items.begin(), items.end(), [&](const CargoItem& item) {
+        return &item != self && takesRoomOnTile(item, x, y, underDeck);
+    });
+}
+
+bool Game::takesRoomOnTile(const CargoItem& item, int x, int y, bool underDeck) const
+{
+    // Items riding over the bridge do not stand on the ground beneath its deck.
+    if (underDeck && (item.layer == 1 || isItemOnDeck(item))) return false;
+    if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f && std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
+        return true;
     }
-    return true;
+    return std::any_of(item.path.begin(), item.path.end(), [x, y](const PathPoint& p) { return p.x == x && p.y == y; });
 }
 
 float Game::pathDistanceTo(const CargoItem& item, float x, float y) const

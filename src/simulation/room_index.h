@@ -1,0 +1,24 @@
+#pragma once
+
+#include "simulation/tile_item_lists.h"
+
+class Game;
+struct CargoItem;
+
+// Answers Game::hasRoomOnTile from the items filed by the tile their position
+// rounds to (held inside the map) and by the tiles of their path points,
+// instead of from the whole item list. Good for one phase in which no item
+// moves, gains path points or comes into being; filed on first need.
+class RoomIndex {
+public:
+    // Forgets the filing; the next question files the items afresh.
+    void reset() { filed_ = false; }
+    bool hasRoomOnTile(const Game& game, int x, int y, const CargoItem* self);
+
+private:
+    void file(const Game& game);
+
+    TileItemLists byPosition_;
+    TileItemLists byPath_;
+    bool filed_ = false;
+};

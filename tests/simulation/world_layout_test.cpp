@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "support/world_builders.h"
+
+// The refresh works from a layout of the tiles by role; tiles written
+// straight between refreshes must be seen at once, as the map reader and
+// the tests write them.
+
+namespace {
+
+// An arm at (12, 10) beside a pole at (10, 10), and a running generator at
+// (30, 30) that a cable may join to the pole.
+Game armBesidePole(bool cabled)
+{
+    Game game = emptyGame();
+    build(game, ARM, 12, 10);
+    build(game, POWER_POLE, 10, 10);
+    buildFuelledGenerator(game, 30, 30);
+    if (cabled) game.powerLinks.push_back(Link{30, 30, 10, 10});
+    return game;
+}
+
+}  // namespace
+
+TEST(WorldLayout, TilesAndCablesWrittenBetweenRefreshesAreSeenAtOnce)
+{
+    Game game = armBesidePole(false);
+    game.updateNetworks(0.0f);
+    EXPECT_FALSE(game.tileAt(12, 10).powerSupplied) << "no cable yet";
+
+    game.powerLinks.push_back(Link{30, 30, 10, 10});
+    game.updateNetworks(0.0f);
+    EXPECT_TRUE(game.tileAt(12, 10).powerSupplied);
+
+    game.tileAt(10, 10) = Tile{};  // the pole torn out without its cable
+    game.updateNetworks(0.0f);
+    EXPECT_FALSE(game.tileAt(12, 10).powerSupplied);
+    EXPECT_FALSE(game.tileAt(12, 10).powerConnected);
+}
+
+TEST(WorldLayout, AConsumerTurnedIntoABeltLosesItsPowerFlags)
+{
+    Game game = armBesidePole(true);
+    game.update(1.0f / 60.0f, false);
+    ASSERT_TRUE(game.tileAt(12, 10).powerSupplied);
+
+    game.tileAt(12, 10).type = BELT;  // the flags of the arm stay behind on the tile
+    game.update(1.0f / 60.0f, false);
+    EXPECT_FALSE(game.tileAt(12, 10).powerSupplied);
+    EXPECT_EQ(game.tileAt(12, 10).powerNetwork, -1);
+}
+
+TEST(WorldLayout, ACopyOfTheWorldRefreshesLikeTheOriginal)
+{
+    Game game = armBesidePole(true);
+    game.updateNetworks(0.0f);
+
+    Game copy(game);
+    copy.powerLinks.clear();
+    copy.updateNetworks(0.0f);
+    game.updateNetworks(0.0f);
+    EXPECT_FALSE(copy.tileAt(12, 10).powerSupplied);
+    EXPECT_TRUE(game.tileAt(12, 10).powerSupplied);
+}
