@@ -65,17 +65,21 @@ void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Rese
 
 // The tests of each obstacle have no side effects; the cheap ones go first.
 bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial, FloatPoint trialSeen,
-                    const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles)
+                    const std::vector<FloatPoint>& reservedInReach, std::vector<Obstacle>& obstacles)
 {
     for (const FloatPoint& point : reservedInReach) {
         if (approachBlocked(trialSeen, current, point)) return true;
     }
-    for (const Obstacle& obstacle : obstacles) {
+    for (Obstacle& obstacle : obstacles) {
         if (!(unitSquareOverlap(trialSeen, obstacle.seen) > OVERLAP_COUNTS)) continue;
         if (!approachBlocked(trialSeen, current, obstacle.seen)) continue;
         const CargoItem& other = game.items[static_cast<std::size_t>(obstacle.item)];
-        if (onRouteWithin(game, trial, positionOf(other), ROUTE_FREES) &&
-            onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) {
+        if (!onRouteWithin(game, trial, positionOf(other), ROUTE_FREES)) continue;
+        if (!obstacle.routeKnown) {
+            obstacle.route = game.routeBounds(other);
+            obstacle.routeKnown = true;
+        }
+        if (obstacle.route.keepsOff(trial.posX, trial.posY) || onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) {
             return true;
         }
     }

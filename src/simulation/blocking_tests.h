@@ -24,9 +24,9 @@ void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Rese
 
 // Does the trial move of the item seen at current, the trial seen at
 // trialSeen, push into one of the obstacles or onto one of the reserved
-// points in reach?
+// points in reach? Notes on the obstacles what later trials can reuse.
 bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial, FloatPoint trialSeen,
-                    const std::vector<FloatPoint>& reservedInReach, const std::vector<Obstacle>& obstacles);
+                    const std::vector<FloatPoint>& reservedInReach, std::vector<Obstacle>& obstacles);
 
 // The two items touch, other raised by its ramp lift. Items carried by an arm,
 // inside a tunnel or just out on its exit touch nothing.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "simulation/item_cells.h"
+#include "world/route_bounds.h"
 #include "world/cargo_item.h"
 
 // A jump point that an item will take, kept free for it during one pass of
@@ -18,10 +19,21 @@ struct FloatPoint {
     float y = 0.0f;
 };
 
-// An item that may stand in a mover's way, with where it is seen.
+// An item's plain position and the y at which it is seen, raised on a ramp.
+struct SeenPosition {
+    float x = 0.0f;
+    float y = 0.0f;
+    float seenY = 0.0f;
+};
+
+// An item that may stand in a mover's way, with where it is seen. The box
+// around its route, found when a trial first asks, spares most route walks
+// of the later trials.
 struct Obstacle {
     int item = -1;
     FloatPoint seen;
+    bool routeKnown = false;
+    RouteBounds route;
 };
 
 // Working tables of the smooth movement, kept between calls only so that a
@@ -34,11 +46,15 @@ struct MotionScratch {
     std::vector<Reservation> reservations;  // all of one pass
     std::vector<FloatPoint> startPositions;  // per item, only with a sound engine
     std::vector<int> nearby;  // items filed near a mover, in no order
+    // Per item: where it stands and is seen, kept with its filing so that the
+    // search for obstacles need not open every item near a mover.
+    std::vector<SeenPosition> seenPositions;
     // One glide: the mover as seen now, and what its trials may run into.
     FloatPoint moverSeen;
     std::vector<Obstacle> candidates;
     std::vector<FloatPoint> reservedInReach;
     ItemCells cells;
+    CargoItem trialStart{0, 0, NONE, 0};  // the mover with the near part of its path
     CargoItem trial{0, 0, NONE, 0};
 
     MotionScratch() = default;

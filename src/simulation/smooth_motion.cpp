@@ -73,6 +73,7 @@ public:
 private:
     CargoItem& item(int i) { return game_.items[static_cast<std::size_t>(i)]; }
     FloatPoint seen(const CargoItem& it) const;
+    void refile(int i);
 
     void startSubStep(float step);
     bool runPass(float step);
@@ -80,10 +81,11 @@ private:
     bool takeJumps(int i, bool& waits);
     bool jumpPointTaken(int i, const PathPoint& point);
     bool glide(int i, float step);
-    void makeTrial(const CargoItem& mover);
+    void makeTrialStart(const CargoItem& mover);
+    void tryMove(float seconds);
     void findCandidates(int i);
     bool trialBlocked();
-    bool trialBlockedAfter(int i, float seconds);
+    bool trialBlockedAfter(float seconds);
     void playCrossingSounds();
 
     Game& game_;
@@ -99,6 +101,14 @@ FloatPoint SmoothMotion::seen(const CargoItem& it) const
     const int ty = tileCoordinate(it.posY);
     if (!inGrid(tx, ty) || bridgeTiles_[static_cast<std::size_t>(tileIndex(tx, ty))] == 0) return {it.posX, it.posY - 0.0f};
     return visualPosition(game_, it);
+}
+
+// Files the item again after it moved.
+void SmoothMotion::refile(int i)
+{
+    const CargoItem& it = item(i);
+    s_.cells.refile(i, it);
+    s_.seenPositions[static_cast<std::size_t>(i)] = {it.posX, it.posY, seen(it).y};
 }
 
 void SmoothMotion::runSubStep(float step)
@@ -122,6 +132,11 @@ void SmoothMotion::startSubStep(float step)
         for (const CargoItem& it : game_.items) s_.startPositions.push_back({it.posX, it.posY});
     }
     s_.cells.build(game_.items);
+    s_.seenPositions.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const CargoItem& it = game_.items[i];
+        s_.seenPositions[i] = {it.posX, it.posY, seen(it).y};
+    }
     // Only items with budget and path move; the others keep their paths and
     // so their reservations for the whole sub-step.
     s_.moving.clear();
@@ -185,7 +200,7 @@ bool SmoothMotion::takeJumps(int i, bool& waits)
         mover.posY = static_cast<float>(point.y);
         mover.heading = point.dir;
         mover.path.pop_front();
-        s_.cells.refile(i, mover);
+        refile(i);
         jumped = true;
     }
     return jumped;
@@ -211,23 +226,23 @@ bool SmoothMotion::jumpPointTaken(int i, const PathPoint& point)
 bool SmoothMotion::glide(int i, float step)
 {
     float& budget = s_.budgets[static_cast<std::size_t>(i)];
-    makeTrial(item(i));
-    s_.trial.advance(budget);
+    makeTrialStart(item(i));
+    tryMove(budget);
     findCandidates(i);
     reservedPointsInReach(i, s_.moverSeen, s_.reservations, s_.reservedInReach);
     if (!trialBlocked()) {
         item(i).advance(budget);
         budget = 0.0f;
-        s_.cells.refile(i, item(i));
+        refile(i);
         return true;
     }
     const float leastMove = LEAST_MOVE_SHARE * step;
-    if (trialBlockedAfter(i, std::min(budget, leastMove))) return false;
+    if (trialBlockedAfter(std::min(budget, leastMove))) return false;
     float lo = 0.0f;
     float hi = budget;
     for (int halving = 0; halving < BISECTION_HALVINGS; ++halving) {
         const float mid = (lo + hi) * 0.5f;
-        if (trialBlockedAfter(i, mid)) {
+        if (trialBlockedAfter(mid)) {
             hi = mid;
         } else {
             lo = mid;
@@ -236,26 +251,33 @@ bool SmoothMotion::glide(int i, float step)
     if (lo <= leastMove) return false;
     item(i).advance(lo);
     budget -= lo;
-    s_.cells.refile(i, item(i));
+    refile(i);
     return true;
 }
 
-// A stand-in for the mover without identity, carrying only the near part of its path.
-void SmoothMotion::makeTrial(const CargoItem& mover)
+// What a trial takes of the item it stands in for, apart from the path.
+void copyTrialFields(const CargoItem& from, CargoItem& to)
 {
-    CargoItem& trial = s_.trial;
-    trial.layer = mover.layer;
-    trial.x = mover.x;
-    trial.y = mover.y;
-    trial.dir = mover.dir;
-    trial.heading = mover.heading;
-    trial.cargo = mover.cargo;
-    trial.posX = mover.posX;
-    trial.posY = mover.posY;
-    trial.leavingTunnel = mover.leavingTunnel;
-    trial.tunnelExitX = mover.tunnelExitX;
-    trial.tunnelExitY = mover.tunnelExitY;
-    trial.targetTile = mover.targetTile;
+    to.layer = from.layer;
+    to.x = from.x;
+    to.y = from.y;
+    to.dir = from.dir;
+    to.heading = from.heading;
+    to.cargo = from.cargo;
+    to.posX = from.posX;
+    to.posY = from.posY;
+    to.leavingTunnel = from.leavingTunnel;
+    to.tunnelExitX = from.tunnelExitX;
+    to.tunnelExitY = from.tunnelExitY;
+    to.targetTile = from.targetTile;
+}
+
+// A stand-in for the mover without identity, carrying only the near part of
+// its path; each trial of a glide starts from it.
+void SmoothMotion::makeTrialStart(const CargoItem& mover)
+{
+    CargoItem& trial = s_.trialStart;
+    copyTrialFields(mover, trial);
     trial.path.clear();
     float length = 0.0f;
     float fromX = mover.posX;
@@ -288,10 +310,9 @@ void SmoothMotion::findCandidates(int i)
     s_.candidates.clear();
     for (int j : s_.nearby) {
         if (j == i) continue;
-        const CargoItem& other = item(j);
-        const FloatPoint otherSeen = seen(other);
-        if (!(other.posX > x0 && other.posX < x1 && otherSeen.y > y0 && otherSeen.y < y1)) continue;
-        if (isObstacle(game_, mover, other)) s_.candidates.push_back({j, otherSeen});
+        const SeenPosition& at = s_.seenPositions[static_cast<std::size_t>(j)];
+        if (!(at.x > x0 && at.x < x1 && at.seenY > y0 && at.seenY < y1)) continue;
+        if (isObstacle(game_, mover, item(j))) s_.candidates.push_back({j, {at.x, at.seenY}, false, {}});
     }
 }
 
@@ -300,10 +321,16 @@ bool SmoothMotion::trialBlocked()
     return isTrialBlocked(game_, s_.moverSeen, s_.trial, seen(s_.trial), s_.reservedInReach, s_.candidates);
 }
 
-bool SmoothMotion::trialBlockedAfter(int i, float seconds)
+void SmoothMotion::tryMove(float seconds)
 {
-    makeTrial(item(i));
+    copyTrialFields(s_.trialStart, s_.trial);
+    s_.trial.path = s_.trialStart.path;
     s_.trial.advance(seconds);
+}
+
+bool SmoothMotion::trialBlockedAfter(float seconds)
+{
+    tryMove(seconds);
     return trialBlocked();
 }
 
@@ -340,14 +367,19 @@ void reserveForMostItems(MotionScratch& s)
 {
     // A glide meets the items of a few tiles around it.
     constexpr std::size_t MOST_NEARBY = 256;
+    // A trial carries a path of about four tiles.
+    constexpr std::size_t MOST_TRIAL_POINTS = 32;
     if (s.budgets.capacity() >= MOST_WORLD_ITEMS) return;
     s.budgets.reserve(MOST_WORLD_ITEMS);
+    s.seenPositions.reserve(MOST_WORLD_ITEMS);
     s.moving.reserve(MOST_WORLD_ITEMS);
     s.fixedReservations.reserve(MOST_WORLD_ITEMS);
     s.reservations.reserve(MOST_WORLD_ITEMS);
     s.nearby.reserve(MOST_NEARBY);
     s.candidates.reserve(MOST_NEARBY);
     s.reservedInReach.reserve(MOST_NEARBY);
+    s.trialStart.path.reserve(MOST_TRIAL_POINTS);
+    s.trial.path.reserve(MOST_TRIAL_POINTS);
 }
 
 void Game::moveItems(float dt)

@@ -33,6 +33,7 @@ public:
     }
 
     std::size_t size() const { return items_.size() - head_; }
+    void reserve(std::size_t n) { items_.reserve(head_ + n); }
     // Some storage is held, whether or not it is in use.
     bool hasStorage() const { return items_.capacity() > 0; }
     bool empty() const { return head_ == items_.size(); }

@@ -17,6 +17,7 @@
 #include "world/link.h"
 #include "world/link_ends.h"
 #include "world/power_overview.h"
+#include "world/route_bounds.h"
 #include "world/tile.h"
 #include "world/tile_warning.h"
 
@@ -106,6 +107,8 @@ public:
     bool takesRoomOnTile(const CargoItem& item, int x, int y, bool underDeck) const;
     // How far along its route the item passes (x, y); -1 when not within 3.001 tiles.
     float pathDistanceTo(const CargoItem& item, float x, float y) const;
+    // The box around every corner pathDistanceTo may walk for the item.
+    RouteBounds routeBounds(const CargoItem& item) const;
     // Tile index of the ejector serving the belt tile, or -1.
     int ejectorForBelt(int x, int y) const;
     // The ejector can push the item one tile on; a negative index means the item's ejectTarget.

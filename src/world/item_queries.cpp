@@ -96,6 +96,63 @@ private:
 
 Point tileCentre(int x, int y) { return {static_cast<float>(x), static_cast<float>(y)}; }
 
+// Walks the same corners as RouteWalk, never hitting, and keeps the box around them.
+class RouteBoundsWalk {
+public:
+    explicit RouteBoundsWalk(Point start) : corner_(start), bounds_{start.x, start.y, start.x, start.y} {}
+
+    float walked() const { return walked_; }
+
+    bool passesOn(Point end)
+    {
+        const float sx = end.x - corner_.x;
+        const float sy = end.y - corner_.y;
+        const float length = std::sqrt(sx * sx + sy * sy);
+        if (!(length < ROUTE_MIN_SEGMENT)) walked_ += length;
+        corner_ = end;
+        bounds_.x0 = std::min(bounds_.x0, end.x);
+        bounds_.y0 = std::min(bounds_.y0, end.y);
+        bounds_.x1 = std::max(bounds_.x1, end.x);
+        bounds_.y1 = std::max(bounds_.y1, end.y);
+        return false;
+    }
+
+    const RouteBounds& bounds() const { return bounds_; }
+
+private:
+    Point corner_;
+    RouteBounds bounds_;
+    float walked_ = 0.0f;
+};
+
+// Leads the walk along the item's route until it reports a hit (true) or the
+// route ends: the path points until the reach is used up, then the belts
+// under the item, counted from the item's own tile.
+template <typename Walk>
+bool walkRoute(const Game& game, const CargoItem& item, Walk& walk)
+{
+    for (const PathPoint& p : item.path) {
+        if (walk.walked() > ROUTE_REACH) return false;
+        if (walk.passesOn(tileCentre(p.x, p.y))) return true;
+    }
+    int tx = item.x;
+    int ty = item.y;
+    int layer = item.layer;
+    for (int step = 0; step < ROUTE_LOOKAHEAD_TILES; ++step) {
+        if (!game.inBounds(tx, ty)) return false;
+        const Tile& tile = layer == 1 ? game.deckTiles[tileIndex(tx, ty)] : game.tileAt(tx, ty);
+        if (!carriesRoute(tile.type)) return false;
+        tx += directionDx(tile.dir);
+        ty += directionDy(tile.dir);
+        if (game.inBounds(tx, ty)) {
+            const Tile& next = game.tileAt(tx, ty);
+            layer = next.bridgePart == BRIDGE_DECK && next.bridgeDir == tile.dir ? 1 : 0;
+        }
+        if (walk.passesOn(tileCentre(tx, ty))) return true;
+    }
+    return false;
+}
+
 // Raised decks hide a shifted strip of their tile.
 Rect occluderRect(const Tile& tile, int tx, int ty)
 {
@@ -163,27 +220,21 @@ bool Game::takesRoomOnTile(const CargoItem& item, int x, int y, bool underDeck) 
 float Game::pathDistanceTo(const CargoItem& item, float x, float y) const
 {
     RouteWalk walk({item.posX, item.posY}, {x, y});
-    for (const PathPoint& p : item.path) {
-        if (walk.walked() > ROUTE_REACH) return -1.0f;
-        if (walk.passesOn(tileCentre(p.x, p.y))) return walk.hitDistance();
-    }
-    // The belts under the item carry the route on, counted from the item's own tile.
-    int tx = item.x;
-    int ty = item.y;
-    int layer = item.layer;
-    for (int step = 0; step < ROUTE_LOOKAHEAD_TILES; ++step) {
-        if (!inBounds(tx, ty)) return -1.0f;
-        const Tile& tile = layer == 1 ? deckTiles[tileIndex(tx, ty)] : tileAt(tx, ty);
-        if (!carriesRoute(tile.type)) return -1.0f;
-        tx += directionDx(tile.dir);
-        ty += directionDy(tile.dir);
-        if (inBounds(tx, ty)) {
-            const Tile& next = tileAt(tx, ty);
-            layer = next.bridgePart == BRIDGE_DECK && next.bridgeDir == tile.dir ? 1 : 0;
-        }
-        if (walk.passesOn(tileCentre(tx, ty))) return walk.hitDistance();
-    }
-    return -1.0f;
+    return walkRoute(*this, item, walk) ? walk.hitDistance() : -1.0f;
+}
+
+RouteBounds Game::routeBounds(const CargoItem& item) const
+{
+    RouteBoundsWalk walk({item.posX, item.posY});
+    walkRoute(*this, item, walk);
+    return walk.bounds();
+}
+
+bool RouteBounds::keepsOff(float x, float y) const
+{
+    // A hit lies within ROUTE_HIT of a segment; the margin covers rounding.
+    constexpr float MARGIN = ROUTE_HIT + 0.001f;
+    return x < x0 - MARGIN || x > x1 + MARGIN || y < y0 - MARGIN || y > y1 + MARGIN;
 }
 
 int Game::ejectorForBelt(int x, int y) const
