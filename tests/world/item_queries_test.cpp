@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "support/world_builders.h"
 #include "world/game.h"
 
@@ -190,6 +192,38 @@ TEST(PathDistanceTo, LooksAheadOverABridgeDeck)
     item.posX = 19.0f;
     EXPECT_FLOAT_EQ(game.pathDistanceTo(item, 21.0f, 10.0f), 2.0f) << "the deck belt carries it on east";
     EXPECT_EQ(game.pathDistanceTo(item, 20.0f, 9.0f), -1.0f);
+}
+
+// The route box may only spare walks that find nothing: wherever it says a
+// point lies clear, the walk must miss it, on paths, turns and belts beyond.
+TEST(RouteBounds, ClearOfTheBoxMeansOffTheRoute)
+{
+    Game game;
+    setTile(game, 10, 10, BELT, EAST);
+    setTile(game, 11, 10, MIXER, SOUTH);
+    setTile(game, 11, 11, BELT, SOUTH);
+    CargoItem onBelts(10, 10, EAST, LOG);
+    CargoItem turning(10, 10, EAST, LOG);
+    turning.posX = 9.6f;
+    turning.path.push_back(PathPoint{10, 10});
+    turning.path.push_back(PathPoint{10, 8});
+    turning.path.push_back(PathPoint{7, 8});
+    turning.path.push_back(PathPoint{7, 12});
+    int clear = 0;
+    for (const CargoItem* item : {&onBelts, &turning}) {
+        const RouteBounds box = game.routeBounds(*item);
+        for (float x = 5.0f; x <= 14.0f; x += 0.01f) {
+            for (float y = 6.0f; y <= 14.0f; y += 0.25f) {
+                if (!box.keepsOff(x, y)) continue;
+                ++clear;
+                ASSERT_EQ(game.pathDistanceTo(*item, x, y), -1.0f) << x << ", " << y;
+            }
+        }
+        EXPECT_FALSE(box.keepsOff(item->posX, item->posY));
+        EXPECT_FALSE(box.keepsOff(std::nanf(""), item->posY));
+    }
+    EXPECT_GT(clear, 0);
+    EXPECT_TRUE(game.routeBounds(turning).keepsOff(10.5f, 10.0f)) << "beyond reach the belts do not count";
 }
 
 TEST(EjectorForBelt, PicksTheActiveEjectorFacingTheBeltWithRoomBeyond)
