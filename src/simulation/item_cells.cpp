@@ -35,14 +35,16 @@ void ItemCells::build(const std::vector<CargoItem>& items)
     next_.assign(n, -1);
     prev_.assign(n, -1);
     cell_.assign(n, -1);
-    for (std::size_t i = n; i-- > 0;) link(static_cast<int>(i), cellOf(items[i]));
+    for (std::size_t i = n; i-- > 0;) {
+        if (!isInsideTunnel(items[i])) link(static_cast<int>(i), cellOf(items[i]));
+    }
 }
 
 void ItemCells::refile(int index, const CargoItem& item)
 {
     const int cell = cellOf(item);
     if (cell == cell_[static_cast<std::size_t>(index)]) return;
-    unlink(index);
+    if (cell_[static_cast<std::size_t>(index)] >= 0) unlink(index);
     link(index, cell);
 }
 

@@ -6,10 +6,12 @@
 
 // Items filed by the tile their position lies on (positions off the map go to
 // the nearest edge tile), kept current as they move, so that a moving item
-// looks only at the items near it instead of at the whole list.
+// looks only at the items near it instead of at the whole list. Items inside
+// a tunnel meet nothing on the map and are left out: a long tunnel holds
+// hundreds of them on its entrance tile.
 class ItemCells {
 public:
-    // Files every item anew.
+    // Files every item anew, apart from those inside a tunnel.
     void build(const std::vector<CargoItem>& items);
     // Files the item again after its position changed.
     void refile(int index, const CargoItem& item);

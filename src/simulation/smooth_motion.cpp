@@ -49,7 +49,7 @@ bool crossesUnderDeck(const Game& game, const CargoItem& onBridge, const CargoIt
 bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other)
 {
     if (isHeldByArm(other)) return false;
-    if (other.tunnelProgress > 0 && other.path.empty()) return false;  // inside a tunnel
+    if (isInsideTunnel(other)) return false;
     if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileAt(other.x, other.y).type == TUNNEL_EXIT) {
         return false;
     }
