@@ -30,6 +30,17 @@ bool onRouteWithin(const Game& game, const CargoItem& item, FloatPoint p, float 
 
 FloatPoint positionOf(const CargoItem& item) { return {item.posX, item.posY}; }
 
+// onRouteWithin for the obstacle's own route. The box around it, found at
+// the first ask, spares the walk for points clear of it.
+bool obstacleRouteWithin(const Game& game, Obstacle& obstacle, const CargoItem& other, FloatPoint p)
+{
+    if (!obstacle.routeKnown) {
+        obstacle.route = game.routeBounds(other);
+        obstacle.routeKnown = true;
+    }
+    return obstacle.route.keepsOff(p.x, p.y) || onRouteWithin(game, other, p, ROUTE_FREES);
+}
+
 }  // namespace
 
 float unitSquareOverlap(FloatPoint a, FloatPoint b)
@@ -74,12 +85,8 @@ bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial
         if (!(unitSquareOverlap(trialSeen, obstacle.seen) > OVERLAP_COUNTS)) continue;
         if (!approachBlocked(trialSeen, current, obstacle.seen)) continue;
         const CargoItem& other = game.items[static_cast<std::size_t>(obstacle.item)];
-        if (!onRouteWithin(game, trial, positionOf(other), ROUTE_FREES)) continue;
-        if (!obstacle.routeKnown) {
-            obstacle.route = game.routeBounds(other);
-            obstacle.routeKnown = true;
-        }
-        if (obstacle.route.keepsOff(trial.posX, trial.posY) || onRouteWithin(game, other, positionOf(trial), ROUTE_FREES)) {
+        if (onRouteWithin(game, trial, positionOf(other), ROUTE_FREES) &&
+            obstacleRouteWithin(game, obstacle, other, positionOf(trial))) {
             return true;
         }
     }

@@ -9,8 +9,7 @@ namespace {
 
 // Beyond this distance along its route an item does not care what lies ahead.
 constexpr float ROUTE_REACH = 3.001f;
-// A route passes a point that lies closer than this to it.
-constexpr float ROUTE_HIT = 0.02f;
+constexpr float ROUTE_HIT = RouteBounds::ROUTE_HIT;
 constexpr float ROUTE_MIN_SEGMENT = 0.0001f;
 constexpr int ROUTE_LOOKAHEAD_TILES = 2;
 
@@ -228,13 +227,6 @@ RouteBounds Game::routeBounds(const CargoItem& item) const
     RouteBoundsWalk walk({item.posX, item.posY});
     walkRoute(*this, item, walk);
     return walk.bounds();
-}
-
-bool RouteBounds::keepsOff(float x, float y) const
-{
-    // A hit lies within ROUTE_HIT of a segment; the margin covers rounding.
-    constexpr float MARGIN = ROUTE_HIT + 0.001f;
-    return x < x0 - MARGIN || x > x1 + MARGIN || y < y0 - MARGIN || y > y1 + MARGIN;
 }
 
 int Game::ejectorForBelt(int x, int y) const
