@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "simulation/item_cells.h"
-#include "world/route_bounds.h"
 #include "world/cargo_item.h"
+#include "world/route_bounds.h"
 
 // A jump point that an item will take, kept free for it during one pass of
 // the smooth movement.
