@@ -48,15 +48,18 @@ void ItemCells::refile(int index, const CargoItem& item)
     link(index, cell);
 }
 
+TileRect ItemCells::cellsOf(float x0, float x1, float y0, float y1)
+{
+    return {clampedCoordinate(x0, GRID_WIDTH), clampedCoordinate(y0, GRID_HEIGHT), clampedCoordinate(x1, GRID_WIDTH),
+            clampedCoordinate(y1, GRID_HEIGHT)};
+}
+
 void ItemCells::collect(float x0, float x1, float y0, float y1, std::vector<int>& out) const
 {
     out.clear();
-    const int left = clampedCoordinate(x0, GRID_WIDTH);
-    const int right = clampedCoordinate(x1, GRID_WIDTH);
-    const int top = clampedCoordinate(y0, GRID_HEIGHT);
-    const int bottom = clampedCoordinate(y1, GRID_HEIGHT);
-    for (int y = top; y <= bottom; ++y) {
-        for (int x = left; x <= right; ++x) {
+    const TileRect cells = cellsOf(x0, x1, y0, y1);
+    for (int y = cells.top; y <= cells.bottom; ++y) {
+        for (int x = cells.left; x <= cells.right; ++x) {
             for (int i = head_[static_cast<std::size_t>(tileIndex(x, y))]; i >= 0; i = next_[static_cast<std::size_t>(i)]) {
                 out.push_back(i);
             }

@@ -9,8 +9,20 @@
 // looks only at the items near it instead of at the whole list. Items inside
 // a tunnel meet nothing on the map and are left out: a long tunnel holds
 // hundreds of them on its entrance tile.
+// Tiles x = left .. right, y = top .. bottom.
+struct TileRect {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+};
+
 class ItemCells {
 public:
+    // The tiles collect visits for the box: positions off the map count at the nearest edge.
+    static TileRect cellsOf(float x0, float x1, float y0, float y1);
+    // The tile the item is filed under, or -1.
+    int cellOfItem(int index) const { return cell_[static_cast<std::size_t>(index)]; }
     // Files every item anew, apart from those inside a tunnel.
     void build(const std::vector<CargoItem>& items);
     // Files the item again after its position changed.

@@ -3,16 +3,10 @@
 #include <vector>
 
 #include "simulation/item_cells.h"
+#include "simulation/reservation.h"
+#include "simulation/standstill_watch.h"
 #include "world/cargo_item.h"
 #include "world/route_bounds.h"
-
-// A jump point that an item will take, kept free for it during one pass of
-// the smooth movement.
-struct Reservation {
-    int owner = -1;  // item index
-    float x = 0.0f;
-    float y = 0.0f;
-};
 
 struct FloatPoint {
     float x = 0.0f;
@@ -53,7 +47,9 @@ struct MotionScratch {
     FloatPoint moverSeen;
     std::vector<Obstacle> candidates;
     std::vector<FloatPoint> reservedInReach;
+    TileRect watched;  // the tiles whose changes could alter the glide's outcome
     ItemCells cells;
+    StandstillWatch standstills;
     CargoItem trialStart{0, 0, NONE, 0};  // the mover with the near part of its path
     CargoItem trial{0, 0, NONE, 0};
 

@@ -23,10 +23,17 @@ constexpr float LEAST_MOVE_SHARE = 0.02f;
 constexpr int BISECTION_HALVINGS = 10;
 // Items are filed by their plain position; a raised item counts as up to this much higher.
 constexpr float RAMP_LIFT_ALLOWANCE = 0.25f;
+// A reserved point blocks only what comes closer than a tile; a little more covers rounding.
+constexpr float RESERVATION_REACH = 1.01f;
 constexpr float SOUND_ALONG = 0.005f;
 constexpr float SOUND_ACROSS = 0.001f;
 
 bool isEastWest(Direction d) { return d == EAST || d == WEST; }
+
+TileRect enclosing(const TileRect& a, const TileRect& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
 
 // The other item crosses the bridge that onBridge travels along exactly on
 // the line of its deck tile, passing beneath it.
@@ -84,6 +91,7 @@ private:
     void makeTrialStart(const CargoItem& mover);
     void tryMove(float seconds);
     void findCandidates(int i);
+    TileRect reservationReach() const;
     bool trialBlocked();
     bool trialBlockedAfter(float seconds);
     void playCrossingSounds();
@@ -107,7 +115,9 @@ FloatPoint SmoothMotion::seen(const CargoItem& it) const
 void SmoothMotion::refile(int i)
 {
     const CargoItem& it = item(i);
+    const int before = s_.cells.cellOfItem(i);
     s_.cells.refile(i, it);
+    s_.standstills.itemMoved(before, s_.cells.cellOfItem(i));
     s_.seenPositions[static_cast<std::size_t>(i)] = {it.posX, it.posY, seen(it).y};
 }
 
@@ -132,6 +142,7 @@ void SmoothMotion::startSubStep(float step)
         for (const CargoItem& it : game_.items) s_.startPositions.push_back({it.posX, it.posY});
     }
     s_.cells.build(game_.items);
+    s_.standstills.start(n);
     s_.seenPositions.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         const CargoItem& it = game_.items[i];
@@ -156,12 +167,23 @@ bool SmoothMotion::runPass(float step)
 {
     s_.reservations = s_.fixedReservations;
     for (int i : s_.moving) reserveJumpPoints(i, s_.reservations);
+    s_.standstills.reservationsTaken(s_.reservations);
     bool changed = false;
     for (int i : s_.moving) {
+        if (s_.standstills.stillStands(i)) continue;  // it would be blocked again, just so
+        s_.standstills.forget(i);
         bool waits = false;
-        if (takeJumps(i, waits)) changed = true;
-        if (waits || item(i).path.empty()) continue;
-        if (glide(i, step)) changed = true;
+        const bool jumped = takeJumps(i, waits);
+        if (jumped) changed = true;
+        if (waits || item(i).path.empty()) {
+            if (waits && !jumped) s_.standstills.standsStill(i, s_.watched);
+            continue;
+        }
+        if (glide(i, step)) {
+            changed = true;
+        } else if (!jumped) {
+            s_.standstills.standsStill(i, s_.watched);
+        }
     }
     // An item that stops moving keeps what its path reserves for the rest of the sub-step.
     std::erase_if(s_.moving, [this](int i) {
@@ -211,6 +233,7 @@ bool SmoothMotion::jumpPointTaken(int i, const PathPoint& point)
     const CargoItem& mover = item(i);
     const FloatPoint p{static_cast<float>(point.x), static_cast<float>(point.y)};
     s_.cells.collect(p.x - 1.0f, p.x + 1.0f, p.y - 1.0f, p.y + 1.0f, s_.nearby);
+    s_.watched = ItemCells::cellsOf(p.x - 1.0f, p.x + 1.0f, p.y - 1.0f, p.y + 1.0f);
     for (int j : s_.nearby) {
         if (j == i) continue;
         const CargoItem& other = item(j);
@@ -228,7 +251,9 @@ bool SmoothMotion::glide(int i, float step)
     float& budget = s_.budgets[static_cast<std::size_t>(i)];
     makeTrialStart(item(i));
     tryMove(budget);
+    const TileRect reach = reservationReach();
     findCandidates(i);
+    s_.watched = enclosing(s_.watched, reach);
     reservedPointsInReach(i, s_.moverSeen, s_.reservations, s_.reservedInReach);
     if (!trialBlocked()) {
         item(i).advance(budget);
@@ -307,6 +332,7 @@ void SmoothMotion::findCandidates(int i)
     const float y1 = std::max(now.y, tried.y) + CANDIDATE_MARGIN;
     // Unsorted: the trials only ask whether any candidate blocks them.
     s_.cells.collect(x0, x1, y0, y1 + RAMP_LIFT_ALLOWANCE, s_.nearby);
+    s_.watched = ItemCells::cellsOf(x0, x1, y0, y1 + RAMP_LIFT_ALLOWANCE);
     s_.candidates.clear();
     for (int j : s_.nearby) {
         if (j == i) continue;
@@ -314,6 +340,28 @@ void SmoothMotion::findCandidates(int i)
         if (!(at.x > x0 && at.x < x1 && at.seenY > y0 && at.seenY < y1)) continue;
         if (isObstacle(game_, mover, item(j))) s_.candidates.push_back({j, {at.x, at.seenY}, false, {}});
     }
+}
+
+// The tiles whose reserved points some trial of the glide may come near:
+// every place the trials pass lies on the way of the whole budget's trial.
+TileRect SmoothMotion::reservationReach() const
+{
+    const CargoItem& start = s_.trialStart;
+    const CargoItem& end = s_.trial;
+    float x0 = std::min(start.posX, end.posX);
+    float x1 = std::max(start.posX, end.posX);
+    float y0 = std::min(start.posY, end.posY);
+    float y1 = std::max(start.posY, end.posY);
+    const std::size_t passed = start.path.size() - end.path.size();
+    for (std::size_t k = 0; k < passed; ++k) {
+        const PathPoint& p = start.path[k];
+        x0 = std::min(x0, static_cast<float>(p.x));
+        x1 = std::max(x1, static_cast<float>(p.x));
+        y0 = std::min(y0, static_cast<float>(p.y));
+        y1 = std::max(y1, static_cast<float>(p.y));
+    }
+    return ItemCells::cellsOf(x0 - RESERVATION_REACH, x1 + RESERVATION_REACH,
+                              y0 - RAMP_LIFT_ALLOWANCE - RESERVATION_REACH, y1 + RESERVATION_REACH);
 }
 
 bool SmoothMotion::trialBlocked()
