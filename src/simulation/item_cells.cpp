@@ -1,20 +1,9 @@
 #include "simulation/item_cells.h"
 
-#include <cmath>
-
 #include "simulation/item_transport.h"
 #include "world/geometry.h"
 
 namespace {
-
-// The tile coordinate of a position, held inside 0 .. size - 1.
-int clampedCoordinate(float position, int size)
-{
-    const float c = std::floor(position + 0.5f);
-    if (!(c > 0.0f)) return 0;  // also NaN
-    if (c >= static_cast<float>(size - 1)) return size - 1;
-    return static_cast<int>(c);
-}
 
 int cellOf(const CargoItem& item)
 {
@@ -46,12 +35,6 @@ void ItemCells::refile(int index, const CargoItem& item)
     if (cell == cell_[static_cast<std::size_t>(index)]) return;
     if (cell_[static_cast<std::size_t>(index)] >= 0) unlink(index);
     link(index, cell);
-}
-
-TileRect ItemCells::cellsOf(float x0, float x1, float y0, float y1)
-{
-    return {clampedCoordinate(x0, GRID_WIDTH), clampedCoordinate(y0, GRID_HEIGHT), clampedCoordinate(x1, GRID_WIDTH),
-            clampedCoordinate(y1, GRID_HEIGHT)};
 }
 
 void ItemCells::collect(float x0, float x1, float y0, float y1, std::vector<int>& out) const

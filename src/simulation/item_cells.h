@@ -3,12 +3,23 @@
 #include <vector>
 
 #include "world/cargo_item.h"
+#include "world/geometry.h"
 
 // Items filed by the tile their position lies on (positions off the map go to
 // the nearest edge tile), kept current as they move, so that a moving item
 // looks only at the items near it instead of at the whole list. Items inside
 // a tunnel meet nothing on the map and are left out: a long tunnel holds
 // hundreds of them on its entrance tile.
+// The coordinate of the tile a position lies on, held inside 0 .. size - 1
+// (NaN counts as 0): floor(position + 0.5) without the library call.
+inline int clampedCoordinate(float position, int size)
+{
+    const float shifted = position + 0.5f;
+    if (!(shifted >= 1.0f)) return 0;
+    if (shifted >= static_cast<float>(size - 1)) return size - 1;
+    return static_cast<int>(shifted);  // positive, so truncation is floor
+}
+
 // Tiles x = left .. right, y = top .. bottom.
 struct TileRect {
     int left = 0;
@@ -20,7 +31,11 @@ struct TileRect {
 class ItemCells {
 public:
     // The tiles collect visits for the box: positions off the map count at the nearest edge.
-    static TileRect cellsOf(float x0, float x1, float y0, float y1);
+    static TileRect cellsOf(float x0, float x1, float y0, float y1)
+    {
+        return {clampedCoordinate(x0, GRID_WIDTH), clampedCoordinate(y0, GRID_HEIGHT), clampedCoordinate(x1, GRID_WIDTH),
+                clampedCoordinate(y1, GRID_HEIGHT)};
+    }
     // The tile the item is filed under, or -1.
     int cellOfItem(int index) const { return cell_[static_cast<std::size_t>(index)]; }
     // Files every item anew, apart from those inside a tunnel.
