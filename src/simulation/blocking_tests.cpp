@@ -96,7 +96,7 @@ bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial
 bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& other)
 {
     if (&other == &item || other.layer != item.layer || isHeldByArm(other)) return false;
-    if (isInsideTunnel(other)) return false;
+    if (isPassingThroughTunnel(other)) return false;
     if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileUnder(other).type == TUNNEL_EXIT) {
         return false;  // just out of a tunnel and still on its exit
     }

@@ -25,7 +25,7 @@ void ItemCells::build(const std::vector<CargoItem>& items)
     prev_.assign(n, -1);
     cell_.assign(n, -1);
     for (std::size_t i = n; i-- > 0;) {
-        if (!isInsideTunnel(items[i])) link(static_cast<int>(i), cellOf(items[i]));
+        if (!isPassingThroughTunnel(items[i])) link(static_cast<int>(i), cellOf(items[i]));
     }
 }
 

@@ -33,7 +33,7 @@ inline bool takesDeliveries(ControlType t) { return t == SINK || t == SHOP || is
 inline bool isHeldByArm(const CargoItem& item) { return item.carried && item.holdState > HOLD_TURNING; }
 
 // On its way through a tunnel, out of sight and out of everyone's way.
-inline bool isInsideTunnel(const CargoItem& item) { return item.tunnelProgress > 0 && item.path.empty(); }
+inline bool isPassingThroughTunnel(const CargoItem& item) { return item.tunnelProgress > 0 && item.path.empty(); }
 
 // Glide speed on a belt of the given level, in tiles per second.
 inline float beltGlideSpeed(int level) { return static_cast<float>(level) * BASE_GLIDE_SPEED / 3.0f; }

@@ -56,7 +56,7 @@ bool crossesUnderDeck(const Game& game, const CargoItem& onBridge, const CargoIt
 bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other)
 {
     if (isHeldByArm(other)) return false;
-    if (isInsideTunnel(other)) return false;
+    if (isPassingThroughTunnel(other)) return false;
     if (other.leavingTunnel && game.inBounds(other.x, other.y) && game.tileAt(other.x, other.y).type == TUNNEL_EXIT) {
         return false;
     }
