@@ -50,23 +50,24 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
 // Items deeper in a tunnel than its entrance slot stand nowhere.
 bool standsInTunnel(const Game& game, const CargoItem& item)
 {
+    if (item.tunnelProgress <= 0) return false;
     const Tile& tile = game.tileUnder(item);
-    if (tile.type != TUNNEL || item.tunnelProgress <= 0) return false;
+    if (tile.type != TUNNEL) return false;
     const int distance = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
     return distance >= item.tunnelProgress;
 }
 
+// One pass over the items fills both tables, which are written apart.
 void fillOccupancyAndDrops(const Game& game, ItemStepScratch& s)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
         const CargoItem& item = game.items[i];
-        if (!game.inBounds(item.x, item.y) || standsInTunnel(game, item)) continue;
-        s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
-    }
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
+        if (game.inBounds(item.x, item.y) && !standsInTunnel(game, item)) {
+            s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
+        }
         int dropX = 0;
         int dropY = 0;
-        if (carriedItemDropTile(game, game.items[i], dropX, dropY)) {
+        if (carriedItemDropTile(game, item, dropX, dropY)) {
             s.armDropsPlanned[static_cast<std::size_t>(groundNode(dropX, dropY))] = static_cast<int>(i);
         }
     }
@@ -107,18 +108,23 @@ void findRings(const Game& game, ItemStepScratch& s)
     }
 }
 
+// Only a distributor's items plan a second time, for its other output; in a
+// follow-up call items move on belts alone, so none does.
 void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool followUp, int firstItem)
 {
     MovePlanner planner(game, s, layout, followUp, firstItem);
     const int n = static_cast<int>(game.items.size());
+    s.onDistributor.clear();
     for (int i = 0; i < n; ++i) {
         bool pushed = false;
         s.plans[static_cast<std::size_t>(i)] = planner.plan(i, 0, pushed);
         s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
-    }
-    for (int i = 0; i < n; ++i) {
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (!game.inBounds(item.x, item.y) || game.tileUnder(item).type != DISTRIBUTOR) continue;
+        if (!followUp && game.inBounds(item.x, item.y) && layout.typeUnder(game, item) == DISTRIBUTOR) {
+            s.onDistributor.push_back(i);
+        }
+    }
+    for (int i : s.onDistributor) {
         bool pushed = false;
         s.alternatives[static_cast<std::size_t>(i)] = planner.plan(i, 1, pushed);
     }
@@ -138,6 +144,7 @@ void reserveForMostItems(ItemStepScratch& s)
     s.onRing.reserve(MOST_WORLD_ITEMS);
     s.ringSeen.reserve(MOST_WORLD_ITEMS);
     s.tunnelNext.reserve(MOST_WORLD_ITEMS);
+    s.onDistributor.reserve(MOST_WORLD_ITEMS);
     s.resolveStack.reserve(MOST_WORLD_ITEMS + 1);
 }
 

@@ -44,6 +44,7 @@ struct ItemStepScratch {
     std::vector<int> claims;           // per node: the item granted it
     std::vector<MovePlan> plans;
     std::vector<MovePlan> alternatives;  // a distributor's other output
+    std::vector<int> onDistributor;  // the items standing on a distributor, in list order
     std::vector<char> pushed;
     std::vector<char> granted;
     std::vector<char> switched;

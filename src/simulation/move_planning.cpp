@@ -42,7 +42,7 @@ bool MovePlanner::mayPlan(const CargoItem& item, int index) const
         item.ejectSkipTile != tileIndex(item.x, item.y)) {
         return false;  // it waits for the ejector to take or refuse it
     }
-    return game_.isPoweredAt(item.x, item.y);
+    return layout_.isPoweredAt(game_, item.x, item.y);
 }
 
 MovePlanner::WantedMove MovePlanner::armMove(const CargoItem& item, const Tile& arm) const
@@ -164,6 +164,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
 {
     pushed = false;
     const CargoItem& item = game_.items[static_cast<std::size_t>(index)];
+    if (followUp_ && item.speedCredit < MOVE_COST) return {};  // follow-up moves are paid with belt credit
     if (!mayPlan(item, index)) return {};
     const WantedMove move = wantedMove(item, planning);
     if (move.dir == NONE) return {};
@@ -197,7 +198,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     if (firstItem_ >= 0 && !isBeltOrBridge(target.type)) return {};
     if (isMachineIntake(target.type) && remainingPathLength(item) > PATH_LENGTH_GATE) return {};
     if (target.type == BELT && !junctionAllows(game_, junctions_, s_, index, nx, ny)) return {};
-    if (!game_.isPoweredAt(nx, ny)) return {};
+    if (!layout_.isPoweredAt(game_, nx, ny)) return {};
     if (!accepts(item, plan, target, from.type, move.pushed, chained, plan.dir)) return {};
     pushed = move.pushed;
     return plan;

@@ -12,7 +12,7 @@ class MovePlanner {
 public:
     // The layout tells where ejectors may serve belts and where belts meet.
     MovePlanner(Game& game, ItemStepScratch& scratch, const WorldLayout& layout, bool followUp, int firstItem)
-        : game_(game), s_(scratch),
+        : game_(game), s_(scratch), layout_(layout),
           rules_(game, scratch.occupancy.data(), scratch.armDropsPlanned.data(), scratch.room, followUp),
           occupancy_(scratch.occupancy.data()), ejectorBelts_(layout.ejectorBelts.data()),
           junctions_(layout.junctions.data()), sideExits_(layout.sideExits.data()), followUp_(followUp),
@@ -41,6 +41,7 @@ private:
 
     Game& game_;
     ItemStepScratch& s_;
+    const WorldLayout& layout_;
     HandOverRules rules_;
     const int* occupancy_;
     const std::uint8_t* ejectorBelts_;

@@ -259,9 +259,8 @@ void resolveRightOfWay(const Game& game, ItemStepScratch& s)
         for (std::size_t i = 0; i < n; ++i) resolver.resolveMove(static_cast<int>(i));
 
         bool anySwitched = false;
-        for (std::size_t i = 0; i < n; ++i) {
-            const CargoItem& item = game.items[i];
-            if (!game.inBounds(item.x, item.y) || game.tileUnder(item).type != DISTRIBUTOR) continue;
+        for (int k : s.onDistributor) {
+            const auto i = static_cast<std::size_t>(k);
             const MovePlan& other = s.alternatives[i];
             if (s.switched[i] || s.resolution[i] == RESOLVE_MOVES) continue;
             if (other.target < 0 || other.target == s.plans[i].target) continue;

@@ -1,5 +1,6 @@
 #include "simulation/world_layout.h"
 
+#include "simulation/item_transport.h"
 #include "world/game.h"
 
 namespace {
@@ -103,9 +104,11 @@ void WorldLayout::build(const Game& game)
 {
     kinds.clear();
     bridgeTiles.clear();
+    types.clear();
     for (const Tile& tile : game.tiles) {
         kinds.push_back({tile.type, tile.dir, tile.bridgePart});
         bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
+        types.push_back(static_cast<std::uint8_t>(tile.type));
     }
     powerLinks = game.powerLinks;
     dcLinks = game.dcLinks;
@@ -127,6 +130,19 @@ void WorldLayout::build(const Game& game)
         if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y)) ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
     }
     buildNetworkLayout(game, network);
+}
+
+bool WorldLayout::isPoweredAt(const Game& game, int x, int y) const
+{
+    if (!inGrid(x, y)) return false;
+    const int index = tileIndex(x, y);
+    return !runsOnlyWithPower(types[static_cast<std::size_t>(index)]) || game.tiles[static_cast<std::size_t>(index)].powerSupplied;
+}
+
+ControlType WorldLayout::typeUnder(const Game& game, const CargoItem& item) const
+{
+    const int index = tileIndex(item.x, item.y);
+    return item.layer == 1 ? game.deckTiles[static_cast<std::size_t>(index)].type : types[static_cast<std::size_t>(index)];
 }
 
 const WorldLayout& Game::currentLayout()

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "simulation/network_layout.h"
+#include "world/cargo_item.h"
 #include "world/link.h"
 #include "world/tile.h"
 
@@ -47,6 +48,9 @@ struct WorldLayout {
     // Per tile: an arm in reach, a distributor facing away or a mixer beside
     // it, which an item there might leave to sideways.
     std::vector<std::uint8_t> sideExits;
+    // Per tile: the ground type, one byte each, so that per-item tests need
+    // not load the whole tile record.
+    std::vector<std::uint8_t> types;
 
     NetworkLayout network;
 
@@ -63,6 +67,11 @@ struct WorldLayout {
     // Built for exactly the world's present tiles and links.
     bool matches(const Game& game) const;
     void build(const Game& game);
+
+    // Game::isPoweredAt, asking the tile record only where its kind can lose power.
+    bool isPoweredAt(const Game& game, int x, int y) const;
+    // The type of the tile the item stands on, on its own layer; the item is inside the grid.
+    ControlType typeUnder(const Game& game, const CargoItem& item) const;
 };
 
 // Trusts the layout until it goes out of scope, for work that changes no
