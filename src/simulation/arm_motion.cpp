@@ -269,14 +269,16 @@ void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
     item.posY = static_cast<float>(item.y) + std::sin(arm.armAngle) * reach;
 }
 
-// Some arm carries an item that it will set down on (x, y).
-bool dropPlannedOn(const Game& game, int x, int y)
+// Marks the tiles on which arms will set down what they carry. Within the
+// pick-up phase a drop is added only by an arm taking an item, which marks it.
+void markPlannedDrops(const Game& game, std::vector<char>& dropTiles)
 {
-    return std::any_of(game.items.begin(), game.items.end(), [&game, x, y](const CargoItem& item) {
+    dropTiles.assign(TILE_COUNT, 0);
+    for (const CargoItem& item : game.items) {
         int dropX = 0;
         int dropY = 0;
-        return carriedItemDropTile(game, item, dropX, dropY) && dropX == x && dropY == y;
-    });
+        if (carriedItemDropTile(game, item, dropX, dropY)) dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
+    }
 }
 
 // The item lies on a belt where the arm may take it.
@@ -309,17 +311,20 @@ bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoI
     const int qy = y + directionDy(d) * reach;
     if (!game.inBounds(qx, qy) || s.itemsOnTile[static_cast<std::size_t>(tileIndex(qx, qy))] > 0) return false;
     if (!game.canEnterTile(qx, qy, d, item.cargo)) return false;
-    return s.room.hasRoomOnTile(game, qx, qy, &item) && !dropPlannedOn(game, qx, qy);
+    return s.room.hasRoomOnTile(game, qx, qy, &item) && s.dropTiles[static_cast<std::size_t>(tileIndex(qx, qy))] == 0;
 }
 
-void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, std::vector<int>& itemsOnTile)
+void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, StepScratch& s)
 {
-    if (inGrid(item.x, item.y)) --itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
-    ++itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))];
+    if (inGrid(item.x, item.y)) --s.itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
+    ++s.itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))];
     useArmJob(game, x, y, arm);
     const int reach = armReach(arm.type);
     const int px = x - directionDx(d) * reach;
     const int py = y - directionDy(d) * reach;
+    const int dropX = x + directionDx(d) * reach;
+    const int dropY = y + directionDy(d) * reach;
+    if (inGrid(dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
     item.dir = d;
     item.originX = px;
     item.originY = py;
@@ -348,7 +353,7 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
         if (!qualifiesForPickUp(game, item, arm, index)) continue;
         for (Direction d : PICKUP_ORDER) {
             if (!canTakeToward(game, x, y, arm, item, d, s)) continue;
-            takeItem(game, x, y, arm, item, d, s.itemsOnTile);
+            takeItem(game, x, y, arm, item, d, s);
             return;
         }
     }
@@ -377,5 +382,6 @@ void Game::pickUpItems()
     // A taken item keeps the tile its position rounds to and loses its path,
     // so the filing of the room index stays good for the whole phase.
     s.room.reset();
+    if (!s.idleArms.empty()) markPlannedDrops(*this, s.dropTiles);
     for (int index : s.idleArms) pickUpWithArm(*this, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
 }

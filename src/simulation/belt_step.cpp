@@ -47,22 +47,12 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
     s.resolution.assign(itemCount, 0);
 }
 
-// Items deeper in a tunnel than its entrance slot stand nowhere.
-bool standsInTunnel(const Game& game, const CargoItem& item)
-{
-    if (item.tunnelProgress <= 0) return false;
-    const Tile& tile = game.tileUnder(item);
-    if (tile.type != TUNNEL) return false;
-    const int distance = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
-    return distance >= item.tunnelProgress;
-}
-
 // One pass over the items fills both tables, which are written apart.
 void fillOccupancyAndDrops(const Game& game, ItemStepScratch& s)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
         const CargoItem& item = game.items[i];
-        if (game.inBounds(item.x, item.y) && !standsInTunnel(game, item)) {
+        if (game.inBounds(item.x, item.y) && !isInsideTunnel(game, item)) {
             s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
         }
         int dropX = 0;
@@ -159,14 +149,15 @@ void Game::stepItems(bool followUp, bool, int firstItem)
         }
         return;
     }
+    const WorldLayout& layout = currentLayout();
     resetTables(s, items.size());
     fillOccupancyAndDrops(*this, s);
-    planMoves(*this, s, currentLayout(), followUp, firstItem);
-    resolveRightOfWay(*this, s);
+    planMoves(*this, s, layout, followUp, firstItem);
+    resolveRightOfWay(*this, layout, s);
 
     findRings(*this, s);
 
-    MoveResolver resolver(*this, s);
+    MoveResolver resolver(*this, layout, s);
     MoveExecution execution(*this, s, stepScratch_);
     const int n = static_cast<int>(items.size());
     for (int i = 0; i < n; ++i) {

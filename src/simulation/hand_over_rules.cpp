@@ -35,6 +35,15 @@ bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, in
     return game.inBounds(dropX, dropY);
 }
 
+bool isInsideTunnel(const Game& game, const CargoItem& item)
+{
+    if (item.tunnelProgress <= 0) return false;  // most items, told without their tile
+    const Tile& tile = game.tileUnder(item);
+    if (tile.type != TUNNEL) return false;
+    const int depth = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
+    return item.tunnelProgress <= depth;
+}
+
 const Tile& nodeTile(const Game& game, int node)
 {
     return node >= TILE_COUNT ? game.deckTiles[static_cast<std::size_t>(node - TILE_COUNT)]

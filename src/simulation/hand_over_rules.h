@@ -14,6 +14,9 @@ int armReach(ControlType type);
 // carries it or that tile lies off the map.
 bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY);
 
+// The item has gone deeper into a tunnel than its entrance slot: it stands on no tile.
+bool isInsideTunnel(const Game& game, const CargoItem& item);
+
 // The ground node of a tile and the node that a layer and tile make.
 inline int groundNode(int x, int y) { return tileIndex(x, y); }
 inline int itemNode(const CargoItem& item) { return (item.layer == 1 ? TILE_COUNT : 0) + tileIndex(item.x, item.y); }

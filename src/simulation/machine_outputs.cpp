@@ -71,19 +71,15 @@ bool couldTakeItems(const Tile& tile, Direction machineDir)
 
 void markBlocked(BlockedTiles& blocked, int x, int y) { blocked.set(static_cast<std::size_t>(tileIndex(x, y))); }
 
+// Ground items outside tunnels and the drops of powered arms; one pass over
+// the items, as the marks do not depend on one another.
 BlockedTiles blockedOutputTiles(const Game& game)
 {
     BlockedTiles blocked;
     for (const CargoItem& item : game.items) {
-        if (item.layer != 0 || !game.inBounds(item.x, item.y)) continue;
-        const Tile& tile = game.tileAt(item.x, item.y);
-        if (tile.type == TUNNEL) {
-            const int depth = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
-            if (item.tunnelProgress >= 1 && item.tunnelProgress <= depth) continue;  // inside the tunnel
+        if (item.layer == 0 && game.inBounds(item.x, item.y) && !isInsideTunnel(game, item)) {
+            markBlocked(blocked, item.x, item.y);
         }
-        markBlocked(blocked, item.x, item.y);
-    }
-    for (const CargoItem& item : game.items) {
         int dropX = 0;
         int dropY = 0;
         if (carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {

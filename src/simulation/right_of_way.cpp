@@ -6,6 +6,7 @@
 
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/world_layout.h"
 #include "world/game.h"
 
 namespace {
@@ -102,6 +103,11 @@ void claimSweep(const Game& game, ItemStepScratch& s)
     }
 }
 
+MoveResolver::MoveResolver(const Game& game, const WorldLayout& layout, ItemStepScratch& scratch)
+    : game_(game), types_(layout.types.data()), s_(scratch)
+{
+}
+
 int MoveResolver::startResolving(int item)
 {
     const auto i = static_cast<std::size_t>(item);
@@ -111,7 +117,7 @@ int MoveResolver::startResolving(int item)
     if (!s_.granted[i]) return 0;
     s_.resolution[i] = RESOLVE_RUNNING;
     const int target = s_.plans[i].target;
-    if (game_.tileAt(nodeX(target), nodeY(target)).type == SHOP) {
+    if (types_[tileIndex(nodeX(target), nodeY(target))] == SHOP) {
         s_.resolution[i] = RESOLVE_MOVES;  // a shop takes whatever arrives
         return 1;
     }
@@ -248,14 +254,14 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
     addOp(frame, ResolveOp::SUCCEED);
 }
 
-void resolveRightOfWay(const Game& game, ItemStepScratch& s)
+void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScratch& s)
 {
     const std::size_t n = game.items.size();
     std::fill(s.switched.begin(), s.switched.end(), 0);
     for (;;) {
         claimSweep(game, s);
         std::fill(s.resolution.begin(), s.resolution.end(), RESOLVE_OPEN);
-        MoveResolver resolver(game, s);
+        MoveResolver resolver(game, layout, s);
         for (std::size_t i = 0; i < n; ++i) resolver.resolveMove(static_cast<int>(i));
 
         bool anySwitched = false;

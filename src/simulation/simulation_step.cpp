@@ -254,8 +254,10 @@ void Game::update(float dt, bool skipMode)
 
 void Game::replanItems()
 {
+    const bool allPowered = currentLayout().isAllPowered(*this);
     for (CargoItem& item : items) {
-        if (isHeldByArm(item) || isItemPowerStopped(item)) continue;
+        const bool offMap = item.layer == 0 && !inBounds(item.x, item.y);
+        if (isHeldByArm(item) || (allPowered ? offMap : isItemPowerStopped(item))) continue;
         item.progress = 0.0f;
         item.heading = item.dir;
         item.posX = static_cast<float>(item.x);

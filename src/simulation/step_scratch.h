@@ -29,6 +29,7 @@ struct StepScratch {
     TileItemLists nearArms;  // per pickup tile: items that may reach it
     RoomIndex room;  // for the pick-up, in which only taken items move
     std::vector<int> candidates;
+    std::vector<char> dropTiles;  // per tile: an arm carries an item to set down there
 
     // Motor sounds.
     std::vector<ArmLoopSource> armLoops;

@@ -1,5 +1,7 @@
 #include "simulation/world_layout.h"
 
+#include <algorithm>
+
 #include "simulation/item_transport.h"
 #include "world/game.h"
 
@@ -35,6 +37,7 @@ void listTile(WorldLayout& layout, int index, ControlType type)
     if (type == STORAGE) layout.storages.push_back(index);
     if (type == SOURCE) layout.sources.push_back(index);
     if (type == TUNNEL) layout.tunnels.push_back(index);
+    if (runsOnlyWithPower(type)) layout.powerGated.push_back(index);
 }
 
 bool feedsJunction(ControlType t) { return t == BELT || t == SOURCE || t == TUNNEL_EXIT; }
@@ -114,7 +117,7 @@ void WorldLayout::build(const Game& game)
     dcLinks = game.dcLinks;
     switchWires = game.signalControlLinks;
     measureWires = game.signalMeasureLinks;
-    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels}) list->clear();
+    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels, &powerGated}) list->clear();
     for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
     junctions.assign(TILE_COUNT, 0);
     sideExits.assign(TILE_COUNT, 0);
@@ -137,6 +140,12 @@ bool WorldLayout::isPoweredAt(const Game& game, int x, int y) const
     if (!inGrid(x, y)) return false;
     const int index = tileIndex(x, y);
     return !runsOnlyWithPower(types[static_cast<std::size_t>(index)]) || game.tiles[static_cast<std::size_t>(index)].powerSupplied;
+}
+
+bool WorldLayout::isAllPowered(const Game& game) const
+{
+    return std::all_of(powerGated.begin(), powerGated.end(),
+                       [&game](int index) { return game.tiles[static_cast<std::size_t>(index)].powerSupplied; });
 }
 
 ControlType WorldLayout::typeUnder(const Game& game, const CargoItem& item) const

@@ -40,6 +40,7 @@ struct WorldLayout {
     std::vector<int> storages;
     std::vector<int> sources;
     std::vector<int> tunnels;  // entrances
+    std::vector<int> powerGated;  // arms, distributors and mixers: what stops without power
     // Per tile: a belt with an ejector behind it that faces it and room
     // beyond; whether the ejector serves it also depends on its switch.
     std::vector<std::uint8_t> ejectorBelts;
@@ -70,6 +71,9 @@ struct WorldLayout {
 
     // Game::isPoweredAt, asking the tile record only where its kind can lose power.
     bool isPoweredAt(const Game& game, int x, int y) const;
+    // No arm, distributor or mixer stands without power: then only an item
+    // off the map counts as stopped by a power loss.
+    bool isAllPowered(const Game& game) const;
     // The type of the tile the item stands on, on its own layer; the item is inside the grid.
     ControlType typeUnder(const Game& game, const CargoItem& item) const;
 };
