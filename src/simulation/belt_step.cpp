@@ -20,28 +20,52 @@ int creditCap(int level)
     return 3;
 }
 
-void grantSpeedCredit(Game& game)
+void grantSpeedCredit(Game& game, const WorldLayout& layout)
 {
     for (CargoItem& item : game.items) {
         if (!game.inBounds(item.x, item.y)) continue;
-        const Tile& tile = game.tileUnder(item);
+        const WorldLayout::TileKind tile = layout.kindUnder(game, item);
         if (!isBeltOrBridge(tile.type)) continue;
         item.speedCredit = std::min(item.speedCredit + tile.beltSpeed, creditCap(tile.beltSpeed));
     }
 }
 
+// Clears the node tables where the last call wrote them; they are filled
+// whole only once.
+void resetNodeTables(ItemStepScratch& s)
+{
+    if (s.occupancy.size() != NODE_COUNT) {
+        s.occupancy.assign(NODE_COUNT, -1);
+        s.armDropsPlanned.assign(NODE_COUNT, -1);
+        s.armDrops.assign(NODE_COUNT, -1);
+        s.claims.assign(NODE_COUNT, -1);
+    }
+    for (int node : s.occupiedNodes) s.occupancy[static_cast<std::size_t>(node)] = -1;
+    for (int node : s.dropNodes) {
+        s.armDropsPlanned[static_cast<std::size_t>(node)] = -1;
+        s.armDrops[static_cast<std::size_t>(node)] = -1;
+    }
+    for (int node : s.claimedNodes) {
+        s.claims[static_cast<std::size_t>(node)] = -1;
+        s.armDrops[static_cast<std::size_t>(node)] = -1;
+    }
+    s.occupiedNodes.clear();
+    s.dropNodes.clear();
+    s.claimedNodes.clear();
+}
+
+// Every item's plan and push mark are written by the planning before they
+// are read, and a distributor's other plan is read only for the items that
+// planned it, so the per-item tables are only sized.
 void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
     reserveForMostItems(s);
     s.pathPointsFiled = false;
     s.room.reset();
-    s.occupancy.assign(NODE_COUNT, -1);
-    s.armDropsPlanned.assign(NODE_COUNT, -1);
-    s.armDrops.assign(NODE_COUNT, -1);
-    s.claims.assign(NODE_COUNT, -1);
-    s.plans.assign(itemCount, MovePlan{});
-    s.alternatives.assign(itemCount, MovePlan{});
-    s.pushed.assign(itemCount, 0);
+    resetNodeTables(s);
+    s.plans.resize(itemCount);
+    s.alternatives.resize(itemCount);
+    s.pushed.resize(itemCount);
     s.granted.assign(itemCount, 0);
     s.switched.assign(itemCount, 0);
     s.resolution.assign(itemCount, 0);
@@ -54,11 +78,13 @@ void fillOccupancyAndDrops(const Game& game, ItemStepScratch& s)
         const CargoItem& item = game.items[i];
         if (game.inBounds(item.x, item.y) && !isInsideTunnel(game, item)) {
             s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
+            s.occupiedNodes.push_back(itemNode(item));
         }
         int dropX = 0;
         int dropY = 0;
         if (carriedItemDropTile(game, item, dropX, dropY)) {
             s.armDropsPlanned[static_cast<std::size_t>(groundNode(dropX, dropY))] = static_cast<int>(i);
+            s.dropNodes.push_back(groundNode(dropX, dropY));
         }
     }
 }
@@ -110,7 +136,7 @@ void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool f
         s.plans[static_cast<std::size_t>(i)] = planner.plan(i, 0, pushed);
         s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (!followUp && game.inBounds(item.x, item.y) && layout.typeUnder(game, item) == DISTRIBUTOR) {
+        if (!followUp && game.inBounds(item.x, item.y) && layout.kindUnder(game, item).type == DISTRIBUTOR) {
             s.onDistributor.push_back(i);
         }
     }
@@ -135,13 +161,17 @@ void reserveForMostItems(ItemStepScratch& s)
     s.ringSeen.reserve(MOST_WORLD_ITEMS);
     s.tunnelNext.reserve(MOST_WORLD_ITEMS);
     s.onDistributor.reserve(MOST_WORLD_ITEMS);
+    s.occupiedNodes.reserve(MOST_WORLD_ITEMS);
+    s.dropNodes.reserve(MOST_WORLD_ITEMS);
+    s.claimedNodes.reserve(2 * MOST_WORLD_ITEMS);
     s.resolveStack.reserve(MOST_WORLD_ITEMS + 1);
 }
 
 void Game::stepItems(bool followUp, bool, int firstItem)
 {
     ItemStepScratch& s = itemStepScratch_;
-    if (!followUp) grantSpeedCredit(*this);
+    const WorldLayout& layout = currentLayout();
+    if (!followUp) grantSpeedCredit(*this, layout);
     if (items.empty()) {
         if (!followUp) {
             spawnMachineOutputs(true, false);
@@ -149,7 +179,6 @@ void Game::stepItems(bool followUp, bool, int firstItem)
         }
         return;
     }
-    const WorldLayout& layout = currentLayout();
     resetTables(s, items.size());
     fillOccupancyAndDrops(*this, s);
     planMoves(*this, s, layout, followUp, firstItem);

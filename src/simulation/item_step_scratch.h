@@ -42,6 +42,12 @@ struct ItemStepScratch {
     std::vector<int> armDropsPlanned;  // per node: the item a carrying arm drops there
     std::vector<int> armDrops;         // the same, with the drops that claims added
     std::vector<int> claims;           // per node: the item granted it
+    // The nodes written in the four node tables, so that a call clears only
+    // those instead of every node: occupancy, planned drops, and the claims
+    // with the drops that claims added.
+    std::vector<int> occupiedNodes;
+    std::vector<int> dropNodes;
+    std::vector<int> claimedNodes;
     std::vector<MovePlan> plans;
     std::vector<MovePlan> alternatives;  // a distributor's other output
     std::vector<int> onDistributor;  // the items standing on a distributor, in list order

@@ -82,7 +82,7 @@ Direction MovePlanner::distributorOutput(const CargoItem& item, const Tile& dist
 
 MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int planning)
 {
-    const Tile& tile = game_.tileUnder(item);
+    const WorldLayout::TileKind tile = layout_.kindUnder(game_, item);
     const ControlType type = tile.type;
     if (followUp_ && !isBeltOrBridge(type)) return {};
     WantedMove move;
@@ -94,7 +94,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
         break;
     case ARM:
     case LONG_ARM:
-        move = armMove(item, tile);
+        move = armMove(item, game_.tileUnder(item));
         break;
     case TUNNEL_EXIT:
         if (item.leavingTunnel) {
@@ -105,7 +105,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
         move.dir = tile.dir;
         break;
     case DISTRIBUTOR:
-        move.dir = distributorOutput(item, tile, planning);
+        move.dir = distributorOutput(item, game_.tileUnder(item), planning);
         break;
     case SOURCE:
     case DISTRIBUTOR_SECOND:
@@ -169,7 +169,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     const WantedMove move = wantedMove(item, planning);
     if (move.dir == NONE) return {};
 
-    const Tile& from = game_.tileUnder(item);
+    const WorldLayout::TileKind from = layout_.kindUnder(game_, item);
     Direction plannedDir = move.dir;
     int nx = item.x + directionDx(move.dir) * move.length;
     int ny = item.y + directionDy(move.dir) * move.length;
@@ -182,7 +182,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     if (from.type == MIXER_SECOND) {
         nx = item.x + directionDx(from.dir) - directionDx(clockwiseDirection(from.dir));
         ny = item.y + directionDy(from.dir) - directionDy(clockwiseDirection(from.dir));
-        chained = game_.inBounds(nx, ny) && game_.tileAt(nx, ny).type == MIXER;
+        chained = game_.inBounds(nx, ny) && layout_.types[static_cast<std::size_t>(tileIndex(nx, ny))] == MIXER;
     }
     if (!game_.inBounds(nx, ny)) return {};
     if (from.type == MIXER || (from.type == MIXER_SECOND && !chained)) {
@@ -191,7 +191,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
         if (!game_.canMoveItemTo(item, bx, by, nx, ny)) return {};  // a mixer lets out only onto a clear way
     }
 
-    const Tile& ground = game_.tileAt(nx, ny);
+    const WorldLayout::TileKind& ground = layout_.kinds[static_cast<std::size_t>(tileIndex(nx, ny))];
     const bool onDeck = ground.bridgePart == BRIDGE_DECK && ground.bridgeDir == plannedDir;
     MovePlan plan{groundNode(nx, ny) + (onDeck ? TILE_COUNT : 0), nx, ny, plannedDir};
     const Tile& target = nodeTile(game_, plan.target);

@@ -72,9 +72,14 @@ bool junctionAllows(const Game& game, const std::uint8_t* junctions, ItemStepScr
 void claimSweep(const Game& game, ItemStepScratch& s)
 {
     const std::size_t n = game.items.size();
-    std::fill(s.claims.begin(), s.claims.end(), -1);
+    // Back to no claims and the planned drops alone, touching only the nodes written since.
+    for (int node : s.claimedNodes) {
+        s.claims[static_cast<std::size_t>(node)] = -1;
+        s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
+    }
+    s.claimedNodes.clear();
+    for (int node : s.dropNodes) s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
     std::fill(s.granted.begin(), s.granted.end(), 0);
-    std::copy(s.armDropsPlanned.begin(), s.armDropsPlanned.end(), s.armDrops.begin());
     if (n == 0) return;
     const std::size_t start = game.stepCount % n;
     for (int sweep = 0; sweep < 2; ++sweep) {
@@ -96,8 +101,10 @@ void claimSweep(const Game& game, ItemStepScratch& s)
                 const auto drop = static_cast<std::size_t>(groundNode(dropX, dropY));
                 if (s.claims[drop] != -1 || s.armDrops[drop] != -1) continue;
                 s.armDrops[drop] = me;
+                s.claimedNodes.push_back(static_cast<int>(drop));
             }
             s.claims[t] = me;
+            s.claimedNodes.push_back(plan.target);
             s.granted[i] = 1;
         }
     }

@@ -97,7 +97,11 @@ bool WorldLayout::matches(const Game& game) const
     if (kinds.size() != game.tiles.size()) return false;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         const Tile& tile = game.tiles[i];
-        if (tile.type != kinds[i].type || tile.dir != kinds[i].dir || tile.bridgePart != kinds[i].bridgePart) return false;
+        const TileKind& kind = kinds[i];
+        if (tile.type != kind.type || tile.dir != kind.dir || tile.bridgePart != kind.bridgePart ||
+            tile.bridgeDir != kind.bridgeDir || tile.beltSpeed != kind.beltSpeed) {
+            return false;
+        }
     }
     return powerLinks == game.powerLinks && dcLinks == game.dcLinks && switchWires == game.signalControlLinks &&
            measureWires == game.signalMeasureLinks;
@@ -109,7 +113,7 @@ void WorldLayout::build(const Game& game)
     bridgeTiles.clear();
     types.clear();
     for (const Tile& tile : game.tiles) {
-        kinds.push_back({tile.type, tile.dir, tile.bridgePart});
+        kinds.push_back({tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed});
         bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
         types.push_back(static_cast<std::uint8_t>(tile.type));
     }
@@ -148,10 +152,21 @@ bool WorldLayout::isAllPowered(const Game& game) const
                        [&game](int index) { return game.tiles[static_cast<std::size_t>(index)].powerSupplied; });
 }
 
-ControlType WorldLayout::typeUnder(const Game& game, const CargoItem& item) const
+WorldLayout::TileKind WorldLayout::kindUnder(const Game& game, const CargoItem& item) const
 {
-    const int index = tileIndex(item.x, item.y);
-    return item.layer == 1 ? game.deckTiles[static_cast<std::size_t>(index)].type : types[static_cast<std::size_t>(index)];
+    const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
+    if (item.layer != 1) return kinds[index];
+    const Tile& deck = game.deckTiles[index];
+    return {deck.type, deck.dir, deck.bridgePart, deck.bridgeDir, deck.beltSpeed};
+}
+
+bool WorldLayout::isItemOnDeck(const CargoItem& item) const
+{
+    const int tx = tileCoordinate(item.posX);
+    const int ty = tileCoordinate(item.posY);
+    if (!inGrid(tx, ty)) return false;
+    const TileKind& kind = kinds[static_cast<std::size_t>(tileIndex(tx, ty))];
+    return kind.bridgePart >= 0 && kind.bridgeDir == item.heading;
 }
 
 const WorldLayout& Game::currentLayout()

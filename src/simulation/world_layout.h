@@ -10,18 +10,22 @@
 
 class Game;
 
-// What the step derives from the kinds and directions of the tiles and from
-// the cables and wires alone: the tiles that take part in each phase, in scan
+// What the step derives from the kinds, directions, bridges and belt levels
+// of the tiles and from the cables and wires alone: the tiles that take part in each phase, in scan
 // order. It is compared with the world at the start of every step, and of
 // every phase called on its own, and built afresh when anything it rests on
 // has changed, so no edit can leave it stale. The step itself changes no
 // kind, direction, cable or wire. Never saved; a copy of the world starts
 // without one.
 struct WorldLayout {
+    // What of a tile only an edit changes, read by the per-item tests
+    // instead of the large tile record.
     struct TileKind {
         ControlType type = EMPTY;
         Direction dir = NONE;
         int bridgePart = BRIDGE_NONE;
+        Direction bridgeDir = NONE;
+        int beltSpeed = 0;
         friend bool operator==(const TileKind&, const TileKind&) = default;
     };
 
@@ -74,8 +78,11 @@ struct WorldLayout {
     // No arm, distributor or mixer stands without power: then only an item
     // off the map counts as stopped by a power loss.
     bool isAllPowered(const Game& game) const;
-    // The type of the tile the item stands on, on its own layer; the item is inside the grid.
-    ControlType typeUnder(const Game& game, const CargoItem& item) const;
+    // The kind of the tile the item stands on, on its own layer; the item is
+    // inside the grid. Deck tiles are not in the layout and are read as they are.
+    TileKind kindUnder(const Game& game, const CargoItem& item) const;
+    // Game::isItemOnDeck from the kinds.
+    bool isItemOnDeck(const CargoItem& item) const;
 };
 
 // Trusts the layout until it goes out of scope, for work that changes no
