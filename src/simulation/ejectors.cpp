@@ -40,12 +40,20 @@ int servingEjector(const Game& game, const CargoItem& item, const std::vector<st
     return game.ejectorForBelt(item.x, item.y);
 }
 
-bool ejectorIsFree(const Game& game, int ejector)
+// No item is in the ejector's charge; the items' marks are filed once per
+// pass and kept up as the pass hands items over.
+bool ejectorIsFree(const Game& game, int ejector, StepScratch& s)
 {
     const Tile& tile = game.tiles[static_cast<std::size_t>(ejector)];
     if (!tile.ejectorActive || !(tile.ejectorTimer < 0.0f)) return false;
-    return std::none_of(game.items.begin(), game.items.end(),
-                        [ejector](const CargoItem& item) { return item.ejectTarget == ejector; });
+    if (!s.ejectorsInChargeFiled) {
+        s.ejectorsInCharge.assign(TILE_COUNT, 0);
+        for (const CargoItem& item : game.items) {
+            if (item.ejectTarget >= 0 && item.ejectTarget < TILE_COUNT) s.ejectorsInCharge[static_cast<std::size_t>(item.ejectTarget)] = 1;
+        }
+        s.ejectorsInChargeFiled = true;
+    }
+    return s.ejectorsInCharge[static_cast<std::size_t>(ejector)] == 0;
 }
 
 // Unwired ejectors take everything; wired sensors choose by kind, or, when
@@ -80,8 +88,9 @@ bool readyToStep(const Game& game, const CargoItem& item)
 
 // Offers items resting on served belt tiles to their ejectors; true when a
 // belt pass should follow to let them move at once.
-bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts)
+bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts, StepScratch& s)
 {
+    s.ejectorsInChargeFiled = false;
     bool stepAgain = false;
     for (CargoItem& item : game.items) {
         if (item.state == ITEM_TAKEN_BY_EJECTOR) {
@@ -90,10 +99,11 @@ bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts)
         }
         if (item.state != ITEM_FREE) continue;
         const int ejector = servingEjector(game, item, ejectorBelts);
-        if (ejector < 0 || !ejectorIsFree(game, ejector)) continue;
+        if (ejector < 0 || !ejectorIsFree(game, ejector, s)) continue;
         item.ejectSkipTile = tileIndex(item.x, item.y);  // offered once per visit
         if (ejectorTakes(game, ejector, item.cargo)) {
             item.ejectTarget = ejector;
+            s.ejectorsInCharge[static_cast<std::size_t>(ejector)] = 1;
             item.state = ITEM_TAKEN_BY_EJECTOR;
             stepAgain = stepAgain || readyToStep(game, item);
         } else if (item.speedCredit >= MOVE_COST) {
@@ -186,7 +196,7 @@ void Game::landThrownItems()
         item.ejectTarget = -1;
         item.state = ITEM_FREE;
     }
-    if (feedEjectors(*this, currentLayout().ejectorBelts)) stepItems(true, true, -1);
+    if (feedEjectors(*this, currentLayout().ejectorBelts, stepScratch_)) stepItems(true, true, -1);
 }
 
 void Game::stepEjectors(float dt)

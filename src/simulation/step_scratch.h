@@ -31,6 +31,11 @@ struct StepScratch {
     std::vector<int> candidates;
     std::vector<char> dropTiles;  // per tile: an arm carries an item to set down there
 
+    // Ejectors: per tile, some item is in the charge of the ejector there;
+    // filled on first need in a pass.
+    std::vector<char> ejectorsInCharge;
+    bool ejectorsInChargeFiled = false;
+
     // Motor sounds.
     std::vector<ArmLoopSource> armLoops;
     std::vector<ArmLoopSource> pressLoops;
