@@ -72,11 +72,11 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
 }
 
 // One pass over the items fills both tables, which are written apart.
-void fillOccupancyAndDrops(const Game& game, ItemStepScratch& s)
+void fillOccupancyAndDrops(const Game& game, const WorldLayout& layout, ItemStepScratch& s)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
         const CargoItem& item = game.items[i];
-        if (game.inBounds(item.x, item.y) && !isInsideTunnel(game, item)) {
+        if (game.inBounds(item.x, item.y) && !isInsideTunnel(game, layout, item)) {
             s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
             s.occupiedNodes.push_back(itemNode(item));
         }
@@ -180,7 +180,7 @@ void Game::stepItems(bool followUp, bool, int firstItem)
         return;
     }
     resetTables(s, items.size());
-    fillOccupancyAndDrops(*this, s);
+    fillOccupancyAndDrops(*this, layout, s);
     planMoves(*this, s, layout, followUp, firstItem);
     resolveRightOfWay(*this, layout, s);
 

@@ -35,10 +35,10 @@ bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, in
     return game.inBounds(dropX, dropY);
 }
 
-bool isInsideTunnel(const Game& game, const CargoItem& item)
+bool isInsideTunnel(const Game& game, const WorldLayout& layout, const CargoItem& item)
 {
-    if (item.tunnelProgress <= 0) return false;  // most items, told without their tile
-    const Tile& tile = game.tileUnder(item);
+    if (item.tunnelProgress <= 0) return false;
+    const WorldLayout::TileKind tile = layout.kindUnder(game, item);
     if (tile.type != TUNNEL) return false;
     const int depth = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
     return item.tunnelProgress <= depth;

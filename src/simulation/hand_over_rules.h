@@ -15,7 +15,7 @@ int armReach(ControlType type);
 bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY);
 
 // The item has gone deeper into a tunnel than its entrance slot: it stands on no tile.
-bool isInsideTunnel(const Game& game, const CargoItem& item);
+bool isInsideTunnel(const Game& game, const WorldLayout& layout, const CargoItem& item);
 
 // The ground node of a tile and the node that a layer and tile make.
 inline int groundNode(int x, int y) { return tileIndex(x, y); }

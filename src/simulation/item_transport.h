@@ -19,8 +19,6 @@ constexpr std::size_t MOST_WORLD_ITEMS = 2 * TILE_COUNT;
 inline bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
 inline bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
 inline bool isMixerHalf(ControlType t) { return t == MIXER || t == MIXER_SECOND; }
-// Arms, distributors and mixers stand still without power; other controls need none.
-inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 
 // Machines that take an item in once it has arrived at their centre.
 inline bool isMachineIntake(ControlType t)

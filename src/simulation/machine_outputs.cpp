@@ -73,11 +73,11 @@ void markBlocked(BlockedTiles& blocked, int x, int y) { blocked.set(static_cast<
 
 // Ground items outside tunnels and the drops of powered arms; one pass over
 // the items, as the marks do not depend on one another.
-BlockedTiles blockedOutputTiles(const Game& game)
+BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout)
 {
     BlockedTiles blocked;
     for (const CargoItem& item : game.items) {
-        if (item.layer == 0 && game.inBounds(item.x, item.y) && !isInsideTunnel(game, item)) {
+        if (item.layer == 0 && game.inBounds(item.x, item.y) && !isInsideTunnel(game, layout, item)) {
             markBlocked(blocked, item.x, item.y);
         }
         int dropX = 0;
@@ -246,7 +246,7 @@ void Game::spawnMachineOutputs(bool, bool storagesOnly)
         const Product product = offeredProduct(tileAt(x, y), storagesOnly);
         if (!product.offered) continue;
         if (!blockedFound) {
-            blocked = blockedOutputTiles(*this);
+            blocked = blockedOutputTiles(*this, layout);
             blockedFound = true;
         }
         OutputTargetRule rule(*this, blocked, x, y, product.cargo);

@@ -99,7 +99,8 @@ bool WorldLayout::matches(const Game& game) const
         const Tile& tile = game.tiles[i];
         const TileKind& kind = kinds[i];
         if (tile.type != kind.type || tile.dir != kind.dir || tile.bridgePart != kind.bridgePart ||
-            tile.bridgeDir != kind.bridgeDir || tile.beltSpeed != kind.beltSpeed) {
+            tile.bridgeDir != kind.bridgeDir || tile.beltSpeed != kind.beltSpeed ||
+            tile.tunnelPartnerX != kind.tunnelPartnerX || tile.tunnelPartnerY != kind.tunnelPartnerY) {
             return false;
         }
     }
@@ -113,7 +114,8 @@ void WorldLayout::build(const Game& game)
     bridgeTiles.clear();
     types.clear();
     for (const Tile& tile : game.tiles) {
-        kinds.push_back({tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed});
+        kinds.push_back({tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed, tile.tunnelPartnerX,
+                         tile.tunnelPartnerY});
         bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
         types.push_back(static_cast<std::uint8_t>(tile.type));
     }
@@ -139,34 +141,18 @@ void WorldLayout::build(const Game& game)
     buildNetworkLayout(game, network);
 }
 
-bool WorldLayout::isPoweredAt(const Game& game, int x, int y) const
-{
-    if (!inGrid(x, y)) return false;
-    const int index = tileIndex(x, y);
-    return !runsOnlyWithPower(types[static_cast<std::size_t>(index)]) || game.tiles[static_cast<std::size_t>(index)].powerSupplied;
-}
-
 bool WorldLayout::isAllPowered(const Game& game) const
 {
     return std::all_of(powerGated.begin(), powerGated.end(),
                        [&game](int index) { return game.tiles[static_cast<std::size_t>(index)].powerSupplied; });
 }
 
-WorldLayout::TileKind WorldLayout::kindUnder(const Game& game, const CargoItem& item) const
-{
-    const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
-    if (item.layer != 1) return kinds[index];
-    const Tile& deck = game.deckTiles[index];
-    return {deck.type, deck.dir, deck.bridgePart, deck.bridgeDir, deck.beltSpeed};
-}
+bool WorldLayout::isSupplied(const Game& game, std::size_t index) { return game.tiles[index].powerSupplied; }
 
-bool WorldLayout::isItemOnDeck(const CargoItem& item) const
+WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index)
 {
-    const int tx = tileCoordinate(item.posX);
-    const int ty = tileCoordinate(item.posY);
-    if (!inGrid(tx, ty)) return false;
-    const TileKind& kind = kinds[static_cast<std::size_t>(tileIndex(tx, ty))];
-    return kind.bridgePart >= 0 && kind.bridgeDir == item.heading;
+    const Tile& deck = game.deckTiles[index];
+    return {deck.type, deck.dir, deck.bridgePart, deck.bridgeDir, deck.beltSpeed, deck.tunnelPartnerX, deck.tunnelPartnerY};
 }
 
 const WorldLayout& Game::currentLayout()

@@ -5,10 +5,14 @@
 
 #include "simulation/network_layout.h"
 #include "world/cargo_item.h"
+#include "world/geometry.h"
 #include "world/link.h"
 #include "world/tile.h"
 
 class Game;
+
+// Arms, distributors and mixers stand still without power; other controls need none.
+inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 
 // What the step derives from the kinds, directions, bridges and belt levels
 // of the tiles and from the cables and wires alone: the tiles that take part in each phase, in scan
@@ -26,6 +30,8 @@ struct WorldLayout {
         int bridgePart = BRIDGE_NONE;
         Direction bridgeDir = NONE;
         int beltSpeed = 0;
+        int tunnelPartnerX = -1;
+        int tunnelPartnerY = -1;
         friend bool operator==(const TileKind&, const TileKind&) = default;
     };
 
@@ -74,15 +80,35 @@ struct WorldLayout {
     void build(const Game& game);
 
     // Game::isPoweredAt, asking the tile record only where its kind can lose power.
-    bool isPoweredAt(const Game& game, int x, int y) const;
+    bool isPoweredAt(const Game& game, int x, int y) const
+    {
+        if (!inGrid(x, y)) return false;
+        const auto index = static_cast<std::size_t>(tileIndex(x, y));
+        return !runsOnlyWithPower(types[index]) || isSupplied(game, index);
+    }
     // No arm, distributor or mixer stands without power: then only an item
     // off the map counts as stopped by a power loss.
     bool isAllPowered(const Game& game) const;
     // The kind of the tile the item stands on, on its own layer; the item is
     // inside the grid. Deck tiles are not in the layout and are read as they are.
-    TileKind kindUnder(const Game& game, const CargoItem& item) const;
+    TileKind kindUnder(const Game& game, const CargoItem& item) const
+    {
+        const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
+        return item.layer != 1 ? kinds[index] : deckKind(game, index);
+    }
     // Game::isItemOnDeck from the kinds.
-    bool isItemOnDeck(const CargoItem& item) const;
+    bool isItemOnDeck(const CargoItem& item) const
+    {
+        const int tx = tileCoordinate(item.posX);
+        const int ty = tileCoordinate(item.posY);
+        if (!inGrid(tx, ty)) return false;
+        const TileKind& kind = kinds[static_cast<std::size_t>(tileIndex(tx, ty))];
+        return kind.bridgePart >= 0 && kind.bridgeDir == item.heading;
+    }
+
+private:
+    static TileKind deckKind(const Game& game, std::size_t index);
+    static bool isSupplied(const Game& game, std::size_t index);
 };
 
 // Trusts the layout until it goes out of scope, for work that changes no
