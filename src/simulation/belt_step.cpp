@@ -104,9 +104,9 @@ void findRings(const Game& game, ItemStepScratch& s)
         const int target = s.plans[static_cast<std::size_t>(j)].target;
         return target >= 0 ? s.occupancy[static_cast<std::size_t>(target)] : -1;
     };
-    for (std::size_t start = 0; start < n; ++start) {
+    for (int start : s.planned) {
         s.ringWalk.clear();
-        int j = static_cast<int>(start);
+        int j = start;
         while (j >= 0 && seen[static_cast<std::size_t>(j)] == UNSEEN) {
             seen[static_cast<std::size_t>(j)] = ON_WALK;
             s.ringWalk.push_back(j);
@@ -131,10 +131,12 @@ void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool f
     MovePlanner planner(game, s, layout, followUp, firstItem);
     const int n = static_cast<int>(game.items.size());
     s.onDistributor.clear();
+    s.planned.clear();
     for (int i = 0; i < n; ++i) {
         bool pushed = false;
         s.plans[static_cast<std::size_t>(i)] = planner.plan(i, 0, pushed);
         s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
+        if (s.plans[static_cast<std::size_t>(i)].target >= 0) s.planned.push_back(i);
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         if (!followUp && game.inBounds(item.x, item.y) && layout.kindUnder(game, item).type == DISTRIBUTOR) {
             s.onDistributor.push_back(i);
@@ -161,6 +163,7 @@ void reserveForMostItems(ItemStepScratch& s)
     s.ringSeen.reserve(MOST_WORLD_ITEMS);
     s.tunnelNext.reserve(MOST_WORLD_ITEMS);
     s.onDistributor.reserve(MOST_WORLD_ITEMS);
+    s.planned.reserve(MOST_WORLD_ITEMS);
     s.occupiedNodes.reserve(MOST_WORLD_ITEMS);
     s.dropNodes.reserve(MOST_WORLD_ITEMS);
     s.claimedNodes.reserve(2 * MOST_WORLD_ITEMS);
@@ -188,8 +191,7 @@ void Game::stepItems(bool followUp, bool, int firstItem)
 
     MoveResolver resolver(*this, layout, s);
     MoveExecution execution(*this, s, stepScratch_);
-    const int n = static_cast<int>(items.size());
-    for (int i = 0; i < n; ++i) {
+    for (int i : s.planned) {
         if (resolver.resolveMove(i)) execution.moveItem(i);
     }
     if (!followUp) {

@@ -51,6 +51,9 @@ struct ItemStepScratch {
     std::vector<MovePlan> plans;
     std::vector<MovePlan> alternatives;  // a distributor's other output
     std::vector<int> onDistributor;  // the items standing on a distributor, in list order
+    // The items that plan a move, in list order: only they can be granted a
+    // node, move or close a ring, so the later passes walk them alone.
+    std::vector<int> planned;
     std::vector<char> pushed;
     std::vector<char> granted;
     std::vector<char> switched;

@@ -81,10 +81,13 @@ void claimSweep(const Game& game, ItemStepScratch& s)
     for (int node : s.dropNodes) s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
     std::fill(s.granted.begin(), s.granted.end(), 0);
     if (n == 0) return;
-    const std::size_t start = game.stepCount % n;
+    // The sweep goes round the planning items from the first at or after the start.
+    const auto start = static_cast<int>(game.stepCount % n);
+    const std::size_t count = s.planned.size();
+    const auto first = static_cast<std::size_t>(std::lower_bound(s.planned.begin(), s.planned.end(), start) - s.planned.begin());
     for (int sweep = 0; sweep < 2; ++sweep) {
-        std::size_t i = start;
-        for (std::size_t k = 0; k < n; ++k, i = i + 1 == n ? 0 : i + 1) {
+        for (std::size_t k = 0; k < count; ++k) {
+            const auto i = static_cast<std::size_t>(s.planned[(first + k) % count]);
             const MovePlan& plan = s.plans[i];
             if (plan.target < 0) continue;
             const Tile& target = nodeTile(game, plan.target);
@@ -263,13 +266,12 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
 
 void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScratch& s)
 {
-    const std::size_t n = game.items.size();
     std::fill(s.switched.begin(), s.switched.end(), 0);
     for (;;) {
         claimSweep(game, s);
         std::fill(s.resolution.begin(), s.resolution.end(), RESOLVE_OPEN);
         MoveResolver resolver(game, layout, s);
-        for (std::size_t i = 0; i < n; ++i) resolver.resolveMove(static_cast<int>(i));
+        for (int i : s.planned) resolver.resolveMove(i);
 
         bool anySwitched = false;
         for (int k : s.onDistributor) {
@@ -278,6 +280,7 @@ void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScra
             if (s.switched[i] || s.resolution[i] == RESOLVE_MOVES) continue;
             if (other.target < 0 || other.target == s.plans[i].target) continue;
             s.switched[i] = 1;
+            if (s.plans[i].target < 0) s.planned.insert(std::lower_bound(s.planned.begin(), s.planned.end(), k), k);
             s.plans[i] = other;
             anySwitched = true;
         }
