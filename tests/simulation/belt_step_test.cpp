@@ -136,6 +136,22 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     EXPECT_TRUE(stuck.tileAt(20, 10).lastSideB);
 }
 
+TEST(Distributor, TakesTheStraightLaneWhenTheSideLaneMayNotBePlannedAtAll)
+{
+    // The side lane's first tile is a junction that another item is already
+    // gliding into from the south, so the side move is not even planned.
+    Game game = distributorWorld();
+    game.tileAt(20, 10).lastSideB = true;
+    layBelt(game, 22, 11, WEST);
+    layBelt(game, 21, 12, NORTH);
+    CargoItem& crossing = itemAtPosition(game, 21, 12, NORTH, COAL);
+    crossing.path.push_back(PathPoint{21, 11, 1.0f, EAST, false});
+    itemAtPosition(game, 20, 10, EAST, LOG);
+    game.stepItems(false, true, -1);
+    EXPECT_EQ(game.items[1].x, 21);
+    EXPECT_EQ(game.items[1].y, 10);
+}
+
 TEST(Distributor, SignalModeWaitsForItsLane)
 {
     Game game = distributorWorld();
