@@ -60,7 +60,6 @@ void resetNodeTables(ItemStepScratch& s)
 void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
     reserveForMostItems(s);
-    s.pathPointsFiled = false;
     s.room.reset();
     resetNodeTables(s);
     s.plans.resize(itemCount);

@@ -66,9 +66,7 @@ struct ItemStepScratch {
     std::vector<int> tunnelNext;   // per item: next item on the same tile
     std::vector<int> tunnelSlots;
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
-    TileItemLists pathPoints;  // per tile: the items with a path point on it, filed on first need
-    bool pathPointsFiled = false;
-    RoomIndex room;  // for the planning, in which no item moves
+    RoomIndex room;  // for the planning, in which no item moves; junctions ask its path points
 
     ItemStepScratch() = default;
     ItemStepScratch(const ItemStepScratch&) {}

@@ -43,26 +43,13 @@ void addOp(ResolveFrame& frame, ResolveOp::Kind kind, int item = -1)
 
 }  // namespace
 
-void filePathPoints(const Game& game, ItemStepScratch& s)
-{
-    if (s.pathPointsFiled) return;
-    s.pathPoints.start();
-    for (int j = 0; j < static_cast<int>(game.items.size()); ++j) {
-        for (const PathPoint& p : game.items[static_cast<std::size_t>(j)].path) {
-            if (inGrid(p.x, p.y)) s.pathPoints.file(tileIndex(p.x, p.y), j);
-        }
-    }
-    s.pathPoints.finish();
-    s.pathPointsFiled = true;
-}
-
 bool junctionAllows(const Game& game, const std::uint8_t* junctions, ItemStepScratch& s, int item, int nx, int ny)
 {
     if (junctions[tileIndex(nx, ny)] == 0) return true;
-    filePathPoints(game, s);
+    const TileItemLists& pathPoints = s.room.pathPoints(game);
     const CargoItem& self = game.items[static_cast<std::size_t>(item)];
     const int tile = tileIndex(nx, ny);
-    for (const int* j = s.pathPoints.begin(tile); j != s.pathPoints.end(tile); ++j) {
+    for (const int* j = pathPoints.begin(tile); j != pathPoints.end(tile); ++j) {
         if (*j == item) continue;
         if (comesFromAnotherSide(game.items[static_cast<std::size_t>(*j)], self.x, self.y, nx, ny)) return false;
     }
