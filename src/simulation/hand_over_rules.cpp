@@ -19,10 +19,18 @@ bool sameAxis(Direction a, Direction b) { return isEastWest(a) == isEastWest(b);
 
 }  // namespace
 
+namespace {
+
+int reachOf(ControlType arm) { return static_cast<const ArmControl&>(controlForType(arm)).reach; }
+
+}  // namespace
+
 int armReach(ControlType type)
 {
     if (!isArm(type)) return 0;
-    return static_cast<const ArmControl&>(controlForType(type)).reach;
+    // Asked for every carried item and side exit: the controls are asked once.
+    static const int reaches[2] = {reachOf(ARM), reachOf(LONG_ARM)};
+    return reaches[type == LONG_ARM ? 1 : 0];
 }
 
 bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY)
@@ -33,15 +41,6 @@ bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, in
     dropX = item.x + directionDx(item.dir) * reach;
     dropY = item.y + directionDy(item.dir) * reach;
     return game.inBounds(dropX, dropY);
-}
-
-bool isInsideTunnel(const Game& game, const WorldLayout& layout, const CargoItem& item)
-{
-    if (item.tunnelProgress <= 0) return false;
-    const WorldLayout::TileKind tile = layout.kindUnder(game, item);
-    if (tile.type != TUNNEL) return false;
-    const int depth = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
-    return item.tunnelProgress <= depth;
 }
 
 const Tile& nodeTile(const Game& game, int node)
