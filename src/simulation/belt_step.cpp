@@ -137,7 +137,7 @@ void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool f
         s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
         if (s.plans[static_cast<std::size_t>(i)].target >= 0) s.planned.push_back(i);
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (!followUp && game.inBounds(item.x, item.y) && layout.kindUnder(game, item).type == DISTRIBUTOR) {
+        if (!followUp && game.inBounds(item.x, item.y) && layout.typeUnder(game, item) == DISTRIBUTOR) {
             s.onDistributor.push_back(i);
         }
     }

@@ -189,7 +189,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     if (followUp_ && item.speedCredit < MOVE_COST) return {};  // follow-up moves are paid with belt credit
     // Most items stand where nothing moves them on, in tunnels above all; the
     // kind of their tile tells without looking further at the item.
-    if (!game_.inBounds(item.x, item.y) || !movesItemsOn(layout_.kindUnder(game_, item).type, followUp_)) return {};
+    if (!game_.inBounds(item.x, item.y) || !movesItemsOn(layout_.typeUnder(game_, item), followUp_)) return {};
     if (!mayPlan(item, index)) return {};
     const WantedMove move = wantedMove(item, planning);
     if (move.dir == NONE) return {};

@@ -96,6 +96,12 @@ struct WorldLayout {
         const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
         return item.layer != 1 ? kinds[index] : deckKind(game, index);
     }
+    // The type alone, from the one-byte table for ground items.
+    ControlType typeUnder(const Game& game, const CargoItem& item) const
+    {
+        const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
+        return item.layer != 1 ? types[index] : deckKind(game, index).type;
+    }
     // Game::isItemOnDeck from the kinds.
     bool isItemOnDeck(const CargoItem& item) const
     {
