@@ -101,7 +101,7 @@ void claimSweep(const Game& game, ItemStepScratch& s)
 }
 
 MoveResolver::MoveResolver(const Game& game, const WorldLayout& layout, ItemStepScratch& scratch)
-    : game_(game), types_(layout.types.data()), s_(scratch)
+    : game_(game), layout_(layout), s_(scratch)
 {
 }
 
@@ -114,7 +114,7 @@ int MoveResolver::startResolving(int item)
     if (!s_.granted[i]) return 0;
     s_.resolution[i] = RESOLVE_RUNNING;
     const int target = s_.plans[i].target;
-    if (types_[tileIndex(nodeX(target), nodeY(target))] == SHOP) {
+    if (layout_.types[static_cast<std::size_t>(tileIndex(nodeX(target), nodeY(target)))] == SHOP) {
         s_.resolution[i] = RESOLVE_MOVES;  // a shop takes whatever arrives
         return 1;
     }
@@ -184,7 +184,7 @@ void MoveResolver::planOps(ResolveFrame& frame) const
     const int target = s_.plans[i].target;
     const int x = nodeX(target);
     const int y = nodeY(target);
-    const Tile& ground = game_.tileAt(x, y);
+    const WorldLayout::TileKind& ground = layout_.kinds[static_cast<std::size_t>(tileIndex(x, y))];
     if (ground.type == MIXER || ground.type == MIXER_SECOND) {
         planMixerOps(frame, x, y);
         return;
@@ -203,7 +203,7 @@ void MoveResolver::planOps(ResolveFrame& frame) const
         }
     }
     const CargoItem& item = game_.items[i];
-    const Tile& own = game_.tileAt(item.x, item.y);
+    const WorldLayout::TileKind& own = layout_.kinds[static_cast<std::size_t>(tileIndex(item.x, item.y))];
     if (own.type == DISTRIBUTOR && std::abs(x - item.x) + std::abs(y - item.y) == 2) {
         const Direction side = clockwiseDirection(own.dir);
         const int secondX = item.x + directionDx(side);
@@ -241,7 +241,8 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
         addOp(frame, ResolveOp::SUCCEED);
         return;
     }
-    const bool onArm = isArm(nodeTile(game_, target).type);  // an arm holds one item at a time
+    const ControlType targetType = target >= TILE_COUNT ? nodeTile(game_, target).type : layout_.types[static_cast<std::size_t>(target)];
+    const bool onArm = isArm(targetType);  // an arm holds one item at a time
     const bool swap = s_.plans[static_cast<std::size_t>(j)].target == itemNode(game_.items[i]);
     if (onArm || swap) {
         addOp(frame, ResolveOp::FAIL);

@@ -39,7 +39,7 @@ private:
     void planTargetOps(ResolveFrame& frame) const;
 
     const Game& game_;
-    const std::uint8_t* types_;  // the layout's ground type per tile
+    const WorldLayout& layout_;  // tile kinds, instead of the large tile records
     ItemStepScratch& s_;
 };
 
