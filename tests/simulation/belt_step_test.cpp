@@ -96,6 +96,21 @@ TEST(BeltStep, ItemSlowsDownOntoASlowerBelt)
     EXPECT_EQ(game.items[0].speedCredit, 0);
 }
 
+TEST(BeltStep, AnItemTakenOffTheMapBetweenStepsNoLongerBlocksItsTile)
+{
+    Game game = emptyGame();
+    layBeltRun(game, 10, 10, EAST, 2);  // the run ends at empty ground: the front item stays
+    itemAtPosition(game, 11, 10, EAST, COAL);
+    itemAtPosition(game, 30, 30, EAST, LOG);  // stands on empty ground and never moves
+    game.stepItems(false, true, -1);
+    ASSERT_EQ(game.items[0].x, 11);
+
+    game.items.erase(game.items.begin());  // the item on the belt end is gone; the other one takes its list place
+    itemAtPosition(game, 10, 10, EAST, COAL);
+    game.stepItems(false, true, -1);
+    EXPECT_EQ(game.items[1].x, 11) << "the tile ahead is free now";
+}
+
 TEST(BeltStep, WithoutItemsTheFirstPassStillCountsAndEmits)
 {
     Game game = emptyGame();
