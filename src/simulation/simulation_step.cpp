@@ -223,15 +223,17 @@ void Game::update(float dt, bool skipMode)
     spawnMachineOutputs(true, false);
 
     stepClock += dt;
+    bool replanned = false;
     while (stepClock >= BELT_STEP_PERIOD) {
         stepClock -= BELT_STEP_PERIOD;
         stepItems(false, true, -1);
         stepItems(true, true, -1);
         stepItems(true, true, -1);
+        replanned = skipMode;
         if (skipMode) replanItems();
     }
     if (skipMode) {
-        replanItems();
+        if (!replanned) replanItems();  // replanning again straight after changes nothing
         updateNetworks(0.0f);
         landThrownItems();
     } else {
