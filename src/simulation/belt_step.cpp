@@ -20,14 +20,11 @@ int creditCap(int level)
     return 3;
 }
 
-void grantSpeedCredit(Game& game, const WorldLayout& layout)
+// Belt credit for one item at the start of a belt step.
+void grantSpeedCredit(CargoItem& item, const WorldLayout::TileKind& tile)
 {
-    for (CargoItem& item : game.items) {
-        if (!game.inBounds(item.x, item.y)) continue;
-        const WorldLayout::TileKind tile = layout.kindUnder(game, item);
-        if (!isBeltOrBridge(tile.type)) continue;
-        item.speedCredit = std::min(item.speedCredit + tile.beltSpeed, creditCap(tile.beltSpeed));
-    }
+    if (!isBeltOrBridge(tile.type)) return;
+    item.speedCredit = std::min(item.speedCredit + tile.beltSpeed, creditCap(tile.beltSpeed));
 }
 
 // Clears the node tables where the last call wrote them; they are filled
@@ -70,12 +67,15 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
     s.resolution.assign(itemCount, 0);
 }
 
-// One pass over the items fills both tables, which are written apart.
-void fillOccupancyAndDrops(const Game& game, const WorldLayout& layout, ItemStepScratch& s)
+// One pass over the items: the first call of a belt step grants belt
+// credit, and both tables fill; none of the three reads what another writes.
+void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratch& s, bool grantCredit)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
-        const CargoItem& item = game.items[i];
-        if (game.inBounds(item.x, item.y) && !isInsideTunnel(game, layout, item)) {
+        CargoItem& item = game.items[i];
+        if (!game.inBounds(item.x, item.y)) continue;
+        if (grantCredit) grantSpeedCredit(item, layout.kindUnder(game, item));
+        if (!isInsideTunnel(game, layout, item)) {
             s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
             s.occupiedNodes.push_back(itemNode(item));
         }
@@ -173,7 +173,6 @@ void Game::stepItems(bool followUp, bool, int firstItem)
 {
     ItemStepScratch& s = itemStepScratch_;
     const WorldLayout& layout = currentLayout();
-    if (!followUp) grantSpeedCredit(*this, layout);
     if (items.empty()) {
         if (!followUp) {
             spawnMachineOutputs(true, false);
@@ -182,7 +181,7 @@ void Game::stepItems(bool followUp, bool, int firstItem)
         return;
     }
     resetTables(s, items.size());
-    fillOccupancyAndDrops(*this, layout, s);
+    fillOccupancyAndDrops(*this, layout, s, !followUp);
     planMoves(*this, s, layout, followUp, firstItem);
     resolveRightOfWay(*this, layout, s);
 
