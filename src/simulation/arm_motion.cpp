@@ -181,15 +181,21 @@ void fileItemsByLookAhead(const Game& game, const WorldLayout& layout, StepScrat
     s.nearArms.finish();
 }
 
-// Files every item under the tile its position rounds to, when an arm picks up there.
+// Files every item under the tile its position rounds to, when an arm picks
+// up there, and marks the tiles on which arms will set down what they carry.
+// Within the pick-up a drop is added only by an arm taking an item, which marks it.
 void fileItemsByPosition(const Game& game, StepScratch& s)
 {
     s.nearArms.start();
+    s.dropTiles.assign(TILE_COUNT, 0);
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         const int x = nearestWhole(item.posX);
         const int y = nearestWhole(item.posY);
         if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0) s.nearArms.file(tileIndex(x, y), i);
+        int dropX = 0;
+        int dropY = 0;
+        if (carriedItemDropTile(game, item, dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
     }
     s.nearArms.finish();
 }
@@ -270,18 +276,6 @@ void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
     const auto reach = static_cast<float>(armReach(arm.type));
     item.posX = static_cast<float>(item.x) + std::cos(arm.armAngle) * reach;
     item.posY = static_cast<float>(item.y) + std::sin(arm.armAngle) * reach;
-}
-
-// Marks the tiles on which arms will set down what they carry. Within the
-// pick-up phase a drop is added only by an arm taking an item, which marks it.
-void markPlannedDrops(const Game& game, std::vector<char>& dropTiles)
-{
-    dropTiles.assign(TILE_COUNT, 0);
-    for (const CargoItem& item : game.items) {
-        int dropX = 0;
-        int dropY = 0;
-        if (carriedItemDropTile(game, item, dropX, dropY)) dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
-    }
 }
 
 // The item lies on a belt where the arm may take it.
@@ -382,11 +376,11 @@ void Game::pickUpItems()
 {
     StepScratch& s = stepScratch_;
     const WorldLayout& layout = currentLayout();
-    listIdleArms(*this, layout.arms, s);
+    if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, s);
+    s.idleArmsStillListed = false;
     fileItemsByPosition(*this, s);
     // A taken item keeps the tile its position rounds to and loses its path,
     // so the filing of the room index stays good for the whole phase.
     s.room.reset();
-    if (!s.idleArms.empty()) markPlannedDrops(*this, s.dropTiles);
     for (int index : s.idleArms) pickUpWithArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
 }

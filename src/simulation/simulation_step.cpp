@@ -243,6 +243,7 @@ void Game::update(float dt, bool skipMode)
     deliverItems(*this, layout, s);
     if (storageOutputDue) spawnStorageOutputs(*this, skipMode);
     rotateArms(dt);
+    s.idleArmsStillListed = true;
     pickUpItems();
     if (sound != nullptr) reportMotorSounds(*this, s);
 

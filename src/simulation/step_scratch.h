@@ -24,6 +24,10 @@ struct StepScratch {
 
     // Arms.
     std::vector<int> idleArms;  // in scan order
+    // Set by the step between the arm phase and the pick-up, which changes
+    // neither where items stand nor which arms are idle: the pick-up keeps
+    // the idle arms, their pickup tiles and the item counts as listed.
+    bool idleArmsStillListed = false;
     std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
     std::vector<int> itemsOnTile;  // per tile: items whose tile it is
     TileItemLists nearArms;  // per pickup tile: items that may reach it
