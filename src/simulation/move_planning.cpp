@@ -155,7 +155,7 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         for (Direction d : SIDE_ORDER) {
             const int ax = item.x + directionDx(d) * reach;
             const int ay = item.y + directionDy(d) * reach;
-            if (!game_.inBounds(ax, ay) || armReach(game_.tileAt(ax, ay).type) != reach) continue;
+            if (!game_.inBounds(ax, ay) || armReach(layout_.types[static_cast<std::size_t>(tileIndex(ax, ay))]) != reach) continue;
             if (rules_.armDropTarget(ax, ay, d, item)) {
                 move.dir = d;
                 move.length = reach;
@@ -167,7 +167,7 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         const int dx = item.x + directionDx(d);
         const int dy = item.y + directionDy(d);
         if (!game_.inBounds(dx, dy)) continue;
-        const Tile& distributor = game_.tileAt(dx, dy);
+        const WorldLayout::TileKind& distributor = layout_.kinds[static_cast<std::size_t>(tileIndex(dx, dy))];
         if (distributor.type == DISTRIBUTOR && distributor.dir == d && occupancy_[groundNode(dx, dy)] < 0) {
             move.dir = d;
             move.length = 1;
@@ -175,7 +175,10 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         }
     }
     for (Direction d : SIDE_ORDER) {
-        if (rules_.mixerRightOfWay(item.x + directionDx(d), item.y + directionDy(d), d, item.cargo)) {
+        const int mx = item.x + directionDx(d);
+        const int my = item.y + directionDy(d);
+        if (!game_.inBounds(mx, my) || !isMixerHalf(layout_.types[static_cast<std::size_t>(tileIndex(mx, my))])) continue;
+        if (rules_.mixerRightOfWay(mx, my, d, item.cargo)) {
             move.dir = d;
             return;
         }
