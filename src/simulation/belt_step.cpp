@@ -132,14 +132,16 @@ void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool f
     s.onDistributor.clear();
     s.planned.clear();
     for (int i = 0; i < n; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const CargoItem& item = game.items[at];
+        s.plans[at] = MovePlan{};
+        s.pushed[at] = 0;
+        if (!planner.mayMove(item)) continue;  // without a call for most items
         bool pushed = false;
-        s.plans[static_cast<std::size_t>(i)] = planner.plan(i, 0, pushed);
-        s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
-        if (s.plans[static_cast<std::size_t>(i)].target >= 0) s.planned.push_back(i);
-        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (!followUp && game.inBounds(item.x, item.y) && layout.typeUnder(game, item) == DISTRIBUTOR) {
-            s.onDistributor.push_back(i);
-        }
+        s.plans[at] = planner.plan(i, 0, pushed);
+        s.pushed[at] = pushed ? 1 : 0;
+        if (s.plans[at].target >= 0) s.planned.push_back(i);
+        if (!followUp && layout.typeUnder(game, item) == DISTRIBUTOR) s.onDistributor.push_back(i);
     }
     for (int i : s.onDistributor) {
         bool pushed = false;

@@ -30,28 +30,6 @@ float remainingPathLength(const CargoItem& item)
     return length;
 }
 
-// The tiles from which wantedMove may move an item: in a follow-up call
-// belts and bridges alone.
-bool movesItemsOn(ControlType type, bool followUp)
-{
-    if (followUp) return isBeltOrBridge(type);
-    switch (type) {
-    case BELT:
-    case BRIDGE:
-    case ARM:
-    case LONG_ARM:
-    case TUNNEL_EXIT:
-    case DISTRIBUTOR:
-    case SOURCE:
-    case DISTRIBUTOR_SECOND:
-    case MIXER:
-    case MIXER_SECOND:
-        return true;
-    default:
-        return false;
-    }
-}
-
 }  // namespace
 
 bool MovePlanner::mayPlan(const CargoItem& item, int index) const
@@ -189,11 +167,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
 {
     pushed = false;
     const CargoItem& item = game_.items[static_cast<std::size_t>(index)];
-    if (followUp_ && item.speedCredit < MOVE_COST) return {};  // follow-up moves are paid with belt credit
-    // Most items stand where nothing moves them on, in tunnels above all; the
-    // kind of their tile tells without looking further at the item.
-    if (!game_.inBounds(item.x, item.y) || !movesItemsOn(layout_.typeUnder(game_, item), followUp_)) return {};
-    if (!mayPlan(item, index)) return {};
+    if (!mayMove(item) || !mayPlan(item, index)) return {};
     const WantedMove move = wantedMove(item, planning);
     if (move.dir == NONE) return {};
 
