@@ -195,7 +195,7 @@ void fileItemsByPosition(const Game& game, StepScratch& s)
         if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0) s.nearArms.file(tileIndex(x, y), i);
         int dropX = 0;
         int dropY = 0;
-        if (carriedItemDropTile(game, item, dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
     }
     s.nearArms.finish();
 }

@@ -81,7 +81,7 @@ void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratc
         }
         int dropX = 0;
         int dropY = 0;
-        if (carriedItemDropTile(game, item, dropX, dropY)) {
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY)) {  // most items: no call
             s.armDropsPlanned[static_cast<std::size_t>(groundNode(dropX, dropY))] = static_cast<int>(i);
             s.dropNodes.push_back(groundNode(dropX, dropY));
         }

@@ -82,7 +82,7 @@ BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout)
         }
         int dropX = 0;
         int dropY = 0;
-        if (carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
             markBlocked(blocked, dropX, dropY);
         }
     }
