@@ -66,7 +66,7 @@ void claimSweep(const Game& game, ItemStepScratch& s)
     }
     s.claimedNodes.clear();
     for (int node : s.dropNodes) s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
-    std::fill(s.granted.begin(), s.granted.end(), 0);
+    for (int i : s.planned) s.granted[static_cast<std::size_t>(i)] = 0;  // only planning items are ever granted
     if (n == 0) return;
     // The sweep goes round the planning items from the first at or after the start.
     const auto start = static_cast<int>(game.stepCount % n);
@@ -257,7 +257,7 @@ void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScra
     std::fill(s.switched.begin(), s.switched.end(), 0);
     for (;;) {
         claimSweep(game, s);
-        std::fill(s.resolution.begin(), s.resolution.end(), RESOLVE_OPEN);
+        for (int i : s.planned) s.resolution[static_cast<std::size_t>(i)] = RESOLVE_OPEN;  // only they leave it
         MoveResolver resolver(game, layout, s);
         for (int i : s.planned) resolver.resolveMove(i);
 
