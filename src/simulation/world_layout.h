@@ -14,13 +14,13 @@ class Game;
 // Arms, distributors and mixers stand still without power; other controls need none.
 inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 
-// What the step derives from the kinds, directions, bridges and belt levels
-// of the tiles and from the cables and wires alone: the tiles that take part in each phase, in scan
-// order. It is compared with the world at the start of every step, and of
-// every phase called on its own, and built afresh when anything it rests on
-// has changed, so no edit can leave it stale. The step itself changes no
-// kind, direction, cable or wire. Never saved; a copy of the world starts
-// without one.
+// What the step derives from the kinds, directions, bridges, belt levels and
+// tunnel ends of the tiles and from the cables and wires alone: the tiles
+// that take part in each phase, in scan order. It is compared with the world
+// at the start of every step, and of every phase called on its own, and built
+// afresh when anything it rests on has changed, so no edit can leave it
+// stale. The step itself changes none of these. Never saved; a copy of the
+// world starts without one.
 struct WorldLayout {
     // What of a tile only an edit changes, read by the per-item tests
     // instead of the large tile record.
