@@ -167,18 +167,13 @@ void listIdleArms(const Game& game, const std::vector<int>& arms, StepScratch& s
 
 // Files every item that some arm may aim at under the pickup tiles its walk
 // passes; an item reaching none of them never scores.
-void fileItemsByLookAhead(const Game& game, const WorldLayout& layout, StepScratch& s)
+void fileByLookAhead(const WorldLayout& layout, const CargoItem& item, int index, StepScratch& s)
 {
-    s.nearArms.start();
-    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (item.carried || item.layer != 0 || layout.isItemOnDeck(item)) continue;
-        const LookAhead walk = lookAheadOf(layout, item);
-        for (int k = 0; k < walk.count; ++k) {
-            if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], i);
-        }
+    if (item.layer != 0 || layout.isItemOnDeck(item)) return;
+    const LookAhead walk = lookAheadOf(layout, item);
+    for (int k = 0; k < walk.count; ++k) {
+        if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], index);
     }
-    s.nearArms.finish();
 }
 
 // Files every item under the tile its position rounds to, when an arm picks
@@ -278,6 +273,25 @@ void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
     item.posY = static_cast<float>(item.y) + std::sin(arm.armAngle) * reach;
 }
 
+// One pass: arms swing the items they carry on, and every other item is
+// filed for the aim of the idle arms. A carrying arm is never idle and
+// aiming reads no carried item, so neither part sees what the other changes.
+void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, StepScratch& s)
+{
+    s.nearArms.start();
+    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        CargoItem& item = game.items[static_cast<std::size_t>(i)];
+        if (!item.carried) {
+            fileByLookAhead(layout, item, i, s);
+            continue;
+        }
+        if (!game.inBounds(item.x, item.y)) continue;
+        Tile& arm = game.tileAt(item.x, item.y);
+        if (isArm(arm.type) && game.isPoweredAt(item.x, item.y)) carryItem(game, item, arm, dt);
+    }
+    s.nearArms.finish();
+}
+
 // The item lies on a belt where the arm may take it.
 bool qualifiesForPickUp(const WorldLayout& layout, const CargoItem& item, const Tile& arm, int armIndex)
 {
@@ -363,13 +377,8 @@ void Game::rotateArms(float dt)
     StepScratch& s = stepScratch_;
     const WorldLayout& layout = currentLayout();
     listIdleArms(*this, layout.arms, s);
-    fileItemsByLookAhead(*this, layout, s);
+    carryAndFileItems(*this, layout, dt, s);
     for (int index : s.idleArms) aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
-    for (CargoItem& item : items) {
-        if (!item.carried || !inBounds(item.x, item.y)) continue;
-        Tile& arm = tileAt(item.x, item.y);
-        if (isArm(arm.type) && isPoweredAt(item.x, item.y)) carryItem(*this, item, arm, dt);
-    }
 }
 
 void Game::pickUpItems()
