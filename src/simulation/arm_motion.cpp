@@ -71,22 +71,25 @@ Direction towardArm(int x, int y, int armX, int armY, int reach)
 
 // An item the arm could take some time: on the ground, not on a bridge,
 // not one it has just set down, and of a kind it handles.
-bool mayBeTakenBy(const Game& game, const CargoItem& item, const Tile& arm, int armIndex)
+bool mayBeTakenBy(const WorldLayout& layout, const CargoItem& item, const Tile& arm, int armIndex)
 {
-    return item.layer == 0 && !game.isItemOnDeck(item) && item.targetTile != armIndex &&
+    return item.layer == 0 && !layout.isItemOnDeck(item) && item.targetTile != armIndex &&
            ArmControl::filterAccepts(arm, item.cargo);
 }
 
+// A moving belt carries an item on from the tile.
+bool carriesOn(const WorldLayout::TileKind& belt) { return belt.type == BELT && belt.beltSpeed != 0 && belt.dir != NONE; }
+
 // Scores the item by whole belt tiles to one of the arm's pickup points plus
 // its distance to its own tile centre; lowers best and aims when it is better.
-void scoreItem(const Game& game, const CargoItem& item, int armX, int armY, const Tile& arm, float& best,
+void scoreItem(const WorldLayout& layout, const CargoItem& item, int armX, int armY, const Tile& arm, float& best,
                float& target)
 {
     const int reach = armReach(arm.type);
     int x = nearestWhole(item.posX);
     int y = nearestWhole(item.posY);
     for (int k = 0; k < LOOK_AHEAD_TILES; ++k) {
-        if (!game.inBounds(x, y)) return;
+        if (!inGrid(x, y)) return;
         const Direction d = towardArm(x, y, armX, armY, reach);
         if (d != NONE) {
             if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return;
@@ -98,8 +101,8 @@ void scoreItem(const Game& game, const CargoItem& item, int armX, int armY, cons
             }
             return;
         }
-        const Tile& belt = game.tileAt(x, y);
-        if (belt.type != BELT || belt.beltSpeed == 0 || belt.dir == NONE) return;
+        const WorldLayout::TileKind& belt = layout.kinds[static_cast<std::size_t>(tileIndex(x, y))];
+        if (!carriesOn(belt)) return;
         x += directionDx(belt.dir);
         y += directionDy(belt.dir);
     }
@@ -111,15 +114,15 @@ struct LookAhead {
     int tiles[LOOK_AHEAD_TILES] = {};
 };
 
-LookAhead lookAheadOf(const Game& game, const CargoItem& item)
+LookAhead lookAheadOf(const WorldLayout& layout, const CargoItem& item)
 {
     LookAhead walk;
     int x = nearestWhole(item.posX);
     int y = nearestWhole(item.posY);
-    for (int k = 0; k < LOOK_AHEAD_TILES && game.inBounds(x, y); ++k) {
+    for (int k = 0; k < LOOK_AHEAD_TILES && inGrid(x, y); ++k) {
         walk.tiles[walk.count++] = tileIndex(x, y);
-        const Tile& belt = game.tileAt(x, y);
-        if (belt.type != BELT || belt.beltSpeed == 0 || belt.dir == NONE) break;
+        const WorldLayout::TileKind& belt = layout.kinds[static_cast<std::size_t>(tileIndex(x, y))];
+        if (!carriesOn(belt)) break;
         x += directionDx(belt.dir);
         y += directionDy(belt.dir);
     }
@@ -164,29 +167,30 @@ void listIdleArms(const Game& game, const std::vector<int>& arms, StepScratch& s
 
 // Files every item that some arm may aim at under the pickup tiles its walk
 // passes; an item reaching none of them never scores.
-void fileItemsByLookAhead(const Game& game, StepScratch& s)
+void fileByLookAhead(const WorldLayout& layout, const CargoItem& item, int index, StepScratch& s)
 {
-    s.nearArms.start();
-    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (item.carried || item.layer != 0 || game.isItemOnDeck(item)) continue;
-        const LookAhead walk = lookAheadOf(game, item);
-        for (int k = 0; k < walk.count; ++k) {
-            if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], i);
-        }
+    if (item.layer != 0 || layout.isItemOnDeck(item)) return;
+    const LookAhead walk = lookAheadOf(layout, item);
+    for (int k = 0; k < walk.count; ++k) {
+        if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], index);
     }
-    s.nearArms.finish();
 }
 
-// Files every item under the tile its position rounds to, when an arm picks up there.
+// Files every item under the tile its position rounds to, when an arm picks
+// up there, and marks the tiles on which arms will set down what they carry.
+// Within the pick-up a drop is added only by an arm taking an item, which marks it.
 void fileItemsByPosition(const Game& game, StepScratch& s)
 {
     s.nearArms.start();
+    s.dropTiles.assign(TILE_COUNT, 0);
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         const int x = nearestWhole(item.posX);
         const int y = nearestWhole(item.posY);
         if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0) s.nearArms.file(tileIndex(x, y), i);
+        int dropX = 0;
+        int dropY = 0;
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
     }
     s.nearArms.finish();
 }
@@ -207,7 +211,7 @@ const std::vector<int>& armCandidates(int x, int y, const Tile& arm, StepScratch
 // An idle arm turns toward the item that will reach one of its pickup points
 // soonest, or back to its rest angle. Only the items filed near the arm can
 // score; they are scored in list order, so ties go as over the whole list.
-void aimArm(const Game& game, int x, int y, Tile& arm, float dt, StepScratch& s)
+void aimArm(const Game& game, const WorldLayout& layout, int x, int y, Tile& arm, float dt, StepScratch& s)
 {
     float target = ArmControl::armAngle(arm);
     if (!arm.armHomePending && armSignalAllows(game, x, y, arm)) {
@@ -215,7 +219,7 @@ void aimArm(const Game& game, int x, int y, Tile& arm, float dt, StepScratch& s)
         float best = NO_SCORE;
         for (int i : armCandidates(x, y, arm, s)) {
             const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-            if (!item.carried && mayBeTakenBy(game, item, arm, index)) scoreItem(game, item, x, y, arm, best, target);
+            if (!item.carried && mayBeTakenBy(layout, item, arm, index)) scoreItem(layout, item, x, y, arm, best, target);
         }
     }
     turnArm(arm, target, dt);
@@ -269,22 +273,31 @@ void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
     item.posY = static_cast<float>(item.y) + std::sin(arm.armAngle) * reach;
 }
 
-// Some arm carries an item that it will set down on (x, y).
-bool dropPlannedOn(const Game& game, int x, int y)
+// One pass: arms swing the items they carry on, and every other item is
+// filed for the aim of the idle arms. A carrying arm is never idle and
+// aiming reads no carried item, so neither part sees what the other changes.
+void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, StepScratch& s)
 {
-    return std::any_of(game.items.begin(), game.items.end(), [&game, x, y](const CargoItem& item) {
-        int dropX = 0;
-        int dropY = 0;
-        return carriedItemDropTile(game, item, dropX, dropY) && dropX == x && dropY == y;
-    });
+    s.nearArms.start();
+    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        CargoItem& item = game.items[static_cast<std::size_t>(i)];
+        if (!item.carried) {
+            fileByLookAhead(layout, item, i, s);
+            continue;
+        }
+        if (!game.inBounds(item.x, item.y)) continue;
+        Tile& arm = game.tileAt(item.x, item.y);
+        if (isArm(arm.type) && game.isPoweredAt(item.x, item.y)) carryItem(game, item, arm, dt);
+    }
+    s.nearArms.finish();
 }
 
 // The item lies on a belt where the arm may take it.
-bool qualifiesForPickUp(const Game& game, const CargoItem& item, const Tile& arm, int armIndex)
+bool qualifiesForPickUp(const WorldLayout& layout, const CargoItem& item, const Tile& arm, int armIndex)
 {
     if (item.state != ITEM_FREE || item.carried || item.leavingTunnel) return false;
-    if (!game.inBounds(item.x, item.y) || game.tileAt(item.x, item.y).type != BELT) return false;
-    return mayBeTakenBy(game, item, arm, armIndex);
+    if (!inGrid(item.x, item.y) || layout.types[static_cast<std::size_t>(tileIndex(item.x, item.y))] != BELT) return false;
+    return mayBeTakenBy(layout, item, arm, armIndex);
 }
 
 // The arm points at the item lying at its pickup point for travel d, and the
@@ -309,17 +322,20 @@ bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoI
     const int qy = y + directionDy(d) * reach;
     if (!game.inBounds(qx, qy) || s.itemsOnTile[static_cast<std::size_t>(tileIndex(qx, qy))] > 0) return false;
     if (!game.canEnterTile(qx, qy, d, item.cargo)) return false;
-    return s.room.hasRoomOnTile(game, qx, qy, &item) && !dropPlannedOn(game, qx, qy);
+    return s.room.hasRoomOnTile(game, qx, qy, &item) && s.dropTiles[static_cast<std::size_t>(tileIndex(qx, qy))] == 0;
 }
 
-void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, std::vector<int>& itemsOnTile)
+void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d, StepScratch& s)
 {
-    if (inGrid(item.x, item.y)) --itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
-    ++itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))];
+    if (inGrid(item.x, item.y)) --s.itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
+    ++s.itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))];
     useArmJob(game, x, y, arm);
     const int reach = armReach(arm.type);
     const int px = x - directionDx(d) * reach;
     const int py = y - directionDy(d) * reach;
+    const int dropX = x + directionDx(d) * reach;
+    const int dropY = y + directionDy(d) * reach;
+    if (inGrid(dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
     item.dir = d;
     item.originX = px;
     item.originY = py;
@@ -339,16 +355,16 @@ void takeItem(Game& game, int x, int y, Tile& arm, CargoItem& item, Direction d,
 }
 
 // Only items lying near a pickup point can be taken; they are tried in list order.
-void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
+void pickUpWithArm(Game& game, const WorldLayout& layout, int x, int y, Tile& arm, StepScratch& s)
 {
     if (arm.armHomePending || !armSignalAllows(game, x, y, arm)) return;
     const int index = tileIndex(x, y);
     for (int i : armCandidates(x, y, arm, s)) {
         CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (!qualifiesForPickUp(game, item, arm, index)) continue;
+        if (!qualifiesForPickUp(layout, item, arm, index)) continue;
         for (Direction d : PICKUP_ORDER) {
             if (!canTakeToward(game, x, y, arm, item, d, s)) continue;
-            takeItem(game, x, y, arm, item, d, s.itemsOnTile);
+            takeItem(game, x, y, arm, item, d, s);
             return;
         }
     }
@@ -359,23 +375,21 @@ void pickUpWithArm(Game& game, int x, int y, Tile& arm, StepScratch& s)
 void Game::rotateArms(float dt)
 {
     StepScratch& s = stepScratch_;
-    listIdleArms(*this, currentLayout().arms, s);
-    fileItemsByLookAhead(*this, s);
-    for (int index : s.idleArms) aimArm(*this, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
-    for (CargoItem& item : items) {
-        if (!item.carried || !inBounds(item.x, item.y)) continue;
-        Tile& arm = tileAt(item.x, item.y);
-        if (isArm(arm.type) && isPoweredAt(item.x, item.y)) carryItem(*this, item, arm, dt);
-    }
+    const WorldLayout& layout = currentLayout();
+    listIdleArms(*this, layout.arms, s);
+    carryAndFileItems(*this, layout, dt, s);
+    for (int index : s.idleArms) aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
 }
 
 void Game::pickUpItems()
 {
     StepScratch& s = stepScratch_;
-    listIdleArms(*this, currentLayout().arms, s);
+    const WorldLayout& layout = currentLayout();
+    if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, s);
+    s.idleArmsStillListed = false;
     fileItemsByPosition(*this, s);
     // A taken item keeps the tile its position rounds to and loses its path,
     // so the filing of the room index stays good for the whole phase.
     s.room.reset();
-    for (int index : s.idleArms) pickUpWithArm(*this, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
+    for (int index : s.idleArms) pickUpWithArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
 }

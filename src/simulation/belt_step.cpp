@@ -20,54 +20,70 @@ int creditCap(int level)
     return 3;
 }
 
-void grantSpeedCredit(Game& game)
+// Belt credit for one item at the start of a belt step.
+void grantSpeedCredit(CargoItem& item, const WorldLayout::TileKind& tile)
 {
-    for (CargoItem& item : game.items) {
-        if (!game.inBounds(item.x, item.y)) continue;
-        const Tile& tile = game.tileUnder(item);
-        if (!isBeltOrBridge(tile.type)) continue;
-        item.speedCredit = std::min(item.speedCredit + tile.beltSpeed, creditCap(tile.beltSpeed));
-    }
+    if (!isBeltOrBridge(tile.type)) return;
+    item.speedCredit = std::min(item.speedCredit + tile.beltSpeed, creditCap(tile.beltSpeed));
 }
 
+// Clears the node tables where the last call wrote them; they are filled
+// whole only once.
+void resetNodeTables(ItemStepScratch& s)
+{
+    if (s.occupancy.size() != NODE_COUNT) {
+        s.occupancy.assign(NODE_COUNT, -1);
+        s.armDropsPlanned.assign(NODE_COUNT, -1);
+        s.armDrops.assign(NODE_COUNT, -1);
+        s.claims.assign(NODE_COUNT, -1);
+    }
+    for (int node : s.occupiedNodes) s.occupancy[static_cast<std::size_t>(node)] = -1;
+    for (int node : s.dropNodes) {
+        s.armDropsPlanned[static_cast<std::size_t>(node)] = -1;
+        s.armDrops[static_cast<std::size_t>(node)] = -1;
+    }
+    for (int node : s.claimedNodes) {
+        s.claims[static_cast<std::size_t>(node)] = -1;
+        s.armDrops[static_cast<std::size_t>(node)] = -1;
+    }
+    s.occupiedNodes.clear();
+    s.dropNodes.clear();
+    s.claimedNodes.clear();
+}
+
+// Every item's plan and push mark are written by the planning before they
+// are read, and a distributor's other plan is read only for the items that
+// planned it, so the per-item tables are only sized.
 void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
     reserveForMostItems(s);
-    s.pathPointsFiled = false;
     s.room.reset();
-    s.occupancy.assign(NODE_COUNT, -1);
-    s.armDropsPlanned.assign(NODE_COUNT, -1);
-    s.armDrops.assign(NODE_COUNT, -1);
-    s.claims.assign(NODE_COUNT, -1);
-    s.plans.assign(itemCount, MovePlan{});
-    s.alternatives.assign(itemCount, MovePlan{});
-    s.pushed.assign(itemCount, 0);
+    resetNodeTables(s);
+    s.plans.resize(itemCount);
+    s.alternatives.resize(itemCount);
+    s.pushed.resize(itemCount);
     s.granted.assign(itemCount, 0);
     s.switched.assign(itemCount, 0);
     s.resolution.assign(itemCount, 0);
 }
 
-// Items deeper in a tunnel than its entrance slot stand nowhere.
-bool standsInTunnel(const Game& game, const CargoItem& item)
-{
-    const Tile& tile = game.tileUnder(item);
-    if (tile.type != TUNNEL || item.tunnelProgress <= 0) return false;
-    const int distance = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
-    return distance >= item.tunnelProgress;
-}
-
-void fillOccupancyAndDrops(const Game& game, ItemStepScratch& s)
+// One pass over the items: the first call of a belt step grants belt
+// credit, and both tables fill; none of the three reads what another writes.
+void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratch& s, bool grantCredit)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
-        const CargoItem& item = game.items[i];
-        if (!game.inBounds(item.x, item.y) || standsInTunnel(game, item)) continue;
-        s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
-    }
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
+        CargoItem& item = game.items[i];
+        if (!game.inBounds(item.x, item.y)) continue;
+        if (grantCredit) grantSpeedCredit(item, layout.kindUnder(game, item));
+        if (!isInsideTunnel(game, layout, item)) {
+            s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
+            s.occupiedNodes.push_back(itemNode(item));
+        }
         int dropX = 0;
         int dropY = 0;
-        if (carriedItemDropTile(game, game.items[i], dropX, dropY)) {
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY)) {  // most items: no call
             s.armDropsPlanned[static_cast<std::size_t>(groundNode(dropX, dropY))] = static_cast<int>(i);
+            s.dropNodes.push_back(groundNode(dropX, dropY));
         }
     }
 }
@@ -87,9 +103,9 @@ void findRings(const Game& game, ItemStepScratch& s)
         const int target = s.plans[static_cast<std::size_t>(j)].target;
         return target >= 0 ? s.occupancy[static_cast<std::size_t>(target)] : -1;
     };
-    for (std::size_t start = 0; start < n; ++start) {
+    for (int start : s.planned) {
         s.ringWalk.clear();
-        int j = static_cast<int>(start);
+        int j = start;
         while (j >= 0 && seen[static_cast<std::size_t>(j)] == UNSEEN) {
             seen[static_cast<std::size_t>(j)] = ON_WALK;
             s.ringWalk.push_back(j);
@@ -107,18 +123,27 @@ void findRings(const Game& game, ItemStepScratch& s)
     }
 }
 
+// Only a distributor's items plan a second time, for its other output; in a
+// follow-up call items move on belts alone, so none does.
 void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool followUp, int firstItem)
 {
     MovePlanner planner(game, s, layout, followUp, firstItem);
     const int n = static_cast<int>(game.items.size());
+    s.onDistributor.clear();
+    s.planned.clear();
     for (int i = 0; i < n; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const CargoItem& item = game.items[at];
+        s.plans[at] = MovePlan{};
+        s.pushed[at] = 0;
+        if (!planner.mayMove(item)) continue;  // without a call for most items
         bool pushed = false;
-        s.plans[static_cast<std::size_t>(i)] = planner.plan(i, 0, pushed);
-        s.pushed[static_cast<std::size_t>(i)] = pushed ? 1 : 0;
+        s.plans[at] = planner.plan(i, 0, pushed);
+        s.pushed[at] = pushed ? 1 : 0;
+        if (s.plans[at].target >= 0) s.planned.push_back(i);
+        if (!followUp && layout.typeUnder(game, item) == DISTRIBUTOR) s.onDistributor.push_back(i);
     }
-    for (int i = 0; i < n; ++i) {
-        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-        if (!game.inBounds(item.x, item.y) || game.tileUnder(item).type != DISTRIBUTOR) continue;
+    for (int i : s.onDistributor) {
         bool pushed = false;
         s.alternatives[static_cast<std::size_t>(i)] = planner.plan(i, 1, pushed);
     }
@@ -138,13 +163,18 @@ void reserveForMostItems(ItemStepScratch& s)
     s.onRing.reserve(MOST_WORLD_ITEMS);
     s.ringSeen.reserve(MOST_WORLD_ITEMS);
     s.tunnelNext.reserve(MOST_WORLD_ITEMS);
+    s.onDistributor.reserve(MOST_WORLD_ITEMS);
+    s.planned.reserve(MOST_WORLD_ITEMS);
+    s.occupiedNodes.reserve(MOST_WORLD_ITEMS);
+    s.dropNodes.reserve(MOST_WORLD_ITEMS);
+    s.claimedNodes.reserve(2 * MOST_WORLD_ITEMS);
     s.resolveStack.reserve(MOST_WORLD_ITEMS + 1);
 }
 
 void Game::stepItems(bool followUp, bool, int firstItem)
 {
     ItemStepScratch& s = itemStepScratch_;
-    if (!followUp) grantSpeedCredit(*this);
+    const WorldLayout& layout = currentLayout();
     if (items.empty()) {
         if (!followUp) {
             spawnMachineOutputs(true, false);
@@ -153,16 +183,15 @@ void Game::stepItems(bool followUp, bool, int firstItem)
         return;
     }
     resetTables(s, items.size());
-    fillOccupancyAndDrops(*this, s);
-    planMoves(*this, s, currentLayout(), followUp, firstItem);
-    resolveRightOfWay(*this, s);
+    fillOccupancyAndDrops(*this, layout, s, !followUp);
+    planMoves(*this, s, layout, followUp, firstItem);
+    resolveRightOfWay(*this, layout, s);
 
     findRings(*this, s);
 
-    MoveResolver resolver(*this, s);
+    MoveResolver resolver(*this, layout, s);
     MoveExecution execution(*this, s, stepScratch_);
-    const int n = static_cast<int>(items.size());
-    for (int i = 0; i < n; ++i) {
+    for (int i : s.planned) {
         if (resolver.resolveMove(i)) execution.moveItem(i);
     }
     if (!followUp) {

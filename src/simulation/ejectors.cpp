@@ -21,9 +21,12 @@ struct PistonAxis {
 constexpr PistonAxis EAST_WEST_PISTON{1.4991667f, 0.024979169f};
 constexpr PistonAxis NORTH_SOUTH_PISTON{1.6397667f, 0.028494168f};
 
+// A thrown item that has come to rest.
+bool hasLanded(const CargoItem& item) { return item.state == ITEM_IN_FLIGHT && item.path.empty(); }
+
 bool landsOnEmptyGround(const Game& game, const CargoItem& item)
 {
-    if (item.state != ITEM_IN_FLIGHT || !item.path.empty()) return false;
+    if (!hasLanded(item)) return false;
     return !game.inBounds(item.x, item.y) || game.tileUnder(item).type == EMPTY;
 }
 
@@ -40,12 +43,22 @@ int servingEjector(const Game& game, const CargoItem& item, const std::vector<st
     return game.ejectorForBelt(item.x, item.y);
 }
 
-bool ejectorIsFree(const Game& game, int ejector)
+// No item is in the ejector's charge; the items' marks are filed once per
+// pass and kept up as the pass hands items over.
+bool ejectorIsFree(const Game& game, int ejector, StepScratch& s)
 {
     const Tile& tile = game.tiles[static_cast<std::size_t>(ejector)];
     if (!tile.ejectorActive || !(tile.ejectorTimer < 0.0f)) return false;
-    return std::none_of(game.items.begin(), game.items.end(),
-                        [ejector](const CargoItem& item) { return item.ejectTarget == ejector; });
+    if (!s.ejectorsInChargeFiled) {
+        s.ejectorsInCharge.assign(TILE_COUNT, 0);
+        for (const CargoItem& item : game.items) {
+            // A landed item is let go in the same pass, before or after this item.
+            if (hasLanded(item) || item.ejectTarget < 0 || item.ejectTarget >= TILE_COUNT) continue;
+            s.ejectorsInCharge[static_cast<std::size_t>(item.ejectTarget)] = 1;
+        }
+        s.ejectorsInChargeFiled = true;
+    }
+    return s.ejectorsInCharge[static_cast<std::size_t>(ejector)] == 0;
 }
 
 // Unwired ejectors take everything; wired sensors choose by kind, or, when
@@ -78,22 +91,29 @@ bool readyToStep(const Game& game, const CargoItem& item)
     return item.speedCredit >= MOVE_COST && game.canEjectItem(item, -1);
 }
 
-// Offers items resting on served belt tiles to their ejectors; true when a
-// belt pass should follow to let them move at once.
-bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts)
+// Lets landed items go and offers items resting on served belt tiles to
+// their ejectors, in one pass; true when a belt pass should follow to let
+// them move at once.
+bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts, StepScratch& s)
 {
+    s.ejectorsInChargeFiled = false;
     bool stepAgain = false;
     for (CargoItem& item : game.items) {
+        if (hasLanded(item)) {
+            item.ejectTarget = -1;
+            item.state = ITEM_FREE;
+        }
         if (item.state == ITEM_TAKEN_BY_EJECTOR) {
             stepAgain = stepAgain || readyToStep(game, item);
             continue;
         }
         if (item.state != ITEM_FREE) continue;
         const int ejector = servingEjector(game, item, ejectorBelts);
-        if (ejector < 0 || !ejectorIsFree(game, ejector)) continue;
+        if (ejector < 0 || !ejectorIsFree(game, ejector, s)) continue;
         item.ejectSkipTile = tileIndex(item.x, item.y);  // offered once per visit
         if (ejectorTakes(game, ejector, item.cargo)) {
             item.ejectTarget = ejector;
+            s.ejectorsInCharge[static_cast<std::size_t>(ejector)] = 1;
             item.state = ITEM_TAKEN_BY_EJECTOR;
             stepAgain = stepAgain || readyToStep(game, item);
         } else if (item.speedCredit >= MOVE_COST) {
@@ -181,12 +201,7 @@ void stepEjector(Game& game, int index, float dt)
 void Game::landThrownItems()
 {
     std::erase_if(items, [this](const CargoItem& item) { return landsOnEmptyGround(*this, item); });
-    for (CargoItem& item : items) {
-        if (item.state != ITEM_IN_FLIGHT || !item.path.empty()) continue;
-        item.ejectTarget = -1;
-        item.state = ITEM_FREE;
-    }
-    if (feedEjectors(*this, currentLayout().ejectorBelts)) stepItems(true, true, -1);
+    if (feedEjectors(*this, currentLayout().ejectorBelts, stepScratch_)) stepItems(true, true, -1);
 }
 
 void Game::stepEjectors(float dt)

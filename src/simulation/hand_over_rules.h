@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bitset>
+#include <cstdlib>
 
 #include "simulation/room_index.h"
 #include "world/game.h"
@@ -13,6 +14,16 @@ int armReach(ControlType type);
 // Where the arm that carries the item will set it down; false when no arm
 // carries it or that tile lies off the map.
 bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY);
+
+// The item has gone deeper into a tunnel than its entrance slot: it stands on no tile.
+inline bool isInsideTunnel(const Game& game, const WorldLayout& layout, const CargoItem& item)
+{
+    if (item.tunnelProgress <= 0) return false;
+    const WorldLayout::TileKind tile = layout.kindUnder(game, item);
+    if (tile.type != TUNNEL) return false;
+    const int depth = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
+    return item.tunnelProgress <= depth;
+}
 
 // The ground node of a tile and the node that a layer and tile make.
 inline int groundNode(int x, int y) { return tileIndex(x, y); }

@@ -42,8 +42,18 @@ struct ItemStepScratch {
     std::vector<int> armDropsPlanned;  // per node: the item a carrying arm drops there
     std::vector<int> armDrops;         // the same, with the drops that claims added
     std::vector<int> claims;           // per node: the item granted it
+    // The nodes written in the four node tables, so that a call clears only
+    // those instead of every node: occupancy, planned drops, and the claims
+    // with the drops that claims added.
+    std::vector<int> occupiedNodes;
+    std::vector<int> dropNodes;
+    std::vector<int> claimedNodes;
     std::vector<MovePlan> plans;
     std::vector<MovePlan> alternatives;  // a distributor's other output
+    std::vector<int> onDistributor;  // the items standing on a distributor, in list order
+    // The items that plan a move, in list order: only they can be granted a
+    // node, move or close a ring, so the later passes walk them alone.
+    std::vector<int> planned;
     std::vector<char> pushed;
     std::vector<char> granted;
     std::vector<char> switched;
@@ -56,9 +66,7 @@ struct ItemStepScratch {
     std::vector<int> tunnelNext;   // per item: next item on the same tile
     std::vector<int> tunnelSlots;
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
-    TileItemLists pathPoints;  // per tile: the items with a path point on it, filed on first need
-    bool pathPointsFiled = false;
-    RoomIndex room;  // for the planning, in which no item moves
+    RoomIndex room;  // for the planning, in which no item moves; junctions ask its path points
 
     ItemStepScratch() = default;
     ItemStepScratch(const ItemStepScratch&) {}

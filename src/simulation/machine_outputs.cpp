@@ -71,22 +71,18 @@ bool couldTakeItems(const Tile& tile, Direction machineDir)
 
 void markBlocked(BlockedTiles& blocked, int x, int y) { blocked.set(static_cast<std::size_t>(tileIndex(x, y))); }
 
-BlockedTiles blockedOutputTiles(const Game& game)
+// Ground items outside tunnels and the drops of powered arms; one pass over
+// the items, as the marks do not depend on one another.
+BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout)
 {
     BlockedTiles blocked;
     for (const CargoItem& item : game.items) {
-        if (item.layer != 0 || !game.inBounds(item.x, item.y)) continue;
-        const Tile& tile = game.tileAt(item.x, item.y);
-        if (tile.type == TUNNEL) {
-            const int depth = std::abs(item.x - tile.tunnelPartnerX) + std::abs(item.y - tile.tunnelPartnerY);
-            if (item.tunnelProgress >= 1 && item.tunnelProgress <= depth) continue;  // inside the tunnel
+        if (item.layer == 0 && game.inBounds(item.x, item.y) && !isInsideTunnel(game, layout, item)) {
+            markBlocked(blocked, item.x, item.y);
         }
-        markBlocked(blocked, item.x, item.y);
-    }
-    for (const CargoItem& item : game.items) {
         int dropX = 0;
         int dropY = 0;
-        if (carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
             markBlocked(blocked, dropX, dropY);
         }
     }
@@ -250,7 +246,7 @@ void Game::spawnMachineOutputs(bool, bool storagesOnly)
         const Product product = offeredProduct(tileAt(x, y), storagesOnly);
         if (!product.offered) continue;
         if (!blockedFound) {
-            blocked = blockedOutputTiles(*this);
+            blocked = blockedOutputTiles(*this, layout);
             blockedFound = true;
         }
         OutputTargetRule rule(*this, blocked, x, y, product.cargo);

@@ -42,7 +42,7 @@ bool MovePlanner::mayPlan(const CargoItem& item, int index) const
         item.ejectSkipTile != tileIndex(item.x, item.y)) {
         return false;  // it waits for the ejector to take or refuse it
     }
-    return game_.isPoweredAt(item.x, item.y);
+    return layout_.isPoweredAt(game_, item.x, item.y);
 }
 
 MovePlanner::WantedMove MovePlanner::armMove(const CargoItem& item, const Tile& arm) const
@@ -82,7 +82,7 @@ Direction MovePlanner::distributorOutput(const CargoItem& item, const Tile& dist
 
 MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int planning)
 {
-    const Tile& tile = game_.tileUnder(item);
+    const WorldLayout::TileKind tile = layout_.kindUnder(game_, item);
     const ControlType type = tile.type;
     if (followUp_ && !isBeltOrBridge(type)) return {};
     WantedMove move;
@@ -94,7 +94,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
         break;
     case ARM:
     case LONG_ARM:
-        move = armMove(item, tile);
+        move = armMove(item, game_.tileUnder(item));
         break;
     case TUNNEL_EXIT:
         if (item.leavingTunnel) {
@@ -105,7 +105,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
         move.dir = tile.dir;
         break;
     case DISTRIBUTOR:
-        move.dir = distributorOutput(item, tile, planning);
+        move.dir = distributorOutput(item, game_.tileUnder(item), planning);
         break;
     case SOURCE:
     case DISTRIBUTOR_SECOND:
@@ -133,7 +133,7 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         for (Direction d : SIDE_ORDER) {
             const int ax = item.x + directionDx(d) * reach;
             const int ay = item.y + directionDy(d) * reach;
-            if (!game_.inBounds(ax, ay) || armReach(game_.tileAt(ax, ay).type) != reach) continue;
+            if (!game_.inBounds(ax, ay) || armReach(layout_.types[static_cast<std::size_t>(tileIndex(ax, ay))]) != reach) continue;
             if (rules_.armDropTarget(ax, ay, d, item)) {
                 move.dir = d;
                 move.length = reach;
@@ -145,7 +145,7 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         const int dx = item.x + directionDx(d);
         const int dy = item.y + directionDy(d);
         if (!game_.inBounds(dx, dy)) continue;
-        const Tile& distributor = game_.tileAt(dx, dy);
+        const WorldLayout::TileKind& distributor = layout_.kinds[static_cast<std::size_t>(tileIndex(dx, dy))];
         if (distributor.type == DISTRIBUTOR && distributor.dir == d && occupancy_[groundNode(dx, dy)] < 0) {
             move.dir = d;
             move.length = 1;
@@ -153,7 +153,10 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         }
     }
     for (Direction d : SIDE_ORDER) {
-        if (rules_.mixerRightOfWay(item.x + directionDx(d), item.y + directionDy(d), d, item.cargo)) {
+        const int mx = item.x + directionDx(d);
+        const int my = item.y + directionDy(d);
+        if (!game_.inBounds(mx, my) || !isMixerHalf(layout_.types[static_cast<std::size_t>(tileIndex(mx, my))])) continue;
+        if (rules_.mixerRightOfWay(mx, my, d, item.cargo)) {
             move.dir = d;
             return;
         }
@@ -164,11 +167,11 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
 {
     pushed = false;
     const CargoItem& item = game_.items[static_cast<std::size_t>(index)];
-    if (!mayPlan(item, index)) return {};
+    if (!mayMove(item) || !mayPlan(item, index)) return {};
     const WantedMove move = wantedMove(item, planning);
     if (move.dir == NONE) return {};
 
-    const Tile& from = game_.tileUnder(item);
+    const WorldLayout::TileKind from = layout_.kindUnder(game_, item);
     Direction plannedDir = move.dir;
     int nx = item.x + directionDx(move.dir) * move.length;
     int ny = item.y + directionDy(move.dir) * move.length;
@@ -181,7 +184,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     if (from.type == MIXER_SECOND) {
         nx = item.x + directionDx(from.dir) - directionDx(clockwiseDirection(from.dir));
         ny = item.y + directionDy(from.dir) - directionDy(clockwiseDirection(from.dir));
-        chained = game_.inBounds(nx, ny) && game_.tileAt(nx, ny).type == MIXER;
+        chained = game_.inBounds(nx, ny) && layout_.types[static_cast<std::size_t>(tileIndex(nx, ny))] == MIXER;
     }
     if (!game_.inBounds(nx, ny)) return {};
     if (from.type == MIXER || (from.type == MIXER_SECOND && !chained)) {
@@ -190,14 +193,14 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
         if (!game_.canMoveItemTo(item, bx, by, nx, ny)) return {};  // a mixer lets out only onto a clear way
     }
 
-    const Tile& ground = game_.tileAt(nx, ny);
+    const WorldLayout::TileKind& ground = layout_.kinds[static_cast<std::size_t>(tileIndex(nx, ny))];
     const bool onDeck = ground.bridgePart == BRIDGE_DECK && ground.bridgeDir == plannedDir;
     MovePlan plan{groundNode(nx, ny) + (onDeck ? TILE_COUNT : 0), nx, ny, plannedDir};
     const Tile& target = nodeTile(game_, plan.target);
     if (firstItem_ >= 0 && !isBeltOrBridge(target.type)) return {};
     if (isMachineIntake(target.type) && remainingPathLength(item) > PATH_LENGTH_GATE) return {};
     if (target.type == BELT && !junctionAllows(game_, junctions_, s_, index, nx, ny)) return {};
-    if (!game_.isPoweredAt(nx, ny)) return {};
+    if (!layout_.isPoweredAt(game_, nx, ny)) return {};
     if (!accepts(item, plan, target, from.type, move.pushed, chained, plan.dir)) return {};
     pushed = move.pushed;
     return plan;

@@ -6,6 +6,7 @@
 
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/world_layout.h"
 #include "world/game.h"
 
 namespace {
@@ -42,26 +43,13 @@ void addOp(ResolveFrame& frame, ResolveOp::Kind kind, int item = -1)
 
 }  // namespace
 
-void filePathPoints(const Game& game, ItemStepScratch& s)
-{
-    if (s.pathPointsFiled) return;
-    s.pathPoints.start();
-    for (int j = 0; j < static_cast<int>(game.items.size()); ++j) {
-        for (const PathPoint& p : game.items[static_cast<std::size_t>(j)].path) {
-            if (inGrid(p.x, p.y)) s.pathPoints.file(tileIndex(p.x, p.y), j);
-        }
-    }
-    s.pathPoints.finish();
-    s.pathPointsFiled = true;
-}
-
 bool junctionAllows(const Game& game, const std::uint8_t* junctions, ItemStepScratch& s, int item, int nx, int ny)
 {
     if (junctions[tileIndex(nx, ny)] == 0) return true;
-    filePathPoints(game, s);
+    const TileItemLists& pathPoints = s.room.pathPoints(game);
     const CargoItem& self = game.items[static_cast<std::size_t>(item)];
     const int tile = tileIndex(nx, ny);
-    for (const int* j = s.pathPoints.begin(tile); j != s.pathPoints.end(tile); ++j) {
+    for (const int* j = pathPoints.begin(tile); j != pathPoints.end(tile); ++j) {
         if (*j == item) continue;
         if (comesFromAnotherSide(game.items[static_cast<std::size_t>(*j)], self.x, self.y, nx, ny)) return false;
     }
@@ -71,14 +59,22 @@ bool junctionAllows(const Game& game, const std::uint8_t* junctions, ItemStepScr
 void claimSweep(const Game& game, ItemStepScratch& s)
 {
     const std::size_t n = game.items.size();
-    std::fill(s.claims.begin(), s.claims.end(), -1);
-    std::fill(s.granted.begin(), s.granted.end(), 0);
-    std::copy(s.armDropsPlanned.begin(), s.armDropsPlanned.end(), s.armDrops.begin());
+    // Back to no claims and the planned drops alone, touching only the nodes written since.
+    for (int node : s.claimedNodes) {
+        s.claims[static_cast<std::size_t>(node)] = -1;
+        s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
+    }
+    s.claimedNodes.clear();
+    for (int node : s.dropNodes) s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
+    for (int i : s.planned) s.granted[static_cast<std::size_t>(i)] = 0;  // only planning items are ever granted
     if (n == 0) return;
-    const std::size_t start = game.stepCount % n;
+    // The sweep goes round the planning items from the first at or after the start.
+    const auto start = static_cast<int>(game.stepCount % n);
+    const std::size_t count = s.planned.size();
+    const auto first = static_cast<std::size_t>(std::lower_bound(s.planned.begin(), s.planned.end(), start) - s.planned.begin());
     for (int sweep = 0; sweep < 2; ++sweep) {
-        std::size_t i = start;
-        for (std::size_t k = 0; k < n; ++k, i = i + 1 == n ? 0 : i + 1) {
+        for (std::size_t k = 0; k < count; ++k) {
+            const auto i = static_cast<std::size_t>(s.planned[(first + k) % count]);
             const MovePlan& plan = s.plans[i];
             if (plan.target < 0) continue;
             const Tile& target = nodeTile(game, plan.target);
@@ -95,11 +91,18 @@ void claimSweep(const Game& game, ItemStepScratch& s)
                 const auto drop = static_cast<std::size_t>(groundNode(dropX, dropY));
                 if (s.claims[drop] != -1 || s.armDrops[drop] != -1) continue;
                 s.armDrops[drop] = me;
+                s.claimedNodes.push_back(static_cast<int>(drop));
             }
             s.claims[t] = me;
+            s.claimedNodes.push_back(plan.target);
             s.granted[i] = 1;
         }
     }
+}
+
+MoveResolver::MoveResolver(const Game& game, const WorldLayout& layout, ItemStepScratch& scratch)
+    : game_(game), layout_(layout), s_(scratch)
+{
 }
 
 int MoveResolver::startResolving(int item)
@@ -111,7 +114,7 @@ int MoveResolver::startResolving(int item)
     if (!s_.granted[i]) return 0;
     s_.resolution[i] = RESOLVE_RUNNING;
     const int target = s_.plans[i].target;
-    if (game_.tileAt(nodeX(target), nodeY(target)).type == SHOP) {
+    if (layout_.types[static_cast<std::size_t>(tileIndex(nodeX(target), nodeY(target)))] == SHOP) {
         s_.resolution[i] = RESOLVE_MOVES;  // a shop takes whatever arrives
         return 1;
     }
@@ -181,7 +184,7 @@ void MoveResolver::planOps(ResolveFrame& frame) const
     const int target = s_.plans[i].target;
     const int x = nodeX(target);
     const int y = nodeY(target);
-    const Tile& ground = game_.tileAt(x, y);
+    const WorldLayout::TileKind& ground = layout_.kinds[static_cast<std::size_t>(tileIndex(x, y))];
     if (ground.type == MIXER || ground.type == MIXER_SECOND) {
         planMixerOps(frame, x, y);
         return;
@@ -200,7 +203,7 @@ void MoveResolver::planOps(ResolveFrame& frame) const
         }
     }
     const CargoItem& item = game_.items[i];
-    const Tile& own = game_.tileAt(item.x, item.y);
+    const WorldLayout::TileKind& own = layout_.kinds[static_cast<std::size_t>(tileIndex(item.x, item.y))];
     if (own.type == DISTRIBUTOR && std::abs(x - item.x) + std::abs(y - item.y) == 2) {
         const Direction side = clockwiseDirection(own.dir);
         const int secondX = item.x + directionDx(side);
@@ -238,7 +241,8 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
         addOp(frame, ResolveOp::SUCCEED);
         return;
     }
-    const bool onArm = isArm(nodeTile(game_, target).type);  // an arm holds one item at a time
+    const ControlType targetType = target >= TILE_COUNT ? nodeTile(game_, target).type : layout_.types[static_cast<std::size_t>(target)];
+    const bool onArm = isArm(targetType);  // an arm holds one item at a time
     const bool swap = s_.plans[static_cast<std::size_t>(j)].target == itemNode(game_.items[i]);
     if (onArm || swap) {
         addOp(frame, ResolveOp::FAIL);
@@ -248,24 +252,23 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
     addOp(frame, ResolveOp::SUCCEED);
 }
 
-void resolveRightOfWay(const Game& game, ItemStepScratch& s)
+void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScratch& s)
 {
-    const std::size_t n = game.items.size();
     std::fill(s.switched.begin(), s.switched.end(), 0);
     for (;;) {
         claimSweep(game, s);
-        std::fill(s.resolution.begin(), s.resolution.end(), RESOLVE_OPEN);
-        MoveResolver resolver(game, s);
-        for (std::size_t i = 0; i < n; ++i) resolver.resolveMove(static_cast<int>(i));
+        for (int i : s.planned) s.resolution[static_cast<std::size_t>(i)] = RESOLVE_OPEN;  // only they leave it
+        MoveResolver resolver(game, layout, s);
+        for (int i : s.planned) resolver.resolveMove(i);
 
         bool anySwitched = false;
-        for (std::size_t i = 0; i < n; ++i) {
-            const CargoItem& item = game.items[i];
-            if (!game.inBounds(item.x, item.y) || game.tileUnder(item).type != DISTRIBUTOR) continue;
+        for (int k : s.onDistributor) {
+            const auto i = static_cast<std::size_t>(k);
             const MovePlan& other = s.alternatives[i];
             if (s.switched[i] || s.resolution[i] == RESOLVE_MOVES) continue;
             if (other.target < 0 || other.target == s.plans[i].target) continue;
             s.switched[i] = 1;
+            if (s.plans[i].target < 0) s.planned.insert(std::lower_bound(s.planned.begin(), s.planned.end(), k), k);
             s.plans[i] = other;
             anySwitched = true;
         }

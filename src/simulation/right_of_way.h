@@ -5,6 +5,7 @@
 #include "simulation/item_step_scratch.h"
 
 class Game;
+struct WorldLayout;
 
 // Right of way in one belt-step call: which of the planned moves happen.
 
@@ -26,7 +27,7 @@ void claimSweep(const Game& game, ItemStepScratch& scratch);
 // chain of items cannot overflow the call stack.
 class MoveResolver {
 public:
-    MoveResolver(const Game& game, ItemStepScratch& scratch) : game_(game), s_(scratch) {}
+    MoveResolver(const Game& game, const WorldLayout& layout, ItemStepScratch& scratch);
 
     bool resolveMove(int item);
 
@@ -38,9 +39,10 @@ private:
     void planTargetOps(ResolveFrame& frame) const;
 
     const Game& game_;
+    const WorldLayout& layout_;  // tile kinds, instead of the large tile records
     ItemStepScratch& s_;
 };
 
 // Claims, resolution and the distributor's switch to its other output, run
 // until no item switches. Leaves every item's resolution state final.
-void resolveRightOfWay(const Game& game, ItemStepScratch& scratch);
+void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScratch& scratch);

@@ -11,29 +11,39 @@ int clampedTile(float position, int size) { return std::clamp(tileCoordinate(pos
 
 }  // namespace
 
-void RoomIndex::file(const Game& game)
+void RoomIndex::filePositions(const Game& game)
 {
     byPosition_.start();
-    byPath_.start();
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         // An item less than a tile from a tile centre rounds to that tile or a neighbour.
         if (!std::isnan(item.posX) && !std::isnan(item.posY)) {
             byPosition_.file(tileIndex(clampedTile(item.posX, GRID_WIDTH), clampedTile(item.posY, GRID_HEIGHT)), i);
         }
-        for (const PathPoint& p : item.path) {
+    }
+    byPosition_.finish();
+    positionsFiled_ = true;
+}
+
+const TileItemLists& RoomIndex::pathPoints(const Game& game)
+{
+    if (pathsFiled_) return byPath_;
+    byPath_.start();
+    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        for (const PathPoint& p : game.items[static_cast<std::size_t>(i)].path) {
             if (inGrid(p.x, p.y)) byPath_.file(tileIndex(p.x, p.y), i);
         }
     }
-    byPosition_.finish();
     byPath_.finish();
-    filed_ = true;
+    pathsFiled_ = true;
+    return byPath_;
 }
 
 bool RoomIndex::hasRoomOnTile(const Game& game, int x, int y, const CargoItem* self)
 {
     if (!inGrid(x, y)) return game.hasRoomOnTile(x, y, self);
-    if (!filed_) file(game);
+    if (!positionsFiled_) filePositions(game);
+    const TileItemLists& byPath = pathPoints(game);
     const bool underDeck = game.tileAt(x, y).bridgePart == BRIDGE_DECK;
     auto blockedBy = [&](const int* first, const int* last) {
         return std::any_of(first, last, [&](int j) {
@@ -47,5 +57,5 @@ bool RoomIndex::hasRoomOnTile(const Game& game, int x, int y, const CargoItem* s
         }
     }
     const int tile = tileIndex(x, y);
-    return !blockedBy(byPath_.begin(tile), byPath_.end(tile));
+    return !blockedBy(byPath.begin(tile), byPath.end(tile));
 }

@@ -12,13 +12,20 @@ struct CargoItem;
 class RoomIndex {
 public:
     // Forgets the filing; the next question files the items afresh.
-    void reset() { filed_ = false; }
+    void reset()
+    {
+        positionsFiled_ = false;
+        pathsFiled_ = false;
+    }
     bool hasRoomOnTile(const Game& game, int x, int y, const CargoItem* self);
+    // Per tile: the items with a path point on it, in list order.
+    const TileItemLists& pathPoints(const Game& game);
 
 private:
-    void file(const Game& game);
+    void filePositions(const Game& game);
 
     TileItemLists byPosition_;
     TileItemLists byPath_;
-    bool filed_ = false;
+    bool positionsFiled_ = false;
+    bool pathsFiled_ = false;
 };

@@ -97,12 +97,12 @@ void runMolder(Game& game, int index, float dt)
 
 // Hands an item that has arrived at a taking control's centre over to it;
 // its record moves into the control, as the item leaves the map.
-bool deliverItem(Game& game, CargoItem& item)
+bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
 {
     if (item.path.size() > 1 || item.layer == 1) return false;
     if (!game.inBounds(item.x, item.y)) return false;
+    if (!takesDeliveries(layout.types[static_cast<std::size_t>(tileIndex(item.x, item.y))])) return false;
     Tile& tile = game.tileAt(item.x, item.y);
-    if (!takesDeliveries(tile.type)) return false;
     if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) >
         DELIVERY_RADIUS) {
         return false;
@@ -129,11 +129,11 @@ bool deliverItem(Game& game, CargoItem& item)
 
 // Offers every item once, in order, and drops those that were taken, keeping
 // the order of the rest; the path storage of those that left is kept for new items.
-void deliverItems(Game& game, StepScratch& scratch)
+void deliverItems(Game& game, const WorldLayout& layout, StepScratch& scratch)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (deliverItem(game, game.items[i])) {
+        if (deliverItem(game, layout, game.items[i])) {
             keepSparePath(scratch, game.items[i]);
             continue;
         }
@@ -223,24 +223,27 @@ void Game::update(float dt, bool skipMode)
     spawnMachineOutputs(true, false);
 
     stepClock += dt;
+    bool replanned = false;
     while (stepClock >= BELT_STEP_PERIOD) {
         stepClock -= BELT_STEP_PERIOD;
         stepItems(false, true, -1);
         stepItems(true, true, -1);
         stepItems(true, true, -1);
+        replanned = skipMode;
         if (skipMode) replanItems();
     }
     if (skipMode) {
-        replanItems();
+        if (!replanned) replanItems();  // replanning again straight after changes nothing
         updateNetworks(0.0f);
         landThrownItems();
     } else {
         moveItems(dt);
     }
     stepEjectors(dt);
-    deliverItems(*this, s);
+    deliverItems(*this, layout, s);
     if (storageOutputDue) spawnStorageOutputs(*this, skipMode);
     rotateArms(dt);
+    s.idleArmsStillListed = true;
     pickUpItems();
     if (sound != nullptr) reportMotorSounds(*this, s);
 
@@ -254,8 +257,10 @@ void Game::update(float dt, bool skipMode)
 
 void Game::replanItems()
 {
+    const bool allPowered = currentLayout().isAllPowered(*this);
     for (CargoItem& item : items) {
-        if (isHeldByArm(item) || isItemPowerStopped(item)) continue;
+        const bool offMap = item.layer == 0 && !inBounds(item.x, item.y);
+        if (isHeldByArm(item) || (allPowered ? offMap : isItemPowerStopped(item))) continue;
         item.progress = 0.0f;
         item.heading = item.dir;
         item.posX = static_cast<float>(item.x);

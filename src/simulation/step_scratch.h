@@ -24,11 +24,21 @@ struct StepScratch {
 
     // Arms.
     std::vector<int> idleArms;  // in scan order
+    // Set by the step between the arm phase and the pick-up, which changes
+    // neither where items stand nor which arms are idle: the pick-up keeps
+    // the idle arms, their pickup tiles and the item counts as listed.
+    bool idleArmsStillListed = false;
     std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
     std::vector<int> itemsOnTile;  // per tile: items whose tile it is
     TileItemLists nearArms;  // per pickup tile: items that may reach it
     RoomIndex room;  // for the pick-up, in which only taken items move
     std::vector<int> candidates;
+    std::vector<char> dropTiles;  // per tile: an arm carries an item to set down there
+
+    // Ejectors: per tile, some item is in the charge of the ejector there;
+    // filled on first need in a pass.
+    std::vector<char> ejectorsInCharge;
+    bool ejectorsInChargeFiled = false;
 
     // Motor sounds.
     std::vector<ArmLoopSource> armLoops;

@@ -1,5 +1,8 @@
 #include "simulation/world_layout.h"
 
+#include <algorithm>
+
+#include "simulation/item_transport.h"
 #include "world/game.h"
 
 namespace {
@@ -34,6 +37,7 @@ void listTile(WorldLayout& layout, int index, ControlType type)
     if (type == STORAGE) layout.storages.push_back(index);
     if (type == SOURCE) layout.sources.push_back(index);
     if (type == TUNNEL) layout.tunnels.push_back(index);
+    if (runsOnlyWithPower(type)) layout.powerGated.push_back(index);
 }
 
 bool feedsJunction(ControlType t) { return t == BELT || t == SOURCE || t == TUNNEL_EXIT; }
@@ -93,7 +97,12 @@ bool WorldLayout::matches(const Game& game) const
     if (kinds.size() != game.tiles.size()) return false;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
         const Tile& tile = game.tiles[i];
-        if (tile.type != kinds[i].type || tile.dir != kinds[i].dir || tile.bridgePart != kinds[i].bridgePart) return false;
+        const TileKind& kind = kinds[i];
+        if (tile.type != kind.type || tile.dir != kind.dir || tile.bridgePart != kind.bridgePart ||
+            tile.bridgeDir != kind.bridgeDir || tile.beltSpeed != kind.beltSpeed ||
+            tile.tunnelPartnerX != kind.tunnelPartnerX || tile.tunnelPartnerY != kind.tunnelPartnerY) {
+            return false;
+        }
     }
     return powerLinks == game.powerLinks && dcLinks == game.dcLinks && switchWires == game.signalControlLinks &&
            measureWires == game.signalMeasureLinks;
@@ -103,15 +112,18 @@ void WorldLayout::build(const Game& game)
 {
     kinds.clear();
     bridgeTiles.clear();
+    types.clear();
     for (const Tile& tile : game.tiles) {
-        kinds.push_back({tile.type, tile.dir, tile.bridgePart});
+        kinds.push_back({tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed, tile.tunnelPartnerX,
+                         tile.tunnelPartnerY});
         bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
+        types.push_back(static_cast<std::uint8_t>(tile.type));
     }
     powerLinks = game.powerLinks;
     dcLinks = game.dcLinks;
     switchWires = game.signalControlLinks;
     measureWires = game.signalMeasureLinks;
-    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels}) list->clear();
+    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels, &powerGated}) list->clear();
     for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
     junctions.assign(TILE_COUNT, 0);
     sideExits.assign(TILE_COUNT, 0);
@@ -127,6 +139,20 @@ void WorldLayout::build(const Game& game)
         if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y)) ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
     }
     buildNetworkLayout(game, network);
+}
+
+bool WorldLayout::isAllPowered(const Game& game) const
+{
+    return std::all_of(powerGated.begin(), powerGated.end(),
+                       [&game](int index) { return game.tiles[static_cast<std::size_t>(index)].powerSupplied; });
+}
+
+bool WorldLayout::isSupplied(const Game& game, std::size_t index) { return game.tiles[index].powerSupplied; }
+
+WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index)
+{
+    const Tile& deck = game.deckTiles[index];
+    return {deck.type, deck.dir, deck.bridgePart, deck.bridgeDir, deck.beltSpeed, deck.tunnelPartnerX, deck.tunnelPartnerY};
 }
 
 const WorldLayout& Game::currentLayout()

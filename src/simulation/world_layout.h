@@ -4,23 +4,34 @@
 #include <vector>
 
 #include "simulation/network_layout.h"
+#include "world/cargo_item.h"
+#include "world/geometry.h"
 #include "world/link.h"
 #include "world/tile.h"
 
 class Game;
 
-// What the step derives from the kinds and directions of the tiles and from
-// the cables and wires alone: the tiles that take part in each phase, in scan
-// order. It is compared with the world at the start of every step, and of
-// every phase called on its own, and built afresh when anything it rests on
-// has changed, so no edit can leave it stale. The step itself changes no
-// kind, direction, cable or wire. Never saved; a copy of the world starts
-// without one.
+// Arms, distributors and mixers stand still without power; other controls need none.
+inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
+
+// What the step derives from the kinds, directions, bridges, belt levels and
+// tunnel ends of the tiles and from the cables and wires alone: the tiles
+// that take part in each phase, in scan order. It is compared with the world
+// at the start of every step, and of every phase called on its own, and built
+// afresh when anything it rests on has changed, so no edit can leave it
+// stale. The step itself changes none of these. Never saved; a copy of the
+// world starts without one.
 struct WorldLayout {
+    // What of a tile only an edit changes, read by the per-item tests
+    // instead of the large tile record.
     struct TileKind {
         ControlType type = EMPTY;
         Direction dir = NONE;
         int bridgePart = BRIDGE_NONE;
+        Direction bridgeDir = NONE;
+        int beltSpeed = 0;
+        int tunnelPartnerX = -1;
+        int tunnelPartnerY = -1;
         friend bool operator==(const TileKind&, const TileKind&) = default;
     };
 
@@ -39,6 +50,7 @@ struct WorldLayout {
     std::vector<int> storages;
     std::vector<int> sources;
     std::vector<int> tunnels;  // entrances
+    std::vector<int> powerGated;  // arms, distributors and mixers: what stops without power
     // Per tile: a belt with an ejector behind it that faces it and room
     // beyond; whether the ejector serves it also depends on its switch.
     std::vector<std::uint8_t> ejectorBelts;
@@ -47,6 +59,9 @@ struct WorldLayout {
     // Per tile: an arm in reach, a distributor facing away or a mixer beside
     // it, which an item there might leave to sideways.
     std::vector<std::uint8_t> sideExits;
+    // Per tile: the ground type, one byte each, so that per-item tests need
+    // not load the whole tile record.
+    std::vector<std::uint8_t> types;
 
     NetworkLayout network;
 
@@ -63,6 +78,43 @@ struct WorldLayout {
     // Built for exactly the world's present tiles and links.
     bool matches(const Game& game) const;
     void build(const Game& game);
+
+    // Game::isPoweredAt, asking the tile record only where its kind can lose power.
+    bool isPoweredAt(const Game& game, int x, int y) const
+    {
+        if (!inGrid(x, y)) return false;
+        const auto index = static_cast<std::size_t>(tileIndex(x, y));
+        return !runsOnlyWithPower(types[index]) || isSupplied(game, index);
+    }
+    // No arm, distributor or mixer stands without power: then only an item
+    // off the map counts as stopped by a power loss.
+    bool isAllPowered(const Game& game) const;
+    // The kind of the tile the item stands on, on its own layer; the item is
+    // inside the grid. Deck tiles are not in the layout and are read as they are.
+    TileKind kindUnder(const Game& game, const CargoItem& item) const
+    {
+        const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
+        return item.layer != 1 ? kinds[index] : deckKind(game, index);
+    }
+    // The type alone, from the one-byte table for ground items.
+    ControlType typeUnder(const Game& game, const CargoItem& item) const
+    {
+        const auto index = static_cast<std::size_t>(tileIndex(item.x, item.y));
+        return item.layer != 1 ? types[index] : deckKind(game, index).type;
+    }
+    // Game::isItemOnDeck from the kinds.
+    bool isItemOnDeck(const CargoItem& item) const
+    {
+        const int tx = tileCoordinate(item.posX);
+        const int ty = tileCoordinate(item.posY);
+        if (!inGrid(tx, ty)) return false;
+        const TileKind& kind = kinds[static_cast<std::size_t>(tileIndex(tx, ty))];
+        return kind.bridgePart >= 0 && kind.bridgeDir == item.heading;
+    }
+
+private:
+    static TileKind deckKind(const Game& game, std::size_t index);
+    static bool isSupplied(const Game& game, std::size_t index);
 };
 
 // Trusts the layout until it goes out of scope, for work that changes no

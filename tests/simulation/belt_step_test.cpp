@@ -96,6 +96,21 @@ TEST(BeltStep, ItemSlowsDownOntoASlowerBelt)
     EXPECT_EQ(game.items[0].speedCredit, 0);
 }
 
+TEST(BeltStep, AnItemTakenOffTheMapBetweenStepsNoLongerBlocksItsTile)
+{
+    Game game = emptyGame();
+    layBeltRun(game, 10, 10, EAST, 2);  // the run ends at empty ground: the front item stays
+    itemAtPosition(game, 11, 10, EAST, COAL);
+    itemAtPosition(game, 30, 30, EAST, LOG);  // stands on empty ground and never moves
+    game.stepItems(false, true, -1);
+    ASSERT_EQ(game.items[0].x, 11);
+
+    game.items.erase(game.items.begin());  // the item on the belt end is gone; the other one takes its list place
+    itemAtPosition(game, 10, 10, EAST, COAL);
+    game.stepItems(false, true, -1);
+    EXPECT_EQ(game.items[1].x, 11) << "the tile ahead is free now";
+}
+
 TEST(BeltStep, WithoutItemsTheFirstPassStillCountsAndEmits)
 {
     Game game = emptyGame();
@@ -134,6 +149,22 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     EXPECT_EQ(stuck.items[1].x, 21);
     EXPECT_EQ(stuck.items[1].y, 10) << "left by the straight lane in the same step";
     EXPECT_TRUE(stuck.tileAt(20, 10).lastSideB);
+}
+
+TEST(Distributor, TakesTheStraightLaneWhenTheSideLaneMayNotBePlannedAtAll)
+{
+    // The side lane's first tile is a junction that another item is already
+    // gliding into from the south, so the side move is not even planned.
+    Game game = distributorWorld();
+    game.tileAt(20, 10).lastSideB = true;
+    layBelt(game, 22, 11, WEST);
+    layBelt(game, 21, 12, NORTH);
+    CargoItem& crossing = itemAtPosition(game, 21, 12, NORTH, COAL);
+    crossing.path.push_back(PathPoint{21, 11, 1.0f, EAST, false});
+    itemAtPosition(game, 20, 10, EAST, LOG);
+    game.stepItems(false, true, -1);
+    EXPECT_EQ(game.items[1].x, 21);
+    EXPECT_EQ(game.items[1].y, 10);
 }
 
 TEST(Distributor, SignalModeWaitsForItsLane)

@@ -62,3 +62,22 @@ TEST(WorldLayout, ACopyOfTheWorldRefreshesLikeTheOriginal)
     EXPECT_FALSE(copy.tileAt(12, 10).powerSupplied);
     EXPECT_TRUE(game.tileAt(12, 10).powerSupplied);
 }
+
+TEST(WorldLayout, BeltLevelsEditedBetweenStepsAreUsedAtOnce)
+{
+    Game game = emptyGame();
+    layBeltRun(game, 10, 10, EAST, 6, 0);
+    itemAtPosition(game, 10, 10, EAST, COAL);
+    runBeltStep(game);
+    ASSERT_EQ(game.items[0].x, 10) << "a stopped belt holds the item";
+
+    for (int x = 10; x < 16; ++x) game.tileAt(x, 10).beltSpeed = 3;  // the level changed in place
+    runBeltStep(game);
+    EXPECT_EQ(game.items[0].x, 11);
+
+    game.tileAt(12, 10).beltSpeed = 0;
+    runBeltStep(game);
+    EXPECT_EQ(game.items[0].x, 12);
+    runBeltStep(game);
+    EXPECT_EQ(game.items[0].x, 12) << "the belt it stands on was stopped";
+}
