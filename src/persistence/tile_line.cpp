@@ -84,8 +84,6 @@ constexpr LargestType LARGEST_TYPES[] = {
     {38, LOGIC_STEPPER}, {39, POWER_SUPPLY}, {42, LOGIC_RS},
 };
 
-bool isArmType(ControlType t) { return t == ARM || t == LONG_ARM; }
-
 // A belt mark of versions 31 to 40: tested, then dropped.
 bool readLegacyTriple(std::istream& in, const Tile& tile)
 {
@@ -107,7 +105,7 @@ bool bridgeAndTunnelFit(const Tile& t)
 
 bool armFieldsFit(const Tile& t)
 {
-    const bool arm = isArmType(t.type);
+    const bool arm = isArm(t.type);
     if (!arm && (t.armPendingJobs != 0 || t.armSignalOn || t.armHomeMode != 0)) return false;
     if (t.armHomePending && t.armHomeMode == 0) return false;
     if (t.armContinuous) return arm && !t.modeSignal && !t.signalSelectsB && t.armPendingJobs == 0;

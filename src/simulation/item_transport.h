@@ -17,7 +17,6 @@ constexpr int MOVE_COST = 3;              // speed credit one tile costs on a be
 constexpr std::size_t MOST_WORLD_ITEMS = 2 * TILE_COUNT;
 
 inline bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
-inline bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
 inline bool isMixerHalf(ControlType t) { return t == MIXER || t == MIXER_SECOND; }
 
 // Machines that take an item in once it has arrived at their centre.

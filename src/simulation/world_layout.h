@@ -11,9 +11,6 @@
 
 class Game;
 
-// Arms, distributors and mixers stand still without power; other controls need none.
-inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
-
 // What the step derives from the kinds, directions, bridges, belt levels and
 // tunnel ends of the tiles and from the cables and wires alone: the tiles
 // that take part in each phase, in scan order. It is compared with the world

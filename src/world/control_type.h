@@ -45,6 +45,11 @@ constexpr ControlType LOGIC_RS = 38;
 
 constexpr ControlType CONTROL_TYPE_COUNT = 39;
 
+inline bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
+// Arms, distributors and mixers with both their tiles stand still without
+// power; other controls need none.
+inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
+
 // Sensor, every logic component and the RS latch: the ends a 5V cable may join
 // besides a 5V supply.
 bool isSignalType(ControlType t);

@@ -17,8 +17,6 @@ constexpr float SENSOR_WINDOW = 0.16f;
 constexpr float DECK_HEIGHT = 0.1875f;
 constexpr float MIN_VISIBLE_AREA = 0.005f;
 
-// Arms, distributors and mixers with both their tiles: the controls that stop without power.
-bool stopsWithoutPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 
 // Machines drawn over the items that move into them: every tile of the
 // controls that take items in, apart from the open belts and bridges.
@@ -275,10 +273,10 @@ bool Game::isItemPowerStopped(const CargoItem& item) const
     if (!isPoweredAt(item.x, item.y)) return true;
     const int cx = nearestWhole(item.posX);
     const int cy = nearestWhole(item.posY);
-    if (inBounds(cx, cy) && stopsWithoutPower(tileAt(cx, cy).type) && !isPoweredAt(cx, cy)) return true;
+    if (inBounds(cx, cy) && runsOnlyWithPower(tileAt(cx, cy).type) && !isPoweredAt(cx, cy)) return true;
     if (item.path.empty()) return false;
     const PathPoint& next = item.path.front();
-    if (!inBounds(next.x, next.y) || !stopsWithoutPower(tileAt(next.x, next.y).type)) return false;
+    if (!inBounds(next.x, next.y) || !runsOnlyWithPower(tileAt(next.x, next.y).type)) return false;
     return !isPoweredAt(next.x, next.y);
 }
 

@@ -14,7 +14,6 @@ constexpr int MACHINE_STOCK_FULL_ABOVE = 9;
 constexpr int MOLDER_GRANULATE_PER_GEAR = 2;
 
 bool isLogicComponent(ControlType t) { return (t >= LOGIC_AND && t <= LOGIC_STEPPER) || t == LOGIC_RS; }
-bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
 bool isBeltLike(ControlType t) { return t == BELT || t == BRIDGE; }
 
 int armReach(ControlType t) { return static_cast<const ArmControl&>(controlForType(t)).reach; }
