@@ -40,10 +40,15 @@ struct SensorSighting {
 // The record of one grid position: one flat value record for every control
 // type. A tile uses only the fields of its own type; the rest stay default.
 struct Tile {
+    // What the step's layout compares with the world every step: kept
+    // together at the front, so that the comparison reads one cache line.
     ControlType type = EMPTY;
     Direction dir = NONE;
     Direction bridgeDir = NONE;
     int bridgePart = BRIDGE_NONE;
+    int beltSpeed = 3;  // belt, bridge and tunnel
+    int tunnelPartnerX = -1;
+    int tunnelPartnerY = -1;
 
     // Mixer and distributor.
     bool lastSideB = false;
@@ -56,10 +61,7 @@ struct Tile {
     bool signalSelectsB = false;
 
     // Belt, bridge and tunnel.
-    int beltSpeed = 3;
     int beltPriority = 0;
-    int tunnelPartnerX = -1;
-    int tunnelPartnerY = -1;
 
     // Source.
     CargoType sourceCargo = LOG;
