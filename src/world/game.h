@@ -111,6 +111,9 @@ public:
     RouteBounds routeBounds(const CargoItem& item) const;
     // Tile index of the ejector serving the belt tile, or -1.
     int ejectorForBelt(int x, int y) const;
+    // Tile index of an ejector, switched on or off, behind the belt tile (x, y)
+    // that pushes along d with room beyond the belt, or -1.
+    int ejectorBehindBelt(int x, int y, Direction d) const;
     // The ejector can push the item one tile on; a negative index means the item's ejectTarget.
     bool canEjectItem(const CargoItem& item, int ejectorIndex) const;
     // A power loss holds the item still.

@@ -227,21 +227,27 @@ RouteBounds Game::routeBounds(const CargoItem& item) const
     return walk.bounds();
 }
 
+int Game::ejectorBehindBelt(int x, int y, Direction d) const
+{
+    const int bx = x - directionDx(d);
+    const int by = y - directionDy(d);
+    const int fx = x + directionDx(d);
+    const int fy = y + directionDy(d);
+    if (!inBounds(bx, by) || !inBounds(fx, fy)) return -1;
+    const Tile& behind = tileAt(bx, by);
+    if (behind.type != EJECTOR || behind.dir != d) return -1;
+    const ControlType beyond = tileAt(fx, fy).type;
+    if (beyond != EMPTY && beyond != BELT && beyond != STORAGE) return -1;
+    return tileIndex(bx, by);
+}
+
 int Game::ejectorForBelt(int x, int y) const
 {
     if (!inBounds(x, y) || tileAt(x, y).type != BELT) return -1;
     int best = -1;
     for (Direction d = NORTH; d <= WEST; ++d) {
-        const int bx = x - directionDx(d);
-        const int by = y - directionDy(d);
-        const int fx = x + directionDx(d);
-        const int fy = y + directionDy(d);
-        if (!inBounds(bx, by) || !inBounds(fx, fy)) continue;
-        const Tile& behind = tileAt(bx, by);
-        if (behind.type != EJECTOR || !behind.ejectorActive || behind.dir != d) continue;
-        const ControlType beyond = tileAt(fx, fy).type;
-        if (beyond != EMPTY && beyond != BELT && beyond != STORAGE) continue;
-        const int index = tileIndex(bx, by);
+        const int index = ejectorBehindBelt(x, y, d);
+        if (index < 0 || !tiles[static_cast<std::size_t>(index)].ejectorActive) continue;
         if (best < 0 || index < best) best = index;
     }
     return best;
