@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include <sstream>
 #include <string>
 
+#include "map_text_loops.h"
 #include "world/game.h"
 
 namespace {
@@ -56,41 +56,19 @@ Game busyMap()
     return game;
 }
 
-std::string mapText(const Game& game)
-{
-    std::ostringstream out;
-    game.writeMap(out);
-    return out.str();
-}
-
 void BM_WriteBusyMap(benchmark::State& state)
 {
     const Game game = busyMap();
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        std::ostringstream out;
-        game.writeMap(out);
-        bytes = out.view().size();
-        benchmark::DoNotOptimize(bytes);
-    }
+    const std::size_t bytes = timeMapWrites(state, game);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
     state.counters["items"] = static_cast<double>(game.items.size());
-    state.counters["text_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_WriteBusyMap)->Unit(benchmark::kMillisecond);
 
 void BM_ReadBusyMap(benchmark::State& state)
 {
     const std::string text = mapText(busyMap());
-    Game game;
-    for (auto _ : state) {
-        std::istringstream in(text);
-        if (!game.readMap(in)) {
-            state.SkipWithError("the busy map was refused");
-            break;
-        }
-        benchmark::DoNotOptimize(game.items.data());
-    }
+    timeMapReads(state, text, "the busy map was refused");
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_ReadBusyMap)->Unit(benchmark::kMillisecond);

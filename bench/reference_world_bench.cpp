@@ -3,9 +3,7 @@
 //   gearhaven-bench --benchmark_filter=Factory --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
-#include <sstream>
-#include <string>
-
+#include "map_text_loops.h"
 #include "reference_worlds.h"
 
 namespace {
@@ -76,14 +74,7 @@ BENCHMARK(BM_FactoryNetworks)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)
 void BM_FactoryWriteMap(benchmark::State& state)
 {
     const Game game = warmedFactory(static_cast<int>(state.range(0)));
-    std::size_t bytes = 0;
-    for (auto _ : state) {
-        std::ostringstream out;
-        game.writeMap(out);
-        bytes = out.view().size();
-        benchmark::DoNotOptimize(bytes);
-    }
-    state.counters["text_bytes"] = static_cast<double>(bytes);
+    timeMapWrites(state, game);
     countItems(state, game);
 }
 BENCHMARK(BM_FactoryWriteMap)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
@@ -92,18 +83,7 @@ BENCHMARK(BM_FactoryWriteMap)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)
 void BM_FactoryReadMap(benchmark::State& state)
 {
     const Game factory = warmedFactory(static_cast<int>(state.range(0)));
-    std::ostringstream out;
-    factory.writeMap(out);
-    const std::string text = out.str();
-    Game game;
-    for (auto _ : state) {
-        std::istringstream in(text);
-        if (!game.readMap(in)) {
-            state.SkipWithError("the reference factory was refused");
-            break;
-        }
-        benchmark::DoNotOptimize(game.items.data());
-    }
+    timeMapReads(state, mapText(factory), "the reference factory was refused");
     countItems(state, factory);
 }
 BENCHMARK(BM_FactoryReadMap)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
