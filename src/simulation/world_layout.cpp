@@ -78,14 +78,7 @@ bool mayBeServedByEjector(const Game& game, int x, int y)
 {
     if (game.tileAt(x, y).type != BELT) return false;
     for (Direction d = NORTH; d <= WEST; ++d) {
-        const int bx = x - directionDx(d);
-        const int by = y - directionDy(d);
-        const int fx = x + directionDx(d);
-        const int fy = y + directionDy(d);
-        if (!inGrid(bx, by) || !inGrid(fx, fy)) continue;
-        const Tile& behind = game.tileAt(bx, by);
-        const ControlType beyond = game.tileAt(fx, fy).type;
-        if (behind.type == EJECTOR && behind.dir == d && (beyond == EMPTY || beyond == BELT || beyond == STORAGE)) return true;
+        if (game.ejectorBehindBelt(x, y, d) >= 0) return true;
     }
     return false;
 }
@@ -96,13 +89,7 @@ bool WorldLayout::matches(const Game& game) const
 {
     if (kinds.size() != game.tiles.size()) return false;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-        const Tile& tile = game.tiles[i];
-        const TileKind& kind = kinds[i];
-        if (tile.type != kind.type || tile.dir != kind.dir || tile.bridgePart != kind.bridgePart ||
-            tile.bridgeDir != kind.bridgeDir || tile.beltSpeed != kind.beltSpeed ||
-            tile.tunnelPartnerX != kind.tunnelPartnerX || tile.tunnelPartnerY != kind.tunnelPartnerY) {
-            return false;
-        }
+        if (!(kindOf(game.tiles[i]) == kinds[i])) return false;
     }
     return powerLinks == game.powerLinks && dcLinks == game.dcLinks && switchWires == game.signalControlLinks &&
            measureWires == game.signalMeasureLinks;
@@ -114,8 +101,7 @@ void WorldLayout::build(const Game& game)
     bridgeTiles.clear();
     types.clear();
     for (const Tile& tile : game.tiles) {
-        kinds.push_back({tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed, tile.tunnelPartnerX,
-                         tile.tunnelPartnerY});
+        kinds.push_back(kindOf(tile));
         bridgeTiles.push_back(tile.bridgePart >= 0 ? 1 : 0);
         types.push_back(static_cast<std::uint8_t>(tile.type));
     }
@@ -149,11 +135,12 @@ bool WorldLayout::isAllPowered(const Game& game) const
 
 bool WorldLayout::isSupplied(const Game& game, std::size_t index) { return game.tiles[index].powerSupplied; }
 
-WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index)
+WorldLayout::TileKind WorldLayout::kindOf(const Tile& tile)
 {
-    const Tile& deck = game.deckTiles[index];
-    return {deck.type, deck.dir, deck.bridgePart, deck.bridgeDir, deck.beltSpeed, deck.tunnelPartnerX, deck.tunnelPartnerY};
+    return {tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed, tile.tunnelPartnerX, tile.tunnelPartnerY};
 }
+
+WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index) { return kindOf(game.deckTiles[index]); }
 
 const WorldLayout& Game::currentLayout()
 {

@@ -110,6 +110,7 @@ struct WorldLayout {
     }
 
 private:
+    static TileKind kindOf(const Tile& tile);
     static TileKind deckKind(const Game& game, std::size_t index);
     static bool isSupplied(const Game& game, std::size_t index);
 };
