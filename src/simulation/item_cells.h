@@ -10,16 +10,6 @@
 // looks only at the items near it instead of at the whole list. Items inside
 // a tunnel meet nothing on the map and are left out: a long tunnel holds
 // hundreds of them on its entrance tile.
-// The coordinate of the tile a position lies on, held inside 0 .. size - 1
-// (NaN counts as 0): floor(position + 0.5) without the library call.
-inline int clampedCoordinate(float position, int size)
-{
-    const float shifted = position + 0.5f;
-    if (!(shifted >= 1.0f)) return 0;
-    if (shifted >= static_cast<float>(size - 1)) return size - 1;
-    return static_cast<int>(shifted);  // positive, so truncation is floor
-}
-
 // Tiles x = left .. right, y = top .. bottom.
 struct TileRect {
     int left = 0;

@@ -5,12 +5,6 @@
 
 #include "world/game.h"
 
-namespace {
-
-int clampedTile(float position, int size) { return std::clamp(tileCoordinate(position), 0, size - 1); }
-
-}  // namespace
-
 void RoomIndex::filePositions(const Game& game)
 {
     byPosition_.start();
@@ -18,7 +12,7 @@ void RoomIndex::filePositions(const Game& game)
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         // An item less than a tile from a tile centre rounds to that tile or a neighbour.
         if (!std::isnan(item.posX) && !std::isnan(item.posY)) {
-            byPosition_.file(tileIndex(clampedTile(item.posX, GRID_WIDTH), clampedTile(item.posY, GRID_HEIGHT)), i);
+            byPosition_.file(tileIndex(clampedCoordinate(item.posX, GRID_WIDTH), clampedCoordinate(item.posY, GRID_HEIGHT)), i);
         }
     }
     byPosition_.finish();

@@ -31,6 +31,16 @@ inline int tileCoordinate(float position)
     return static_cast<float>(whole) > shifted && whole != INT_MIN ? whole - 1 : whole;
 }
 
+// The coordinate of the tile a position lies on, held inside 0 .. size - 1
+// (NaN counts as 0): floor(position + 0.5) without the library call.
+inline int clampedCoordinate(float position, int size)
+{
+    const float shifted = position + 0.5f;
+    if (!(shifted >= 1.0f)) return 0;
+    if (shifted >= static_cast<float>(size - 1)) return size - 1;
+    return static_cast<int>(shifted);  // positive, so truncation is floor
+}
+
 // The whole number nearest to the position, halves away from zero: what
 // static_cast<int>(std::lround(position)) gives, without the library call.
 inline int nearestWhole(float position)
