@@ -119,7 +119,7 @@ void buildSignals(const Game& game, NetworkLayout& layout)
         const ControlType type = game.tiles[static_cast<std::size_t>(i)].type;
         if (type == SENSOR) layout.sensors.push_back(i);
         if (isLogicType(type)) layout.hasLogic = true;
-        const bool switchable = type == DISTRIBUTOR || isArmType(type);
+        const bool switchable = type == DISTRIBUTOR || isArm(type);
         if (switchable && layout.switchWireEnds[static_cast<std::size_t>(i)] == 0) layout.releasedTiles.push_back(i);
     }
     groupWiresByTile(game.signalControlLinks, true, layout.switchWiresBySource);

@@ -18,7 +18,7 @@ void releaseUnwiredMachines(Game& game, const NetworkLayout& layout)
     for (int index : layout.releasedTiles) {
         Tile& tile = game.tiles[static_cast<std::size_t>(index)];
         if (tile.type == DISTRIBUTOR) tile.signalSelectsB = false;
-        if (isArmType(tile.type)) {
+        if (isArm(tile.type)) {
             tile.armPendingJobs = 0;
             tile.armSignalOn = false;
         }
@@ -59,7 +59,7 @@ void offerLogicCommands(Game& game, NetworkBuffers& work)
         const SwitchAction action = logicCommand(from, wire);
         if (action == NO_CHANGE) continue;
         // ON from a source that has just woken is a level already there, not a new job.
-        if (from.dcJustSupplied && action == SWITCH_ON && isArmType(target.type)) target.armSignalOn = true;
+        if (from.dcJustSupplied && action == SWITCH_ON && isArm(target.type)) target.armSignalOn = true;
         work.switching.offer(targetIndex, from.switchPriority, source, action);
     }
 }

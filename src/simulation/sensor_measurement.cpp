@@ -89,7 +89,7 @@ SwitchAction outputAction(const Tile& sensor) { return sensor.signalOut ? sensor
 SwitchAction actionFor(const Tile& sensor, const Tile& target, SwitchAction levelAction)
 {
     if (sensor.sensorWatchItems && (target.type == EJECTOR || isSingleJobArm(target))) return NO_CHANGE;
-    if (isArmType(target.type) || target.type == DISTRIBUTOR) return outputAction(sensor);
+    if (isArm(target.type) || target.type == DISTRIBUTOR) return outputAction(sensor);
     return levelAction;
 }
 
@@ -104,7 +104,7 @@ void offerSensorCommands(Game& game, int index, SwitchAction levelAction, const 
         if (isLogicType(target.type)) continue;
         const SwitchAction action = actionFor(sensor, target, levelAction);
         if (action == NO_CHANGE) continue;
-        if (sensor.dcJustSupplied && action == SWITCH_ON && isArmType(target.type)) target.armSignalOn = true;
+        if (sensor.dcJustSupplied && action == SWITCH_ON && isArm(target.type)) target.armSignalOn = true;
         work.switching.offer(targetIndex, sensor.switchPriority, index, action);
     }
 }

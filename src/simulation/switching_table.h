@@ -36,5 +36,4 @@ private:
 // One more owed job or shot, up to the cap.
 void addPendingCommand(int& pending);
 
-inline bool isArmType(ControlType type) { return type == ARM || type == LONG_ARM; }
-inline bool isSingleJobArm(const Tile& tile) { return isArmType(tile.type) && !tile.armContinuous; }
+inline bool isSingleJobArm(const Tile& tile) { return isArm(tile.type) && !tile.armContinuous; }
