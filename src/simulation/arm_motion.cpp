@@ -42,7 +42,6 @@ float turnArm(Tile& arm, float target, float dt)
     return diff;
 }
 
-
 // A powered arm that holds nothing, free to aim and take; itemsOnTile counts
 // the items standing on each tile.
 bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm, const std::vector<int>& itemsOnTile)
@@ -80,35 +79,8 @@ bool mayBeTakenBy(const WorldLayout& layout, const CargoItem& item, const Tile& 
 // A moving belt carries an item on from the tile.
 bool carriesOn(const WorldLayout::TileKind& belt) { return belt.type == BELT && belt.beltSpeed != 0 && belt.dir != NONE; }
 
-// Scores the item by whole belt tiles to one of the arm's pickup points plus
-// its distance to its own tile centre; lowers best and aims when it is better.
-void scoreItem(const WorldLayout& layout, const CargoItem& item, int armX, int armY, const Tile& arm, float& best,
-               float& target)
-{
-    const int reach = armReach(arm.type);
-    int x = nearestWhole(item.posX);
-    int y = nearestWhole(item.posY);
-    for (int k = 0; k < LOOK_AHEAD_TILES; ++k) {
-        if (!inGrid(x, y)) return;
-        const Direction d = towardArm(x, y, armX, armY, reach);
-        if (d != NONE) {
-            if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return;
-            const float score = static_cast<float>(k) + std::fabs(static_cast<float>(x) - item.posX) +
-                                std::fabs(static_cast<float>(y) - item.posY);
-            if (score < best) {
-                best = score;
-                target = std::atan2(static_cast<float>(y - armY), static_cast<float>(x - armX));
-            }
-            return;
-        }
-        const WorldLayout::TileKind& belt = layout.kinds[static_cast<std::size_t>(tileIndex(x, y))];
-        if (!carriesOn(belt)) return;
-        x += directionDx(belt.dir);
-        y += directionDy(belt.dir);
-    }
-}
-
-// The tiles scoreItem walks from the item, before it looks for an arm's pickup point.
+// The tiles an item may roll on toward an arm: its own, then along moving
+// belts, ending at the first tile that carries it no further.
 struct LookAhead {
     int count = 0;
     int tiles[LOOK_AHEAD_TILES] = {};
@@ -127,6 +99,29 @@ LookAhead lookAheadOf(const WorldLayout& layout, const CargoItem& item)
         y += directionDy(belt.dir);
     }
     return walk;
+}
+
+// Scores the item by whole belt tiles to one of the arm's pickup points plus
+// its distance to its own tile centre; lowers best and aims when it is better.
+void scoreItem(const WorldLayout& layout, const CargoItem& item, int armX, int armY, const Tile& arm, float& best,
+               float& target)
+{
+    const int reach = armReach(arm.type);
+    const LookAhead walk = lookAheadOf(layout, item);
+    for (int k = 0; k < walk.count; ++k) {
+        const int x = walk.tiles[k] % GRID_WIDTH;
+        const int y = walk.tiles[k] / GRID_WIDTH;
+        const Direction d = towardArm(x, y, armX, armY, reach);
+        if (d == NONE) continue;
+        if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return;
+        const float score = static_cast<float>(k) + std::fabs(static_cast<float>(x) - item.posX) +
+                            std::fabs(static_cast<float>(y) - item.posY);
+        if (score < best) {
+            best = score;
+            target = std::atan2(static_cast<float>(y - armY), static_cast<float>(x - armX));
+        }
+        return;
+    }
 }
 
 // The tiles reach steps from the arm along its row and column, inside the grid.
