@@ -8,13 +8,23 @@ FUZZ_SECONDS ?= 60
 FUZZ_SEED ?= 1
 FUZZ_WORK := build/fuzz/corpus
 
-.PHONY: run test deps build build-asan test-release test-asan bench fuzz fuzz-run clean
+.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean
 
 run: build
 	@if [ -x build/release/gearhaven ]; then ./build/release/gearhaven; \
 	else echo "The game has no window yet: the world, simulation and map files are built and tested (make test)."; exit 1; fi
 
-test: test-release test-asan
+test: format-check test-release test-asan
+
+FORMATTED := $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
+	'tools/*.cpp' 'tools/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 2>/dev/null)
+
+# Fails on any file that clang-format would change; `make format` fixes them.
+format-check: deps
+	@clang-format --dry-run --Werror $(FORMATTED)
+
+format: deps
+	clang-format -i $(FORMATTED)
 
 deps:
 	@scripts/install-deps
@@ -41,13 +51,18 @@ fuzz: deps
 	cmake --build --preset fuzz -j $(JOBS)
 
 # Feeds the map reader mutations of the fresh map, the legacy fixtures and the
-# seed maps for FUZZ_SECONDS; any crash, leak or sanitizer report fails. A
-# crashing input is left in build/fuzz/ and belongs in fuzz/corpus/.
-fuzz-run: fuzz build
+# seed maps; any crash, leak or sanitizer report fails. A crashing input is
+# left in build/fuzz/ and belongs in fuzz/corpus/. `fuzz-run` explores for
+# FUZZ_SECONDS; `fuzz-replay` (CI) runs a fixed number of inputs with the fixed
+# seed, so a green run means the same inputs on every machine.
+FUZZ_RUNS ?= 3000
+fuzz-run: FUZZ_LIMIT = -max_total_time=$(FUZZ_SECONDS)
+fuzz-replay: FUZZ_LIMIT = -runs=$(FUZZ_RUNS)
+fuzz-run fuzz-replay: fuzz build
 	rm -rf $(FUZZ_WORK) && mkdir -p $(FUZZ_WORK)
 	./build/release/gearhaven-maptool fresh > $(FUZZ_WORK)/fresh.map
 	./build/release/gearhaven-maptool run fuzz/corpus/version-1-belts.map 20 > $(FUZZ_WORK)/belts-running.map
-	./build/fuzz/map_reader_fuzzer -seed=$(FUZZ_SEED) -max_total_time=$(FUZZ_SECONDS) -max_len=2000000 -timeout=30 \
+	./build/fuzz/map_reader_fuzzer -seed=$(FUZZ_SEED) $(FUZZ_LIMIT) -max_len=2000000 -timeout=30 \
 		-artifact_prefix=build/fuzz/ $(FUZZ_WORK) fuzz/corpus tests/persistence/fixtures \
 		> build/fuzz/fuzz.log 2>&1 || { tail -n 60 build/fuzz/fuzz.log; exit 1; }
 	tail -n 1 build/fuzz/fuzz.log

@@ -45,8 +45,10 @@ BENCHMARK(BM_BeltStep)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 void BM_SmoothFrame(benchmark::State& state)
 {
     Game game = snakeGame(static_cast<int>(state.range(0)));
-    for (int warmUp = 0; warmUp < 120; ++warmUp) game.update(1.0f / 60.0f, false);
-    for (auto _ : state) game.update(1.0f / 60.0f, false);
+    for (int warmUp = 0; warmUp < 120; ++warmUp)
+        game.update(1.0f / 60.0f, false);
+    for (auto _ : state)
+        game.update(1.0f / 60.0f, false);
     state.counters["items"] = static_cast<double>(game.items.size());
 }
 BENCHMARK(BM_SmoothFrame)->Arg(1)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
@@ -60,8 +62,10 @@ void BM_SmoothFrameDrainingSnake(benchmark::State& state)
     Game game = snakeGame(1);
     game.tileAt(0, GRID_HEIGHT - 1).type = SINK;
     if (state.range(0) == 1) std::reverse(game.items.begin(), game.items.end());
-    for (int warmUp = 0; warmUp < 120; ++warmUp) game.update(1.0f / 60.0f, false);
-    for (auto _ : state) game.update(1.0f / 60.0f, false);
+    for (int warmUp = 0; warmUp < 120; ++warmUp)
+        game.update(1.0f / 60.0f, false);
+    for (auto _ : state)
+        game.update(1.0f / 60.0f, false);
     state.counters["items"] = static_cast<double>(game.items.size());
 }
 BENCHMARK(BM_SmoothFrameDrainingSnake)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -31,7 +31,8 @@ Game crowdedGame()
 void BM_HasRoomOnFreeTile(benchmark::State& state)
 {
     const Game game = crowdedGame();
-    for (auto _ : state) benchmark::DoNotOptimize(game.hasRoomOnTile(FREE_X, FREE_Y, nullptr));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game.hasRoomOnTile(FREE_X, FREE_Y, nullptr));
     state.counters["items"] = static_cast<double>(game.items.size());
 }
 BENCHMARK(BM_HasRoomOnFreeTile)->Unit(benchmark::kMicrosecond);
@@ -50,7 +51,8 @@ BENCHMARK(BM_HasRoomOnEveryTile)->Unit(benchmark::kMicrosecond);
 void BM_ItemAtFreeTile(benchmark::State& state)
 {
     const Game game = crowdedGame();
-    for (auto _ : state) benchmark::DoNotOptimize(game.itemAt(FREE_X, FREE_Y));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game.itemAt(FREE_X, FREE_Y));
 }
 BENCHMARK(BM_ItemAtFreeTile)->Unit(benchmark::kMicrosecond);
 

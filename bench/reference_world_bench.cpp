@@ -52,11 +52,17 @@ void runSteps(benchmark::State& state, float dt, bool skipMode, int runLength)
 }
 
 void BM_FactoryStep(benchmark::State& state) { runSteps(state, NORMAL_STEP, false, NORMAL_RUN); }
-BENCHMARK(BM_FactoryStep)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
+BENCHMARK(BM_FactoryStep)
+    ->Arg(SMALL_FACTORY_ITEMS)
+    ->Arg(FULL_FACTORY_ITEMS)
+    ->Arg(LARGE_FACTORY_ITEMS)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_FactorySkipStep(benchmark::State& state) { runSteps(state, SKIP_STEP, true, SKIP_RUN); }
-BENCHMARK(BM_FactorySkipStep)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
+BENCHMARK(BM_FactorySkipStep)
+    ->Arg(SMALL_FACTORY_ITEMS)
+    ->Arg(FULL_FACTORY_ITEMS)
+    ->Arg(LARGE_FACTORY_ITEMS)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_FactoryNetworks(benchmark::State& state)
@@ -68,7 +74,10 @@ void BM_FactoryNetworks(benchmark::State& state)
     }
     countItems(state, game);
 }
-BENCHMARK(BM_FactoryNetworks)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
+BENCHMARK(BM_FactoryNetworks)
+    ->Arg(SMALL_FACTORY_ITEMS)
+    ->Arg(FULL_FACTORY_ITEMS)
+    ->Arg(LARGE_FACTORY_ITEMS)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_FactoryWriteMap(benchmark::State& state)
@@ -77,7 +86,10 @@ void BM_FactoryWriteMap(benchmark::State& state)
     timeMapWrites(state, game);
     countItems(state, game);
 }
-BENCHMARK(BM_FactoryWriteMap)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
+BENCHMARK(BM_FactoryWriteMap)
+    ->Arg(SMALL_FACTORY_ITEMS)
+    ->Arg(FULL_FACTORY_ITEMS)
+    ->Arg(LARGE_FACTORY_ITEMS)
     ->Unit(benchmark::kMillisecond);
 
 void BM_FactoryReadMap(benchmark::State& state)
@@ -86,7 +98,10 @@ void BM_FactoryReadMap(benchmark::State& state)
     timeMapReads(state, mapText(factory), "the reference factory was refused");
     countItems(state, factory);
 }
-BENCHMARK(BM_FactoryReadMap)->Arg(SMALL_FACTORY_ITEMS)->Arg(FULL_FACTORY_ITEMS)->Arg(LARGE_FACTORY_ITEMS)
+BENCHMARK(BM_FactoryReadMap)
+    ->Arg(SMALL_FACTORY_ITEMS)
+    ->Arg(FULL_FACTORY_ITEMS)
+    ->Arg(LARGE_FACTORY_ITEMS)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

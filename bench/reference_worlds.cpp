@@ -42,7 +42,7 @@ void require(bool ok, const char* what)
 
 // SplitMix64: small and the same on every platform, so golden runs hold everywhere.
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next()
@@ -55,13 +55,13 @@ public:
 
     int below(std::size_t n) { return static_cast<int>(next() % n); }
 
-    template <class T>
-    void shuffle(std::vector<T>& values)
+    template <class T> void shuffle(std::vector<T>& values)
     {
-        for (std::size_t i = values.size(); i > 1; --i) std::swap(values[i - 1], values[static_cast<std::size_t>(below(i))]);
+        for (std::size_t i = values.size(); i > 1; --i)
+            std::swap(values[i - 1], values[static_cast<std::size_t>(below(i))]);
     }
 
-private:
+  private:
     std::uint64_t state_;
 };
 
@@ -92,10 +92,14 @@ using SlotPlan = std::array<std::array<Slot, SLOTS_PER_BAND>, BANDS>;
 bool slotFits(Slot kind, int band, int slot)
 {
     switch (kind) {
-    case Slot::Molder: return slot % 2 == 0;  // its pipe and water source stand to its right
-    case Slot::LongArm: return band < BANDS - 1;  // it reaches the next band's transport row
-    case Slot::Ejector: return band > 0 && slot != BRIDGE_SLOT;  // it throws onto the product row above
-    default: return true;
+    case Slot::Molder:
+        return slot % 2 == 0;  // its pipe and water source stand to its right
+    case Slot::LongArm:
+        return band < BANDS - 1;  // it reaches the next band's transport row
+    case Slot::Ejector:
+        return band > 0 && slot != BRIDGE_SLOT;  // it throws onto the product row above
+    default:
+        return true;
     }
 }
 
@@ -116,7 +120,8 @@ void assignSlot(SlotPlan& plan, const std::vector<int>& order, Slot kind, int ba
 SlotPlan planSlots(Random& random)
 {
     SlotPlan plan{};
-    for (int band = 0; band < BANDS - 1; ++band) plan[band][BRIDGE_SLOT] = Slot::Transfer;
+    for (int band = 0; band < BANDS - 1; ++band)
+        plan[band][BRIDGE_SLOT] = Slot::Transfer;
     std::vector<int> order(BANDS * SLOTS_PER_BAND);
     std::iota(order.begin(), order.end(), 0);
     random.shuffle(order);
@@ -128,7 +133,8 @@ SlotPlan planSlots(Random& random)
                                            {Slot::Filler, 8},   {Slot::Storage, 10}, {Slot::LongArm, 40},
                                            {Slot::Ejector, 12}, {Slot::Transfer, 37}};
     for (const auto& [kind, count] : spread) {
-        for (int i = 0; i < count; ++i) assignSlot(plan, order, kind, -1);
+        for (int i = 0; i < count; ++i)
+            assignSlot(plan, order, kind, -1);
     }
     return plan;
 }
@@ -137,7 +143,8 @@ SlotPlan planSlots(Random& random)
 // turn; a producer gets the next machine id, as the build tool gives it.
 Tile& build(Game& game, ControlType type, int x, int y, int turns = 0)
 {
-    for (int i = 0; i <= turns; ++i) require(controlForType(type).place(game, x, y), "a control could not be built");
+    for (int i = 0; i <= turns; ++i)
+        require(controlForType(type).place(game, x, y), "a control could not be built");
     Tile& tile = game.tileAt(x, y);
     if (isProducerType(type) && tile.machineId == 0) tile.machineId = game.nextMachineId++;
     return tile;
@@ -153,10 +160,7 @@ Tile& setTile(Game& game, int x, int y, ControlType type, Direction dir = NONE)
     return tile;
 }
 
-void layBelt(Game& game, int x, int y, Direction dir, int speed)
-{
-    setTile(game, x, y, BELT, dir).beltSpeed = speed;
-}
+void layBelt(Game& game, int x, int y, Direction dir, int speed) { setTile(game, x, y, BELT, dir).beltSpeed = speed; }
 
 // An arm that lifts items from the north side down to the south side.
 Tile& buildVerticalArm(Game& game, ControlType type, int x, int y)
@@ -172,7 +176,7 @@ struct Factory {
     std::vector<Point> storages;
     std::vector<Point> generators;
     std::vector<Point> ejectors;
-    std::vector<Point> transfers;  // transfer arms
+    std::vector<Point> transfers;    // transfer arms
     std::vector<Point> signalTiles;  // sensors and logic components, for the 5V cables
     std::vector<Point> distributors;
     struct Tunnel {
@@ -229,7 +233,8 @@ void layBridge(Game& game, int y)
 void layProductRow(Game& game, int band)
 {
     const int y = bandRows(band).products;
-    for (int x = MIXER_X + 1; x < GRID_WIDTH - 1; ++x) layBelt(game, x, y, WEST, 2);
+    for (int x = MIXER_X + 1; x < GRID_WIDTH - 1; ++x)
+        layBelt(game, x, y, WEST, 2);
     if (band < BANDS - 1) {
         layBridge(game, y);
     } else {
@@ -272,11 +277,14 @@ JunctionPools makeJunctionPools(Random& random)
     for (int row = 0; row < 2; ++row) {
         for (int x = 0; x < GRID_WIDTH; x += 2) {
             const bool right = x >= GRID_WIDTH / 2;
-            junctions.pools[static_cast<std::size_t>(JunctionPools::poolOf(true, right))].push_back({x, TOP_JUNCTION_ROW + row});
-            junctions.pools[static_cast<std::size_t>(JunctionPools::poolOf(false, right))].push_back({x, BOTTOM_JUNCTION_ROW + row});
+            junctions.pools[static_cast<std::size_t>(JunctionPools::poolOf(true, right))].push_back(
+                {x, TOP_JUNCTION_ROW + row});
+            junctions.pools[static_cast<std::size_t>(JunctionPools::poolOf(false, right))].push_back(
+                {x, BOTTOM_JUNCTION_ROW + row});
         }
     }
-    for (std::vector<Point>& pool : junctions.pools) random.shuffle(pool);
+    for (std::vector<Point>& pool : junctions.pools)
+        random.shuffle(pool);
     return junctions;
 }
 
@@ -338,16 +346,27 @@ void buildSource(Game& game, int band, int x, int y, Factory& factory)
 void buildFedMachine(Game& game, Slot kind, int x, int y, Factory& factory)
 {
     switch (kind) {
-    case Slot::Kiln: buildFacingSouth(game, OVEN, x, y); break;
-    case Slot::Smelter: buildFacingSouth(game, SMELTER, x, y); break;
-    case Slot::Filler: buildFacingSouth(game, FILLER, x, y); break;
-    case Slot::Molder: buildMolder(game, x, y); break;
+    case Slot::Kiln:
+        buildFacingSouth(game, OVEN, x, y);
+        break;
+    case Slot::Smelter:
+        buildFacingSouth(game, SMELTER, x, y);
+        break;
+    case Slot::Filler:
+        buildFacingSouth(game, FILLER, x, y);
+        break;
+    case Slot::Molder:
+        buildMolder(game, x, y);
+        break;
     case Slot::Storage:
         buildFacingSouth(game, STORAGE, x, y).storageOutputOn = factory.storages.size() % 2 == 0;
         factory.storages.push_back({x, y});
         break;
-    case Slot::Generator: buildGenerator(game, x, y, factory); break;
-    default: break;
+    case Slot::Generator:
+        buildGenerator(game, x, y, factory);
+        break;
+    default:
+        break;
     }
 }
 
@@ -356,9 +375,14 @@ void buildSlot(Game& game, int band, int slot, Slot kind, Factory& factory)
     const BandRows rows = bandRows(band);
     const int x = slotX(slot);
     switch (kind) {
-    case Slot::Empty: return;
-    case Slot::Source: buildSource(game, band, x, rows.machines, factory); return;
-    case Slot::LongArm: buildVerticalArm(game, LONG_ARM, x, rows.machines); return;
+    case Slot::Empty:
+        return;
+    case Slot::Source:
+        buildSource(game, band, x, rows.machines, factory);
+        return;
+    case Slot::LongArm:
+        buildVerticalArm(game, LONG_ARM, x, rows.machines);
+        return;
     case Slot::Transfer:
         layBelt(game, x, rows.machines, SOUTH, 5);
         buildVerticalArm(game, ARM, x, rows.arms);
@@ -415,7 +439,10 @@ void switchWire(Game& game, Point from, Point to, int input = 0, int param = 0)
     game.signalControlLinks.push_back(Link{from.x, from.y, to.x, to.y, input, param});
 }
 
-void measureWire(Game& game, Point from, Point to) { game.signalMeasureLinks.push_back(Link{from.x, from.y, to.x, to.y}); }
+void measureWire(Game& game, Point from, Point to)
+{
+    game.signalMeasureLinks.push_back(Link{from.x, from.y, to.x, to.y});
+}
 
 Point eastOf(Point p) { return {p.x + 1, p.y}; }
 
@@ -564,7 +591,8 @@ void stockMachines(Game& game, Random& random, const Factory& factory)
 {
     for (const Point& storage : factory.storages) {
         for (int i = 0; i < STORAGE_STOCK; ++i) {
-            Tile& source = tileOf(game, factory.sources[static_cast<std::size_t>(random.below(factory.sources.size()))]);
+            Tile& source =
+                tileOf(game, factory.sources[static_cast<std::size_t>(random.below(factory.sources.size()))]);
             controlForType(STORAGE).acceptItem(tileOf(game, storage), source.sourceCargo,
                                                ItemRecord{stampProductId(source), {}});
         }
@@ -573,7 +601,8 @@ void stockMachines(Game& game, Random& random, const Factory& factory)
     require(coalSource.sourceCargo == COAL, "the third source sells coal");
     for (const Point& generator : factory.generators) {
         for (int i = 0; i < 10; ++i) {
-            controlForType(COAL_GENERATOR).acceptItem(tileOf(game, generator), COAL, ItemRecord{stampProductId(coalSource), {}});
+            controlForType(COAL_GENERATOR)
+                .acceptItem(tileOf(game, generator), COAL, ItemRecord{stampProductId(coalSource), {}});
         }
     }
 }
@@ -603,7 +632,8 @@ std::vector<Place> tunnelPlaces(const Factory& factory)
 {
     std::vector<Place> places;
     for (const Factory::Tunnel& tunnel : factory.tunnels) {
-        for (int slot = 1; slot <= tunnel.slots; ++slot) places.push_back({0, tunnel.entrance, tunnel.feed, slot});
+        for (int slot = 1; slot <= tunnel.slots; ++slot)
+            places.push_back({0, tunnel.entrance, tunnel.feed, slot});
     }
     return places;
 }
@@ -665,7 +695,8 @@ Game referenceFactory(int itemCount, std::uint64_t seed)
     }
     layTunnelChains(game, random, factory);
     for (int band = 0; band < BANDS; ++band) {
-        for (int slot = 0; slot < SLOTS_PER_BAND; ++slot) buildSlot(game, band, slot, plan[band][slot], factory);
+        for (int slot = 0; slot < SLOTS_PER_BAND; ++slot)
+            buildSlot(game, band, slot, plan[band][slot], factory);
     }
     layPower(game, factory);
     wireSignals(game, factory);

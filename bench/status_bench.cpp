@@ -41,7 +41,8 @@ int countWarnedTiles(const Game& game, const TileItemIndex* index)
 {
     int warned = 0;
     for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) warned += game.tileWarnings(x, y, index) != 0;
+        for (int x = 0; x < GRID_WIDTH; ++x)
+            warned += game.tileWarnings(x, y, index) != 0;
     }
     return warned;
 }
@@ -49,7 +50,8 @@ int countWarnedTiles(const Game& game, const TileItemIndex* index)
 std::size_t markBlockedItems(const Game& game, const TileItemIndex* index)
 {
     std::size_t marked = 0;
-    for (const CargoItem& item : game.items) marked += !game.blockedReason(item, index).empty();
+    for (const CargoItem& item : game.items)
+        marked += !game.blockedReason(item, index).empty();
     return marked;
 }
 
@@ -57,7 +59,8 @@ std::size_t markBlockedItems(const Game& game, const TileItemIndex* index)
 void BM_TileWarningsAllTilesWalkingItems(benchmark::State& state)
 {
     const Game game = busyFactory();
-    for (auto _ : state) benchmark::DoNotOptimize(countWarnedTiles(game, nullptr));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(countWarnedTiles(game, nullptr));
 }
 BENCHMARK(BM_TileWarningsAllTilesWalkingItems)->Unit(benchmark::kMillisecond);
 
@@ -65,7 +68,8 @@ BENCHMARK(BM_TileWarningsAllTilesWalkingItems)->Unit(benchmark::kMillisecond);
 void BM_BlockedReasonAllItemsWalkingItems(benchmark::State& state)
 {
     const Game game = busyFactory();
-    for (auto _ : state) benchmark::DoNotOptimize(markBlockedItems(game, nullptr));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(markBlockedItems(game, nullptr));
 }
 BENCHMARK(BM_BlockedReasonAllItemsWalkingItems)->Unit(benchmark::kMillisecond);
 

@@ -18,7 +18,7 @@ struct ArmLoopSource {
 // operation defaults to silence, which is also what a closed or muted engine
 // does.
 class SoundEngine {
-public:
+  public:
     virtual ~SoundEngine() = default;
 
     virtual void playGrab(std::uint32_t, int, int, bool) {}

@@ -16,7 +16,9 @@ bool isSwitchWireTarget(int type)
     case STORAGE:
     case COAL_GENERATOR:
     case INJECTION_MOLDER:
-    case EJECTOR: return true;
-    default: return false;
+    case EJECTOR:
+        return true;
+    default:
+        return false;
     }
 }

@@ -13,78 +13,78 @@ inline bool isLogicType(ControlType t) { return isSignalType(t) && t != SENSOR; 
 // Logic components (26..36 and 38): build only on a free tile, never turn,
 // take no cargo and are cleared by the demolish command, not by remove.
 class LogicControl : public Control {
-public:
+  public:
     explicit LogicControl(ControlType type) : type_(type) {}
 
     bool place(ControlGrid& grid, int x, int y) const override;
 
-private:
+  private:
     ControlType type_;
 };
 
 class AndControl : public LogicControl {
-public:
+  public:
     AndControl() : LogicControl(LOGIC_AND) {}
     static bool evaluate(bool a, bool b) { return a && b; }
 };
 
 class OrControl : public LogicControl {
-public:
+  public:
     OrControl() : LogicControl(LOGIC_OR) {}
     static bool evaluate(bool a, bool b) { return a || b; }
 };
 
 class XorControl : public LogicControl {
-public:
+  public:
     XorControl() : LogicControl(LOGIC_XOR) {}
     static bool evaluate(bool a, bool b) { return a != b; }
 };
 
 class NotControl : public LogicControl {
-public:
+  public:
     NotControl() : LogicControl(LOGIC_NOT) {}
     static bool evaluate(bool a, bool /*b*/) { return !a; }
 };
 
 class SignalLampControl : public LogicControl {
-public:
+  public:
     SignalLampControl() : LogicControl(SIGNAL_LAMP) {}
     static bool evaluate(bool a, bool /*b*/) { return a; }
 };
 
 class RsControl : public LogicControl {
-public:
+  public:
     RsControl() : LogicControl(LOGIC_RS) {}
     // Reset wins; with neither input on the latch holds q.
     static bool evaluate(bool set, bool reset, bool q) { return !reset && (set || q); }
 };
 
 class CounterControl : public LogicControl {
-public:
+  public:
     CounterControl() : LogicControl(LOGIC_COUNTER) {}
 };
 
 class TimerControl : public LogicControl {
-public:
+  public:
     TimerControl() : LogicControl(LOGIC_TIMER) {}
 };
 
 class ClockControl : public LogicControl {
-public:
+  public:
     ClockControl() : LogicControl(LOGIC_CLOCK) {}
 };
 
 class SwitchControl : public LogicControl {
-public:
+  public:
     SwitchControl() : LogicControl(LOGIC_SWITCH) {}
 };
 
 class ButtonControl : public LogicControl {
-public:
+  public:
     ButtonControl() : LogicControl(LOGIC_BUTTON) {}
 };
 
 class StepperControl : public LogicControl {
-public:
+  public:
     StepperControl() : LogicControl(LOGIC_STEPPER) {}
 };

@@ -45,12 +45,23 @@ void evaluateGate(Tile& tile)
     const bool a = tile.inputA;
     const bool b = tile.inputB;
     switch (tile.type) {
-    case LOGIC_AND: tile.signalOut = AndControl::evaluate(a, b); break;
-    case LOGIC_OR: tile.signalOut = OrControl::evaluate(a, b); break;
-    case LOGIC_XOR: tile.signalOut = XorControl::evaluate(a, b); break;
-    case LOGIC_NOT: tile.signalOut = NotControl::evaluate(a, b); break;
-    case SIGNAL_LAMP: tile.signalOut = SignalLampControl::evaluate(a, b); break;
-    default: break;
+    case LOGIC_AND:
+        tile.signalOut = AndControl::evaluate(a, b);
+        break;
+    case LOGIC_OR:
+        tile.signalOut = OrControl::evaluate(a, b);
+        break;
+    case LOGIC_XOR:
+        tile.signalOut = XorControl::evaluate(a, b);
+        break;
+    case LOGIC_NOT:
+        tile.signalOut = NotControl::evaluate(a, b);
+        break;
+    case SIGNAL_LAMP:
+        tile.signalOut = SignalLampControl::evaluate(a, b);
+        break;
+    default:
+        break;
     }
 }
 
@@ -146,15 +157,32 @@ void evaluateLogicRule(Tile& tile, float dt, bool wired)
     case LOGIC_OR:
     case LOGIC_XOR:
     case LOGIC_NOT:
-    case SIGNAL_LAMP: evaluateGate(tile); break;
-    case LOGIC_RS: evaluateLatch(tile); break;
-    case LOGIC_COUNTER: evaluateCounter(tile); break;
-    case LOGIC_TIMER: evaluateTimer(tile, dt); break;
-    case LOGIC_CLOCK: evaluateClock(tile, dt, wired); break;
-    case LOGIC_SWITCH: evaluateSwitch(tile); break;
-    case LOGIC_BUTTON: evaluateButton(tile); break;
-    case LOGIC_STEPPER: evaluateStepper(tile); break;
-    default: break;
+    case SIGNAL_LAMP:
+        evaluateGate(tile);
+        break;
+    case LOGIC_RS:
+        evaluateLatch(tile);
+        break;
+    case LOGIC_COUNTER:
+        evaluateCounter(tile);
+        break;
+    case LOGIC_TIMER:
+        evaluateTimer(tile, dt);
+        break;
+    case LOGIC_CLOCK:
+        evaluateClock(tile, dt, wired);
+        break;
+    case LOGIC_SWITCH:
+        evaluateSwitch(tile);
+        break;
+    case LOGIC_BUTTON:
+        evaluateButton(tile);
+        break;
+    case LOGIC_STEPPER:
+        evaluateStepper(tile);
+        break;
+    default:
+        break;
     }
 }
 

@@ -11,15 +11,15 @@ using ArmState = int;
 // tile reach steps ahead, along its axis. The simulation moves the items; this
 // class builds, switches and removes arms and holds the rules on what they grab.
 class ArmControl : public Control {
-public:
-    static constexpr ArmState FREE = 0;  // rests where it last grabbed
-    static constexpr ArmState FACING = 1;  // rests toward its direction
+  public:
+    static constexpr ArmState FREE = 0;      // rests where it last grabbed
+    static constexpr ArmState FACING = 1;    // rests toward its direction
     static constexpr ArmState OPPOSITE = 2;  // rests away from its direction
 
     ArmControl(ControlType armType, int armReach) : type(armType), reach(armReach) {}
 
     const ControlType type;  // the type this exemplar builds and removes
-    const int reach;  // tiles between the arm and its grab and drop tiles
+    const int reach;         // tiles between the arm and its grab and drop tiles
 
     // Builds a horizontal arm, or switches one of this type between horizontal
     // and vertical; then aims it at a belt at either end of its reach.
@@ -40,6 +40,6 @@ public:
 
 // The long arm: an ArmControl that reaches two tiles.
 class LongArmControl : public ArmControl {
-public:
+  public:
     using ArmControl::ArmControl;
 };

@@ -4,7 +4,7 @@
 
 // The ramps of a bridge: laid, turned and cleared by the editor as a whole.
 class BridgeControl : public Control {
-public:
+  public:
     // Only items travelling along the deck direction go up a ramp.
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
 };

@@ -8,7 +8,7 @@ constexpr int FILLER_BOTTLE_LIMIT = 10;  // empty and full bottles together
 // The bottling plant: every empty bottle it takes in becomes a full one
 // after 3 s. Its intake switch only stops new bottles.
 class FillerControl : public Control {
-public:
+  public:
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;

@@ -10,7 +10,7 @@ constexpr int GENERATOR_CAPACITY_KW = 120;
 // fast as the load it carries demands. The power update hands it the burn
 // time as full-load seconds (load / 120 kW times the world step).
 class GeneratorControl : public Control {
-public:
+  public:
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;

@@ -20,7 +20,8 @@ void consumeInto(ItemRecord& gear, Fifo<ItemRecord>& inputs)
     if (inputs.empty()) return;
     ItemRecord& input = inputs.front();
     if (input.id.machineId != 0) gear.parts.push_back(std::move(input.id));
-    for (ItemId& part : input.parts) gear.parts.push_back(std::move(part));
+    for (ItemId& part : input.parts)
+        gear.parts.push_back(std::move(part));
     inputs.pop_front();
 }
 

@@ -11,7 +11,7 @@ constexpr int MOLDER_STORE_LIMIT = 10;  // granulate, water and waiting gears al
 // 4 s. Granulate comes as cargo, water through the pipes via acceptWater.
 // The simulation runs it only while it is switched on and powered.
 class InjectionMolderControl : public Control {
-public:
+  public:
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;

@@ -27,6 +27,9 @@ bool MixerControl::canAccept(const Tile& tile, Direction travel, CargoType) cons
     return (tile.type == MIXER || tile.type == MIXER_SECOND) && travel == tile.dir;
 }
 
-bool MixerControl::place(ControlGrid& grid, int x, int y) const { return placePair(grid, x, y, MIXER_TILES, carryRatio); }
+bool MixerControl::place(ControlGrid& grid, int x, int y) const
+{
+    return placePair(grid, x, y, MIXER_TILES, carryRatio);
+}
 
 bool MixerControl::remove(ControlGrid& grid, int x, int y) const { return removePair(grid, x, y, MIXER_TILES); }

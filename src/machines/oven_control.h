@@ -9,7 +9,7 @@ constexpr int OVEN_OUTPUT_LIMIT = 10;  // the kiln stops while this many coal wa
 // The charcoal kiln: works logs and planks into coal, one unit every 5 s,
 // and keeps the coal until the output step takes it out.
 class OvenControl : public Control {
-public:
+  public:
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;

@@ -11,7 +11,7 @@ struct Tile;
 
 // When an item on the tile blocks the place-or-rotate family.
 enum class ItemBlocks {
-    BuildOnly,  // only building on an empty tile (source, shop)
+    BuildOnly,     // only building on an empty tile (source, shop)
     BuildAndTurn,  // building and turning alike (production machines, storage)
 };
 

@@ -5,7 +5,7 @@
 // The 5V supply only stands on its tile; it draws from the power network and
 // feeds the 5V network, both rebuilt by the simulation.
 class PowerSupplyControl : public Control {
-public:
+  public:
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;
 };

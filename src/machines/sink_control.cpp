@@ -39,7 +39,8 @@ void SinkControl::acceptItem(Tile& tile, CargoType cargo, ItemRecord&& record) c
 {
     countCargo(tile.sinkDelivered, cargo);
     keepIdentity(tile.sinkDeliveredIds, std::move(record.id));
-    for (ItemId& part : record.parts) keepIdentity(tile.sinkDeliveredIds, std::move(part));
+    for (ItemId& part : record.parts)
+        keepIdentity(tile.sinkDeliveredIds, std::move(part));
     dropOldestIdentities(tile.sinkDeliveredIds);
 }
 

@@ -9,7 +9,7 @@ constexpr std::size_t SINK_KEPT_IDENTITIES = 1000;
 
 // A sink takes items off the map and records what and whose it received.
 class SinkControl : public Control {
-public:
+  public:
     // Any cargo from any side, while accepting.
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     // Writes only its type into a free tile; never turns.

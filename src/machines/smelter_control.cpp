@@ -66,8 +66,8 @@ int SmelterControl::countOf(const Tile& tile, CargoType cargo) const
 int SmelterControl::firstWorkableEntry(const Tile& tile) const
 {
     const bool roomForIngot = countOf(tile, IRON_INGOT) < SMELTER_STOCK_LIMIT;
-    const bool batchCanGrow = tile.smelterInProcess < SMELTER_INGOTS_PER_STEEL - 1 ||
-                              countOf(tile, STEEL_INGOT) < SMELTER_STOCK_LIMIT;
+    const bool batchCanGrow =
+        tile.smelterInProcess < SMELTER_INGOTS_PER_STEEL - 1 || countOf(tile, STEEL_INGOT) < SMELTER_STOCK_LIMIT;
     for (std::size_t i = 0; i < tile.smelterInputCargo.size(); ++i) {
         const bool isOre = tile.smelterInputCargo[i] == IRON_ORE;
         if (isOre ? roomForIngot : batchCanGrow) return static_cast<int>(i);

@@ -10,7 +10,7 @@ constexpr int SMELTER_INGOTS_PER_STEEL = 3;
 // ingots and one coal make a steel ingot in three jobs. A job takes 5 s and
 // needs coal on hand, though only the ore job and the third ingot burn it.
 class SmelterControl : public Control {
-public:
+  public:
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;

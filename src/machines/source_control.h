@@ -4,7 +4,7 @@
 
 // A source buys items of one cargo kind; the simulation puts them on the map.
 class SourceControl : public Control {
-public:
+  public:
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;
 

@@ -7,7 +7,7 @@ constexpr int STORAGE_CAPACITY = 100;  // units in total, whatever their kinds
 // The storage: buffers up to 100 units of the kinds its filter allows and,
 // while its output is on, gives them out first in, first out with their records.
 class StorageControl : public Control {
-public:
+  public:
     bool canAccept(const Tile& tile, Direction travel, CargoType cargo) const override;
     bool place(ControlGrid& grid, int x, int y) const override;
     bool remove(ControlGrid& grid, int x, int y) const override;

@@ -96,9 +96,8 @@ bool itemFits(const std::vector<Tile>& tiles, const CargoItem& item, MapIdentiti
 {
     const Tile& under = tiles[tileOf(item)];
     const bool passFits = item.ejectSkipTile == -1 || (item.ejectSkipTile == tileOf(item) && under.type == BELT);
-    return passFits && ejectorStateFits(tiles, item, places) &&
-           validateItemIdForMap(identities, item.id, item.parts) && takesPlace(tiles, item, places) &&
-           standsOnFittingTile(under, item) && tunnelProgressFits(under, item);
+    return passFits && ejectorStateFits(tiles, item, places) && validateItemIdForMap(identities, item.id, item.parts) &&
+           takesPlace(tiles, item, places) && standsOnFittingTile(under, item) && tunnelProgressFits(under, item);
 }
 
 }  // namespace

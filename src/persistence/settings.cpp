@@ -153,7 +153,7 @@ bool iniExists(const fs::path& dir)
     return status.type() != fs::file_type::not_found;
 }
 
-} // namespace
+}  // namespace
 
 fs::path settingsFilePath(const fs::path& dir) { return dir / SETTINGS_FILE_NAME; }
 

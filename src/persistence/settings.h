@@ -8,7 +8,7 @@
 // Every change reads the whole file, changes one field and writes the whole file again.
 // Where the directory is unknown the defaults of this record apply.
 struct Settings {
-    int autosaveMinutes = 0; // 0 = off; the file accepts 0, 1, 5 and 10
+    int autosaveMinutes = 0;  // 0 = off; the file accepts 0, 1, 5 and 10
     int windowWidth = 1024;
     int windowHeight = 768;
     bool fullscreen = false;

@@ -77,7 +77,10 @@ bool mayBeTakenBy(const WorldLayout& layout, const CargoItem& item, const Tile& 
 }
 
 // A moving belt carries an item on from the tile.
-bool carriesOn(const WorldLayout::TileKind& belt) { return belt.type == BELT && belt.beltSpeed != 0 && belt.dir != NONE; }
+bool carriesOn(const WorldLayout::TileKind& belt)
+{
+    return belt.type == BELT && belt.beltSpeed != 0 && belt.dir != NONE;
+}
 
 // The tiles an item may roll on toward an arm: its own, then along moving
 // belts, ending at the first tile that carries it no further.
@@ -156,7 +159,8 @@ void listIdleArms(const Game& game, const std::vector<int>& arms, StepScratch& s
         if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
         s.idleArms.push_back(index);
         const PickupTiles pickups = pickupTilesOf(x, y, arm);
-        for (int k = 0; k < pickups.count; ++k) s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
+        for (int k = 0; k < pickups.count; ++k)
+            s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
     }
 }
 
@@ -182,10 +186,12 @@ void fileItemsByPosition(const Game& game, StepScratch& s)
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         const int x = nearestWhole(item.posX);
         const int y = nearestWhole(item.posY);
-        if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0) s.nearArms.file(tileIndex(x, y), i);
+        if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0)
+            s.nearArms.file(tileIndex(x, y), i);
         int dropX = 0;
         int dropY = 0;
-        if (item.carried && carriedItemDropTile(game, item, dropX, dropY)) s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
+        if (item.carried && carriedItemDropTile(game, item, dropX, dropY))
+            s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
     }
     s.nearArms.finish();
 }
@@ -214,7 +220,8 @@ void aimArm(const Game& game, const WorldLayout& layout, int x, int y, Tile& arm
         float best = NO_SCORE;
         for (int i : armCandidates(x, y, arm, s)) {
             const CargoItem& item = game.items[static_cast<std::size_t>(i)];
-            if (!item.carried && mayBeTakenBy(layout, item, arm, index)) scoreItem(layout, item, x, y, arm, best, target);
+            if (!item.carried && mayBeTakenBy(layout, item, arm, index))
+                scoreItem(layout, item, x, y, arm, best, target);
         }
     }
     turnArm(arm, target, dt);
@@ -291,15 +298,15 @@ void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, StepScra
 bool qualifiesForPickUp(const WorldLayout& layout, const CargoItem& item, const Tile& arm, int armIndex)
 {
     if (item.state != ITEM_FREE || item.carried || item.leavingTunnel) return false;
-    if (!inGrid(item.x, item.y) || layout.types[static_cast<std::size_t>(tileIndex(item.x, item.y))] != BELT) return false;
+    if (!inGrid(item.x, item.y) || layout.types[static_cast<std::size_t>(tileIndex(item.x, item.y))] != BELT)
+        return false;
     return mayBeTakenBy(layout, item, arm, armIndex);
 }
 
 // The arm points at the item lying at its pickup point for travel d, and the
 // drop tile on the far side can take it. The tests have no side effects; the
 // ones that walk the item list come last.
-bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d,
-                   StepScratch& s)
+bool canTakeToward(const Game& game, int x, int y, const Tile& arm, const CargoItem& item, Direction d, StepScratch& s)
 {
     if (!ArmControl::isOnAxis(arm, d) || !ArmControl::sideEnabled(arm, d)) return false;
     if (std::fabs(angleDifference(bearingAgainst(d), arm.armAngle)) > AIM_TOLERANCE) return false;
@@ -373,7 +380,8 @@ void Game::rotateArms(float dt)
     const WorldLayout& layout = currentLayout();
     listIdleArms(*this, layout.arms, s);
     carryAndFileItems(*this, layout, dt, s);
-    for (int index : s.idleArms) aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
+    for (int index : s.idleArms)
+        aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
 }
 
 void Game::pickUpItems()
@@ -386,5 +394,6 @@ void Game::pickUpItems()
     // A taken item keeps the tile its position rounds to and loses its path,
     // so the filing of the room index stays good for the whole phase.
     s.room.reset();
-    for (int index : s.idleArms) pickUpWithArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
+    for (int index : s.idleArms)
+        pickUpWithArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], s);
 }

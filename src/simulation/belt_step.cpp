@@ -37,7 +37,8 @@ void resetNodeTables(ItemStepScratch& s)
         s.armDrops.assign(NODE_COUNT, -1);
         s.claims.assign(NODE_COUNT, -1);
     }
-    for (int node : s.occupiedNodes) s.occupancy[static_cast<std::size_t>(node)] = -1;
+    for (int node : s.occupiedNodes)
+        s.occupancy[static_cast<std::size_t>(node)] = -1;
     for (int node : s.dropNodes) {
         s.armDropsPlanned[static_cast<std::size_t>(node)] = -1;
         s.armDrops[static_cast<std::size_t>(node)] = -1;
@@ -119,7 +120,8 @@ void findRings(const Game& game, ItemStepScratch& s)
                 s.onRing[static_cast<std::size_t>(*it)] = 1;
             } while (*it != j);
         }
-        for (int k : s.ringWalk) seen[static_cast<std::size_t>(k)] = DONE;
+        for (int k : s.ringWalk)
+            seen[static_cast<std::size_t>(k)] = DONE;
     }
 }
 

@@ -69,7 +69,8 @@ void reservedPointsInReach(int mover, FloatPoint current, const std::vector<Rese
     points.clear();
     for (const Reservation& r : reservations) {
         const FloatPoint point{r.x, r.y};
-        if (r.owner == mover || unitSquareOverlap(current, point) > OVERLAP_COUNTS) continue;  // it may still move off the point
+        if (r.owner == mover || unitSquareOverlap(current, point) > OVERLAP_COUNTS)
+            continue;  // it may still move off the point
         points.push_back(point);
     }
 }

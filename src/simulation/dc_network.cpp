@@ -12,7 +12,8 @@ bool isDcNetworkTile(ControlType type) { return type == SENSOR || (type >= LOGIC
 void countSlots(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
 {
     if (layout.dcFresh || work.dcSlots.size() != TILE_COUNT) work.dcSlots.assign(TILE_COUNT, 0);
-    for (int supply : layout.supplies) work.dcSlots[static_cast<std::size_t>(layout.dcRoot[static_cast<std::size_t>(supply)])] = 0;
+    for (int supply : layout.supplies)
+        work.dcSlots[static_cast<std::size_t>(layout.dcRoot[static_cast<std::size_t>(supply)])] = 0;
     for (int supply : layout.supplies) {
         if (!game.tiles[static_cast<std::size_t>(supply)].powerSupplied) continue;
         work.dcSlots[static_cast<std::size_t>(layout.dcRoot[static_cast<std::size_t>(supply)])] += SLOTS_PER_SUPPLY;
@@ -43,9 +44,11 @@ void Game::updateDcNetwork()
     NetworkBuffers& work = networkBuffers_;
     countSlots(*this, layout, work);
     if (layout.dcFresh) {
-        for (int i = 0; i < TILE_COUNT; ++i) rewriteDcFields(tiles[i], layout.dcRoot[static_cast<std::size_t>(i)], layout, work);
+        for (int i = 0; i < TILE_COUNT; ++i)
+            rewriteDcFields(tiles[i], layout.dcRoot[static_cast<std::size_t>(i)], layout, work);
         layout.dcFresh = false;
         return;
     }
-    for (int i : layout.dcTiles) rewriteDcFields(tiles[i], layout.dcRoot[static_cast<std::size_t>(i)], layout, work);
+    for (int i : layout.dcTiles)
+        rewriteDcFields(tiles[i], layout.dcRoot[static_cast<std::size_t>(i)], layout, work);
 }

@@ -35,7 +35,8 @@ bool landsOnEmptyGround(const Game& game, const CargoItem& item)
 int servingEjector(const Game& game, const CargoItem& item, const std::vector<std::uint8_t>& ejectorBelts)
 {
     if (item.carried || item.layer != 0 || item.leavingTunnel || !item.path.empty()) return -1;
-    if (!game.inBounds(item.x, item.y) || ejectorBelts[static_cast<std::size_t>(tileIndex(item.x, item.y))] == 0) return -1;
+    if (!game.inBounds(item.x, item.y) || ejectorBelts[static_cast<std::size_t>(tileIndex(item.x, item.y))] == 0)
+        return -1;
     if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) > CENTRE_TOLERANCE) {
         return -1;
     }
@@ -173,7 +174,8 @@ void stepEjector(Game& game, int index, float dt)
     const Direction dir = isCompassDirection(tile.dir) ? tile.dir : NORTH;
     const PistonAxis& axis = (dir == EAST || dir == WEST) ? EAST_WEST_PISTON : NORTH_SOUTH_PISTON;
 
-    const FollowedItem followed = tile.ejectorBusy ? followedItem(game, index, tile, directionVector(dir)) : FollowedItem{};
+    const FollowedItem followed =
+        tile.ejectorBusy ? followedItem(game, index, tile, directionVector(dir)) : FollowedItem{};
     if (followed.item != nullptr) {
         const int landingX = index % GRID_WIDTH + 2 * directionDx(dir);
         const int landingY = index / GRID_WIDTH + 2 * directionDy(dir);
@@ -206,5 +208,6 @@ void Game::landThrownItems()
 
 void Game::stepEjectors(float dt)
 {
-    for (int index : currentLayout().ejectors) stepEjector(*this, index, dt);
+    for (int index : currentLayout().ejectors)
+        stepEjector(*this, index, dt);
 }

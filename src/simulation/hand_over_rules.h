@@ -59,7 +59,7 @@ void useArmJob(const Game& game, int x, int y, Tile& arm);
 
 // The rules of one belt-step call, bound to its occupancy and arm drop maps.
 class HandOverRules {
-public:
+  public:
     HandOverRules(const Game& game, const int* occupancy, const int* armDrops, RoomIndex& room, bool followUp)
         : game_(game), occupancy_(occupancy), armDrops_(armDrops), room_(room), followUp_(followUp)
     {
@@ -70,7 +70,7 @@ public:
     // May the arm at (x, y) take the item now, to drop it reach tiles along d.
     bool armDropTarget(int x, int y, Direction d, const CargoItem& item) const;
 
-private:
+  private:
     struct MixerEntry {
         int x;  // the entered half
         int y;
@@ -93,7 +93,7 @@ private:
 // Where a machine may put its product: bound to the producing tile, its
 // product and the tiles already served in this output pass.
 class OutputTargetRule {
-public:
+  public:
     OutputTargetRule(const Game& game, const std::bitset<TILE_COUNT>& blocked, int machineX, int machineY,
                      CargoType cargo)
         : game_(game), blocked_(blocked), machineX_(machineX), machineY_(machineY), cargo_(cargo)
@@ -109,7 +109,7 @@ public:
     int entryPhase = 0;
     bool searchedEntry = false;  // the belt entry search ran and found room
 
-private:
+  private:
     bool isBlocked(int x, int y) const { return blocked_.test(static_cast<std::size_t>(tileIndex(x, y))); }
     bool armTakes(int tx, int ty, const Tile& arm) const;
     bool mixerHasWayOut(int tx, int ty, const Tile& half) const;

@@ -43,7 +43,8 @@ void ItemCells::collect(float x0, float x1, float y0, float y1, std::vector<int>
     const TileRect cells = cellsOf(x0, x1, y0, y1);
     for (int y = cells.top; y <= cells.bottom; ++y) {
         for (int x = cells.left; x <= cells.right; ++x) {
-            for (int i = head_[static_cast<std::size_t>(tileIndex(x, y))]; i >= 0; i = next_[static_cast<std::size_t>(i)]) {
+            for (int i = head_[static_cast<std::size_t>(tileIndex(x, y))]; i >= 0;
+                 i = next_[static_cast<std::size_t>(i)]) {
                 out.push_back(i);
             }
         }

@@ -19,12 +19,12 @@ struct TileRect {
 };
 
 class ItemCells {
-public:
+  public:
     // The tiles collect visits for the box: positions off the map count at the nearest edge.
     static TileRect cellsOf(float x0, float x1, float y0, float y1)
     {
-        return {clampedCoordinate(x0, GRID_WIDTH), clampedCoordinate(y0, GRID_HEIGHT), clampedCoordinate(x1, GRID_WIDTH),
-                clampedCoordinate(y1, GRID_HEIGHT)};
+        return {clampedCoordinate(x0, GRID_WIDTH), clampedCoordinate(y0, GRID_HEIGHT),
+                clampedCoordinate(x1, GRID_WIDTH), clampedCoordinate(y1, GRID_HEIGHT)};
     }
     // The tile the item is filed under, or -1.
     int cellOfItem(int index) const { return cell_[static_cast<std::size_t>(index)]; }
@@ -36,7 +36,7 @@ public:
     // box; the caller tests the exact bounds.
     void collect(float x0, float x1, float y0, float y1, std::vector<int>& out) const;
 
-private:
+  private:
     void link(int index, int cell);
     void unlink(int index);
 

@@ -50,7 +50,7 @@ struct ItemStepScratch {
     std::vector<int> claimedNodes;
     std::vector<MovePlan> plans;
     std::vector<MovePlan> alternatives;  // a distributor's other output
-    std::vector<int> onDistributor;  // the items standing on a distributor, in list order
+    std::vector<int> onDistributor;      // the items standing on a distributor, in list order
     // The items that plan a move, in list order: only they can be granted a
     // node, move or close a ring, so the later passes walk them alone.
     std::vector<int> planned;
@@ -66,7 +66,7 @@ struct ItemStepScratch {
     std::vector<int> tunnelNext;   // per item: next item on the same tile
     std::vector<int> tunnelSlots;
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
-    RoomIndex room;  // for the planning, in which no item moves; junctions ask its path points
+    RoomIndex room;                  // for the planning, in which no item moves; junctions ask its path points
 
     ItemStepScratch() = default;
     ItemStepScratch(const ItemStepScratch&) {}

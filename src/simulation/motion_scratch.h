@@ -34,12 +34,12 @@ struct Obstacle {
 // sub-step in steady state allocates nothing; every sub-step starts them
 // afresh. A copy of the world starts with empty tables.
 struct MotionScratch {
-    std::vector<float> budgets;  // per item: seconds of travel left in the sub-step
-    std::vector<int> moving;  // items with budget and path left, in item order
+    std::vector<float> budgets;                  // per item: seconds of travel left in the sub-step
+    std::vector<int> moving;                     // items with budget and path left, in item order
     std::vector<Reservation> fixedReservations;  // those of the items that do not move
-    std::vector<Reservation> reservations;  // all of one pass
-    std::vector<FloatPoint> startPositions;  // per item, only with a sound engine
-    std::vector<int> nearby;  // items filed near a mover, in no order
+    std::vector<Reservation> reservations;       // all of one pass
+    std::vector<FloatPoint> startPositions;      // per item, only with a sound engine
+    std::vector<int> nearby;                     // items filed near a mover, in no order
     // Per item: where it stands and is seen, kept with its filing so that the
     // search for obstacles need not open every item near a mover.
     std::vector<SeenPosition> seenPositions;

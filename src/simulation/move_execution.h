@@ -5,7 +5,7 @@
 
 // Carries out the granted moves, updating the items in place.
 class MoveExecution {
-public:
+  public:
     MoveExecution(Game& game, const ItemStepScratch& scratch, StepScratch& spares)
         : game_(game), s_(scratch), spares_(spares)
     {
@@ -13,7 +13,7 @@ public:
 
     void moveItem(int index);
 
-private:
+  private:
     // What a move leaves behind and where it goes, read before anything changes.
     struct Move {
         int index;

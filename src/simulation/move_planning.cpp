@@ -36,8 +36,7 @@ bool MovePlanner::mayPlan(const CargoItem& item, int index) const
 {
     if (firstItem_ >= 0 && index < firstItem_) return false;
     if (item.state == ITEM_IN_FLIGHT) return false;
-    const bool mayBeServed =
-        game_.inBounds(item.x, item.y) && ejectorBelts_[tileIndex(item.x, item.y)] != 0;
+    const bool mayBeServed = game_.inBounds(item.x, item.y) && ejectorBelts_[tileIndex(item.x, item.y)] != 0;
     if (item.state == ITEM_FREE && item.layer == 0 && mayBeServed && game_.ejectorForBelt(item.x, item.y) >= 0 &&
         item.ejectSkipTile != tileIndex(item.x, item.y)) {
         return false;  // it waits for the ejector to take or refuse it
@@ -133,7 +132,9 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
         for (Direction d : SIDE_ORDER) {
             const int ax = item.x + directionDx(d) * reach;
             const int ay = item.y + directionDy(d) * reach;
-            if (!game_.inBounds(ax, ay) || armReach(layout_.types[static_cast<std::size_t>(tileIndex(ax, ay))]) != reach) continue;
+            if (!game_.inBounds(ax, ay) ||
+                armReach(layout_.types[static_cast<std::size_t>(tileIndex(ax, ay))]) != reach)
+                continue;
             if (rules_.armDropTarget(ax, ay, d, item)) {
                 move.dir = d;
                 move.length = reach;
@@ -155,7 +156,8 @@ void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
     for (Direction d : SIDE_ORDER) {
         const int mx = item.x + directionDx(d);
         const int my = item.y + directionDy(d);
-        if (!game_.inBounds(mx, my) || !isMixerHalf(layout_.types[static_cast<std::size_t>(tileIndex(mx, my))])) continue;
+        if (!game_.inBounds(mx, my) || !isMixerHalf(layout_.types[static_cast<std::size_t>(tileIndex(mx, my))]))
+            continue;
         if (rules_.mixerRightOfWay(mx, my, d, item.cargo)) {
             move.dir = d;
             return;

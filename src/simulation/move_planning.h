@@ -32,7 +32,7 @@ inline bool movesItemsOn(ControlType type, bool followUp)
 }
 
 class MovePlanner {
-public:
+  public:
     // The layout tells where ejectors may serve belts and where belts meet.
     MovePlanner(Game& game, ItemStepScratch& scratch, const WorldLayout& layout, bool followUp, int firstItem)
         : game_(game), s_(scratch), layout_(layout),
@@ -54,7 +54,7 @@ public:
         return inGrid(item.x, item.y) && movesItemsOn(layout_.typeUnder(game_, item), followUp_);
     }
 
-private:
+  private:
     // The direction and length of the move an item wants, before its target is looked at.
     struct WantedMove {
         Direction dir = NONE;

@@ -21,28 +21,28 @@ struct WiresByTile {
 // Kahn's walk over the switch wires that feed logic tiles.
 struct SignalOrderBuffers {
     WiresByTile edgesBySource;
-    std::vector<int> waitingInputs;  // per tile: incoming edges not yet walked
-    std::vector<std::uint8_t> drivenInputs;  // per tile: bit n = input n has a driver
+    std::vector<int> waitingInputs;             // per tile: incoming edges not yet walked
+    std::vector<std::uint8_t> drivenInputs;     // per tile: bit n = input n has a driver
     std::vector<std::int64_t> machineWireKeys;  // source and target of each wire to a machine
 };
 
 struct NetworkBuffers {
     // Power, per consumer tile or per cable group root.
-    std::vector<int> priority;  // per tile, read for consumers only
+    std::vector<int> priority;   // per tile, read for consumers only
     std::vector<int> feedOrder;  // consumers by their place in the layout's list
     std::vector<int> runningGenerators;
     std::vector<int> networkSupplyKw;  // per root: what its running generators offer
-    std::vector<int> networkFreeKw;  // per root: offer not yet handed out
-    std::vector<int> networkLoadKw;  // per root: handed out
-    std::vector<int> dcSlots;  // per root
+    std::vector<int> networkFreeKw;    // per root: offer not yet handed out
+    std::vector<int> networkLoadKw;    // per root: handed out
+    std::vector<int> dcSlots;          // per root
 
     // Signals and switching.
     SwitchingTable switching;
     // Cameras: the belt tiles they watch and the first item seen on each.
-    std::vector<int> watchSlot;  // per tile: its slot when a camera watches it, else -1
+    std::vector<int> watchSlot;     // per tile: its slot when a camera watches it, else -1
     std::vector<int> watchedTiles;  // per slot
-    std::vector<int> sightings;  // per slot: item index, or -1
-    std::vector<int> sensorSlots;  // per sensor of the layout: its slot, or -1
+    std::vector<int> sightings;     // per slot: item index, or -1
+    std::vector<int> sensorSlots;   // per sensor of the layout: its slot, or -1
 
     NetworkBuffers() = default;
     NetworkBuffers(const NetworkBuffers&) {}

@@ -14,7 +14,8 @@ void rootsOf(const std::vector<Link>& cables, std::vector<int>& roots)
     std::vector<int> parent;
     groupByCables(cables, parent);
     roots.resize(TILE_COUNT);
-    for (int i = 0; i < TILE_COUNT; ++i) roots[static_cast<std::size_t>(i)] = cableRoot(parent, i);
+    for (int i = 0; i < TILE_COUNT; ++i)
+        roots[static_cast<std::size_t>(i)] = cableRoot(parent, i);
 }
 
 void sortUnique(std::vector<int>& values)
@@ -84,7 +85,8 @@ void buildDc(const Game& game, NetworkLayout& layout)
 {
     rootsOf(game.dcLinks, layout.dcRoot);
     std::vector<int> groupSize(TILE_COUNT, 0);
-    for (int root : layout.dcRoot) ++groupSize[static_cast<std::size_t>(root)];
+    for (int root : layout.dcRoot)
+        ++groupSize[static_cast<std::size_t>(root)];
     layout.dcConsumers.assign(TILE_COUNT, 0);
     for (int i = 0; i < TILE_COUNT; ++i) {
         const ControlType type = game.tiles[static_cast<std::size_t>(i)].type;
@@ -104,7 +106,8 @@ void findInputWires(const Game& game, NetworkLayout& layout)
     for (int w = 0; w < static_cast<int>(wires.size()); ++w) {
         const int target = tileIndex(wires[static_cast<std::size_t>(w)].x1, wires[static_cast<std::size_t>(w)].y1);
         if (!isLogicType(game.tiles[static_cast<std::size_t>(target)].type)) continue;
-        (wires[static_cast<std::size_t>(w)].input == 0 ? layout.inputWireA : layout.inputWireB)[static_cast<std::size_t>(target)] = w;
+        (wires[static_cast<std::size_t>(w)].input == 0 ? layout.inputWireA
+                                                       : layout.inputWireB)[static_cast<std::size_t>(target)] = w;
     }
 }
 

@@ -9,7 +9,7 @@
 namespace {
 
 // What a kiln and a smelter take when newly built; ON restores it.
-constexpr CargoMask KILN_BUILT_MASK = 3;  // logs and planks
+constexpr CargoMask KILN_BUILT_MASK = 3;      // logs and planks
 constexpr CargoMask SMELTER_BUILT_MASK = 28;  // coal, iron ore and iron ingots
 
 // A distributor or arm whose wire is gone falls back to its unswitched state.
@@ -81,19 +81,42 @@ void switchArm(Tile& arm, bool on)
 void applySwitch(Tile& tile, bool on)
 {
     switch (tile.type) {
-    case SOURCE: tile.sourceRunning = on; break;
-    case SINK: tile.sinkAccepting = on; break;
+    case SOURCE:
+        tile.sourceRunning = on;
+        break;
+    case SINK:
+        tile.sinkAccepting = on;
+        break;
     case ARM:
-    case LONG_ARM: switchArm(tile, on); break;
-    case DISTRIBUTOR: tile.signalSelectsB = on; break;
-    case OVEN: tile.ovenAcceptMask = on ? KILN_BUILT_MASK : 0; break;
-    case SMELTER: tile.smelterAcceptMask = on ? SMELTER_BUILT_MASK : 0; break;
-    case FILLER: tile.fillerAccepting = on; break;
-    case STORAGE: tile.storageOutputOn = on; break;
-    case COAL_GENERATOR: tile.generatorOn = on; break;
-    case INJECTION_MOLDER: tile.molderOn = on; break;
-    case EJECTOR: tile.ejectorActive = on; break;
-    default: break;
+    case LONG_ARM:
+        switchArm(tile, on);
+        break;
+    case DISTRIBUTOR:
+        tile.signalSelectsB = on;
+        break;
+    case OVEN:
+        tile.ovenAcceptMask = on ? KILN_BUILT_MASK : 0;
+        break;
+    case SMELTER:
+        tile.smelterAcceptMask = on ? SMELTER_BUILT_MASK : 0;
+        break;
+    case FILLER:
+        tile.fillerAccepting = on;
+        break;
+    case STORAGE:
+        tile.storageOutputOn = on;
+        break;
+    case COAL_GENERATOR:
+        tile.generatorOn = on;
+        break;
+    case INJECTION_MOLDER:
+        tile.molderOn = on;
+        break;
+    case EJECTOR:
+        tile.ejectorActive = on;
+        break;
+    default:
+        break;
     }
 }
 

@@ -16,7 +16,8 @@ constexpr int PRIORITY_FED_BEFORE = 1;
 void rankConsumers(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
 {
     work.priority.resize(TILE_COUNT);
-    for (int consumer : layout.consumers) work.priority[static_cast<std::size_t>(consumer)] = 0;
+    for (int consumer : layout.consumers)
+        work.priority[static_cast<std::size_t>(consumer)] = 0;
     for (const CargoItem& item : game.items) {
         if (item.carried && inGrid(item.x, item.y)) {
             work.priority[static_cast<std::size_t>(tileIndex(item.x, item.y))] = PRIORITY_CARRYING;
@@ -48,11 +49,13 @@ void clearPowerFlags(Tile& tile)
 void clearLastRebuild(Game& game, NetworkLayout& layout)
 {
     if (layout.powerFresh) {
-        for (Tile& tile : game.tiles) clearPowerFlags(tile);
+        for (Tile& tile : game.tiles)
+            clearPowerFlags(tile);
         layout.powerFresh = false;
         return;
     }
-    for (int index : layout.powerTiles) clearPowerFlags(game.tiles[static_cast<std::size_t>(index)]);
+    for (int index : layout.powerTiles)
+        clearPowerFlags(game.tiles[static_cast<std::size_t>(index)]);
 }
 
 // What each network's running generators offer.
@@ -117,8 +120,8 @@ void feedConsumer(Game& game, const NetworkLayout& layout, int k, NetworkBuffers
 {
     Tile& tile = game.tiles[static_cast<std::size_t>(layout.consumers[static_cast<std::size_t>(k)])];
     const int demand = powerDemandKw(tile);
-    for (int slot = layout.reachStart[static_cast<std::size_t>(k)]; slot < layout.reachStart[static_cast<std::size_t>(k) + 1];
-         ++slot) {
+    for (int slot = layout.reachStart[static_cast<std::size_t>(k)];
+         slot < layout.reachStart[static_cast<std::size_t>(k) + 1]; ++slot) {
         const auto root = static_cast<std::size_t>(layout.reachRoots[static_cast<std::size_t>(slot)]);
         if (work.networkSupplyKw[root] <= 0) continue;
         tile.powerConnected = true;
@@ -156,6 +159,7 @@ void Game::updatePowerNetwork()
     countSupply(*this, layout, work);
     markConnectedNetworkTiles(*this, layout, work);
     sortForFeeding(layout, work);
-    for (int k : work.feedOrder) feedConsumer(*this, layout, k, work);
+    for (int k : work.feedOrder)
+        feedConsumer(*this, layout, k, work);
     spreadLoadOverGenerators(*this, layout, work);
 }

@@ -16,5 +16,6 @@ void ProductionStats::update(const Game& game, float dt)
     if (samples.empty()) samples.push_back({clock, delivered});
     clock += dt;
     if (clock - samples.back().time >= SAMPLE_SPACING) samples.push_back({clock, delivered});
-    while (samples.size() >= 2 && clock - samples.front().time > WINDOW_SECONDS) samples.pop_front();
+    while (samples.size() >= 2 && clock - samples.front().time > WINDOW_SECONDS)
+        samples.pop_front();
 }

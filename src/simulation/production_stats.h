@@ -7,7 +7,7 @@
 class Game;
 
 struct ProductionSample {
-    float time = 0.0f;  // the statistics clock when taken
+    float time = 0.0f;            // the statistics clock when taken
     std::uint32_t delivered = 0;  // the world's delivered count then
 };
 

@@ -65,13 +65,16 @@ void claimSweep(const Game& game, ItemStepScratch& s)
         s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
     }
     s.claimedNodes.clear();
-    for (int node : s.dropNodes) s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
-    for (int i : s.planned) s.granted[static_cast<std::size_t>(i)] = 0;  // only planning items are ever granted
+    for (int node : s.dropNodes)
+        s.armDrops[static_cast<std::size_t>(node)] = s.armDropsPlanned[static_cast<std::size_t>(node)];
+    for (int i : s.planned)
+        s.granted[static_cast<std::size_t>(i)] = 0;  // only planning items are ever granted
     if (n == 0) return;
     // The sweep goes round the planning items from the first at or after the start.
     const auto start = static_cast<int>(game.stepCount % n);
     const std::size_t count = s.planned.size();
-    const auto first = static_cast<std::size_t>(std::lower_bound(s.planned.begin(), s.planned.end(), start) - s.planned.begin());
+    const auto first =
+        static_cast<std::size_t>(std::lower_bound(s.planned.begin(), s.planned.end(), start) - s.planned.begin());
     for (int sweep = 0; sweep < 2; ++sweep) {
         for (std::size_t k = 0; k < count; ++k) {
             const auto i = static_cast<std::size_t>(s.planned[(first + k) % count]);
@@ -241,7 +244,8 @@ void MoveResolver::planTargetOps(ResolveFrame& frame) const
         addOp(frame, ResolveOp::SUCCEED);
         return;
     }
-    const ControlType targetType = target >= TILE_COUNT ? nodeTile(game_, target).type : layout_.types[static_cast<std::size_t>(target)];
+    const ControlType targetType =
+        target >= TILE_COUNT ? nodeTile(game_, target).type : layout_.types[static_cast<std::size_t>(target)];
     const bool onArm = isArm(targetType);  // an arm holds one item at a time
     const bool swap = s_.plans[static_cast<std::size_t>(j)].target == itemNode(game_.items[i]);
     if (onArm || swap) {
@@ -257,9 +261,11 @@ void resolveRightOfWay(const Game& game, const WorldLayout& layout, ItemStepScra
     std::fill(s.switched.begin(), s.switched.end(), 0);
     for (;;) {
         claimSweep(game, s);
-        for (int i : s.planned) s.resolution[static_cast<std::size_t>(i)] = RESOLVE_OPEN;  // only they leave it
+        for (int i : s.planned)
+            s.resolution[static_cast<std::size_t>(i)] = RESOLVE_OPEN;  // only they leave it
         MoveResolver resolver(game, layout, s);
-        for (int i : s.planned) resolver.resolveMove(i);
+        for (int i : s.planned)
+            resolver.resolveMove(i);
 
         bool anySwitched = false;
         for (int k : s.onDistributor) {

@@ -26,12 +26,12 @@ void claimSweep(const Game& game, ItemStepScratch& scratch);
 // in its way. Memoised per item; works with an explicit stack so that a long
 // chain of items cannot overflow the call stack.
 class MoveResolver {
-public:
+  public:
     MoveResolver(const Game& game, const WorldLayout& layout, ItemStepScratch& scratch);
 
     bool resolveMove(int item);
 
-private:
+  private:
     // Gives the item's answer at once (-1 when it needs a frame of its own).
     int startResolving(int item);
     void planOps(ResolveFrame& frame) const;

@@ -12,7 +12,8 @@ void RoomIndex::filePositions(const Game& game)
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         // An item less than a tile from a tile centre rounds to that tile or a neighbour.
         if (!std::isnan(item.posX) && !std::isnan(item.posY)) {
-            byPosition_.file(tileIndex(clampedCoordinate(item.posX, GRID_WIDTH), clampedCoordinate(item.posY, GRID_HEIGHT)), i);
+            byPosition_.file(
+                tileIndex(clampedCoordinate(item.posX, GRID_WIDTH), clampedCoordinate(item.posY, GRID_HEIGHT)), i);
         }
     }
     byPosition_.finish();

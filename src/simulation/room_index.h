@@ -10,7 +10,7 @@ struct CargoItem;
 // instead of from the whole item list. Good for one phase in which no item
 // moves, gains path points or comes into being; filed on first need.
 class RoomIndex {
-public:
+  public:
     // Forgets the filing; the next question files the items afresh.
     void reset()
     {
@@ -21,7 +21,7 @@ public:
     // Per tile: the items with a path point on it, in list order.
     const TileItemLists& pathPoints(const Game& game);
 
-private:
+  private:
     void filePositions(const Game& game);
 
     TileItemLists byPosition_;

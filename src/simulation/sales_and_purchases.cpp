@@ -8,10 +8,10 @@
 #include "simulation/prices.h"
 #include "world/game.h"
 
-const std::uint64_t CARGO_PURCHASE_COST[CARGO_TYPE_COUNT] = {100, 250, 200, 300,  750, 2000, 100,
-                                                             250, 1000, 2500, 180, 80, 900};
-const std::uint64_t CARGO_SALE_PRICE[CARGO_TYPE_COUNT] = {150, 375, 300, 450,  1125, 3000, 150,
-                                                          375, 1500, 3750, 270, 120, 1350};
+const std::uint64_t CARGO_PURCHASE_COST[CARGO_TYPE_COUNT] = {100, 250,  200,  300, 750, 2000, 100,
+                                                             250, 1000, 2500, 180, 80,  900};
+const std::uint64_t CARGO_SALE_PRICE[CARGO_TYPE_COUNT] = {150, 375,  300,  450, 1125, 3000, 150,
+                                                          375, 1500, 3750, 270, 120,  1350};
 
 namespace {
 
@@ -22,7 +22,8 @@ bool itemCrowdsSource(const Game& game, int x, int y)
 {
     for (const CargoItem& item : game.items) {
         if (isHeldByArm(item)) continue;
-        if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f && std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
+        if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f &&
+            std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
             return true;
         }
     }
@@ -67,7 +68,8 @@ void Game::stepSources()
     if (!sourcesEnabled) return;
     std::bitset<TILE_COUNT> occupied;
     for (const CargoItem& item : items) {
-        if (item.layer == 0 && inBounds(item.x, item.y)) occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
+        if (item.layer == 0 && inBounds(item.x, item.y))
+            occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
     }
     for (int index : currentLayout().sources) {
         const int x = index % GRID_WIDTH;

@@ -20,11 +20,16 @@ int countKind(const Fifo<int>& queue, CargoType cargo)
 int stockOf(const Tile& machine, CargoType cargo)
 {
     switch (machine.type) {
-    case SOURCE: return isCargoType(cargo) ? machine.sourceProduced[static_cast<std::size_t>(cargo)] : 0;
-    case STORAGE: return countKind(machine.storageCargo, cargo);
-    case OVEN: return cargo == COAL ? machine.ovenOutputCount : countKind(machine.ovenInputCargo, cargo);
-    case SMELTER: return countKind(machine.smelterInputCargo, cargo) + countKind(machine.smelterOutputCargo, cargo);
-    case COAL_GENERATOR: return cargo == COAL ? machine.generatorCoal : 0;
+    case SOURCE:
+        return isCargoType(cargo) ? machine.sourceProduced[static_cast<std::size_t>(cargo)] : 0;
+    case STORAGE:
+        return countKind(machine.storageCargo, cargo);
+    case OVEN:
+        return cargo == COAL ? machine.ovenOutputCount : countKind(machine.ovenInputCargo, cargo);
+    case SMELTER:
+        return countKind(machine.smelterInputCargo, cargo) + countKind(machine.smelterOutputCargo, cargo);
+    case COAL_GENERATOR:
+        return cargo == COAL ? machine.generatorCoal : 0;
     case INJECTION_MOLDER:
         if (cargo == PLASTIC_GRANULATE) return machine.molderGranulate;
         if (cargo == WATER) return machine.molderWater;
@@ -32,7 +37,8 @@ int stockOf(const Tile& machine, CargoType cargo)
     case FILLER:
         if (cargo == EMPTY_BOTTLE) return machine.fillerBottles;
         return cargo == FULL_BOTTLE ? machine.fillerOutputCount : 0;
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -119,7 +125,8 @@ void findSightings(const Game& game, const std::vector<int>& sensors, NetworkBuf
     work.sensorSlots.clear();
     for (int sensor : sensors) {
         const Tile& tile = game.tiles[static_cast<std::size_t>(sensor)];
-        const int watched = tile.dcSupplied ? game.sensorWatchedTile(sensor % GRID_WIDTH, sensor / GRID_WIDTH, tile) : -1;
+        const int watched =
+            tile.dcSupplied ? game.sensorWatchedTile(sensor % GRID_WIDTH, sensor / GRID_WIDTH, tile) : -1;
         int slot = watched >= 0 ? work.watchSlot[static_cast<std::size_t>(watched)] : -1;
         if (watched >= 0 && slot < 0) {
             slot = static_cast<int>(work.watchedTiles.size());
@@ -138,11 +145,13 @@ void findSightings(const Game& game, const std::vector<int>& sensors, NetworkBuf
         const int ty = tileCoordinate(item.posY);
         if (!inGrid(tx, ty)) continue;
         const int slot = work.watchSlot[static_cast<std::size_t>(tileIndex(tx, ty))];
-        if (slot < 0 || work.sightings[static_cast<std::size_t>(slot)] >= 0 || !Game::isSightedOn(item, tx, ty)) continue;
+        if (slot < 0 || work.sightings[static_cast<std::size_t>(slot)] >= 0 || !Game::isSightedOn(item, tx, ty))
+            continue;
         work.sightings[static_cast<std::size_t>(slot)] = static_cast<int>(i);
         --unseen;
     }
-    for (int tile : work.watchedTiles) work.watchSlot[static_cast<std::size_t>(tile)] = -1;
+    for (int tile : work.watchedTiles)
+        work.watchSlot[static_cast<std::size_t>(tile)] = -1;
 }
 
 const CargoItem* sightingOf(const Game& game, const NetworkBuffers& work, std::size_t k)
@@ -175,6 +184,7 @@ void measureSensor(Game& game, int index, const CargoItem* seen, const NetworkLa
     const std::int64_t value = stock + (present ? 1 : 0);
     sensor.signalOut = sensor.compareAbove == 0 ? value < sensor.limit : value > sensor.limit;
     SwitchAction levelAction = outputAction(sensor);
-    if (sensor.sensorWatchItems && sensor.sensorPerItem) levelAction = arrival && present ? sensor.thenAction : NO_CHANGE;
+    if (sensor.sensorWatchItems && sensor.sensorPerItem)
+        levelAction = arrival && present ? sensor.thenAction : NO_CHANGE;
     offerSensorCommands(game, index, levelAction, layout.switchWiresBySource, work);
 }

@@ -14,14 +14,17 @@ int targetInputCount(ControlType type)
     case LOGIC_AND:
     case LOGIC_OR:
     case LOGIC_XOR:
-    case LOGIC_RS: return 2;
+    case LOGIC_RS:
+        return 2;
     case LOGIC_NOT:
     case SIGNAL_LAMP:
     case LOGIC_COUNTER:
     case LOGIC_TIMER:
     case LOGIC_CLOCK:
-    case LOGIC_STEPPER: return 1;
-    default: return isSwitchWireTarget(type) ? 1 : 0;
+    case LOGIC_STEPPER:
+        return 1;
+    default:
+        return isSwitchWireTarget(type) ? 1 : 0;
     }
 }
 

@@ -71,8 +71,7 @@ void scanTile(Game& game, int index, float dt, StepScratch& scan, bool& storageO
 
 bool canMold(const Tile& molder)
 {
-    return molder.molderOn && molder.molderGranulate >= 2 && molder.molderWater >= 1 &&
-           molder.molderOutputCount <= 9;
+    return molder.molderOn && molder.molderGranulate >= 2 && molder.molderWater >= 1 && molder.molderOutputCount <= 9;
 }
 
 void runMolder(Game& game, int index, float dt)
@@ -103,8 +102,7 @@ bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
     if (!game.inBounds(item.x, item.y)) return false;
     if (!takesDeliveries(layout.types[static_cast<std::size_t>(tileIndex(item.x, item.y))])) return false;
     Tile& tile = game.tileAt(item.x, item.y);
-    if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) >
-        DELIVERY_RADIUS) {
+    if (std::hypot(item.posX - static_cast<float>(item.x), item.posY - static_cast<float>(item.y)) > DELIVERY_RADIUS) {
         return false;
     }
     const ControlType type = tile.type;
@@ -203,8 +201,10 @@ void Game::update(float dt, bool skipMode)
     s.molders.clear();
     s.waterSources.clear();
     bool storageOutputDue = false;
-    for (int index : layout.scanned) scanTile(*this, index, dt, s, storageOutputDue);
-    for (int source : s.waterSources) deliverWater(source, dt);
+    for (int index : layout.scanned)
+        scanTile(*this, index, dt, s, storageOutputDue);
+    for (int source : s.waterSources)
+        deliverWater(source, dt);
 
     s.workingMolders.clear();
     for (int index : s.molders) {
@@ -214,7 +214,8 @@ void Game::update(float dt, bool skipMode)
     for (int index : s.generators) {
         Tile& generator = tiles[index];
         if (!generator.generatorInUse) continue;
-        controlForType(COAL_GENERATOR).update(generator, static_cast<float>(generator.generatorLoadKw) * dt / FULL_GENERATOR_KW);
+        controlForType(COAL_GENERATOR)
+            .update(generator, static_cast<float>(generator.generatorLoadKw) * dt / FULL_GENERATOR_KW);
     }
     updateNetworks(0.0f);
     for (int index : s.workingMolders) {

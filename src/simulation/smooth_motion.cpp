@@ -69,7 +69,7 @@ bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other
 // Moves every item for one sub-step: passes until nothing moves any more,
 // then the sounds of items that crossed a distributor or mixer centre.
 class SmoothMotion {
-public:
+  public:
     SmoothMotion(Game& game, MotionScratch& scratch, const std::vector<std::uint8_t>& bridgeTiles)
         : game_(game), s_(scratch), bridgeTiles_(bridgeTiles)
     {
@@ -77,7 +77,7 @@ public:
 
     void runSubStep(float step);
 
-private:
+  private:
     CargoItem& item(int i) { return game_.items[static_cast<std::size_t>(i)]; }
     FloatPoint seen(const CargoItem& it) const;
     void refile(int i);
@@ -107,7 +107,8 @@ FloatPoint SmoothMotion::seen(const CargoItem& it) const
 {
     const int tx = tileCoordinate(it.posX);
     const int ty = tileCoordinate(it.posY);
-    if (!inGrid(tx, ty) || bridgeTiles_[static_cast<std::size_t>(tileIndex(tx, ty))] == 0) return {it.posX, it.posY - 0.0f};
+    if (!inGrid(tx, ty) || bridgeTiles_[static_cast<std::size_t>(tileIndex(tx, ty))] == 0)
+        return {it.posX, it.posY - 0.0f};
     return visualPosition(game_, it);
 }
 
@@ -139,7 +140,8 @@ void SmoothMotion::startSubStep(float step)
     }
     s_.startPositions.clear();
     if (game_.sound != nullptr) {
-        for (const CargoItem& it : game_.items) s_.startPositions.push_back({it.posX, it.posY});
+        for (const CargoItem& it : game_.items)
+            s_.startPositions.push_back({it.posX, it.posY});
     }
     s_.cells.build(game_.items);
     s_.standstills.start(n);
@@ -166,7 +168,8 @@ void SmoothMotion::startSubStep(float step)
 bool SmoothMotion::runPass(float step)
 {
     s_.reservations = s_.fixedReservations;
-    for (int i : s_.moving) reserveJumpPoints(i, s_.reservations);
+    for (int i : s_.moving)
+        reserveJumpPoints(i, s_.reservations);
     s_.standstills.reservationsTaken(s_.reservations);
     bool changed = false;
     for (int i : s_.moving) {

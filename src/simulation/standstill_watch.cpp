@@ -41,8 +41,10 @@ void StandstillWatch::reservationsTaken(const std::vector<Reservation>& reservat
     countReservations(lastReservations_, -1);
     markDifferences(reservations);
     markDifferences(lastReservations_);
-    for (const Reservation& r : lastReservations_) reservationDelta_[static_cast<std::size_t>(cellOfReservation(r))] = 0;
-    for (const Reservation& r : reservations) reservationDelta_[static_cast<std::size_t>(cellOfReservation(r))] = 0;
+    for (const Reservation& r : lastReservations_)
+        reservationDelta_[static_cast<std::size_t>(cellOfReservation(r))] = 0;
+    for (const Reservation& r : reservations)
+        reservationDelta_[static_cast<std::size_t>(cellOfReservation(r))] = 0;
     lastReservations_ = reservations;
 }
 
@@ -56,7 +58,8 @@ void StandstillWatch::markDifferences(const std::vector<Reservation>& reservatio
 
 void StandstillWatch::countReservations(const std::vector<Reservation>& reservations, int delta)
 {
-    for (const Reservation& r : reservations) reservationDelta_[static_cast<std::size_t>(cellOfReservation(r))] += delta;
+    for (const Reservation& r : reservations)
+        reservationDelta_[static_cast<std::size_t>(cellOfReservation(r))] += delta;
 }
 
 void StandstillWatch::standsStill(int item, const TileRect& watched)

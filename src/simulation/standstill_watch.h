@@ -13,7 +13,7 @@
 // need not be tested again. In a long queue most items wait pass after pass
 // while the few at its head move.
 class StandstillWatch {
-public:
+  public:
     // A new sub-step: nothing is known to stand still.
     void start(std::size_t itemCount);
     // An item moved from one filing tile to another (either may be -1).
@@ -28,7 +28,7 @@ public:
     // Nothing changed on the tiles the item watched since it stood still.
     bool stillStands(int item) const;
 
-private:
+  private:
     void mark(int cell) { changedAt_[static_cast<std::size_t>(cell)] = clock_; }
     void countReservations(const std::vector<Reservation>& reservations, int delta);
     void markDifferences(const std::vector<Reservation>& reservations);
@@ -39,7 +39,7 @@ private:
     };
 
     int clock_ = 0;
-    std::vector<int> changedAt_;  // per tile: the clock of its latest change
+    std::vector<int> changedAt_;           // per tile: the clock of its latest change
     std::vector<Standstill> standstills_;  // per item
     std::vector<Reservation> lastReservations_;
     std::vector<int> reservationDelta_;  // per tile, zero between passes

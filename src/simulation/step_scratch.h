@@ -29,9 +29,9 @@ struct StepScratch {
     // the idle arms, their pickup tiles and the item counts as listed.
     bool idleArmsStillListed = false;
     std::vector<char> pickupTiles;  // per tile: an idle arm picks up there
-    std::vector<int> itemsOnTile;  // per tile: items whose tile it is
-    TileItemLists nearArms;  // per pickup tile: items that may reach it
-    RoomIndex room;  // for the pick-up, in which only taken items move
+    std::vector<int> itemsOnTile;   // per tile: items whose tile it is
+    TileItemLists nearArms;         // per pickup tile: items that may reach it
+    RoomIndex room;                 // for the pick-up, in which only taken items move
     std::vector<int> candidates;
     std::vector<char> dropTiles;  // per tile: an arm carries an item to set down there
 

@@ -24,7 +24,8 @@ const std::vector<int>& SwitchingTable::targets()
 
 void SwitchingTable::clear()
 {
-    for (int target : targets_) offers_[static_cast<std::size_t>(target)] = SwitchOffer{};
+    for (int target : targets_)
+        offers_[static_cast<std::size_t>(target)] = SwitchOffer{};
     targets_.clear();
 }
 

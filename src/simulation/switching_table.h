@@ -18,7 +18,7 @@ struct SwitchOffer {
 // The commands offered to the targets in one refresh. Only the entries that
 // received an offer are touched, and clear() restores just those.
 class SwitchingTable {
-public:
+  public:
     // Offers a command to a target: the highest priority wins and, among
     // equal priorities, the source with the lowest tile index, whatever the
     // order of the offers. NO_CHANGE is never offered.
@@ -28,7 +28,7 @@ public:
     const SwitchOffer& at(int target) const { return offers_[static_cast<std::size_t>(target)]; }
     void clear();
 
-private:
+  private:
     std::vector<SwitchOffer> offers_;  // per tile
     std::vector<int> targets_;
 };

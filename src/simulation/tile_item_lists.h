@@ -7,7 +7,7 @@
 // Filled afresh for one phase of a step and kept so that refilling it
 // allocates nothing once it has reached its size.
 class TileItemLists {
-public:
+  public:
     void start();
     void file(int tile, int item) { entries_.emplace_back(tile, item); }
     // Groups the filed entries by tile; call before reading.
@@ -16,8 +16,8 @@ public:
     const int* begin(int tile) const { return items_.data() + first_[static_cast<std::size_t>(tile)]; }
     const int* end(int tile) const { return items_.data() + first_[static_cast<std::size_t>(tile) + 1]; }
 
-private:
+  private:
     std::vector<std::pair<int, int>> entries_;  // (tile, item)
-    std::vector<int> first_;  // per tile and one more: where its items begin
+    std::vector<int> first_;                    // per tile and one more: where its items begin
     std::vector<int> items_;
 };

@@ -109,8 +109,10 @@ void WorldLayout::build(const Game& game)
     dcLinks = game.dcLinks;
     switchWires = game.signalControlLinks;
     measureWires = game.signalMeasureLinks;
-    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels, &powerGated}) list->clear();
-    for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i) listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
+    for (std::vector<int>* list : {&scanned, &arms, &ejectors, &producers, &storages, &sources, &tunnels, &powerGated})
+        list->clear();
+    for (int i = 0; i < static_cast<int>(game.tiles.size()); ++i)
+        listTile(*this, i, game.tiles[static_cast<std::size_t>(i)].type);
     junctions.assign(TILE_COUNT, 0);
     sideExits.assign(TILE_COUNT, 0);
     for (int i = 0; i < TILE_COUNT; ++i) {
@@ -122,7 +124,8 @@ void WorldLayout::build(const Game& game)
         const Direction d = game.tiles[static_cast<std::size_t>(i)].dir;
         const int x = i % GRID_WIDTH + directionDx(d);
         const int y = i / GRID_WIDTH + directionDy(d);
-        if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y)) ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
+        if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y))
+            ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
     }
     buildNetworkLayout(game, network);
 }
@@ -137,10 +140,14 @@ bool WorldLayout::isSupplied(const Game& game, std::size_t index) { return game.
 
 WorldLayout::TileKind WorldLayout::kindOf(const Tile& tile)
 {
-    return {tile.type, tile.dir, tile.bridgePart, tile.bridgeDir, tile.beltSpeed, tile.tunnelPartnerX, tile.tunnelPartnerY};
+    return {tile.type,           tile.dir,           tile.bridgePart, tile.bridgeDir, tile.beltSpeed,
+            tile.tunnelPartnerX, tile.tunnelPartnerY};
 }
 
-WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index) { return kindOf(game.deckTiles[index]); }
+WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index)
+{
+    return kindOf(game.deckTiles[index]);
+}
 
 const WorldLayout& Game::currentLayout()
 {

@@ -41,18 +41,18 @@ struct WorldLayout {
 
     // Tiles by role, each list in scan order.
     std::vector<int> scanned;  // the tiles the step's tile scan works on
-    std::vector<int> arms;  // grab arms and long arms
+    std::vector<int> arms;     // grab arms and long arms
     std::vector<int> ejectors;
     std::vector<int> producers;  // kilns, smelters, bottling plants and molders
     std::vector<int> storages;
     std::vector<int> sources;
-    std::vector<int> tunnels;  // entrances
+    std::vector<int> tunnels;     // entrances
     std::vector<int> powerGated;  // arms, distributors and mixers: what stops without power
     // Per tile: a belt with an ejector behind it that faces it and room
     // beyond; whether the ejector serves it also depends on its switch.
     std::vector<std::uint8_t> ejectorBelts;
     std::vector<std::uint8_t> bridgeTiles;  // per tile: some part of a bridge spans it
-    std::vector<std::uint8_t> junctions;  // per tile: two or more belts, sources or tunnel exits feed it
+    std::vector<std::uint8_t> junctions;    // per tile: two or more belts, sources or tunnel exits feed it
     // Per tile: an arm in reach, a distributor facing away or a mixer beside
     // it, which an item there might leave to sideways.
     std::vector<std::uint8_t> sideExits;
@@ -109,7 +109,7 @@ struct WorldLayout {
         return kind.bridgePart >= 0 && kind.bridgeDir == item.heading;
     }
 
-private:
+  private:
     static TileKind kindOf(const Tile& tile);
     static TileKind deckKind(const Game& game, std::size_t index);
     static bool isSupplied(const Game& game, std::size_t index);
@@ -118,13 +118,13 @@ private:
 // Trusts the layout until it goes out of scope, for work that changes no
 // kind, direction, cable or wire; nested trusts keep the outer one.
 class LayoutTrust {
-public:
+  public:
     explicit LayoutTrust(WorldLayout& layout) : layout_(layout), before_(layout.trusted) { layout_.trusted = true; }
     ~LayoutTrust() { layout_.trusted = before_; }
     LayoutTrust(const LayoutTrust&) = delete;
     LayoutTrust& operator=(const LayoutTrust&) = delete;
 
-private:
+  private:
     WorldLayout& layout_;
     bool before_;
 };

@@ -28,7 +28,7 @@ void appendPadded(std::string& out, std::int64_t value, int width)
     out.append(digits, end);
 }
 
-} // namespace
+}  // namespace
 
 bool isLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 

@@ -6,8 +6,8 @@
 // Game time is a count of seconds since 2000-01-01 00:00 on the Gregorian calendar.
 struct CalendarDate {
     int year = 2000;
-    int month = 1; // 1..12
-    int day = 1;   // 1..31
+    int month = 1;  // 1..12
+    int day = 1;    // 1..31
 };
 
 constexpr std::array<int, 12> DAYS_IN_MONTH = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -25,7 +25,7 @@ CalendarDate timeToCalendar(double seconds);
 float secondsToNextMonth(double seconds);
 
 struct DateTimeText {
-    std::string date; // "DD.MM.YYYY"
-    std::string time; // "HH:MM", truncated, never rounded
+    std::string date;  // "DD.MM.YYYY"
+    std::string time;  // "HH:MM", truncated, never rounded
 };
 DateTimeText formatDateTime(double seconds);

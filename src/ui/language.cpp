@@ -3,7 +3,7 @@
 namespace {
 // Switched by the language pop-up and the settings file; read by every drawn text.
 Language currentLanguage = ENGLISH;
-} // namespace
+}  // namespace
 
 Language language() { return currentLanguage; }
 

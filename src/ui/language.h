@@ -12,7 +12,7 @@ constexpr Language ENGLISH = 1;
 struct LanguageEntry {
     Language language;
     std::string_view code;
-    std::string_view displayName; // drawn as it stands, never translated
+    std::string_view displayName;  // drawn as it stands, never translated
 };
 
 constexpr std::array<LanguageEntry, 2> LANGUAGES = {{

@@ -5,7 +5,7 @@
 // The side panel's direct value entry; the shell owns it and feeds it text input.
 struct NumberEntry {
     bool active = false;
-    bool allSelected = false; // the next edit replaces the whole text
+    bool allSelected = false;  // the next edit replaces the whole text
     bool invalid = false;
     std::string text;
 

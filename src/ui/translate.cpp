@@ -16,19 +16,22 @@ bool isWordChar(char c)
 
 // The phrases grouped by their first byte, each group longest first and otherwise in table order.
 class PhraseIndex {
-public:
+  public:
     PhraseIndex()
     {
         std::array<int, PHRASE_COUNT> order{};
-        for (int i = 0; i < PHRASE_COUNT; ++i) order[i] = i;
+        for (int i = 0; i < PHRASE_COUNT; ++i)
+            order[i] = i;
         std::stable_sort(order.begin(), order.end(), [](int a, int b) {
             auto firstA = firstByte(PHRASES[a].german), firstB = firstByte(PHRASES[b].german);
             if (firstA != firstB) return firstA < firstB;
             return PHRASES[a].german.size() > PHRASES[b].german.size();
         });
-        for (int i = 0; i < PHRASE_COUNT; ++i) sorted_[i] = &PHRASES[order[i]];
+        for (int i = 0; i < PHRASE_COUNT; ++i)
+            sorted_[i] = &PHRASES[order[i]];
         groupStart_.fill(NO_GROUP);
-        for (int i = PHRASE_COUNT - 1; i >= 0; --i) groupStart_[firstByte(sorted_[i]->german)] = i;
+        for (int i = PHRASE_COUNT - 1; i >= 0; --i)
+            groupStart_[firstByte(sorted_[i]->german)] = i;
         // Bytes that start no phrase get an empty group at the start of the next one.
         groupStart_[256] = PHRASE_COUNT;
         for (int b = 255; b >= 0; --b) {
@@ -49,7 +52,7 @@ public:
         return nullptr;
     }
 
-private:
+  private:
     static constexpr std::uint16_t NO_GROUP = 0xFFFF;
 
     static unsigned char firstByte(std::string_view german) { return static_cast<unsigned char>(german.front()); }
@@ -65,7 +68,7 @@ const PhraseIndex& phraseIndex()
     return index;
 }
 
-} // namespace
+}  // namespace
 
 std::string translate(std::string_view german)
 {

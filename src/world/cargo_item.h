@@ -11,7 +11,7 @@
 struct PathPoint {
     int x = 0;
     int y = 0;
-    float speed = 1.0f;  // tiles per unit of movement budget on the segment leading here
+    float speed = 1.0f;    // tiles per unit of movement budget on the segment leading here
     Direction dir = NONE;  // heading once the point is reached
     bool flag = false;
 
@@ -36,7 +36,7 @@ struct CargoItem {
     int layer = 0;  // 0 ground, 1 bridge deck
     int x = 0;
     int y = 0;
-    Direction dir = NONE;  // the direction in which the item is to leave its tile
+    Direction dir = NONE;      // the direction in which the item is to leave its tile
     Direction heading = NONE;  // the direction of its present motion
     CargoType cargo = LOG;
     ItemId id;

@@ -9,7 +9,7 @@
 // The stateless behaviour of one control type. Everything a placed control
 // remembers lives in its Tile; the defaults refuse everything and do nothing.
 class Control {
-public:
+  public:
     virtual ~Control() = default;
 
     // May an item of this cargo, travelling in direction travel, enter now.

@@ -4,7 +4,7 @@ struct Tile;
 
 // The view of the world that the stateless controls receive.
 class ControlGrid {
-public:
+  public:
     virtual ~ControlGrid() = default;
     virtual bool inBounds(int x, int y) const = 0;
     virtual Tile& tileAt(int x, int y) = 0;

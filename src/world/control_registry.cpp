@@ -73,19 +73,19 @@ const Control& controlForType(int type)
 
     using Entry = std::reference_wrapper<const Control>;
     static const std::array<Entry, 37> table = {
-        belt,  // 2 BELT
-        source,  // 3 SOURCE
-        sink,  // 4 SINK
-        arm,  // 5 ARM
-        longArm,  // 6 LONG_ARM
+        belt,         // 2 BELT
+        source,       // 3 SOURCE
+        sink,         // 4 SINK
+        arm,          // 5 ARM
+        longArm,      // 6 LONG_ARM
         distributor,  // 7 DISTRIBUTOR
         distributor,  // 8 DISTRIBUTOR_SECOND
-        mixer,  // 9 MIXER
-        mixer,  // 10 MIXER_SECOND
+        mixer,        // 9 MIXER
+        mixer,        // 10 MIXER_SECOND
 
-        oven,  // 11 OVEN
+        oven,     // 11 OVEN
         smelter,  // 12 SMELTER
-        filler,  // 13 FILLER
+        filler,   // 13 FILLER
 
         bridge,  // 14 BRIDGE
 
@@ -93,10 +93,10 @@ const Control& controlForType(int type)
 
         tunnel,  // 16 TUNNEL
         tunnel,  // 17 TUNNEL_EXIT
-        shop,  // 18 SHOP
+        shop,    // 18 SHOP
 
-        generator,  // 19 COAL_GENERATOR
-        powerPole,  // 20 POWER_POLE
+        generator,        // 19 COAL_GENERATOR
+        powerPole,        // 20 POWER_POLE
         injectionMolder,  // 21 INJECTION_MOLDER
 
         plain,  // 22 WATER_SOURCE
@@ -105,17 +105,17 @@ const Control& controlForType(int type)
 
         ejector,  // 25 EJECTOR
 
-        andGate,  // 26 LOGIC_AND
-        orGate,  // 27 LOGIC_OR
-        xorGate,  // 28 LOGIC_XOR
-        notGate,  // 29 LOGIC_NOT
-        signalLamp,  // 30 SIGNAL_LAMP
-        counter,  // 31 LOGIC_COUNTER
-        timer,  // 32 LOGIC_TIMER
-        clockControl,  // 33 LOGIC_CLOCK
+        andGate,        // 26 LOGIC_AND
+        orGate,         // 27 LOGIC_OR
+        xorGate,        // 28 LOGIC_XOR
+        notGate,        // 29 LOGIC_NOT
+        signalLamp,     // 30 SIGNAL_LAMP
+        counter,        // 31 LOGIC_COUNTER
+        timer,          // 32 LOGIC_TIMER
+        clockControl,   // 33 LOGIC_CLOCK
         switchControl,  // 34 LOGIC_SWITCH
-        button,  // 35 LOGIC_BUTTON
-        stepper,  // 36 LOGIC_STEPPER
+        button,         // 35 LOGIC_BUTTON
+        stepper,        // 36 LOGIC_STEPPER
 
         powerSupply,  // 37 POWER_SUPPLY
 

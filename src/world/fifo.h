@@ -10,9 +10,8 @@
 // make every world copy cost hundreds of thousands of allocations.
 // Elements live in a vector; pop_front advances a head index and the dead
 // prefix is dropped once it outweighs the live part.
-template <typename T>
-class Fifo {
-public:
+template <typename T> class Fifo {
+  public:
     Fifo() = default;
     Fifo(std::initializer_list<T> values) : items_(values) {}
     Fifo(const Fifo& other) : items_(other.begin(), other.end()) {}
@@ -69,8 +68,7 @@ public:
         makeRoom();
         items_.push_back(std::move(moved));
     }
-    template <typename... Args>
-    T& emplace_back(Args&&... args)
+    template <typename... Args> T& emplace_back(Args&&... args)
     {
         if (!full()) return items_.emplace_back(std::forward<Args>(args)...);
         T made(std::forward<Args>(args)...);
@@ -109,7 +107,7 @@ public:
         return true;
     }
 
-private:
+  private:
     static constexpr std::size_t FIRST_STORAGE = 4;
 
     bool full() const { return items_.size() == items_.capacity(); }

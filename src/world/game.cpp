@@ -69,7 +69,8 @@ void Game::resetMap()
 
 bool Game::itemAt(int x, int y) const
 {
-    return std::any_of(items.begin(), items.end(), [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
+    return std::any_of(items.begin(), items.end(),
+                       [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
 }
 
 void Game::removeItemsAt(int x, int y)
@@ -117,8 +118,8 @@ const Tile& Game::tileUnder(const CargoItem& item) const
 void Game::addDelivered(std::int32_t count)
 {
     const std::int64_t total = static_cast<std::int64_t>(deliveredCount) + count;
-    deliveredCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        total, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    deliveredCount = static_cast<std::int32_t>(std::clamp<std::int64_t>(total, std::numeric_limits<std::int32_t>::min(),
+                                                                        std::numeric_limits<std::int32_t>::max()));
     titleDirty = true;
 }
 

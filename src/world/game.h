@@ -24,7 +24,6 @@
 class SoundEngine;
 class TileItemIndex;
 
-
 // One sale, as the floating income texts show it.
 struct IncomeEvent {
     int x = 0;
@@ -44,15 +43,15 @@ constexpr int STARTER_SINK_Y = 9;
 
 // The whole world of one running game.
 class Game : public ControlGrid {
-public:
+  public:
     SoundEngine* sound = nullptr;  // not owned; shared by copies
-    std::vector<Tile> tiles;  // layer 0: tile (x, y) is element y * 80 + x
-    std::vector<Tile> deckTiles;  // layer 1: bridge decks, same indexing
+    std::vector<Tile> tiles;       // layer 0: tile (x, y) is element y * 80 + x
+    std::vector<Tile> deckTiles;   // layer 1: bridge decks, same indexing
     std::vector<CargoItem> items;  // in creation order
     std::vector<Link> powerLinks;
-    std::vector<Link> signalControlLinks;  // switch wires
-    std::vector<Link> signalMeasureLinks;  // measure wires
-    std::vector<Link> dcLinks;  // 5V cables
+    std::vector<Link> signalControlLinks;   // switch wires
+    std::vector<Link> signalMeasureLinks;   // measure wires
+    std::vector<Link> dcLinks;              // 5V cables
     std::vector<IncomeEvent> incomeEvents;  // oldest first, at most 64
     std::uint64_t nextMachineId = 1;
     std::int32_t deliveredCount = 0;
@@ -232,16 +231,16 @@ public:
     // put in place. True once the new map is there for good.
     bool saveFileAtomically(const std::filesystem::path& target) const;
 
-private:
+  private:
     static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
                                     std::vector<int>& order, SignalOrderBuffers& buffers);
 
-    NetworkBuffers networkBuffers_;  // refresh scratch, never saved or copied
+    NetworkBuffers networkBuffers_;    // refresh scratch, never saved or copied
     ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
-    MotionScratch motionScratch_;  // smooth-motion tables, never saved or copied
-    StepScratch stepScratch_;  // step work lists, never saved or copied
-    WorldLayout layout_;  // tiles by role, checked against the world before use
-    mutable EntryTrial entryTrial_;  // outputEntryAt's stand-in, never saved or copied
+    MotionScratch motionScratch_;      // smooth-motion tables, never saved or copied
+    StepScratch stepScratch_;          // step work lists, never saved or copied
+    WorldLayout layout_;               // tiles by role, checked against the world before use
+    mutable EntryTrial entryTrial_;    // outputEntryAt's stand-in, never saved or copied
 
     // The layout of the present tiles and links, rebuilt when they changed;
     // within a step, which changes neither, it is checked once at the start.

@@ -45,7 +45,7 @@ inline int clampedCoordinate(float position, int size)
 // static_cast<int>(std::lround(position)) gives, without the library call.
 inline int nearestWhole(float position)
 {
-    const long whole = static_cast<long>(position);  // toward zero
+    const long whole = static_cast<long>(position);           // toward zero
     const float rest = position - static_cast<float>(whole);  // exact below 2^23, and 0 above
     if (rest >= 0.5f) return static_cast<int>(whole + 1);
     if (rest <= -0.5f) return static_cast<int>(whole - 1);

@@ -17,7 +17,6 @@ constexpr float SENSOR_WINDOW = 0.16f;
 constexpr float DECK_HEIGHT = 0.1875f;
 constexpr float MIN_VISIBLE_AREA = 0.005f;
 
-
 // Machines drawn over the items that move into them: every tile of the
 // controls that take items in, apart from the open belts and bridges.
 bool hidesItems(ControlType t)
@@ -45,7 +44,7 @@ struct Rect {
 
 // Walks an item's route segment by segment, measuring where it passes a point.
 class RouteWalk {
-public:
+  public:
     RouteWalk(Point start, Point target) : corner_(start), target_(target) {}
 
     float walked() const { return walked_; }
@@ -60,7 +59,8 @@ public:
             corner_ = end;
             return false;
         }
-        const float along = std::clamp(((target_.x - corner_.x) * sx + (target_.y - corner_.y) * sy) / length, 0.0f, length);
+        const float along =
+            std::clamp(((target_.x - corner_.x) * sx + (target_.y - corner_.y) * sy) / length, 0.0f, length);
         const float qx = corner_.x + sx * along / length;
         const float qy = corner_.y + sy * along / length;
         if (isNear(qx - target_.x, qy - target_.y)) {
@@ -75,7 +75,7 @@ public:
     // The distance of the hit, or -1 when it lies beyond reach (later hits lie further still).
     float hitDistance() const { return hit_ <= ROUTE_REACH ? hit_ : -1.0f; }
 
-private:
+  private:
     // hypot(dx, dy) < ROUTE_HIT; hypot is at least the larger offset, so
     // most points are told apart without the library call.
     static bool isNear(float dx, float dy)
@@ -95,7 +95,7 @@ Point tileCentre(int x, int y) { return {static_cast<float>(x), static_cast<floa
 
 // Walks the same corners as RouteWalk, never hitting, and keeps the box around them.
 class RouteBoundsWalk {
-public:
+  public:
     explicit RouteBoundsWalk(Point start) : corner_(start), bounds_{start.x, start.y, start.x, start.y} {}
 
     float walked() const { return walked_; }
@@ -116,7 +116,7 @@ public:
 
     const RouteBounds& bounds() const { return bounds_; }
 
-private:
+  private:
     Point corner_;
     RouteBounds bounds_;
     float walked_ = 0.0f;
@@ -125,8 +125,7 @@ private:
 // Leads the walk along the item's route until it reports a hit (true) or the
 // route ends: the path points until the reach is used up, then the belts
 // under the item, counted from the item's own tile.
-template <typename Walk>
-bool walkRoute(const Game& game, const CargoItem& item, Walk& walk)
+template <typename Walk> bool walkRoute(const Game& game, const CargoItem& item, Walk& walk)
 {
     for (const PathPoint& p : item.path) {
         if (walk.walked() > ROUTE_REACH) return false;
@@ -199,9 +198,8 @@ bool Game::canEnterTile(int x, int y, Direction travel, CargoType cargo) const
 bool Game::hasRoomOnTile(int x, int y, const CargoItem* self) const
 {
     const bool underDeck = inBounds(x, y) && tileAt(x, y).bridgePart == BRIDGE_DECK;
-    return std::none_of(items.begin(), items.end(), [&](const CargoItem& item) {
-        return &item != self && takesRoomOnTile(item, x, y, underDeck);
-    });
+    return std::none_of(items.begin(), items.end(),
+                        [&](const CargoItem& item) { return &item != self && takesRoomOnTile(item, x, y, underDeck); });
 }
 
 bool Game::takesRoomOnTile(const CargoItem& item, int x, int y, bool underDeck) const

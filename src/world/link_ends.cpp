@@ -106,12 +106,19 @@ MachineGroup Game::machineGroupAt(int x, int y) const
     addCell(*this, group, x, y);
     switch (tile.type) {
     case TUNNEL:
-    case TUNNEL_EXIT: addCell(*this, group, tile.tunnelPartnerX, tile.tunnelPartnerY); break;
+    case TUNNEL_EXIT:
+        addCell(*this, group, tile.tunnelPartnerX, tile.tunnelPartnerY);
+        break;
     case DISTRIBUTOR:
-    case MIXER: addCell(*this, group, x + pairStepX(tile), y + pairStepY(tile)); break;
+    case MIXER:
+        addCell(*this, group, x + pairStepX(tile), y + pairStepY(tile));
+        break;
     case DISTRIBUTOR_SECOND:
-    case MIXER_SECOND: addCell(*this, group, x - pairStepX(tile), y - pairStepY(tile)); break;
-    default: break;
+    case MIXER_SECOND:
+        addCell(*this, group, x - pairStepX(tile), y - pairStepY(tile));
+        break;
+    default:
+        break;
     }
     return group;
 }

@@ -17,8 +17,8 @@ namespace {
 
 bool molderCanWork(const Tile& tile)
 {
-    return tile.molderOn && tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= MOLDER_WATER_PER_GEAR &&
-           tile.molderOutputCount < MOLDER_STORE_LIMIT;
+    return tile.molderOn && tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR &&
+           tile.molderWater >= MOLDER_WATER_PER_GEAR && tile.molderOutputCount < MOLDER_STORE_LIMIT;
 }
 
 // The other tile of a distributor or mixer pair lies clockwise of its facing.
@@ -30,10 +30,11 @@ bool cableInGrid(const Link& link) { return inGrid(link.x0, link.y0) && inGrid(l
 
 // Union-find without path shortening: the root of every set is its smallest index.
 class CableSets {
-public:
+  public:
     explicit CableSets(const std::vector<Link>& cables) : parent_(TILE_COUNT)
     {
-        for (int i = 0; i < TILE_COUNT; ++i) parent_[i] = i;
+        for (int i = 0; i < TILE_COUNT; ++i)
+            parent_[i] = i;
         for (const Link& link : cables) {
             if (!cableInGrid(link)) continue;
             int a = find(tileIndex(link.x0, link.y0));
@@ -45,11 +46,12 @@ public:
 
     int find(int i) const
     {
-        while (parent_[i] != i) i = parent_[i];
+        while (parent_[i] != i)
+            i = parent_[i];
         return i;
     }
 
-private:
+  private:
     std::vector<int> parent_;
 };
 
@@ -137,7 +139,8 @@ int powerDemandKw(const Tile& tile)
 
 bool generatorCanSupply(const Tile& tile)
 {
-    return tile.type == COAL_GENERATOR && tile.generatorOn && (tile.generatorCoal >= 1 || tile.generatorBurnTime > 0.0f);
+    return tile.type == COAL_GENERATOR && tile.generatorOn &&
+           (tile.generatorCoal >= 1 || tile.generatorBurnTime > 0.0f);
 }
 
 std::vector<int> Game::polesCovering(int x, int y) const

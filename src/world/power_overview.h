@@ -8,10 +8,10 @@ struct Tile;
 
 // One power cable network as the power overview shows it.
 struct PowerNetworkInfo {
-    int root = 0;  // smallest tile index joined by the network's cables
-    int capacityKw = 0;  // "VERFUEGBAR"
-    int allocatedKw = 0;  // "ZUGETEILT"
-    int missingKw = 0;  // "FEHLEND"
+    int root = 0;           // smallest tile index joined by the network's cables
+    int capacityKw = 0;     // "VERFUEGBAR"
+    int allocatedKw = 0;    // "ZUGETEILT"
+    int missingKw = 0;      // "FEHLEND"
     int consumerCount = 0;  // "VERBRAUCHER"
 
     friend bool operator==(const PowerNetworkInfo&, const PowerNetworkInfo&) = default;
@@ -23,7 +23,7 @@ struct PowerOverview {
     // network chosen to feed a consumer (both tiles of a pair); -1 otherwise.
     std::vector<int> networkOfTile;
     std::vector<PowerNetworkInfo> networks;  // in order of each network's first tile
-    int missingWithoutPoleKw = 0;  // "OHNE MAST"
+    int missingWithoutPoleKw = 0;            // "OHNE MAST"
 };
 
 // A pole reaches this many tiles on each side of it.

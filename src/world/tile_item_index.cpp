@@ -20,8 +20,10 @@ bool nearTheGrid(float position, int size) { return position > -2.0f && position
 TileItemIndex::TileItemIndex(const Game& game) : items_(game.items), cells_(TILE_COUNT)
 {
     // Tiles are large records: read each once, in order, rather than once per item square.
-    for (std::size_t i = 0; i < cells_.size(); ++i) cells_[i].underDeck = game.tiles[i].bridgePart == BRIDGE_DECK;
-    for (int position = 0; position < static_cast<int>(items_.size()); ++position) addItem(game, position);
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        cells_[i].underDeck = game.tiles[i].bridgePart == BRIDGE_DECK;
+    for (int position = 0; position < static_cast<int>(items_.size()); ++position)
+        addItem(game, position);
 }
 
 void TileItemIndex::addItem(const Game& game, int position)
@@ -46,7 +48,8 @@ void TileItemIndex::addItem(const Game& game, int position)
             }
         }
     }
-    for (const PathPoint& p : item.path) takeRoom(game, item, p.x, p.y);
+    for (const PathPoint& p : item.path)
+        takeRoom(game, item, p.x, p.y);
 }
 
 // Items riding over a bridge do not stand on the ground beneath its deck.

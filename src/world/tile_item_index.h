@@ -11,7 +11,7 @@ class Game;
 // share it between their queries. It refers to the world's item list, so it
 // is only good while that world lives and its items do not change.
 class TileItemIndex {
-public:
+  public:
     explicit TileItemIndex(const Game& game);
 
     // Items whose tile is (x, y), on the ground (layer 0) or above it.
@@ -24,7 +24,7 @@ public:
     // As Game::hasRoomOnTile with no item of its own, for a tile inside the grid.
     bool hasRoom(int x, int y) const;
 
-private:
+  private:
     struct Cell {
         int groundCount = 0;
         int raisedCount = 0;

@@ -30,7 +30,8 @@ void floodFromSources(const Game& game, WaterNetwork& network, TileQueue& queue)
     for (int i = 0; i < TILE_COUNT; ++i) {
         if (game.tiles[i].type != WATER_SOURCE) continue;
         const EdgeNeighbours around = edgeNeighbours(i);
-        for (int k = 0; k < around.count; ++k) reachPipe(game, around.index[k], 0, network, queue);
+        for (int k = 0; k < around.count; ++k)
+            reachPipe(game, around.index[k], 0, network, queue);
     }
     while (!queue.empty()) {
         const int pipe = queue.pop();
@@ -61,7 +62,8 @@ void markPipesToMolders(const Game& game, WaterNetwork& network, TileQueue& queu
     }
     while (!queue.empty()) {
         const EdgeNeighbours around = edgeNeighbours(queue.pop());
-        for (int k = 0; k < around.count; ++k) markFeedingPipe(around.index[k], network, queue);
+        for (int k = 0; k < around.count; ++k)
+            markFeedingPipe(around.index[k], network, queue);
     }
 }
 

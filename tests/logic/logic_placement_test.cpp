@@ -8,8 +8,9 @@
 
 namespace {
 
-constexpr ControlType LOGIC_TYPES[] = {LOGIC_AND, LOGIC_OR, LOGIC_XOR, LOGIC_NOT, SIGNAL_LAMP, LOGIC_COUNTER,
-                                       LOGIC_TIMER, LOGIC_CLOCK, LOGIC_SWITCH, LOGIC_BUTTON, LOGIC_STEPPER, LOGIC_RS};
+constexpr ControlType LOGIC_TYPES[] = {LOGIC_AND,    LOGIC_OR,      LOGIC_XOR,     LOGIC_NOT,
+                                       SIGNAL_LAMP,  LOGIC_COUNTER, LOGIC_TIMER,   LOGIC_CLOCK,
+                                       LOGIC_SWITCH, LOGIC_BUTTON,  LOGIC_STEPPER, LOGIC_RS};
 
 }  // namespace
 
@@ -49,13 +50,15 @@ TEST(LogicPlacement, NeverTurnsAndNeverBuildsOverAnything)
     const Control& andGate = controlForType(LOGIC_AND);
     ASSERT_TRUE(andGate.place(game, 5, 5));
     const Tile placed = game.tileAt(5, 5);
-    for (ControlType type : LOGIC_TYPES) EXPECT_FALSE(controlForType(type).place(game, 5, 5)) << type;
+    for (ControlType type : LOGIC_TYPES)
+        EXPECT_FALSE(controlForType(type).place(game, 5, 5)) << type;
     EXPECT_EQ(game.tileAt(5, 5), placed);
 
     game.tileAt(6, 5).type = BELT;
     game.tileAt(7, 5).bridgePart = BRIDGE_DECK;
     game.items.emplace_back(8, 5, EAST, LOG);
-    for (int x = 6; x <= 8; ++x) EXPECT_FALSE(andGate.place(game, x, 5)) << x;
+    for (int x = 6; x <= 8; ++x)
+        EXPECT_FALSE(andGate.place(game, x, 5)) << x;
     EXPECT_EQ(game.tileAt(6, 5).type, BELT);
     EXPECT_EQ(game.tileAt(7, 5).type, EMPTY);
     EXPECT_EQ(game.tileAt(8, 5).type, EMPTY);

@@ -22,7 +22,8 @@ void expectPair(const Game& game, int x, int y, ControlType main, ControlType se
 int countOfType(const Game& game, ControlType type)
 {
     int count = 0;
-    for (const Tile& tile : game.tiles) count += tile.type == type ? 1 : 0;
+    for (const Tile& tile : game.tiles)
+        count += tile.type == type ? 1 : 0;
     return count;
 }
 

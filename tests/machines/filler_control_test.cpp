@@ -12,7 +12,8 @@ TEST(BottlingPlant, TakesEmptyBottlesWhileSwitchedOnAndNotFull)
 {
     Tile tile = builtTile(FILLER);
     EXPECT_FALSE(filler().canAccept(tile, WEST, EMPTY_BOTTLE));
-    for (Direction travel : {NORTH, EAST, SOUTH}) EXPECT_TRUE(filler().canAccept(tile, travel, EMPTY_BOTTLE));
+    for (Direction travel : {NORTH, EAST, SOUTH})
+        EXPECT_TRUE(filler().canAccept(tile, travel, EMPTY_BOTTLE));
     EXPECT_FALSE(filler().canAccept(tile, EAST, FULL_BOTTLE));
 
     feed(filler(), tile, EMPTY_BOTTLE, 10);
@@ -40,7 +41,8 @@ TEST(BottlingPlant, CarriesLeftoverTimeToTheNextBottle)
 
     Tile one = builtTile(FILLER);
     feed(filler(), one, EMPTY_BOTTLE, 1);
-    for (int i = 0; i < 3; ++i) filler().update(one, 1.0f);
+    for (int i = 0; i < 3; ++i)
+        filler().update(one, 1.0f);
     EXPECT_EQ(one.fillerOutputCount, 1);
     EXPECT_FLOAT_EQ(one.fillerTimer, 0.0f);
     filler().update(one, 2.0f);

@@ -5,10 +5,7 @@
 #include "world/game.h"
 
 namespace {
-const GeneratorControl& generator()
-{
-    return dynamic_cast<const GeneratorControl&>(controlForType(COAL_GENERATOR));
-}
+const GeneratorControl& generator() { return dynamic_cast<const GeneratorControl&>(controlForType(COAL_GENERATOR)); }
 
 Tile generatorWith(int coal, float burnTime)
 {
@@ -22,7 +19,8 @@ Tile generatorWith(int coal, float burnTime)
 TEST(CoalGenerator, TakesCoalFromEverySideUpToTen)
 {
     Tile tile = generatorWith(9, 0.0f);
-    for (Direction travel : {NORTH, EAST, SOUTH, WEST}) EXPECT_TRUE(generator().canAccept(tile, travel, COAL));
+    for (Direction travel : {NORTH, EAST, SOUTH, WEST})
+        EXPECT_TRUE(generator().canAccept(tile, travel, COAL));
     EXPECT_FALSE(generator().canAccept(tile, NONE, COAL));
     EXPECT_FALSE(generator().canAccept(tile, EAST, LOG));
     feed(generator(), tile, COAL, 1);

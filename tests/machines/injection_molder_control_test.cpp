@@ -14,7 +14,8 @@ Tile molderWith(int granulate, int water)
 {
     Tile tile = builtTile(INJECTION_MOLDER);
     feed(molder(), tile, PLASTIC_GRANULATE, granulate);
-    for (int i = 0; i < water; ++i) molder().acceptWater(tile, ItemRecord{});
+    for (int i = 0; i < water; ++i)
+        molder().acceptWater(tile, ItemRecord{});
     return tile;
 }
 }  // namespace
@@ -23,7 +24,8 @@ TEST(InjectionMolder, TakesGranulateThroughAnyFaceButItsOutput)
 {
     Tile tile = molderWith(9, 0);
     EXPECT_FALSE(molder().canAccept(tile, WEST, PLASTIC_GRANULATE));
-    for (Direction travel : {NORTH, EAST, SOUTH}) EXPECT_TRUE(molder().canAccept(tile, travel, PLASTIC_GRANULATE));
+    for (Direction travel : {NORTH, EAST, SOUTH})
+        EXPECT_TRUE(molder().canAccept(tile, travel, PLASTIC_GRANULATE));
     EXPECT_FALSE(molder().canAccept(tile, EAST, WATER));
     molder().acceptItem(tile, WATER, ItemRecord{});
     EXPECT_EQ(tile.molderWater, 0);

@@ -13,7 +13,8 @@ TEST(CharcoalKiln, TakesLogsAndPlanksThroughAnyFaceButItsOutput)
     Tile tile = builtTile(OVEN);
     EXPECT_FALSE(kiln().canAccept(tile, WEST, LOG));
     EXPECT_FALSE(kiln().canAccept(tile, NONE, LOG));
-    for (Direction travel : {NORTH, EAST, SOUTH}) EXPECT_TRUE(kiln().canAccept(tile, travel, LOG));
+    for (Direction travel : {NORTH, EAST, SOUTH})
+        EXPECT_TRUE(kiln().canAccept(tile, travel, LOG));
     EXPECT_FALSE(kiln().canAccept(tile, EAST, COAL));
 
     tile.ovenAcceptMask = cargoBit(LOG) | cargoBit(COAL);
@@ -55,7 +56,8 @@ TEST(CharcoalKiln, LongStepMakesSeveralStampedCoal)
     tile.machineId = 7;
     tile.serialCounter = 41;
     tile.label = "K1";
-    for (int i = 0; i < 3; ++i) kiln().acceptItem(tile, LOG, recordOf(2, 100 + i));
+    for (int i = 0; i < 3; ++i)
+        kiln().acceptItem(tile, LOG, recordOf(2, 100 + i));
     kiln().update(tile, 12.0f);
 
     ASSERT_EQ(tile.ovenOutputItems.size(), 2u);

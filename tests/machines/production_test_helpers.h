@@ -17,7 +17,8 @@ inline ItemRecord recordOf(std::uint64_t machineId, std::uint64_t serial, std::s
 // Hands `count` anonymous units of a kind to the control, as the item movement does.
 inline void feed(const Control& control, Tile& tile, CargoType cargo, int count)
 {
-    for (int i = 0; i < count; ++i) control.acceptItem(tile, cargo, ItemRecord{});
+    for (int i = 0; i < count; ++i)
+        control.acceptItem(tile, cargo, ItemRecord{});
 }
 
 // A freshly built tile of the type, facing east unless told otherwise.

@@ -92,7 +92,8 @@ TEST(Smelter, MakesSteelFromThreeIngotsBurningCoalWithTheThird)
 TEST(Smelter, WorksTheFirstEntryWhoseProductHasRoom)
 {
     Tile tile = builtTile(SMELTER);
-    for (int i = 0; i < 10; ++i) tile.smelterOutputCargo.push_back(IRON_INGOT);
+    for (int i = 0; i < 10; ++i)
+        tile.smelterOutputCargo.push_back(IRON_INGOT);
     feed(smelter(), tile, COAL, 1);
     smelter().acceptItem(tile, IRON_ORE, recordOf(1, 1));
     smelter().acceptItem(tile, IRON_INGOT, recordOf(1, 2));
@@ -104,7 +105,8 @@ TEST(Smelter, WorksTheFirstEntryWhoseProductHasRoom)
 
     // With the steel store full the third ingot waits, while ore still runs.
     Tile full = builtTile(SMELTER);
-    for (int i = 0; i < 10; ++i) full.smelterOutputCargo.push_back(STEEL_INGOT);
+    for (int i = 0; i < 10; ++i)
+        full.smelterOutputCargo.push_back(STEEL_INGOT);
     full.smelterInProcess = 2;
     feed(smelter(), full, COAL, 2);
     feed(smelter(), full, IRON_INGOT, 1);

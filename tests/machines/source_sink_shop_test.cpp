@@ -91,9 +91,11 @@ TEST(Sink, TakesEverythingWhileAcceptingAndNothingWhenOff)
     Tile tile;
     tile.type = SINK;
     const Control& sink = controlForType(SINK);
-    for (Direction side : {NONE, NORTH, EAST, SOUTH, WEST}) EXPECT_TRUE(sink.canAccept(tile, side, STEEL_PLATE));
+    for (Direction side : {NONE, NORTH, EAST, SOUTH, WEST})
+        EXPECT_TRUE(sink.canAccept(tile, side, STEEL_PLATE));
     SinkControl::toggleAccepting(tile);
-    for (Direction side : {NONE, NORTH, EAST, SOUTH, WEST}) EXPECT_FALSE(sink.canAccept(tile, side, STEEL_PLATE));
+    for (Direction side : {NONE, NORTH, EAST, SOUTH, WEST})
+        EXPECT_FALSE(sink.canAccept(tile, side, STEEL_PLATE));
     SinkControl::toggleAccepting(tile);
     EXPECT_TRUE(tile.sinkAccepting);
 }
@@ -130,7 +132,8 @@ TEST(Sink, KeepsOnlyTheNewestThousandIdentitiesButCountsEveryItem)
     Tile tile;
     tile.type = SINK;
     const Control& sink = controlForType(SINK);
-    for (std::uint64_t serial = 1; serial <= 1200; ++serial) sink.acceptItem(tile, COAL, ItemRecord{ItemId{1, serial, ""}, {}});
+    for (std::uint64_t serial = 1; serial <= 1200; ++serial)
+        sink.acceptItem(tile, COAL, ItemRecord{ItemId{1, serial, ""}, {}});
     EXPECT_EQ(tile.sinkDelivered[COAL], 1200);
     ASSERT_EQ(tile.sinkDeliveredIds.size(), SINK_KEPT_IDENTITIES);
     EXPECT_EQ(tile.sinkDeliveredIds.front().serial, 201u);
@@ -150,7 +153,8 @@ TEST(Shop, FacingEastTakesOnlyItemsTravellingWestOfItsKinds)
     Tile& tile = game.tileAt(10, 10);
     EXPECT_EQ(tile.dir, EAST);
     EXPECT_TRUE(shop.canAccept(tile, WEST, FULL_BOTTLE));
-    for (Direction side : {NONE, NORTH, EAST, SOUTH}) EXPECT_FALSE(shop.canAccept(tile, side, FULL_BOTTLE));
+    for (Direction side : {NONE, NORTH, EAST, SOUTH})
+        EXPECT_FALSE(shop.canAccept(tile, side, FULL_BOTTLE));
 
     tile.shopAcceptMask = ALL_CARGO & ~(1u << FULL_BOTTLE);
     EXPECT_FALSE(shop.canAccept(tile, WEST, FULL_BOTTLE));
@@ -163,6 +167,7 @@ TEST(Shop, FacingEastTakesOnlyItemsTravellingWestOfItsKinds)
     EXPECT_EQ(tile.shopAcceptMask, ALL_CARGO & ~(1u << FULL_BOTTLE));
 
     tile.dir = NONE;
-    for (Direction side : {NONE, NORTH, EAST, SOUTH, WEST}) EXPECT_FALSE(shop.canAccept(tile, side, LOG));
+    for (Direction side : {NONE, NORTH, EAST, SOUTH, WEST})
+        EXPECT_FALSE(shop.canAccept(tile, side, LOG));
     EXPECT_TRUE(shop.remove(game, 10, 10));
 }

@@ -236,7 +236,11 @@ TEST(MapRelations, EveryIdentityOccursOnceAndWithinItsProducersRange)
          },
          true},
         {"anonymous item", [](Game& g) { addItem(g, 5, 5).id = ItemId{}; }, true},
-        {"anonymous item with a label", [](Game& g) { addItem(g, 5, 5).id = ItemId{0, 0, "A"}; }, false},
+        {"anonymous item with a label",
+         [](Game& g) {
+             addItem(g, 5, 5).id = ItemId{0, 0, "A"};
+         },
+         false},
     };
     expectCases(cases);
 }

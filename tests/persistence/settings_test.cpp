@@ -25,7 +25,7 @@ const std::string DEFAULT_FILE = "[settings]\n"
 
 // Each test gets a settings directory of its own.
 class SettingsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         std::string pattern = (fs::temp_directory_path() / "gearhaven-settings-XXXXXX").string();
@@ -66,7 +66,7 @@ bool sameSettings(const Settings& a, const Settings& b)
            a.language == b.language;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(SettingsFile, DefaultsAreWrittenLineByLine)
 {
@@ -140,7 +140,7 @@ TEST_F(SettingsFile, CommentsBlanksAndLineEndsAreTolerated)
     EXPECT_EQ(settings.autosaveMinutes, 10);
     EXPECT_FALSE(settings.fullscreen);
     EXPECT_EQ(settings.language, GERMAN);
-    EXPECT_FALSE(settings.soundEnabled); // the last line needs no line end
+    EXPECT_FALSE(settings.soundEnabled);  // the last line needs no line end
 }
 
 TEST_F(SettingsFile, BadValuesKeepTheLastGoodOne)

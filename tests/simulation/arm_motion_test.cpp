@@ -45,7 +45,8 @@ TEST(ArmMotion, TurningHalfRoundTakesOnePointTwoSecondsBeforeItAims)
     supplyPower(game, 20, 20);
     ArmControl::setArmState(arm, ArmControl::OPPOSITE);
     ASSERT_TRUE(arm.armHomePending);
-    for (int frame = 0; frame < 71; ++frame) game.rotateArms(FRAME);
+    for (int frame = 0; frame < 71; ++frame)
+        game.rotateArms(FRAME);
     EXPECT_TRUE(arm.armHomePending) << "still turning after 71 frames";
     game.rotateArms(FRAME);
     EXPECT_FALSE(arm.armHomePending) << "at its rest angle after 1.2 s";
@@ -122,12 +123,14 @@ TEST(ArmMotion, PowerCutFreezesTheSwingUntilPowerReturns)
     itemAtPosition(game, 19, 20, EAST);
     game.pickUpItems();
     ASSERT_TRUE(game.items[0].carried);
-    for (int frame = 0; frame < 30; ++frame) game.rotateArms(FRAME);
+    for (int frame = 0; frame < 30; ++frame)
+        game.rotateArms(FRAME);
 
     game.tileAt(20, 20).powerSupplied = false;
     const CargoItem frozen = game.items[0];
     const float angle = game.tileAt(20, 20).armAngle;
-    for (int frame = 0; frame < 20; ++frame) game.rotateArms(FRAME);
+    for (int frame = 0; frame < 20; ++frame)
+        game.rotateArms(FRAME);
     EXPECT_EQ(game.items[0], frozen);
     EXPECT_FLOAT_EQ(game.tileAt(20, 20).armAngle, angle);
 

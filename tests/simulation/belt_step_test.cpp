@@ -65,7 +65,8 @@ TEST(BeltStep, StoppedBeltNeitherMovesNorSavesUp)
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 5, 0);
     itemAtPosition(game, 10, 10, EAST, COAL);
-    for (int i = 0; i < 5; ++i) runBeltStep(game);
+    for (int i = 0; i < 5; ++i)
+        runBeltStep(game);
     EXPECT_EQ(game.items[0].x, 10);
     EXPECT_EQ(game.items[0].speedCredit, 0);
 }
@@ -75,7 +76,8 @@ TEST(BeltStep, FastBeltSpendsSavedCreditOnSeveralTilesInOneStep)
     Game game = emptyGame();
     layBelt(game, 10, 10, EAST, 5);  // ends at empty ground: the item saves up
     itemAtPosition(game, 10, 10, EAST, COAL);
-    for (int i = 0; i < 3; ++i) runBeltStep(game);
+    for (int i = 0; i < 3; ++i)
+        runBeltStep(game);
     EXPECT_EQ(game.items[0].speedCredit, 9);
 
     layBeltRun(game, 11, 10, EAST, 10, 5);
@@ -132,8 +134,10 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     layBeltRun(game, 21, 10, EAST, 10);
     layBeltRun(game, 21, 11, EAST, 10);
     layBeltRun(game, 16, 10, EAST, 4);
-    for (int x = 16; x <= 19; ++x) itemAtPosition(game, x, 10, EAST, LOG);
-    for (int i = 0; i < 8; ++i) runBeltStep(game);
+    for (int x = 16; x <= 19; ++x)
+        itemAtPosition(game, x, 10, EAST, LOG);
+    for (int i = 0; i < 8; ++i)
+        runBeltStep(game);
     // The first item out went straight, the next to the side, and so on.
     EXPECT_EQ(game.items[3].y, 10);
     EXPECT_EQ(game.items[2].y, 11);
@@ -270,8 +274,10 @@ TEST(Tunnel, QueueClosesUpBehindABlockedExitAndTheEntryWaits)
     layBeltRun(game, 14, 45, EAST, 6);
     layTunnel(game, 20, 45, 23, 45, EAST);  // the exit leads onto empty ground
     itemAtPosition(game, 23, 45, EAST, COAL);
-    for (int x = 14; x <= 19; ++x) itemAtPosition(game, x, 45, EAST, LOG);
-    for (int i = 0; i < 12; ++i) runBeltStep(game);
+    for (int x = 14; x <= 19; ++x)
+        itemAtPosition(game, x, 45, EAST, LOG);
+    for (int i = 0; i < 12; ++i)
+        runBeltStep(game);
 
     std::vector<int> inside;
     for (const CargoItem& item : game.items) {

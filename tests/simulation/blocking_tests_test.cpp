@@ -22,7 +22,8 @@ bool blocked(const Game& game, int mover, const CargoItem& trial, const std::vec
 {
     const FloatPoint current = visualPosition(game, game.items[static_cast<std::size_t>(mover)]);
     std::vector<Obstacle> obstacles;
-    for (int j : candidates) obstacles.push_back({j, visualPosition(game, game.items[static_cast<std::size_t>(j)]), false, {}});
+    for (int j : candidates)
+        obstacles.push_back({j, visualPosition(game, game.items[static_cast<std::size_t>(j)]), false, {}});
     std::vector<FloatPoint> reserved;
     reservedPointsInReach(mover, current, reservations, reserved);
     return isTrialBlocked(game, current, trial, visualPosition(game, trial), reserved, obstacles);

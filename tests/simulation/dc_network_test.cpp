@@ -23,7 +23,8 @@ std::vector<std::pair<int, int>> placeSensors(Game& game, int count, int firstRo
 int litCount(const Game& game, const std::vector<std::pair<int, int>>& tiles)
 {
     int count = 0;
-    for (const auto& [x, y] : tiles) count += game.hasDcPowerAt(x, y) ? 1 : 0;
+    for (const auto& [x, y] : tiles)
+        count += game.hasDcPowerAt(x, y) ? 1 : 0;
     return count;
 }
 

@@ -64,7 +64,8 @@ TEST(EjectorFeed, TakesWhatItsWiringAsksFor)
         if (c.sensor) wireSensor(game, COAL, c.watchesArrivals);
         game.tileAt(EJECTOR_X, EJECTOR_Y).ejectorJobs = c.shots;
         std::vector<bool> taken;
-        for (CargoType cargo : c.offered) taken.push_back(ejectorTakes(game, cargo));
+        for (CargoType cargo : c.offered)
+            taken.push_back(ejectorTakes(game, cargo));
         EXPECT_EQ(taken, c.taken) << c.wiring;
         EXPECT_EQ(game.tileAt(EJECTOR_X, EJECTOR_Y).ejectorJobs, 0) << c.wiring;
     }

@@ -12,13 +12,16 @@ TEST(FactoryStep, WarmedUpStepAllocatesNothing)
     constexpr float SKIP_STEP = 1.0f / 1.7f;
     constexpr float NORMAL_STEP = 1.0f / 60.0f;
     Game game = referenceFactory(FULL_FACTORY_ITEMS);
-    for (int i = 0; i < 300; ++i) game.update(SKIP_STEP, true);
+    for (int i = 0; i < 300; ++i)
+        game.update(SKIP_STEP, true);
     game.sourcesEnabled = false;
-    for (int i = 0; i < 120; ++i) game.update(NORMAL_STEP, false);
+    for (int i = 0; i < 120; ++i)
+        game.update(NORMAL_STEP, false);
     const std::uint32_t beltSteps = game.stepCount;
 
     startCountingAllocations();
-    for (int i = 0; i < 300; ++i) game.update(NORMAL_STEP, false);
+    for (int i = 0; i < 300; ++i)
+        game.update(NORMAL_STEP, false);
     EXPECT_EQ(stopCountingAllocations(), 0);
     EXPECT_GE(game.stepCount - beltSteps, 8u) << "the count spans belt steps";
 }

@@ -83,7 +83,8 @@ void expectGolden(Game game, const GoldenRun& run, const std::string& golden)
 Tile& runningSource(Game& game, int x, int y, CargoType cargo, int quarterTurns = 0)
 {
     Tile& source = build(game, SOURCE, x, y);
-    for (int i = 0; i < quarterTurns; ++i) controlForType(SOURCE).place(game, x, y);
+    for (int i = 0; i < quarterTurns; ++i)
+        controlForType(SOURCE).place(game, x, y);
     source.sourceCargo = cargo;
     source.sourceRunning = true;
     return source;
@@ -91,7 +92,8 @@ Tile& runningSource(Game& game, int x, int y, CargoType cargo, int quarterTurns 
 
 void stock(Tile& machine, CargoType cargo, Tile& producer, int count)
 {
-    for (int i = 0; i < count; ++i) controlForType(machine.type).acceptItem(machine, cargo, {stampProductId(producer), {}});
+    for (int i = 0; i < count; ++i)
+        controlForType(machine.type).acceptItem(machine, cargo, {stampProductId(producer), {}});
 }
 
 // A running generator with a full coal store, each coal with its record.

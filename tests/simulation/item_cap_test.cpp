@@ -8,7 +8,8 @@ namespace {
 // Items parked on bare ground in a corner, where nothing moves them.
 void parkItems(Game& game, std::size_t count)
 {
-    while (game.items.size() < count) game.items.emplace_back(0, GRID_HEIGHT - 1, EAST, LOG);
+    while (game.items.size() < count)
+        game.items.emplace_back(0, GRID_HEIGHT - 1, EAST, LOG);
 }
 
 // The parked items make a world no map can hold, so it is run without the
@@ -16,7 +17,8 @@ void parkItems(Game& game, std::size_t count)
 void runSteps(Game& game, float seconds)
 {
     const float dt = 1.0f / 60.0f;
-    for (int step = 0; step < static_cast<int>(seconds / dt + 0.5f); ++step) game.update(dt, false);
+    for (int step = 0; step < static_cast<int>(seconds / dt + 0.5f); ++step)
+        game.update(dt, false);
 }
 
 }  // namespace

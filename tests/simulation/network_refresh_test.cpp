@@ -8,7 +8,8 @@ TEST(NetworkRefresh, ASettledWorldRefreshesWithoutAllocating)
     SignalBench bench;
     build(bench.game, POWER_POLE, 10, 10);
     bench.game.powerLinks.push_back(Link{SignalBench::SUPPLY_X, SignalBench::SUPPLY_Y + 1, 10, 10});
-    for (int x = 8; x <= 12; ++x) build(bench.game, ARM, x, 12);
+    for (int x = 8; x <= 12; ++x)
+        build(bench.game, ARM, x, 12);
     build(bench.game, DISTRIBUTOR, 8, 8);
     bench.game.items.emplace_back(8, 12, EAST, COAL).carried = true;
     Tile& sensor = bench.onSensor(30, 30);
@@ -26,7 +27,8 @@ TEST(NetworkRefresh, ASettledWorldRefreshesWithoutAllocating)
     bench.refresh(0.1f);
 
     startCountingAllocations();
-    for (int i = 0; i < 10; ++i) bench.refresh(0.1f);
+    for (int i = 0; i < 10; ++i)
+        bench.refresh(0.1f);
     EXPECT_EQ(stopCountingAllocations(), 0);
 }
 

@@ -37,7 +37,8 @@ std::vector<int> armsAroundPole(Game& game, int count, ControlType type = ARM, i
 int suppliedCount(const Game& game, const std::vector<int>& tiles)
 {
     int count = 0;
-    for (int i : tiles) count += game.tiles[i].powerSupplied ? 1 : 0;
+    for (int i : tiles)
+        count += game.tiles[i].powerSupplied ? 1 : 0;
     return count;
 }
 
@@ -195,10 +196,11 @@ TEST(PowerNetwork, TheLowerRootFeedsFirstThenTheOtherNetwork)
     // Twelve long arms ahead of it in tile order fill the first network; the
     // second pole cannot reach them.
     for (int y = POLE_Y - 3; y <= POLE_Y; ++y) {
-        for (int x = POLE_X - 3; x <= POLE_X - 1; ++x) build(game, LONG_ARM, x, y);
+        for (int x = POLE_X - 3; x <= POLE_X - 1; ++x)
+            build(game, LONG_ARM, x, y);
     }
     game.powerLinks.push_back(Link{0, 0, 0, 0});  // a cable to nowhere joins nothing
-    shared.powerSupplied = false;  // no earlier share to keep
+    shared.powerSupplied = false;                 // no earlier share to keep
     game.updatePowerNetwork();
     EXPECT_TRUE(shared.powerSupplied);
     EXPECT_EQ(shared.powerNetwork, tileIndex(5, 40));

@@ -17,7 +17,8 @@ namespace {
 int countTiles(const Game& game, bool (*wanted)(const Tile&))
 {
     int count = 0;
-    for (const Tile& tile : game.tiles) count += wanted(tile) ? 1 : 0;
+    for (const Tile& tile : game.tiles)
+        count += wanted(tile) ? 1 : 0;
     return count;
 }
 
@@ -35,10 +36,11 @@ TEST(ReferenceFactory, HoldsEveryKindOfControlAtFullScale)
     const Game game = referenceFactory(FULL_FACTORY_ITEMS);
     EXPECT_EQ(game.items.size(), static_cast<std::size_t>(FULL_FACTORY_ITEMS));
     EXPECT_EQ(countTiles(game, [](const Tile& t) { return t.type == ARM || t.type == LONG_ARM; }), 150);
-    EXPECT_EQ(countTiles(game, [](const Tile& t) {
-                  return t.type == OVEN || t.type == SMELTER || t.type == FILLER || t.type == INJECTION_MOLDER ||
-                         t.type == STORAGE || t.type == COAL_GENERATOR;
-              }),
+    EXPECT_EQ(countTiles(game,
+                         [](const Tile& t) {
+                             return t.type == OVEN || t.type == SMELTER || t.type == FILLER ||
+                                    t.type == INJECTION_MOLDER || t.type == STORAGE || t.type == COAL_GENERATOR;
+                         }),
               60);
     EXPECT_GE(countTiles(game, [](const Tile& t) { return isSignalType(t.type); }), 40);
     for (ControlType type : {DISTRIBUTOR, MIXER, BRIDGE, TUNNEL, EJECTOR, WATER_SOURCE, SOURCE, SHOP, SINK}) {

@@ -21,8 +21,10 @@ Game mixerWorld(int mainShare, int secondShare, int mainItems, int secondItems)
     layBeltRun(game, 31, 10, EAST, 40);
     layBeltRun(game, 20, 10, EAST, 10);
     layBeltRun(game, 20, 11, EAST, 10);
-    for (int i = 0; i < mainItems; ++i) itemAtPosition(game, 29 - i, 10, EAST, LOG);
-    for (int i = 0; i < secondItems; ++i) itemAtPosition(game, 29 - i, 11, EAST, COAL);
+    for (int i = 0; i < mainItems; ++i)
+        itemAtPosition(game, 29 - i, 10, EAST, LOG);
+    for (int i = 0; i < secondItems; ++i)
+        itemAtPosition(game, 29 - i, 11, EAST, COAL);
     return game;
 }
 
@@ -35,7 +37,8 @@ std::string outputOrder(const Game& game)
     }
     std::sort(out.begin(), out.end(), [](const CargoItem* a, const CargoItem* b) { return a->x > b->x; });
     std::string order;
-    for (const CargoItem* item : out) order += item->cargo == LOG ? 'M' : 'S';
+    for (const CargoItem* item : out)
+        order += item->cargo == LOG ? 'M' : 'S';
     return order;
 }
 
@@ -56,14 +59,16 @@ Game junctionWorld()
 TEST(MixerRightOfWay, SharesTwoToOneWhileBothSidesFeed)
 {
     Game game = mixerWorld(2, 1, 8, 4);
-    for (int i = 0; i < 12; ++i) runBeltStep(game);
+    for (int i = 0; i < 12; ++i)
+        runBeltStep(game);
     EXPECT_EQ(outputOrder(game).substr(0, 6), "MMSMMS");
 }
 
 TEST(MixerRightOfWay, OneSideAloneFeedsEveryItem)
 {
     Game game = mixerWorld(2, 1, 0, 4);
-    for (int i = 0; i < 8; ++i) runBeltStep(game);
+    for (int i = 0; i < 8; ++i)
+        runBeltStep(game);
     EXPECT_EQ(outputOrder(game), "SSSS");
     EXPECT_EQ(game.tileAt(30, 10).ratioPos, (0 + 4) % 3);
     EXPECT_FALSE(game.tileAt(30, 10).lastSideB) << "the last entry came through the second half";

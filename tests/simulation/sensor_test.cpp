@@ -165,7 +165,8 @@ TEST(Sensor, PulsesCountEachArrivalOnce)
     bench.wire(SENSOR_X, SENSOR_Y, 22, 20);
 
     bench.putItem(COAL);
-    for (int i = 0; i < 5; ++i) bench.refresh(0.1f);
+    for (int i = 0; i < 5; ++i)
+        bench.refresh(0.1f);
     EXPECT_EQ(ejector.ejectorJobs, 1);
     EXPECT_TRUE(source.sourceRunning);  // THEN on the arrival only
     source.sourceRunning = false;

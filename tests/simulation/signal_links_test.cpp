@@ -23,10 +23,10 @@ TEST(SignalLinks, OnlySignalSourcesDriveAndOnlyInputsAreDriven)
     setTile(game, 4, 1, SIGNAL_LAMP);
     setTile(game, 5, 1, LOGIC_NOT);
     EXPECT_TRUE(valid(game, {wire(1, 1, 2, 1)}));
-    EXPECT_FALSE(valid(game, {wire(2, 1, 1, 1)}));  // into a switch
-    EXPECT_FALSE(valid(game, {wire(2, 1, 3, 1)}));  // into a button
-    EXPECT_FALSE(valid(game, {wire(4, 1, 5, 1)}));  // out of a lamp
-    EXPECT_FALSE(valid(game, {wire(2, 1, 2, 1)}));  // onto itself
+    EXPECT_FALSE(valid(game, {wire(2, 1, 1, 1)}));     // into a switch
+    EXPECT_FALSE(valid(game, {wire(2, 1, 3, 1)}));     // into a button
+    EXPECT_FALSE(valid(game, {wire(4, 1, 5, 1)}));     // out of a lamp
+    EXPECT_FALSE(valid(game, {wire(2, 1, 2, 1)}));     // onto itself
     EXPECT_FALSE(valid(game, {wire(1, 1, 5, 1, 1)}));  // a NOT has no input B
     EXPECT_FALSE(valid(game, {wire(1, 1, 2, 1, 2)}));
     EXPECT_FALSE(valid(game, {wire(1, 1, 2, 1, -1)}));
@@ -90,7 +90,7 @@ TEST(SignalLinks, OrderPutsSourcesBeforeWhatTheyDrive)
     setTile(game, 1, 1, LOGIC_NOT);  // driven by the sensor, last in the chain
     setTile(game, 2, 1, LOGIC_OR);
     setTile(game, 3, 1, LOGIC_AND);
-    setTile(game, 10, 10, LOGIC_SWITCH);  // unwired
+    setTile(game, 10, 10, LOGIC_SWITCH);   // unwired
     setTile(game, 20, 20, SMELTER, EAST);  // machines are no nodes
     const std::vector<Link> wires = {wire(2, 1, 1, 1), wire(3, 1, 2, 1), wire(70, 50, 3, 1), wire(70, 50, 3, 1, 1),
                                      wire(1, 1, 20, 20)};

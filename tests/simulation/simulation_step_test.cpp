@@ -130,7 +130,8 @@ TEST(Sales, MoneySaturatesAndTheEventSaysWhatWasCredited)
 TEST(Sales, TheSixtyFifthEventDropsTheOldest)
 {
     Game game;
-    for (int i = 0; i < 65; ++i) game.sellCargo(i, 0, LOG);
+    for (int i = 0; i < 65; ++i)
+        game.sellCargo(i, 0, LOG);
     ASSERT_EQ(game.incomeEvents.size(), 64u);
     EXPECT_EQ(game.incomeEvents.front().x, 1);
     EXPECT_EQ(game.incomeEvents.back().x, 64);
@@ -199,7 +200,8 @@ TEST(SmallFactory, SourceBeltsAndShopTradeLogsInTimeSkip)
     SourceControl::toggleRunning(game.tileAt(STARTER_SOURCE_X, STARTER_SOURCE_Y));
     layBeltRun(game, STARTER_SOURCE_X + 1, STARTER_SOURCE_Y, EAST, 3);
     build(game, SHOP, STARTER_SOURCE_X + 4, STARTER_SOURCE_Y);
-    for (int turn = 0; turn < 2; ++turn) build(game, SHOP, STARTER_SOURCE_X + 4, STARTER_SOURCE_Y);  // front to the west
+    for (int turn = 0; turn < 2; ++turn)
+        build(game, SHOP, STARTER_SOURCE_X + 4, STARTER_SOURCE_Y);  // front to the west
 
     const float skipStep = 1.0f / 1.7f;
     for (int i = 0; i < 200; ++i) {
@@ -213,5 +215,6 @@ TEST(SmallFactory, SourceBeltsAndShopTradeLogsInTimeSkip)
     EXPECT_LE(game.items.size(), 4u);
     EXPECT_EQ(game.money, 1000000 - 100LL * bought + 150LL * sold);
     EXPECT_EQ(game.incomeEvents.size(), 64u);
-    for (const IncomeEvent& sale : game.incomeEvents) EXPECT_EQ(sale, (IncomeEvent{STARTER_SOURCE_X + 4, 9, 150}));
+    for (const IncomeEvent& sale : game.incomeEvents)
+        EXPECT_EQ(sale, (IncomeEvent{STARTER_SOURCE_X + 4, 9, 150}));
 }

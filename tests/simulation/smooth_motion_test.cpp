@@ -42,7 +42,8 @@ TEST(SmoothMotion, LongStepsAreCutIntoSubStepsEachFollowedByARefresh)
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 8);
     CargoItem expected = glidingItem(game, 10, 10, 15);
-    for (float step : {SUB_STEP, SUB_STEP, 0.016666664f}) expected.advance(step);
+    for (float step : {SUB_STEP, SUB_STEP, 0.016666664f})
+        expected.advance(step);
 
     // Only a refresh takes away the distributor's power and holds the item bound for it.
     build(game, DISTRIBUTOR, 30, 10);
@@ -66,7 +67,8 @@ TEST(SmoothMotion, LineOfItemsMovesAsOneEvenWhenTheLeaderComesLast)
 {
     Game game = emptyGame();
     layBeltRun(game, 10, 10, EAST, 10);
-    for (int x = 10; x < 15; ++x) glidingItem(game, static_cast<float>(x), 10, x + 1);
+    for (int x = 10; x < 15; ++x)
+        glidingItem(game, static_cast<float>(x), 10, x + 1);
     game.moveItems(SUB_STEP);
     for (int i = 0; i < 5; ++i) {
         EXPECT_FLOAT_EQ(game.items[static_cast<std::size_t>(i)].posX, 10.0f + static_cast<float>(i) + GLIDE * SUB_STEP);
@@ -161,7 +163,8 @@ TEST(SmoothMotion, SteadyStateAllocatesNothing)
     long allocations = 0;
     float glided = 0.0f;
     for (int cycle = 0; cycle < 24; ++cycle) {
-        for (bool followUp : {false, true, true}) game.stepItems(followUp, true, -1);
+        for (bool followUp : {false, true, true})
+            game.stepItems(followUp, true, -1);
         const CargoItem before = game.items[0];
         if (cycle == 12) allocations = 0;  // the tables have reached their sizes
         startCountingAllocations();

@@ -71,7 +71,8 @@ TEST(Switching, ASingleJobArmGainsAJobPerRisingEdge)
     bench.wire(1, 1, 10, 10);
     bench.refresh();
     logic.switchOn = true;
-    for (int i = 0; i < 10; ++i) bench.refresh();
+    for (int i = 0; i < 10; ++i)
+        bench.refresh();
     EXPECT_EQ(arm.armPendingJobs, 1);
     EXPECT_TRUE(arm.armSignalOn);
 

@@ -29,7 +29,8 @@ TEST(WaterDelivery, MoldersOnOnePipeRunAreServedInTurn)
     const Tile& source = game.tileAt(0, 0);
     EXPECT_NE(source.machineId, 0u);
     EXPECT_EQ(source.serialCounter, 2u);
-    EXPECT_EQ(game.tileAt(3, 0).molderWaterItems.front().id.serial + game.tileAt(2, 1).molderWaterItems.front().id.serial,
+    EXPECT_EQ(game.tileAt(3, 0).molderWaterItems.front().id.serial +
+                  game.tileAt(2, 1).molderWaterItems.front().id.serial,
               3u);
 }
 
@@ -48,11 +49,14 @@ TEST(WaterDelivery, LongStepIsCappedAndFullMoldersHoldTheAccumulator)
 {
     Game game = emptyGame();
     placeDirect(game, WATER_SOURCE, 0, 0);
-    for (int x = 1; x <= 10; ++x) placeDirect(game, WATER_PIPE, x, 0);
-    for (int x = 1; x <= 10; ++x) placeDirect(game, INJECTION_MOLDER, x, 1);
+    for (int x = 1; x <= 10; ++x)
+        placeDirect(game, WATER_PIPE, x, 0);
+    for (int x = 1; x <= 10; ++x)
+        placeDirect(game, INJECTION_MOLDER, x, 1);
     game.deliverWater(0, 50.0f);
     int delivered = 0;
-    for (int x = 1; x <= 10; ++x) delivered += game.tileAt(x, 1).molderWater;
+    for (int x = 1; x <= 10; ++x)
+        delivered += game.tileAt(x, 1).molderWater;
     EXPECT_EQ(delivered, 11);
 
     Game full = emptyGame();
@@ -70,7 +74,8 @@ TEST(WaterDelivery, LongStepIsCappedAndFullMoldersHoldTheAccumulator)
 TEST(Calendar, SixtySecondsMakeADay)
 {
     Game game;
-    for (int i = 0; i < 3600; ++i) game.advanceClock(1.0f / 60.0f);
+    for (int i = 0; i < 3600; ++i)
+        game.advanceClock(1.0f / 60.0f);
     EXPECT_NEAR(game.gameTime, 28800.0 + 86400.0, 0.5);
     EXPECT_FALSE(game.monthReportPending);
 }

@@ -71,7 +71,8 @@ TEST(WorldLayout, BeltLevelsEditedBetweenStepsAreUsedAtOnce)
     runBeltStep(game);
     ASSERT_EQ(game.items[0].x, 10) << "a stopped belt holds the item";
 
-    for (int x = 10; x < 16; ++x) game.tileAt(x, 10).beltSpeed = 3;  // the level changed in place
+    for (int x = 10; x < 16; ++x)
+        game.tileAt(x, 10).beltSpeed = 3;  // the level changed in place
     runBeltStep(game);
     EXPECT_EQ(game.items[0].x, 11);
 

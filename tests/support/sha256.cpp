@@ -37,11 +37,13 @@ void compressBlock(std::array<std::uint32_t, 8>& state, const unsigned char* blo
         const std::uint32_t t1 = v[7] + s1 + choice + ROUND_CONSTANTS[i] + w[i];
         const std::uint32_t s0 = rotateRight(v[0], 2) ^ rotateRight(v[0], 13) ^ rotateRight(v[0], 22);
         const std::uint32_t majority = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
-        for (int k = 7; k > 0; --k) v[k] = v[k - 1];
+        for (int k = 7; k > 0; --k)
+            v[k] = v[k - 1];
         v[4] += t1;
         v[0] = t1 + s0 + majority;
     }
-    for (int k = 0; k < 8; ++k) state[k] += v[k];
+    for (int k = 0; k < 8; ++k)
+        state[k] += v[k];
 }
 
 }  // namespace
@@ -57,17 +59,21 @@ std::string sha256Hex(std::string_view bytes)
     // The tail, a one bit, zeros and the length in bits fill one or two last blocks.
     std::array<unsigned char, 128> tail{};
     const std::size_t rest = bytes.size() - whole;
-    for (std::size_t i = 0; i < rest; ++i) tail[i] = static_cast<unsigned char>(bytes[whole + i]);
+    for (std::size_t i = 0; i < rest; ++i)
+        tail[i] = static_cast<unsigned char>(bytes[whole + i]);
     tail[rest] = 0x80;
     const std::size_t tailSize = rest < 56 ? 64 : 128;
     const std::uint64_t bits = static_cast<std::uint64_t>(bytes.size()) * 8;
-    for (int i = 0; i < 8; ++i) tail[tailSize - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
-    for (std::size_t at = 0; at < tailSize; at += 64) compressBlock(state, tail.data() + at);
+    for (int i = 0; i < 8; ++i)
+        tail[tailSize - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
+    for (std::size_t at = 0; at < tailSize; at += 64)
+        compressBlock(state, tail.data() + at);
 
     static constexpr char HEX[] = "0123456789abcdef";
     std::string digest;
     for (std::uint32_t word : state) {
-        for (int shift = 28; shift >= 0; shift -= 4) digest += HEX[(word >> shift) & 0xF];
+        for (int shift = 28; shift >= 0; shift -= 4)
+            digest += HEX[(word >> shift) & 0xF];
     }
     return digest;
 }

@@ -55,7 +55,8 @@ Tile& layBelt(Game& game, int x, int y, Direction dir, int speed)
 
 void layBeltRun(Game& game, int x, int y, Direction dir, int length, int speed)
 {
-    for (int i = 0; i < length; ++i) layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
+    for (int i = 0; i < length; ++i)
+        layBelt(game, x + directionDx(dir) * i, y + directionDy(dir) * i, dir, speed);
 }
 
 // A world the game made always saves and reads back.
@@ -137,5 +138,6 @@ void feed5V(Game& game, int x, int y, const std::vector<std::pair<int, int>>& co
     build(game, POWER_SUPPLY, x, y);
     buildFuelledGenerator(game, x, y + 1);
     game.powerLinks.push_back(Link{x, y + 1, x, y});
-    for (const auto& [cx, cy] : consumers) game.dcLinks.push_back(Link{x, y, cx, cy});
+    for (const auto& [cx, cy] : consumers)
+        game.dcLinks.push_back(Link{x, y, cx, cy});
 }

@@ -21,7 +21,7 @@ void expectDate(double seconds, int year, int month, int day)
 // Game time at midnight of a day counted from 2000-01-01 (day 0).
 double dayStart(long long day) { return static_cast<double>(day) * DAY; }
 
-} // namespace
+}  // namespace
 
 TEST(Calendar, TimesBeforeTheStartAndNaNAreTheFirstDay)
 {
@@ -60,11 +60,11 @@ TEST(Calendar, NextMonthKeepsTheDayWhereTheMonthHasIt)
 {
     // 31 March 2000 is day 90; the jump ends on 30 April.
     EXPECT_EQ(secondsToNextMonth(dayStart(90) + 3600.0), 30.0f * DAY);
-    EXPECT_EQ(secondsToNextMonth(dayStart(59)), 29.0f * DAY);            // 29 Feb 2000 -> 29 Mar
-    EXPECT_EQ(secondsToNextMonth(dayStart(366 + 29)), 29.0f * DAY);      // 30 Jan 2001 -> 28 Feb
-    EXPECT_EQ(secondsToNextMonth(dayStart(14)), 31.0f * DAY);            // 15 Jan -> 15 Feb
-    EXPECT_EQ(secondsToNextMonth(dayStart(30)), 29.0f * DAY);            // 31 Jan 2000 -> 29 Feb
-    EXPECT_EQ(secondsToNextMonth(dayStart(365)), 31.0f * DAY);           // 31 Dec 2000 -> 31 Jan 2001
+    EXPECT_EQ(secondsToNextMonth(dayStart(59)), 29.0f * DAY);        // 29 Feb 2000 -> 29 Mar
+    EXPECT_EQ(secondsToNextMonth(dayStart(366 + 29)), 29.0f * DAY);  // 30 Jan 2001 -> 28 Feb
+    EXPECT_EQ(secondsToNextMonth(dayStart(14)), 31.0f * DAY);        // 15 Jan -> 15 Feb
+    EXPECT_EQ(secondsToNextMonth(dayStart(30)), 29.0f * DAY);        // 31 Jan 2000 -> 29 Feb
+    EXPECT_EQ(secondsToNextMonth(dayStart(365)), 31.0f * DAY);       // 31 Dec 2000 -> 31 Jan 2001
 
     double from = dayStart(90) + 12345.0;
     expectDate(from + secondsToNextMonth(from), 2000, 4, 30);

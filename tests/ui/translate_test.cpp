@@ -15,12 +15,12 @@ const std::string TITLE_GERMAN =
 
 // The language is process-wide; every test leaves it at the start value.
 class Translation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { setLanguage(ENGLISH); }
     void TearDown() override { setLanguage(ENGLISH); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Translation, GermanLeavesEveryTextAsItIs)
 {
@@ -28,7 +28,8 @@ TEST_F(Translation, GermanLeavesEveryTextAsItIs)
     EXPECT_EQ(translate(TITLE_GERMAN), TITLE_GERMAN);
     EXPECT_EQ(translate("ZIEL BELEGT"), "ZIEL BELEGT");
     EXPECT_EQ(translate(""), "");
-    for (const PhrasePair& pair : PHRASES) EXPECT_EQ(translate(pair.german), pair.german);
+    for (const PhrasePair& pair : PHRASES)
+        EXPECT_EQ(translate(pair.german), pair.german);
 }
 
 TEST_F(Translation, SwitchingLanguageTakesEffectWithTheNextText)
@@ -36,7 +37,7 @@ TEST_F(Translation, SwitchingLanguageTakesEffectWithTheNextText)
     EXPECT_EQ(translate("SPIELSTAND GESPEICHERT"), "GAME SAVED");
     setLanguage(GERMAN);
     EXPECT_EQ(translate("SPIELSTAND GESPEICHERT"), "SPIELSTAND GESPEICHERT");
-    setLanguage(7); // anything but German reads as English
+    setLanguage(7);  // anything but German reads as English
     EXPECT_EQ(translate("SPIELSTAND GESPEICHERT"), "GAME SAVED");
 }
 
@@ -90,7 +91,7 @@ TEST_F(Translation, ComposedTextsAreTranslatedPhraseByPhrase)
     EXPECT_EQ(translate("GENERATOR LIEFERT 37 KW"), "GENERATOR OUTPUT 37 KW");
     EXPECT_EQ(translate("PAUSE - SCHMILZT"), "PAUSED - SMELTING");
     EXPECT_EQ(translate("KARTE 3"), "MAP 3");
-    EXPECT_EQ(translate("WARTET AUF SIGNAL"), "WARTET AUF SIGNAL"); // no pair of its own
+    EXPECT_EQ(translate("WARTET AUF SIGNAL"), "WARTET AUF SIGNAL");  // no pair of its own
     EXPECT_EQ(translate(TITLE_GERMAN), "Gearhaven  -  Delivered: 17   (Space: pause, Ctrl+Z: undo, F5: save, F9: load, "
                                        "select tool on left, Left: apply, Shift+Left: tool, Middle: pan, Wheel: zoom)");
 }
@@ -109,9 +110,10 @@ TEST(PhraseTable, HoldsTheFixedSelfTranslationsOnly)
         EXPECT_FALSE(pair.english.empty());
         if (pair.german == pair.english) unchanged.insert(pair.german);
     }
-    std::set<std::string_view> expected = {"TIMER", "DELETE", "TUNNEL", "GENERATOR", "SENSOR", "SIGNAL", "SIMULATION",
-                                           "ID TEXT", "OK", "ON", "OFF", "0 STOP  3 NORMAL", "AUTO", "WEST", "ALL",
-                                           "NONE", "AUTOSAVE", "TANK", "OPT", "SAVE", "STAT"};
+    std::set<std::string_view> expected = {
+        "TIMER", "DELETE",           "TUNNEL", "GENERATOR", "SENSOR", "SIGNAL", "SIMULATION", "ID TEXT", "OK",  "ON",
+        "OFF",   "0 STOP  3 NORMAL", "AUTO",   "WEST",      "ALL",    "NONE",   "AUTOSAVE",   "TANK",    "OPT", "SAVE",
+        "STAT"};
     EXPECT_EQ(unchanged, expected);
 }
 
@@ -119,7 +121,8 @@ TEST(LanguageCodes, OnlyExactlyDeIsGerman)
 {
     EXPECT_EQ(parseLanguageCode("de"), GERMAN);
     EXPECT_EQ(parseLanguageCode("en"), ENGLISH);
-    for (const char* other : {"DE", "d", "deu", "", "fr", "de "}) EXPECT_EQ(parseLanguageCode(other), ENGLISH) << other;
+    for (const char* other : {"DE", "d", "deu", "", "fr", "de "})
+        EXPECT_EQ(parseLanguageCode(other), ENGLISH) << other;
     EXPECT_EQ(languageCode(GERMAN), "de");
     EXPECT_EQ(languageCode(ENGLISH), "en");
     EXPECT_EQ(languageCode(7), "en");

@@ -21,7 +21,8 @@ TEST(Directions, TurningTablesCloseUp)
     EXPECT_EQ(directionVector(WEST).dx, -1.0f);
     for (Direction d = NORTH; d <= WEST; ++d) {
         Direction turned = d;
-        for (int i = 0; i < 4; ++i) turned = clockwiseDirection(turned);
+        for (int i = 0; i < 4; ++i)
+            turned = clockwiseDirection(turned);
         EXPECT_EQ(turned, d);
         EXPECT_EQ(oppositeDirection(oppositeDirection(d)), d);
         EXPECT_EQ(clockwiseDirection(clockwiseDirection(d)), oppositeDirection(d));
@@ -52,7 +53,8 @@ TEST(Cargo, KeywordsAreExactAndMasksKeepThirteenBits)
     EXPECT_EQ(cargoTypeFromKeyword("PLASTIC_GEAR"), PLASTIC_GEAR);
     EXPECT_EQ(cargoTypeFromKeyword("iron_ore"), -1);
     EXPECT_EQ(cargoTypeFromKeyword(""), -1);
-    for (CargoType c = 0; c < CARGO_TYPE_COUNT; ++c) EXPECT_TRUE(maskHasCargo(ALL_CARGO, c));
+    for (CargoType c = 0; c < CARGO_TYPE_COUNT; ++c)
+        EXPECT_TRUE(maskHasCargo(ALL_CARGO, c));
     EXPECT_EQ(clampCargoMask(0xFFFFFFFFu), ALL_CARGO);
     EXPECT_FALSE(maskHasCargo(ALL_CARGO, 13));
     EXPECT_FALSE(maskHasCargo(ALL_CARGO, -1));
@@ -63,7 +65,7 @@ TEST(Geometry, PointSegmentDistance)
     EXPECT_DOUBLE_EQ(pointSegmentDistanceSquared(3, 4, 0, 0, 0, 0), 25.0);
     EXPECT_DOUBLE_EQ(pointSegmentDistanceSquared(5, 1, 0, 0, 2, 0), 10.0);  // beyond b
     EXPECT_DOUBLE_EQ(pointSegmentDistanceSquared(-1, 1, 0, 0, 2, 0), 2.0);  // before a
-    EXPECT_DOUBLE_EQ(pointSegmentDistanceSquared(1, 3, 0, 0, 2, 0), 9.0);  // beside the middle
+    EXPECT_DOUBLE_EQ(pointSegmentDistanceSquared(1, 3, 0, 0, 2, 0), 9.0);   // beside the middle
 }
 
 TEST(ControlTypes, Predicates)

@@ -148,7 +148,8 @@ TEST(GameWorld, RemoveItemsClearsTheTileAndReleasesEjectorCharges)
     carried.posX = 10.0f;
     carried.posY = 10.0f;
     CargoItem elsewhere(40, 40, EAST, IRON_ORE);
-    for (const CargoItem& item : {overGround, overBelt, passing, carried, elsewhere}) game.items.push_back(item);
+    for (const CargoItem& item : {overGround, overBelt, passing, carried, elsewhere})
+        game.items.push_back(item);
 
     game.removeItemsAt(10, 10);
     ASSERT_EQ(game.items.size(), 3u);
@@ -172,7 +173,8 @@ TEST(GameWorld, DeliveredCountSaturates)
 TEST(ControlRegistry, UnknownTypesGetThePlainControl)
 {
     const Control& plain = controlForType(0);
-    for (int type : {1, -3, 39, 22, 23, 24, -2147483647 - 1}) EXPECT_EQ(&controlForType(type), &plain);
+    for (int type : {1, -3, 39, 22, 23, 24, -2147483647 - 1})
+        EXPECT_EQ(&controlForType(type), &plain);
 
     Game game;
     Game before(game);

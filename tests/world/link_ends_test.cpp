@@ -16,7 +16,7 @@ struct Ends {
 
 // Builds an empty world with the given types on the given tiles.
 class LinkEnds : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { game.tiles.assign(TILE_COUNT, Tile{}); }
 
     void put(int x, int y, ControlType type, Direction dir = NONE)
@@ -40,9 +40,11 @@ protected:
 TEST(SwitchWireTargets, AreTheSwitchableMachines)
 {
     int count = 0;
-    for (int type = -2; type < 45; ++type) count += isSwitchWireTarget(type) ? 1 : 0;
+    for (int type = -2; type < 45; ++type)
+        count += isSwitchWireTarget(type) ? 1 : 0;
     EXPECT_EQ(count, 12);
-    for (int type : {3, 4, 5, 6, 7, 11, 12, 13, 15, 19, 21, 25}) EXPECT_TRUE(isSwitchWireTarget(type)) << type;
+    for (int type : {3, 4, 5, 6, 7, 11, 12, 13, 15, 19, 21, 25})
+        EXPECT_TRUE(isSwitchWireTarget(type)) << type;
 }
 
 TEST_F(LinkEnds, SwitchWiresRunFromSignalToMachineOrLogicInput)

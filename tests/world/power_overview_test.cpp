@@ -189,7 +189,7 @@ TEST(PowerNetworks, NothingWrapsAroundTheRightEdge)
     Game game = emptyGame();
     setTile(game, 79, 0, POWER_POLE);
     setTile(game, 0, 1, POWER_POLE);
-    cable(game, 79, 0, 80, 0);  // would name (0, 1) by tile index
+    cable(game, 79, 0, 80, 0);                 // would name (0, 1) by tile index
     setTile(game, 79, 5, DISTRIBUTOR, NORTH);  // its second tile would lie east, off the map
     setTile(game, 76, 3, POWER_POLE);
     const PowerOverview overview = game.powerNetworks();

@@ -79,7 +79,8 @@ TEST(TileRecord, FreeForBuildingNeedsNoBridgeMark)
 TEST(Fifo, QueueOrderSurvivesManyPops)
 {
     Fifo<int> q;
-    for (int i = 0; i < 100; ++i) q.push_back(i);
+    for (int i = 0; i < 100; ++i)
+        q.push_back(i);
     for (int i = 0; i < 70; ++i) {
         ASSERT_EQ(q.front(), i);
         q.pop_front();
@@ -91,9 +92,11 @@ TEST(Fifo, QueueOrderSurvivesManyPops)
     Fifo<int> copy = q;
     EXPECT_EQ(copy, q);
     int sum = 0;
-    for (int v : copy) sum += v;
+    for (int v : copy)
+        sum += v;
     EXPECT_EQ(sum, (70 + 99) * 30 / 2 - 71);
-    while (!q.empty()) q.pop_front();
+    while (!q.empty())
+        q.pop_front();
     EXPECT_EQ(q.size(), 0u);
     EXPECT_EQ(copy.size(), 29u);
 }

@@ -147,7 +147,8 @@ TEST(StatusText, StorageFullComesBeforeItsBlockedOutput)
     Game game = emptyGame();
     Tile& storage = setTile(game, 79, 10, STORAGE, EAST);
     storage.storageOutputOn = true;
-    for (int i = 0; i < 99; ++i) storage.storageCargo.push_back(COAL);
+    for (int i = 0; i < 99; ++i)
+        storage.storageCargo.push_back(COAL);
     EXPECT_EQ(statusAt(game, 79, 10), "AUSGANG BLOCKIERT");
     storage.storageCargo.push_back(COAL);
     EXPECT_EQ(statusAt(game, 79, 10), "LAGER VOLL");
@@ -200,7 +201,8 @@ TEST(StatusText, SmelterNamesMissingCoalAndAFullStore)
     smelter.smelterCoal = 1;
     EXPECT_EQ(statusAt(game, 10, 10), "SCHMILZT");
     smelter.smelterInputCargo.push_back(IRON_ORE);
-    for (int i = 0; i < 10; ++i) smelter.smelterInputCargo.push_back(IRON_INGOT);
+    for (int i = 0; i < 10; ++i)
+        smelter.smelterInputCargo.push_back(IRON_INGOT);
     smelter.smelterInputCargo.erase(2);  // ore, ore and nine ingots
     smelter.smelterOutputCargo.push_back(IRON_INGOT);
     layBelt(game, 11, 10, EAST);
@@ -208,7 +210,8 @@ TEST(StatusText, SmelterNamesMissingCoalAndAFullStore)
 
     smelter.smelterInputCargo.clear();
     smelter.smelterInputCargo.push_back(IRON_ORE);
-    for (int i = 0; i < 10; ++i) smelter.smelterOutputCargo.push_back(IRON_INGOT);
+    for (int i = 0; i < 10; ++i)
+        smelter.smelterOutputCargo.push_back(IRON_INGOT);
     EXPECT_EQ(statusAt(game, 10, 10), "PRODUKTLAGER VOLL") << "only ore queued, ingot store full";
 }
 

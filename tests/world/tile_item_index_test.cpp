@@ -13,7 +13,8 @@ namespace {
 Game scatteredItems(unsigned seed)
 {
     Game game = emptyGame();
-    for (int y = 2; y < GRID_HEIGHT; y += 6) buildBridgeEast(game, 5 + y, y);
+    for (int y = 2; y < GRID_HEIGHT; y += 6)
+        buildBridgeEast(game, 5 + y, y);
     std::mt19937 random(seed);
     std::uniform_real_distribution<float> across(-1.5f, GRID_WIDTH + 0.5f);
     std::uniform_real_distribution<float> down(-1.5f, GRID_HEIGHT + 0.5f);

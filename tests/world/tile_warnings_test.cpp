@@ -19,7 +19,8 @@ unsigned warningsAt(const Game& game, int x, int y)
 Tile& storageWith(Game& game, int x, int y, int units)
 {
     Tile& storage = setTile(game, x, y, STORAGE, EAST);
-    for (int i = 0; i < units; ++i) storage.storageCargo.push_back(LOG);
+    for (int i = 0; i < units; ++i)
+        storage.storageCargo.push_back(LOG);
     return storage;
 }
 

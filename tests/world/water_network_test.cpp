@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "support/world_builders.h"
 #include "world/game.h"
 #include "world/water_network.h"
-#include "support/world_builders.h"
 
 namespace {
 
-
 void pipeRow(Game& game, int fromX, int toX, int y)
 {
-    for (int x = fromX; x <= toX; ++x) setTile(game, x, y, WATER_PIPE);
+    for (int x = fromX; x <= toX; ++x)
+        setTile(game, x, y, WATER_PIPE);
 }
 
 int distanceAt(const WaterNetwork& network, int x, int y) { return network.pipeDistance[tileIndex(x, y)]; }
@@ -83,10 +83,12 @@ TEST(WaterNetwork, OnlyNetworksReachingAMolderAreMarkedWithAllTheirBranches)
 
     const WaterNetwork network = computeWaterNetwork(game);
     EXPECT_TRUE(waterAt(network, 12, 9));
-    for (int x = 11; x <= 15; ++x) EXPECT_TRUE(feedsAt(network, x, 10)) << x;
+    for (int x = 11; x <= 15; ++x)
+        EXPECT_TRUE(feedsAt(network, x, 10)) << x;
     EXPECT_TRUE(feedsAt(network, 13, 12));
     EXPECT_EQ(distanceAt(network, 13, 12), 4);
-    for (int x = 31; x <= 33; ++x) EXPECT_FALSE(feedsAt(network, x, 10)) << x;
+    for (int x = 31; x <= 33; ++x)
+        EXPECT_FALSE(feedsAt(network, x, 10)) << x;
     EXPECT_EQ(distanceAt(network, 33, 10), 2);
     for (int x = 50; x <= 52; ++x) {
         EXPECT_EQ(distanceAt(network, x, 10), -1);
