@@ -67,5 +67,11 @@ fuzz-run fuzz-replay: fuzz build
 		> build/fuzz/fuzz.log 2>&1 || { tail -n 60 build/fuzz/fuzz.log; exit 1; }
 	tail -n 1 build/fuzz/fuzz.log
 
+# Regenerates the committed assets; the generators write the same bytes on every run.
+.PHONY: assets sounds
+assets: sounds
+sounds: build
+	./build/release/gearhaven-soundgen assets/sounds
+
 clean:
 	rm -rf build
