@@ -38,16 +38,6 @@ Samples click(double seconds, double centre, double q, double decay, std::uint32
     return out;
 }
 
-// A falling tone with a quick decay: a body hitting something.
-Samples thump(double seconds, double from, double to, double glide, double decay)
-{
-    Samples out = blank(seconds);
-    Chirp tone(from, to, glide);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] = tone.next() * static_cast<float>(strike(timeOf(i), 0.002, decay));
-    return out;
-}
-
 // A tone that glides in pitch and fades: the whirr of a small servo.
 Samples sweep(double seconds, double from, double to, double glide, double attack, double decay)
 {
@@ -56,6 +46,12 @@ Samples sweep(double seconds, double from, double to, double glide, double attac
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = tone.next() * static_cast<float>(strike(timeOf(i), attack, decay));
     return out;
+}
+
+// A falling tone struck at once: a body hitting something.
+Samples thump(double seconds, double from, double to, double glide, double decay)
+{
+    return sweep(seconds, from, to, glide, 0.002, decay);
 }
 
 Samples ring(double seconds, const std::vector<Partial>& partials)

@@ -7,8 +7,10 @@ float sampleWavetable(const SampleBuffer& samples, double position)
 {
     if (samples.empty()) return 0.0f;
     const auto count = static_cast<std::uint32_t>(samples.size());
-    const std::uint32_t i = static_cast<std::uint32_t>(static_cast<std::int64_t>(position)) % count;
-    const std::uint32_t j = (i + 1) % count;
+    // Positions lie inside the buffer almost always; the division is for the rest.
+    std::uint32_t i = static_cast<std::uint32_t>(static_cast<std::int64_t>(position));
+    if (i >= count) i %= count;
+    const std::uint32_t j = i + 1 == count ? 0 : i + 1;
     const auto f = static_cast<float>(position - std::floor(position));
     return samples[i] + (samples[j] - samples[i]) * f;
 }
