@@ -102,7 +102,7 @@ bool writeGlyphSheets(const std::filesystem::path& out)
 {
     bool ok = true;
     for (int scale = 1; scale <= 3; ++scale) {
-        Picture picture(16 * GLYPH_ADVANCE * scale + 40, 9 * 11 * scale + 40);
+        Picture picture(24 * GLYPH_ADVANCE * scale + 40, 9 * 11 * scale + 40);
         SDL_Renderer* r = picture.renderer();
         for (int code = 32; code < 128; ++code) {
             const char text[2] = {static_cast<char>(code), '\0'};
