@@ -54,6 +54,13 @@ Mask Mask::edge() const
     return result;
 }
 
+Mask Mask::interior() const
+{
+    Mask result = *this;
+    result -= edge();
+    return result;
+}
+
 Mask Mask::mirroredVertically() const
 {
     Mask result(width_, height_);

@@ -38,6 +38,7 @@ class Mask {
 
     // The pixels of the mask that touch a pixel outside it (or the border) side by side.
     Mask edge() const;
+    Mask interior() const;
     Mask mirroredVertically() const;
 
   private:

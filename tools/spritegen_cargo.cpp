@@ -167,37 +167,30 @@ Art plateArt(int w, int h, const Metal& metal, bool brushed)
     return art;
 }
 
-struct Glass {
-    Colour body;
-    Colour light;
-    Colour edge;
-};
-
-Mask bottleShape(const Art& art)
+// Paints an upright bottle filling the art and returns the inside of its glass.
+Mask paintBottle(Art& art, Colour glass, Colour edge)
 {
     const double w = art.width(), h = art.height();
     const double neckLeft = w * 0.32, neckRight = w * 0.68;
     const double shoulderTop = h * 0.28, bodyTop = h * 0.42;
-    Mask shape = art.polygon({{neckLeft, 0},
-                              {neckRight, 0},
-                              {neckRight, shoulderTop},
-                              {w, bodyTop},
-                              {w, h - 2},
-                              {w - 2, h},
-                              {2, h},
-                              {0, h - 2},
-                              {0, bodyTop},
-                              {neckLeft, shoulderTop}});
-    return shape;
+    const Mask shape = art.polygon({{neckLeft, 0},
+                                    {neckRight, 0},
+                                    {neckRight, shoulderTop},
+                                    {w, bodyTop},
+                                    {w, h - 2},
+                                    {w - 2, h},
+                                    {2, h},
+                                    {0, h - 2},
+                                    {0, bodyTop},
+                                    {neckLeft, shoulderTop}});
+    art.paintOutlined(shape, glass, edge);
+    return shape.interior();
 }
 
 Art emptyBottleArt()
 {
     Art art(12, 27);
-    const Mask shape = bottleShape(art);
-    art.paintOutlined(shape, Colour{176, 222, 230}, Colour{58, 104, 118});
-    Mask inside = shape;
-    inside -= shape.edge();
+    const Mask inside = paintBottle(art, Colour{176, 222, 230}, Colour{58, 104, 118});
     art.paint(art.rect(2, 13, 8, 12) &= inside, Colour{150, 204, 216});
     art.paint(art.rect(2, 12, 2, 13) &= inside, Colour{236, 250, 252});
     art.paint(art.rect(4, 0, 4, 2), Colour{108, 160, 172});
@@ -208,10 +201,7 @@ Art emptyBottleArt()
 Art fullBottleArt()
 {
     Art art(11, 23);
-    const Mask shape = bottleShape(art);
-    art.paintOutlined(shape, Colour{48, 112, 216}, Colour{20, 44, 104});
-    Mask inside = shape;
-    inside -= shape.edge();
+    const Mask inside = paintBottle(art, Colour{48, 112, 216}, Colour{20, 44, 104});
     art.paint(art.rect(0, 5, 11, 5) &= inside, Colour{96, 160, 240});
     art.paint(art.rect(2, 11, 1, 10) &= inside, Colour{150, 198, 255});
     // A paper label and a red cap.
@@ -226,8 +216,7 @@ Art granulateArt()
     Art art(20, 15);
     const Mask heap = art.ellipse(10, 15, 10, 15);
     art.paintOutlined(heap, Colour{150, 146, 132}, Colour{80, 78, 70});
-    Mask inside = heap;
-    inside -= heap.edge();
+    const Mask inside = heap.interior();
     // Round pellets in staggered rows, a few tinted like dyed plastic.
     int n = 0;
     for (int y = 1; y < 15; y += 3) {
