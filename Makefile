@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SEED ?= 1
 FUZZ_WORK := build/fuzz/corpus
 
-.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean
+.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean assets
 
 run: build
 	@if [ -x build/release/gearhaven ]; then ./build/release/gearhaven; \
@@ -43,6 +43,16 @@ test-release: build
 test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
 
+# The game's generated assets, committed under assets/: each generator draws or
+# synthesizes its files anew, the same bytes on every run.
+ASSET_GENERATORS := gearhaven-spritegen gearhaven-soundgen
+
+assets: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target $(ASSET_GENERATORS)
+	./build/release/gearhaven-spritegen assets
+	./build/release/gearhaven-soundgen assets/sounds
+
 bench: build
 	./build/release/gearhaven-bench
 
@@ -66,12 +76,6 @@ fuzz-run fuzz-replay: fuzz build
 		-artifact_prefix=build/fuzz/ $(FUZZ_WORK) fuzz/corpus tests/persistence/fixtures \
 		> build/fuzz/fuzz.log 2>&1 || { tail -n 60 build/fuzz/fuzz.log; exit 1; }
 	tail -n 1 build/fuzz/fuzz.log
-
-# Regenerates the committed assets; the generators write the same bytes on every run.
-.PHONY: assets sounds
-assets: sounds
-sounds: build
-	./build/release/gearhaven-soundgen assets/sounds
 
 clean:
 	rm -rf build
