@@ -35,6 +35,7 @@ class SdlSoundEngine final : public SoundEngine {
     void setView(int cameraX, int cameraY, int tileSize, int viewWidth, int viewHeight);
 
     bool isOpen() const { return device_ != 0; }
+    SDL_AudioDeviceID device() const { return device_; }  // 0 while silent
     bool isMuted() const { return muted_; }
     const SoundBuffers& sounds() const { return sounds_; }
     // A copy of what the mixer plays, taken under the lock.
