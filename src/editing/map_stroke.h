@@ -25,8 +25,10 @@ struct MapStroke {
 // direction yet, and the stroke starts there whatever the tile holds.
 void beginBeltStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
 
-// Press that demolishes (the caller has let a cable or wire under the pointer
-// go first): demolishes the pressed tile and starts the stroke there.
+// Press that demolishes (the DELETE tool, or Shift with the right button):
+// demolishes the pressed tile and starts the stroke there. The shell has
+// offered the press to the cable or wire under the pointer first, and resets
+// its interaction after.
 void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
 
 // The pointer moved onto tile (x, y) while the button is held: a belt stroke

@@ -78,13 +78,10 @@ TEST(Placing, BeltStepRules)
         bool laid;
     };
     const Case cases[] = {
-        {"belt onto ground", BELT, EMPTY, true},        {"ground onto ground", EMPTY, EMPTY, true},
-        {"source onto a belt", SOURCE, BELT, true},     {"sink onto a smelter", SINK, SMELTER, true},
-        {"belt onto a shop", BELT, SHOP, true},         {"belt onto a generator", BELT, COAL_GENERATOR, true},
+        {"ground onto ground", EMPTY, EMPTY, true},     {"source onto a belt", SOURCE, BELT, true},
+        {"sink onto a smelter", SINK, SMELTER, true},   {"belt onto a generator", BELT, COAL_GENERATOR, true},
         {"smelter onto ground", SMELTER, EMPTY, false}, {"belt onto an arm", BELT, ARM, false},
-        {"belt onto a mixer", BELT, MIXER, false},      {"belt onto a tunnel", BELT, TUNNEL, false},
-        {"belt onto a sensor", BELT, SENSOR, false},    {"belt onto an ejector", BELT, EJECTOR, false},
-        {"belt onto logic", BELT, LOGIC_AND, false},    {"belt onto a water pipe", BELT, WATER_PIPE, false},
+        {"belt onto a mixer", BELT, MIXER, false},      {"belt onto logic", BELT, LOGIC_AND, false},
     };
     for (const Case& c : cases) {
         Game game = emptyGame();
@@ -170,21 +167,25 @@ TEST(Placing, AStrokeStopsWhereAStepIsRefused)
 
 TEST(Placing, TheToolTableBuildsEachToolsControl)
 {
+    EditSession session;
+    std::size_t builds = 0;
     for (int number = 0; number < TOOL_COUNT; ++number) {
         const Tool tool = static_cast<Tool>(number);
         const ControlType type = toolControlType(tool);
-        EditSession session;
-        session.click(tool, 20, 20);
-        const bool builds = type != EMPTY && type != BRIDGE && type != TUNNEL && type != WATER_SOURCE &&
-                            type != WATER_PIPE && type != SENSOR;
-        EXPECT_EQ(session.game.tileAt(20, 20).type, builds ? type : EMPTY) << "tool " << number;
-        EXPECT_EQ(session.history.size(), builds ? 1u : 0u) << "tool " << number;
-        expectMapReadsBack(session.game);
+        const int x = number % 20 * 4;
+        const int y = number / 20 * 4 + 10;
+        session.click(tool, x, y);
+        // Bridges, tunnels, water and sensors come with edits of their own.
+        const bool built = type != EMPTY && type != BRIDGE && type != TUNNEL && type != WATER_SOURCE &&
+                           type != WATER_PIPE && type != SENSOR;
+        builds += built ? 1 : 0;
+        EXPECT_EQ(session.game.tileAt(x, y).type, built ? type : EMPTY) << "tool " << number;
+        EXPECT_EQ(session.history.size(), builds) << "tool " << number;
     }
+    expectMapReadsBack(session.game);
     EXPECT_EQ(toolControlType(Tool::LOGIC_AND), LOGIC_AND);
     EXPECT_EQ(toolControlType(Tool::LOGIC_STEPPER), LOGIC_STEPPER);
     EXPECT_EQ(toolControlType(Tool::LOGIC_RS), LOGIC_RS);
     EXPECT_EQ(toolControlType(Tool::POWER_SUPPLY), POWER_SUPPLY);
-    EXPECT_EQ(toolControlType(Tool::INJECTION_MOLDER), INJECTION_MOLDER);
     EXPECT_EQ(toolControlType(static_cast<Tool>(TOOL_COUNT)), EMPTY);
 }
