@@ -48,7 +48,7 @@ void BM_EditClick(benchmark::State& state)
     MapStroke stroke;
     for (auto _ : state) {
         UndoGuard press(history, game);
-        pressTool(Tool::SMELTER, game, press, stroke, x, y);
+        pressTool(TOOL_SMELTER, game, press, stroke, x, y);
     }
 }
 BENCHMARK(BM_EditClick)->Unit(benchmark::kMillisecond);
@@ -63,7 +63,7 @@ void BM_EditClickUnchanged(benchmark::State& state)
     MapStroke stroke;
     for (auto _ : state) {
         UndoGuard press(history, game);
-        pressTool(Tool::SMELTER, game, press, stroke, x, y);
+        pressTool(TOOL_SMELTER, game, press, stroke, x, y);
     }
     if (!history.empty()) state.SkipWithError("a refused build was recorded");
 }

@@ -9,48 +9,48 @@ void pressTool(Tool tool, Game& game, UndoGuard& press, MapStroke& stroke, int x
 {
     const ControlType type = toolControlType(tool);
     switch (tool) {
-    case Tool::BELT:
+    case TOOL_BELT:
         beginBeltStroke(stroke, press, game, x, y);
         return;
-    case Tool::DELETE:
+    case TOOL_DELETE:
         beginDemolishStroke(stroke, press, game, x, y);
         return;
-    case Tool::SOURCE:
+    case TOOL_SOURCE:
         placeSource(game, x, y);
         return;
-    case Tool::OVEN:
-    case Tool::SMELTER:
-    case Tool::FILLER:
-    case Tool::INJECTION_MOLDER:
+    case TOOL_OVEN:
+    case TOOL_SMELTER:
+    case TOOL_FILLER:
+    case TOOL_INJECTION_MOLDER:
         placeControl(game, type, x, y);
         return;
-    case Tool::EJECTOR:
+    case TOOL_EJECTOR:
         placeEjector(game, x, y);
         return;
-    case Tool::SINK:
-    case Tool::ARM:
-    case Tool::LONG_ARM:
-    case Tool::DISTRIBUTOR:
-    case Tool::MIXER:
-    case Tool::STORAGE:
-    case Tool::SHOP:
-    case Tool::COAL_GENERATOR:
-    case Tool::POWER_POLE:
-    case Tool::POWER_SUPPLY:
+    case TOOL_SINK:
+    case TOOL_ARM:
+    case TOOL_LONG_ARM:
+    case TOOL_DISTRIBUTOR:
+    case TOOL_MIXER:
+    case TOOL_STORAGE:
+    case TOOL_SHOP:
+    case TOOL_COAL_GENERATOR:
+    case TOOL_POWER_POLE:
+    case TOOL_POWER_SUPPLY:
         controlForType(type).place(game, x, y);
         return;
-    case Tool::LOGIC_AND:
-    case Tool::LOGIC_OR:
-    case Tool::LOGIC_XOR:
-    case Tool::LOGIC_NOT:
-    case Tool::SIGNAL_LAMP:
-    case Tool::LOGIC_COUNTER:
-    case Tool::LOGIC_TIMER:
-    case Tool::LOGIC_CLOCK:
-    case Tool::LOGIC_SWITCH:
-    case Tool::LOGIC_BUTTON:
-    case Tool::LOGIC_STEPPER:
-    case Tool::LOGIC_RS:
+    case TOOL_LOGIC_AND:
+    case TOOL_LOGIC_OR:
+    case TOOL_LOGIC_XOR:
+    case TOOL_LOGIC_NOT:
+    case TOOL_SIGNAL_LAMP:
+    case TOOL_LOGIC_COUNTER:
+    case TOOL_LOGIC_TIMER:
+    case TOOL_LOGIC_CLOCK:
+    case TOOL_LOGIC_SWITCH:
+    case TOOL_LOGIC_BUTTON:
+    case TOOL_LOGIC_STEPPER:
+    case TOOL_LOGIC_RS:
         press.history().record(game, [&] { controlForType(type).place(game, x, y); });
         return;
     default:

@@ -155,7 +155,7 @@ TEST(Demolishing, ADeleteDragWalksTheGridLineAsOneStep)
     EditSession session;
     for (int y = 20; y <= 21; ++y)
         layBeltRun(session.game, 20, y, EAST, 4);
-    session.press(Tool::DELETE, 20, 20);
+    session.press(TOOL_DELETE, 20, 20);
     session.drag(23, 21);
     session.drag(90, 21);
     session.release();
@@ -171,7 +171,7 @@ TEST(Demolishing, ADeleteDragWalksTheGridLineAsOneStep)
     for (int x = 20; x <= 23; ++x)
         EXPECT_EQ(session.game.tileAt(x, 21).type, BELT) << x;
 
-    session.press(Tool::DELETE, 40, 40);
+    session.press(TOOL_DELETE, 40, 40);
     session.drag(45, 42);
     session.release();
     EXPECT_TRUE(session.history.empty()) << "a stroke over empty ground records nothing";

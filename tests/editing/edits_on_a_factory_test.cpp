@@ -9,9 +9,9 @@
 namespace {
 
 // Tools a player builds and tears down with, strokes among them.
-constexpr Tool PLAYED_TOOLS[] = {Tool::DELETE, Tool::BELT,   Tool::SMELTER,   Tool::SOURCE,      Tool::EJECTOR,
-                                 Tool::MIXER,  Tool::ARM,    Tool::LOGIC_AND, Tool::POWER_POLE,  Tool::DISTRIBUTOR,
-                                 Tool::SINK,   Tool::DELETE, Tool::BELT,      Tool::POWER_SUPPLY};
+constexpr Tool PLAYED_TOOLS[] = {TOOL_DELETE, TOOL_BELT,   TOOL_SMELTER,   TOOL_SOURCE,      TOOL_EJECTOR,
+                                 TOOL_MIXER,  TOOL_ARM,    TOOL_LOGIC_AND, TOOL_POWER_POLE,  TOOL_DISTRIBUTOR,
+                                 TOOL_SINK,   TOOL_DELETE, TOOL_BELT,      TOOL_POWER_SUPPLY};
 
 }  // namespace
 
@@ -32,7 +32,7 @@ TEST(EditsOnAFactory, EveryEditReadsBackAndUndoes)
         const Tool tool = PLAYED_TOOLS[pick(std::size(PLAYED_TOOLS))];
         const int x = pick(GRID_WIDTH);
         const int y = pick(GRID_HEIGHT);
-        SCOPED_TRACE("press " + std::to_string(press) + " tool " + std::to_string(static_cast<int>(tool)));
+        SCOPED_TRACE("press " + std::to_string(press) + " tool " + std::to_string(tool));
         std::string before;
         ASSERT_TRUE(UndoHistory::snapshot(game, before));
         const std::size_t records = session.history.size();

@@ -109,7 +109,7 @@ TEST(Placing, BeltStepRules)
 TEST(Placing, ABeltStrokeIsOneStep)
 {
     EditSession session;
-    session.press(Tool::BELT, 20, 20);
+    session.press(TOOL_BELT, 20, 20);
     EXPECT_EQ(session.game.tileAt(20, 20).type, BELT);
     EXPECT_EQ(session.game.tileAt(20, 20).dir, NONE);
     session.drag(23, 21);
@@ -133,32 +133,32 @@ TEST(Placing, AStrokeStopsWhereAStepIsRefused)
     build(session.game, SMELTER, 14, 5);
 
     // Into a smelter: the last belt faces it, and nothing leads on from it.
-    session.press(Tool::BELT, 10, 5);
+    session.press(TOOL_BELT, 10, 5);
     session.drag(18, 5);
     session.release();
     expectTiles(session.game, {{13, 5, BELT, EAST}, {14, 5, SMELTER, EAST}, {15, 5, EMPTY, NONE}});
 
     // Across a bridge deck a stroke lays a belt under it; along the deck it stops at the ramp.
     buildBridgeEast(session.game, 30, 10);
-    session.press(Tool::BELT, 30, 8);
+    session.press(TOOL_BELT, 30, 8);
     session.drag(30, 12);
     session.release();
     expectTiles(session.game, {{30, 10, BELT, SOUTH}, {30, 12, BELT, SOUTH}});
     EXPECT_EQ(session.game.tileAt(30, 10).bridgePart, BRIDGE_DECK);
-    session.press(Tool::BELT, 27, 10);
+    session.press(TOOL_BELT, 27, 10);
     session.drag(33, 10);
     session.release();
     expectTiles(session.game, {{28, 10, BELT, EAST}, {29, 10, BRIDGE, EAST}, {30, 10, BELT, SOUTH}});
 
     // A press on a source (with Shift) starts a stroke that turns it.
     build(session.game, SOURCE, 40, 40);
-    session.press(Tool::BELT, 40, 40);
+    session.press(TOOL_BELT, 40, 40);
     session.drag(40, 42);
     session.release();
     expectTiles(session.game, {{40, 40, SOURCE, SOUTH}, {40, 41, BELT, SOUTH}, {40, 42, BELT, SOUTH}});
 
     // A press off the map starts a stroke whose every step fails.
-    session.press(Tool::BELT, -1, 20);
+    session.press(TOOL_BELT, -1, 20);
     session.drag(3, 20);
     session.release();
     EXPECT_EQ(session.game.tileAt(0, 20).type, EMPTY);
@@ -169,23 +169,22 @@ TEST(Placing, TheToolTableBuildsEachToolsControl)
 {
     EditSession session;
     std::size_t builds = 0;
-    for (int number = 0; number < TOOL_COUNT; ++number) {
-        const Tool tool = static_cast<Tool>(number);
+    for (Tool tool = 0; tool < TOOL_COUNT; ++tool) {
         const ControlType type = toolControlType(tool);
-        const int x = number % 20 * 4;
-        const int y = number / 20 * 4 + 10;
+        const int x = tool % 20 * 4;
+        const int y = tool / 20 * 4 + 10;
         session.click(tool, x, y);
         // Bridges, tunnels, water and sensors come with edits of their own.
         const bool built = type != EMPTY && type != BRIDGE && type != TUNNEL && type != WATER_SOURCE &&
                            type != WATER_PIPE && type != SENSOR;
         builds += built ? 1 : 0;
-        EXPECT_EQ(session.game.tileAt(x, y).type, built ? type : EMPTY) << "tool " << number;
-        EXPECT_EQ(session.history.size(), builds) << "tool " << number;
+        EXPECT_EQ(session.game.tileAt(x, y).type, built ? type : EMPTY) << "tool " << tool;
+        EXPECT_EQ(session.history.size(), builds) << "tool " << tool;
     }
     expectMapReadsBack(session.game);
-    EXPECT_EQ(toolControlType(Tool::LOGIC_AND), LOGIC_AND);
-    EXPECT_EQ(toolControlType(Tool::LOGIC_STEPPER), LOGIC_STEPPER);
-    EXPECT_EQ(toolControlType(Tool::LOGIC_RS), LOGIC_RS);
-    EXPECT_EQ(toolControlType(Tool::POWER_SUPPLY), POWER_SUPPLY);
-    EXPECT_EQ(toolControlType(static_cast<Tool>(TOOL_COUNT)), EMPTY);
+    EXPECT_EQ(toolControlType(TOOL_LOGIC_AND), LOGIC_AND);
+    EXPECT_EQ(toolControlType(TOOL_LOGIC_STEPPER), LOGIC_STEPPER);
+    EXPECT_EQ(toolControlType(TOOL_LOGIC_RS), LOGIC_RS);
+    EXPECT_EQ(toolControlType(TOOL_POWER_SUPPLY), POWER_SUPPLY);
+    EXPECT_EQ(toolControlType(WATER_GROUP), EMPTY);
 }

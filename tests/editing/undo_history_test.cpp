@@ -6,7 +6,7 @@ TEST(UndoHistory, KeepsTheThirtyNewestSteps)
 {
     EditSession session;
     for (int i = 0; i < 31; ++i)
-        session.click(Tool::BELT, 10 + i, 20);
+        session.click(TOOL_BELT, 10 + i, 20);
     EXPECT_EQ(session.history.size(), UNDO_LIMIT);
 
     for (int i = 0; i < 30; ++i)
@@ -20,14 +20,14 @@ TEST(UndoHistory, KeepsTheThirtyNewestSteps)
 TEST(UndoHistory, OnePressOneRecord)
 {
     EditSession session;
-    session.click(Tool::SELECT, 5, 5);
-    session.click(Tool::SMELTER, 200, 5);
+    session.click(TOOL_SELECT, 5, 5);
+    session.click(TOOL_SMELTER, 200, 5);
     EXPECT_TRUE(session.history.empty()) << "presses that change nothing record nothing";
 
     // A recorded command inside a press leaves the press's one record.
-    session.click(Tool::LOGIC_AND, 5, 5);
+    session.click(TOOL_LOGIC_AND, 5, 5);
     EXPECT_EQ(session.history.size(), 1u);
-    session.click(Tool::LOGIC_AND, 5, 5);
+    session.click(TOOL_LOGIC_AND, 5, 5);
     EXPECT_EQ(session.history.size(), 1u) << "a refused build records nothing";
     ASSERT_TRUE(session.history.undo(session.game));
     EXPECT_EQ(session.game.tileAt(5, 5).type, EMPTY);
@@ -37,7 +37,7 @@ TEST(UndoHistory, OnePressOneRecord)
 TEST(UndoHistory, AStrokeIsOneStepFromItsFirstTile)
 {
     EditSession session;
-    session.press(Tool::BELT, 10, 10);
+    session.press(TOOL_BELT, 10, 10);
     session.drag(19, 10);
     // Ctrl+Z in the middle of the stroke commits it first, then takes it back.
     commitPendingUndo(session.stroke.undo, session.history, session.game);
@@ -48,7 +48,7 @@ TEST(UndoHistory, AStrokeIsOneStepFromItsFirstTile)
 
     // A stroke that changed nothing leaves nothing, though it took the text.
     session.game.tileAt(30, 30).type = PLAIN;
-    session.press(Tool::BELT, 30, 30);
+    session.press(TOOL_BELT, 30, 30);
     session.drag(33, 30);
     session.release();
     EXPECT_TRUE(session.history.empty());
