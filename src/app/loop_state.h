@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/camera.h"
-#include "ui/number_entry.h"
 #include "editing/map_stroke.h"
 #include "editing/tool.h"
+#include "ui/camera.h"
+#include "ui/number_entry.h"
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"
