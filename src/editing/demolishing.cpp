@@ -72,10 +72,7 @@ bool ridesBridge(const CargoItem& item, int deckX, int deckY, Direction bridgeDi
     if (item.occupies(deckX - dx, deckY - dy) || item.occupies(deckX + dx, deckY + dy)) return true;
     if (item.layer == 1 && item.x == deckX && item.y == deckY) return true;
     const DirectionVector axis = directionVector(bridgeDir);
-    if (!item.carried && tileCoordinate(item.posX) == deckX && tileCoordinate(item.posY) == deckY &&
-        alongAxis(item.heading, axis) != 0.0f) {
-        return true;
-    }
+    if (!item.carried && item.occupies(deckX, deckY) && alongAxis(item.heading, axis) != 0.0f) return true;
     return std::any_of(item.path.begin(), item.path.end(), [&](const PathPoint& p) {
         return p.x == deckX && p.y == deckY && alongAxis(p.dir, axis) != 0.0f;
     });
