@@ -72,12 +72,3 @@ TEST(TextureCaches, EachClearEmptiesItsOwnGroupsAndForgetsTheirRenderer)
     clearBridgeAtlas();
     EXPECT_TRUE(c.glyphs.empty());
 }
-
-TEST(TextureCaches, KeysOrderFieldByField)
-{
-    EXPECT_LT((SpriteKey{2, 64, 4}), (SpriteKey{3, 24}));
-    EXPECT_LT((SpriteKey{-1, 64}), (SpriteKey{0, 24}));
-    EXPECT_LT((SpriteKey{5, 32, 2, 0, 0, 0, 0, 1}), (SpriteKey{5, 32, 2, 0, 0, 0, 1, 0}));
-    EXPECT_LT((BridgeSpriteKey{64, 1, 2, 7}), (BridgeSpriteKey{64, 2, 0, 0}));
-    EXPECT_LT((BridgeCacheKey{24, 4, 2, 7}), (BridgeCacheKey{32, 1, 0, 0}));
-}
