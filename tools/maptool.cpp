@@ -39,6 +39,7 @@ long lineOfPosition(const std::string& text, std::istringstream& in)
 const char* faultText(FileFault fault)
 {
     switch (fault) {
+    case FileFault::Missing:
     case FileFault::CannotOpen:
         return "cannot be opened";
     case FileFault::NotARegularFile:

@@ -101,21 +101,31 @@ void readIni(std::string_view rest, Settings& settings)
     }
 }
 
+struct LegacyNumber {
+    std::optional<int> value;
+    bool unread = false;  // the file is there but could not be read, and may hold a setting
+};
+
 // The first integer of a legacy file, leading white space skipped, the rest ignored.
-std::optional<int> readLegacyNumber(const fs::path& file, const SystemCalls& calls)
+LegacyNumber readLegacyNumber(const fs::path& file, const SystemCalls& calls)
 {
-    std::istringstream in(readRegularFile(file, MAX_SETTINGS_FILE_BYTES, calls).text);
+    const FileText read = readRegularFile(file, MAX_SETTINGS_FILE_BYTES, calls);
+    if (read.fault == FileFault::CannotOpen || read.fault == FileFault::ReadError) return {std::nullopt, true};
+    std::istringstream in(read.text);
     int value = 0;
-    if (!(in >> value)) return std::nullopt;
-    return value;
+    if (!(in >> value)) return {};
+    return {value, false};
 }
 
-void readLegacyFiles(const fs::path& dir, Settings& settings, const SystemCalls& calls)
+// False when a legacy file could not be read, so that the migration keeps it.
+bool readLegacyFiles(const fs::path& dir, Settings& settings, const SystemCalls& calls)
 {
-    std::optional<int> minutes = readLegacyNumber(dir / LEGACY_AUTOSAVE_FILE_NAME, calls);
-    if (minutes && (*minutes == 1 || *minutes == 5 || *minutes == 10)) settings.autosaveMinutes = *minutes;
-    std::optional<int> sound = readLegacyNumber(dir / LEGACY_SOUND_FILE_NAME, calls);
-    if (sound && (*sound == 0 || *sound == 1)) settings.soundEnabled = *sound == 1;
+    const LegacyNumber minutes = readLegacyNumber(dir / LEGACY_AUTOSAVE_FILE_NAME, calls);
+    const int interval = minutes.value.value_or(0);
+    if (interval == 1 || interval == 5 || interval == 10) settings.autosaveMinutes = interval;
+    const LegacyNumber sound = readLegacyNumber(dir / LEGACY_SOUND_FILE_NAME, calls);
+    if (sound.value == 0 || sound.value == 1) settings.soundEnabled = sound.value == 1;
+    return !minutes.unread && !sound.unread;
 }
 
 std::string settingsFileText(const Settings& settings)
@@ -147,7 +157,7 @@ Settings loadSettings(const fs::path& dir, const SystemCalls& calls)
 {
     Settings settings;
     const FileText ini = readRegularFile(settingsFilePath(dir), MAX_SETTINGS_FILE_BYTES, calls);
-    if (ini.fault == FileFault::CannotOpen) {
+    if (ini.fault == FileFault::Missing || ini.fault == FileFault::CannotOpen) {
         readLegacyFiles(dir, settings, calls);
     } else if (ini.fault == FileFault::None) {
         readIni(ini.text, settings);
@@ -170,7 +180,8 @@ bool saveSoundSetting(const fs::path& dir, bool enabled)
 bool migrateLegacySettings(const fs::path& dir, const SystemCalls& calls)
 {
     if (iniExists(dir)) return true;
-    if (!saveSettings(dir, loadSettings(dir, calls), calls)) return false;
+    Settings settings;
+    if (!readLegacyFiles(dir, settings, calls) || !saveSettings(dir, settings, calls)) return false;
     // Only now that the ini is on disk may the old files go; errors and missing files do not matter.
     calls.unlink((dir / LEGACY_AUTOSAVE_FILE_NAME).c_str());
     calls.unlink((dir / LEGACY_SOUND_FILE_NAME).c_str());

@@ -40,5 +40,6 @@ bool saveSettings(const std::filesystem::path& dir, const Settings& settings,
 bool saveSoundSetting(const std::filesystem::path& dir, bool enabled);
 
 // Once at start-up: without an ini, writes one from the legacy files and the defaults
-// and removes the legacy files once it is on disk. True when an ini exists or was written.
+// and removes the legacy files once it is on disk. True when an ini exists or was
+// written; false, with nothing changed, when a legacy file is there but cannot be read.
 bool migrateLegacySettings(const std::filesystem::path& dir, const SystemCalls& calls = realSystemCalls());

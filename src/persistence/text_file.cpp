@@ -39,7 +39,7 @@ FileText readRegularFile(const std::filesystem::path& file, std::size_t maxBytes
 {
     // Without blocking, a pipe with no writer opens at once and is then refused.
     const int fd = calls.open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
-    if (fd < 0) return {{}, FileFault::CannotOpen};
+    if (fd < 0) return {{}, errno == ENOENT ? FileFault::Missing : FileFault::CannotOpen};
     FileText result;
     result.fault = readOpenFile(fd, maxBytes, result.text, calls);
     calls.close(fd);

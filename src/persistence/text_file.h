@@ -8,7 +8,7 @@
 #include "persistence/system_calls.h"
 
 // Why a file's text could not be had.
-enum class FileFault { None, CannotOpen, NotARegularFile, TooLarge, ReadError };
+enum class FileFault { None, Missing, CannotOpen, NotARegularFile, TooLarge, ReadError };
 
 struct FileText {
     std::string text;
