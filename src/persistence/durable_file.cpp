@@ -13,9 +13,6 @@ namespace {
 
 // Links followed from a target before it counts as a loop, as the system counts.
 constexpr int MAX_LINK_HOPS = 40;
-// Each retry means another saver moved the temporary file away in between; so
-// many in a row mean something else keeps replacing it.
-constexpr int MAX_LOCK_ATTEMPTS = 100;
 
 // The file a save replaces: target itself, or the file its links lead to.
 struct SaveTarget {
@@ -85,9 +82,12 @@ bool removeStaleLink(const fs::path& temporary, const SystemCalls& calls)
 }
 
 // The temporary file opened, locked and still under its name; -1 on failure.
+// Each new turn follows a save that another saver finished meanwhile, so the
+// loop ends once the others pause; a bound would fail a save that merely waits
+// behind a busy saver.
 int openLockedTemporary(const fs::path& temporary, const SystemCalls& calls)
 {
-    for (int attempt = 0; attempt < MAX_LOCK_ATTEMPTS; ++attempt) {
+    for (;;) {
         const int fd = calls.open(temporary.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno != ELOOP || !removeStaleLink(temporary, calls)) return -1;
@@ -98,7 +98,6 @@ int openLockedTemporary(const fs::path& temporary, const SystemCalls& calls)
         calls.close(fd);
         if (lock == Lock::Failed) return -1;
     }
-    return -1;
 }
 
 // One byte more than was written is asked for, so that a longer file shows.
