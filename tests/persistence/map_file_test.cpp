@@ -15,11 +15,17 @@
 #include "map_text_support.h"
 #include "persistence/durable_file.h"
 #include "persistence/map_file.h"
-#include "scratch_directory.h"
+#include "support/scratch_directory.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string fileText(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 Game worldWithMoney(std::int64_t money)
 {

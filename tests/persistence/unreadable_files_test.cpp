@@ -13,7 +13,7 @@
 #include "persistence/map_file.h"
 #include "persistence/save_menu.h"
 #include "persistence/settings.h"
-#include "scratch_directory.h"
+#include "support/scratch_directory.h"
 #include "ui/translate.h"
 
 namespace fs = std::filesystem;
