@@ -108,26 +108,40 @@ TEST(MapFile, ARefusedOrMissingFileLeavesTheWorldAsItWas)
     EXPECT_EQ(mapTextOf(game), mapTextOf(worldWithMoney(31337)));
 }
 
+namespace {
+
+// One clean save of the second small map over the first, its calls logged, as
+// the plan that the fault tests replay with a fault at each call.
+class SaveUnderFaults : public ::testing::Test {
+  protected:
+    void SetUp() override
+    {
+        putFile(target, texts[0]);
+        ASSERT_TRUE(saveMapText(target, texts[1], clean.calls));
+        ASSERT_TRUE(fileText(target) == texts[1]);
+        rename = clean.indexOf("rename karte-1.map.tmp karte-1.map");
+        ASSERT_LT(rename, clean.log.size());
+    }
+
+    ScratchDirectory dir;
+    const fs::path target = dir.path / "karte-1.map";
+    const SmallMaps maps;
+    const std::string (&texts)[2] = maps.texts;
+    FaultyCalls clean{writesInPieces(WRITE_PIECE)};
+    std::size_t rename = 0;
+};
+
+}  // namespace
+
 // Each call of a save fails once, and the save is stopped at each call as a
 // crash would stop it; a faulted write still puts half its piece into the file.
 // The target holds the old or the new map, and the save reports success exactly
 // when the new one is there: only a close may fail unreported, the data being
 // on disk by then, and a failed directory sync is the one failure that leaves
 // the new map in place (it may not survive a crash).
-TEST(MapFile, EveryFaultOfASaveLeavesTheOldOrTheNewMapAndSaysWhich)
+TEST_F(SaveUnderFaults, EveryFaultLeavesTheOldOrTheNewMapAndTheResultSaysWhich)
 {
-    ScratchDirectory dir;
-    const fs::path target = dir.path / "karte-1.map";
-    const SmallMaps maps;
-    const auto& texts = maps.texts;
-    putFile(target, texts[0]);
-    FaultyCalls clean(writesInPieces(WRITE_PIECE));
-    ASSERT_TRUE(saveMapText(target, texts[1], clean.calls));
-    ASSERT_TRUE(fileText(target) == texts[1]);
-
     // The file is on disk and read back before it replaces the target; the directory is synced after.
-    const std::size_t rename = clean.indexOf("rename karte-1.map.tmp karte-1.map");
-    ASSERT_LT(rename, clean.log.size());
     EXPECT_LT(clean.indexOf("write karte-1.map.tmp"), clean.indexOf("fsync karte-1.map.tmp"));
     EXPECT_LT(clean.indexOf("fsync karte-1.map.tmp"), clean.indexOf("pread karte-1.map.tmp"));
     EXPECT_LT(clean.indexOf("pread karte-1.map.tmp"), rename);
@@ -155,17 +169,8 @@ TEST(MapFile, EveryFaultOfASaveLeavesTheOldOrTheNewMapAndSaysWhich)
 // A child saves over the map and is killed at every call of the save, halfway
 // through each piece it writes, and then at moments spread over the time a save
 // takes; whatever the moment, the target holds one of the two complete maps.
-TEST(MapFile, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewMap)
+TEST_F(SaveUnderFaults, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewMap)
 {
-    ScratchDirectory dir;
-    const fs::path target = dir.path / "autosave.map";
-    const SmallMaps maps;
-    const auto& texts = maps.texts;
-    putFile(target, texts[0]);
-    FaultyCalls clean(writesInPieces(WRITE_PIECE));
-    ASSERT_TRUE(saveMapText(target, texts[1], clean.calls));
-    const std::size_t rename = clean.indexOf("rename");
-
     for (std::size_t at = 0; at < clean.log.size(); ++at) {
         putFile(target, texts[0]);
         const pid_t child = ::fork();
