@@ -11,9 +11,8 @@ constexpr Rgba PAINT{200, 100, 50, 255};
 
 // What one member paints for one design rectangle on a target at the canvas
 // origin: the bounds of the painted pixels, {0, 0, 0, 0} for nothing.
-SDL_Rect painted(Member member, SDL_Rect target, DesignRect d, Direction facing = NONE)
+SDL_Rect painted(SoftwareCanvas& canvas, Member member, SDL_Rect target, DesignRect d, Direction facing = NONE)
 {
-    static SoftwareCanvas canvas(128, 128);
     canvas.clear({0, 0, 0, 255});
     SDL_Renderer* r = canvas.renderer();
     const PackedColor packed = packColor(PAINT.r, PAINT.g, PAINT.b);
@@ -54,6 +53,7 @@ struct Row {
 
 TEST(DesignGrid, MembersMapDesignUnitsToPixelsByTheirOwnRounding)
 {
+    SoftwareCanvas canvas(128, 128);
     const SDL_Rect nothing{0, 0, 0, 0};
     const Row rows[] = {
         {Member::Scaled, square(24), {3, 5, 26, 24}, NONE, {2, 3, 19, 18}},
@@ -96,15 +96,16 @@ TEST(DesignGrid, MembersMapDesignUnitsToPixelsByTheirOwnRounding)
         SCOPED_TRACE(::testing::Message()
                      << "member " << int(row.member) << " target " << row.target << " design (" << row.design.x << ", "
                      << row.design.y << ", " << row.design.w << ", " << row.design.h << ") facing " << row.facing);
-        EXPECT_EQ(painted(row.member, row.target, row.design, row.facing), row.pixels);
+        EXPECT_EQ(painted(canvas, row.member, row.target, row.design, row.facing), row.pixels);
     }
 }
 
 TEST(DesignGrid, AtEveryZoomTheSpanRuleTilesTheSquareAndTurnsQuadrantsIntoPlace)
 {
+    SoftwareCanvas canvas(128, 128);
     const Member unrotated[] = {Member::Scaled, Member::Span, Member::Rgb, Member::RgbExact};
     for (Member m : unrotated)
-        EXPECT_EQ(painted(m, square(32), {5, 7, 11, 3}), (SDL_Rect{5, 7, 11, 3}));
+        EXPECT_EQ(painted(canvas, m, square(32), {5, 7, 11, 3}), (SDL_Rect{5, 7, 11, 3}));
 
     for (int size = 24; size <= 64; ++size) {
         SCOPED_TRACE(size);
@@ -121,20 +122,22 @@ TEST(DesignGrid, AtEveryZoomTheSpanRuleTilesTheSquareAndTurnsQuadrantsIntoPlace)
         // the turn carries it to; direction 0 draws as south.
         const int half = size / 2;
         const DesignRect topLeft{0, 0, 16, 16};
-        EXPECT_EQ(painted(Member::RotatedRgb, square(size), topLeft, NONE), (SDL_Rect{0, 0, half, half}));
-        EXPECT_EQ(painted(Member::RotatedRgb, square(size), topLeft, EAST), (SDL_Rect{0, half, half, size - half}));
-        EXPECT_EQ(painted(Member::RotatedRgb, square(size), topLeft, WEST), (SDL_Rect{half, 0, size - half, half}));
-        EXPECT_EQ(painted(Member::RotatedRgb, square(size), topLeft, NORTH),
+        EXPECT_EQ(painted(canvas, Member::RotatedRgb, square(size), topLeft, NONE), (SDL_Rect{0, 0, half, half}));
+        EXPECT_EQ(painted(canvas, Member::RotatedRgb, square(size), topLeft, EAST),
+                  (SDL_Rect{0, half, half, size - half}));
+        EXPECT_EQ(painted(canvas, Member::RotatedRgb, square(size), topLeft, WEST),
+                  (SDL_Rect{half, 0, size - half, half}));
+        EXPECT_EQ(painted(canvas, Member::RotatedRgb, square(size), topLeft, NORTH),
                   (SDL_Rect{half, half, size - half, size - half}));
 
         // The first tile of an east-facing pair design follows the pair's turn.
         const DesignRect firstTile{0, 0, 32, 32};
-        EXPECT_EQ(painted(Member::RotatedPair, {0, 0, size, 2 * size}, firstTile, EAST), square(size));
-        EXPECT_EQ(painted(Member::RotatedPair, {0, 0, 2 * size, size}, firstTile, SOUTH),
+        EXPECT_EQ(painted(canvas, Member::RotatedPair, {0, 0, size, 2 * size}, firstTile, EAST), square(size));
+        EXPECT_EQ(painted(canvas, Member::RotatedPair, {0, 0, 2 * size, size}, firstTile, SOUTH),
                   (SDL_Rect{size, 0, size, size}));
-        EXPECT_EQ(painted(Member::RotatedPair, {0, 0, size, 2 * size}, firstTile, WEST),
+        EXPECT_EQ(painted(canvas, Member::RotatedPair, {0, 0, size, 2 * size}, firstTile, WEST),
                   (SDL_Rect{0, size, size, size}));
-        EXPECT_EQ(painted(Member::RotatedPair, {0, 0, 2 * size, size}, firstTile, NORTH), square(size));
+        EXPECT_EQ(painted(canvas, Member::RotatedPair, {0, 0, 2 * size, size}, firstTile, NORTH), square(size));
     }
 }
 

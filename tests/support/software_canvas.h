@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "render/texture_caches.h"
+
 struct Rgba {
     Uint8 r = 0;
     Uint8 g = 0;
@@ -54,6 +56,13 @@ class SoftwareCanvas {
     }
     ~SoftwareCanvas()
     {
+        // As the shell does at shutdown: the caches let go of this renderer's
+        // textures before it goes, so a later renderer at the same address starts clean.
+        TextureCaches& caches = textureCaches();
+        if (caches.glyphRenderer == renderer_) clearGlyphCache();
+        if (caches.controlCacheRenderer == renderer_) clearControlSpriteCache();
+        if (caches.atlasRenderer == renderer_) clearControlAtlas();
+        if (caches.bridgeCacheRenderer == renderer_ || caches.bridgeIndexRenderer == renderer_) clearBridgeAtlas();
         SDL_DestroyRenderer(renderer_);
         SDL_FreeSurface(surface_);
     }
