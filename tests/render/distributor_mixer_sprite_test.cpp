@@ -60,8 +60,8 @@ TEST(DistributorMixerSprite, TwoTilesDrawnApartAreOnePictureThatStaysOnThem)
                     drawControlSprite(r, pairTile(mainType, d), cell.x, cell.y, -MARGIN, -MARGIN, size, time, true);
                 };
                 const auto drawSecond = [&] {
-                    drawControlSprite(r, pairTile(mainType + 1, d), second.x, second.y, -MARGIN, -MARGIN, size,
-                                      time, true);
+                    drawControlSprite(r, pairTile(mainType + 1, d), second.x, second.y, -MARGIN, -MARGIN, size, time,
+                                      true);
                 };
                 canvas.clear(CANVAS);
                 drawMain();

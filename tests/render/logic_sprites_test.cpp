@@ -21,29 +21,11 @@ Tile logicTile(ControlType type, const std::function<void(Tile&)>& set = {})
     return t;
 }
 
-// The smallest rectangle around every pixel of one colour; {0, 0, 0, 0} for none.
-SDL_Rect boundsOf(SoftwareCanvas& canvas, Rgba colour)
-{
-    const std::vector<Rgba> all = canvas.pixels();
-    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (all[y * canvas.width() + x] != colour) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    if (right < 0) return {0, 0, 0, 0};
-    return {left, top, right - left + 1, bottom - top + 1};
-}
-
 SDL_Rect drawnAlone(SoftwareCanvas& canvas, const Tile& tile, int size, Rgba colour)
 {
     canvas.clear({0, 0, 0, 255});
     drawLogicSprite(canvas.renderer(), 0, 0, size, size, tile);
-    return boundsOf(canvas, colour);
+    return canvas.boundsOf(colour);
 }
 
 // The digits a counter at 64 px shows in the 5 × 7 font: at that size a cell is
@@ -77,11 +59,11 @@ TEST(LogicSprites, AnAndGateShowsItsPortsAndItsName)
     gate.inputA = true;
     drawLogicSprite(canvas.renderer(), 0, 0, 32, 32, gate);
     // Ports an eighth of the width, 4 px, centred on h/4 and 3h/4 (inputs) and h/2.
-    EXPECT_EQ(boundsOf(canvas, LIT), (SDL_Rect{1, 6, 4, 4}));
+    EXPECT_EQ(canvas.boundsOf(LIT), (SDL_Rect{1, 6, 4, 4}));
     EXPECT_EQ(canvas.pixel(1, 22), UNLIT);
     EXPECT_EQ(canvas.pixel(27, 14), UNLIT);
     EXPECT_EQ(canvas.pixel(30, 17), UNLIT);
-    EXPECT_EQ(boundsOf(canvas, GATE_TEXT), (SDL_Rect{7, 12, 17, 7}));
+    EXPECT_EQ(canvas.boundsOf(GATE_TEXT), (SDL_Rect{7, 12, 17, 7}));
 
     gate.inputA = false;
     gate.inputB = true;
@@ -141,13 +123,13 @@ TEST(LogicSprites, TheCounterShowsFiveDigitsAndNarrowerOnesBeyond)
     counter.counterCount = 123456;
     canvas.clear({0, 0, 0, 255});
     drawLogicSprite(canvas.renderer(), 0, 0, 64, 64, counter);
-    EXPECT_EQ(boundsOf(canvas, green), (SDL_Rect{9, 19, 46, 10}));
+    EXPECT_EQ(canvas.boundsOf(green), (SDL_Rect{9, 19, 46, 10}));
 
     // A 24 px counter still shows every digit, in cells narrower than a pixel.
     counter.counterCount = 88888;
     canvas.clear({0, 0, 0, 255});
     drawLogicSprite(canvas.renderer(), 0, 0, 24, 24, counter);
-    const SDL_Rect digits = boundsOf(canvas, green);
+    const SDL_Rect digits = canvas.boundsOf(green);
     EXPECT_GE(digits.x, 1);
     EXPECT_LE(digits.x + digits.w, 23);
     EXPECT_GE(digits.w, 18);
@@ -161,13 +143,13 @@ TEST(LogicSprites, AStepperShowsItsStepAndLightsOnlyThatOutput)
     stepper.signalOut = true;
     // Never stepped: a dash in the middle and no lit output.
     EXPECT_EQ(drawnAlone(canvas, stepper, 32, number), (SDL_Rect{14, 16, 5, 1}));
-    EXPECT_EQ(boundsOf(canvas, LIT), (SDL_Rect{0, 0, 0, 0}));
+    EXPECT_EQ(canvas.boundsOf(LIT), (SDL_Rect{0, 0, 0, 0}));
 
     stepper.stepperIndex = 2;
     EXPECT_EQ(drawnAlone(canvas, stepper, 32, LIT), (SDL_Rect{27, 18, 4, 4}));
     for (const int c : {4, 12, 28})
         EXPECT_EQ(canvas.pixel(28, c), UNLIT) << c;
-    EXPECT_EQ(boundsOf(canvas, number), (SDL_Rect{14, 13, 5, 7}));  // "3"
+    EXPECT_EQ(canvas.boundsOf(number), (SDL_Rect{14, 13, 5, 7}));  // "3"
 
     // From 64 px the number grows with the tile.
     EXPECT_EQ(drawnAlone(canvas, stepper, 64, number), (SDL_Rect{28, 26, 10, 14}));

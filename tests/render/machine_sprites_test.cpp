@@ -55,18 +55,8 @@ std::vector<Rgba> painted(SoftwareCanvas& canvas, const Tile& tile, int size, fl
 // Where two pictures of the canvas's size differ, as the bounds of those pixels.
 SDL_Rect differences(const SoftwareCanvas& canvas, const std::vector<Rgba>& a, const std::vector<Rgba>& b)
 {
-    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (a[y * canvas.width() + x] == b[y * canvas.width() + x]) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    if (right < 0) return {0, 0, 0, 0};
-    return {left, top, right - left + 1, bottom - top + 1};
+    const int w = canvas.width();
+    return SoftwareCanvas::markedBounds(w, canvas.height(), [&](int x, int y) { return a[y * w + x] != b[y * w + x]; });
 }
 
 }  // namespace
@@ -161,7 +151,8 @@ TEST(MachineSprites, StatesChangeOnlyTheirLightsAndFills)
     // The 5V supply's light: red without 5V, green with it.
     const std::vector<Rgba> dark = painted(canvas, machine(POWER_SUPPLY, NONE), 32);
     EXPECT_EQ(canvas.pixel(24, 14), (Rgba{243, 74, 79}));
-    const std::vector<Rgba> lit = painted(canvas, machine(POWER_SUPPLY, NONE, [](Tile& t) { t.dcSupplied = true; }), 32);
+    const std::vector<Rgba> lit =
+        painted(canvas, machine(POWER_SUPPLY, NONE, [](Tile& t) { t.dcSupplied = true; }), 32);
     EXPECT_EQ(canvas.pixel(25, 15), (Rgba{74, 255, 133}));
     EXPECT_EQ(differences(canvas, dark, lit), (SDL_Rect{24, 14, 2, 2}));
 
@@ -195,11 +186,11 @@ TEST(MachineSprites, OneUnitDetailsKeepAPixelAt24)
         Rgba colour;
     };
     const Probe probes[] = {
-        {SENSOR, {15, 18}, {111, 246, 177}},   // status light (20, 24, 2, 1)
-        {SENSOR, {6, 0}, {235, 237, 211}},     // pin highlight (9, 1, 1, 3)
-        {SENSOR, {22, 9}, {10, 25, 32}},       // right connector out to column 31
-        {STORAGE, {5, 6}, {225, 177, 104}},    // crate lid (7, 9, 8, 1)
-        {FILLER, {9, 17}, {174, 224, 242}},    // glint (13, 23, 1, 2)
+        {SENSOR, {15, 18}, {111, 246, 177}},       // status light (20, 24, 2, 1)
+        {SENSOR, {6, 0}, {235, 237, 211}},         // pin highlight (9, 1, 1, 3)
+        {SENSOR, {22, 9}, {10, 25, 32}},           // right connector out to column 31
+        {STORAGE, {5, 6}, {225, 177, 104}},        // crate lid (7, 9, 8, 1)
+        {FILLER, {9, 17}, {174, 224, 242}},        // glint (13, 23, 1, 2)
         {POWER_SUPPLY, {7, 12}, {225, 233, 241}},  // "5V" starts 5 px left of the centre
     };
     SoftwareCanvas canvas(24, 24);

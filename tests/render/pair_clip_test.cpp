@@ -43,18 +43,7 @@ SDL_Rect currentClip(SDL_Renderer* r)
 // The pixels that changed from the cleared target, as their bounds.
 SDL_Rect changedBounds(const std::vector<Rgba>& pixels)
 {
-    int left = SIZE, top = SIZE, right = -1, bottom = -1;
-    for (int y = 0; y < SIZE; ++y) {
-        for (int x = 0; x < SIZE; ++x) {
-            if (pixels[y * SIZE + x] == CLEARED) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    if (right < 0) return {0, 0, 0, 0};
-    return {left, top, right - left + 1, bottom - top + 1};
+    return SoftwareCanvas::markedBounds(SIZE, SIZE, [&](int x, int y) { return pixels[y * SIZE + x] != CLEARED; });
 }
 
 // Draws the tile into a fresh target under the caller's clip (none when null)
@@ -140,6 +129,7 @@ TEST(PairClip, TheCallersClipHoldsOnTheSoftwareRenderer)
 TEST(PairClip, TheCallersClipHoldsOnOpenGl)
 {
     const OpenGlWindow window;
-    if (window.renderer() == nullptr) GTEST_SKIP() << "no OpenGL renderer here (run under xvfb-run): " << SDL_GetError();
+    if (window.renderer() == nullptr)
+        GTEST_SKIP() << "no OpenGL renderer here (run under xvfb-run): " << SDL_GetError();
     expectTheCallersClipHolds(window.renderer());
 }
