@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "render/clip_scope.h"
 #include "render/control_sprite.h"
-#include "support/software_canvas.h"
+#include "render/tile_canvas.h"
+#include "support/sha256.h"
 
 namespace {
 
 constexpr Rgba FRAME{18, 19, 23};
-
-Tile tileOf(ControlType type, Direction dir = NONE)
-{
-    Tile t;
-    t.type = type;
-    t.dir = dir;
-    return t;
-}
 
 SDL_Rect clipOf(SDL_Renderer* r)
 {
@@ -48,7 +43,16 @@ TEST(ControlSprite, TilesWithoutADesignHereShowTheirBackgroundInsideTheFrame)
         EXPECT_EQ(canvas.countPixels(FRAME), 4 * 39);
         EXPECT_EQ(canvas.pixel(50, 30), FRAME);
         EXPECT_EQ(canvas.pixel(89, 69), FRAME);
+        EXPECT_EQ(canvas.pixel(70, 50), row.background);
     }
+}
+
+TEST(ControlSprite, ABeltAndA5VSupplyGoWithoutAFrame)
+{
+    TileCanvas canvas;
+    EXPECT_EQ(canvas.paint(tileOf(BELT, EAST)).pixel(0, 0), (Rgba{46, 50, 52}));
+    EXPECT_EQ(canvas.paint(tileOf(POWER_SUPPLY)).pixel(0, 0), (Rgba{37, 53, 65}));
+    EXPECT_EQ(canvas.paint(tileOf(SINK)).pixel(0, 0), FRAME);
 }
 
 TEST(ControlSprite, AnUnknownTypeIsASquareInTheCallersColour)
@@ -125,4 +129,39 @@ TEST(ClipScope, NarrowsWithinTheClipInForceAndNeverSetsAnEmptyOne)
         EXPECT_EQ(clipOf(r), (SDL_Rect{10, 10, 6, 6}));
     }
     EXPECT_EQ(clipOf(r), outer);
+}
+
+TEST(ControlSprite, TransportPowerAndWaterSpritesMatchTheirGoldenPictures)
+{
+    // Every control this painter draws itself, in a few states, at the map's
+    // zoom sizes; the digest changes with any pixel of them.
+    const auto set = [](ControlType type, Direction dir, auto change) { return tileOf(type, dir, change); };
+    const Tile tiles[] = {
+        tileOf(EMPTY),
+        set(BELT, WEST, [](Tile& t) { t.beltSpeed = 1; }),
+        set(SOURCE, NORTH, [](Tile& t) { t.sourceRunning = true; }),
+        set(SINK, EAST, [](Tile& t) { t.sinkAccepting = false; }),
+        set(ARM, NONE, [](Tile& t) { t.armCargoFilter = 6; }),
+        tileOf(LONG_ARM),
+        tileOf(TUNNEL, EAST),
+        tileOf(TUNNEL_EXIT, WEST),
+        set(COAL_GENERATOR, NONE,
+            [](Tile& t) {
+                t.generatorOn = true;
+                t.generatorBurnTime = 3.0f;
+            }),
+        tileOf(POWER_POLE),
+        set(INJECTION_MOLDER, SOUTH, [](Tile& t) { t.molderTimer = 1.1f; }),
+        tileOf(WATER_SOURCE),
+        set(EJECTOR, WEST, [](Tile& t) { t.ejectorActive = false; }),
+    };
+    std::ostringstream pixels;
+    for (const int size : {24, 32, 64}) {
+        TileCanvas canvas(size);
+        for (const Tile& tile : tiles) {
+            for (const Rgba& p : canvas.paint(tile, 0.37f, true).pixels())
+                pixels << p.r << p.g << p.b << p.a;
+        }
+    }
+    EXPECT_EQ(sha256Hex(pixels.str()), "17c7d080ddd6b85ce0cd917de9c32242277343e3d2bb811043e5da2cd1a7423f");
 }
