@@ -62,11 +62,13 @@ int main(int argc, char** argv)
     SdlSoundEngine sound;
     startSoundEngine(sound, SOUND_DIRECTORY);
     game.sound = &sound;
-    // The undo history and the pending undo step are made here once editing has them.
+    UndoHistory undoHistory;
+    PendingUndo pendingUndo;
     LoopState state = startLoopState(screen, recording);
     DemoPlayer demoPlayer(screen.window, options.hasDemo() ? &script : nullptr, options.demoMouse, options.demoSpeed);
     ProductionStats stats;
-    // The multi-selection and the clipboard join here with editing.
+    MultiSelection selection;
+    // The clipboard joins here once editing has blueprints.
     SaveMenu saveMenu;
     saveMenu.services.log = [](const std::string& line) { SDL_Log("%s", line.c_str()); };
     if (options.hasMap()) saveMenu.currentPath = options.mapPath;
@@ -79,7 +81,19 @@ int main(int argc, char** argv)
     // Only a plain start remembers its window size. Until the window is read in a plain
     // state, the size asked for stands, so a full-screen start keeps the stored size.
     WindowSizeMemory windowSize{options.hasDemo() ? std::nullopt : directory, choice.width, choice.height};
-    Shell shell{options, directory, game, screen, sound, demoPlayer, stats, saveMenu, windowSize, state};
+    Shell shell{.options = options,
+                .directory = directory,
+                .game = game,
+                .screen = screen,
+                .sound = sound,
+                .undoHistory = undoHistory,
+                .pendingUndo = pendingUndo,
+                .demoPlayer = demoPlayer,
+                .stats = stats,
+                .selection = selection,
+                .saveMenu = saveMenu,
+                .windowSize = windowSize,
+                .state = state};
     runMainLoop(shell);
     shutDown(shell);
     return 0;

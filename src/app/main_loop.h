@@ -11,6 +11,8 @@
 #include "app/stand_ins.h"
 #include "app/window_size_memory.h"
 #include "audio/sdl_sound_engine.h"
+#include "editing/multi_selection.h"
+#include "editing/undo_history.h"
 #include "persistence/save_menu.h"
 #include "simulation/production_stats.h"
 #include "world/game.h"
@@ -23,8 +25,11 @@ struct Shell {
     Game& game;
     Screen& screen;
     SdlSoundEngine& sound;
+    UndoHistory& undoHistory;
+    PendingUndo& pendingUndo;  // a stroke or two-click edit still open
     DemoPlayer& demoPlayer;
     ProductionStats& stats;
+    MultiSelection& selection;
     SaveMenu& saveMenu;
     WindowSizeMemory& windowSize;
     LoopState& state;

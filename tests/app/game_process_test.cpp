@@ -144,7 +144,9 @@ TEST(GameProcess, TheWindowSizeIsRememberedWhenThePlayerClosesTheGame)
     for (const Case& c : cases) {
         ScratchDirectory scratch;
         fs::create_directory_symlink(fs::path(GEARHAVEN_SOURCE_DIR) / "assets", scratch.path / "assets");
-        if (c.before) ASSERT_TRUE(saveSettings(scratch.path, *c.before)) << c.name;
+        if (c.before) {
+            ASSERT_TRUE(saveSettings(scratch.path, *c.before)) << c.name;
+        }
 
         const Finished finished = runUnderXvfb(scratch.path, drivenGame(c.resize));
         EXPECT_EQ(finished.exitCode, 0) << c.name << "\n" << finished.log;
