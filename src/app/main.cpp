@@ -5,6 +5,7 @@
 #include "app/main_loop.h"
 #include "app/start_up.h"
 #include "persistence/current_directory.h"
+#include "render/sprite_export.h"
 
 namespace {
 

@@ -12,7 +12,7 @@ void closeScreen(Screen& screen)
     // The loaded control sheets would go with the renderer; emptying them keeps
     // the process-wide cache from pointing at freed textures.
     clearControlAtlas();
-    // The water-pipe textures are emptied here once the map view loads them.
+    clearWaterPipeTextures();
     if (screen.renderer != nullptr) SDL_DestroyRenderer(screen.renderer);
     if (screen.window != nullptr) SDL_DestroyWindow(screen.window);
     screen.renderer = nullptr;

@@ -27,10 +27,3 @@ struct DemoPlayer {
     bool isRunning() const { return running && script != nullptr && commandIndex < script->commands.size(); }
     void drawOverlay(SDL_Renderer*) const {}
 };
-
-// The control sprite export is not in this build: the request fails as an export would.
-inline bool exportControlPngs(SDL_Renderer*)
-{
-    SDL_Log("Control-Grafiken koennen in diesem Build nicht exportiert werden.");
-    return false;
-}

@@ -109,6 +109,22 @@ TEST(GameProcess, RefusedRequestsEndWithTheirLogLineAndExitCode)
     }
 }
 
+TEST(GameProcess, TheSpriteExportNeedsNoSpritesAndEndsTheRun)
+{
+    // SDL's dummy video driver: the export needs a renderer, not a screen.
+    ScratchDirectory scratch;
+    const Finished exported = runIn(scratch.path, game("--export-control-pngs"));
+    EXPECT_EQ(exported.exitCode, 0) << exported.log;
+    EXPECT_TRUE(fs::exists(scratch.path / "assets" / "controls" / "index.txt"));
+    EXPECT_FALSE(fs::exists(scratch.path / SETTINGS_FILE_NAME));
+
+    const fs::path blocked = scratch.path / "blocked";
+    fs::create_directory(blocked);
+    std::ofstream(blocked / "assets") << "a file where the folder should be";
+    const Finished refused = runIn(blocked, game("--export-control-pngs"));
+    EXPECT_EQ(refused.exitCode, 1) << refused.log;
+}
+
 TEST(GameProcess, AMissingCargoSpriteEndsTheStartWithItsPath)
 {
     if (!xvfbAvailable()) GTEST_SKIP() << "xvfb-run is not installed";
