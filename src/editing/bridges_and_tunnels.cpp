@@ -71,10 +71,7 @@ bool itemOnOldBridge(const Game& game, const BridgePlan& plan)
 
 void writeRamp(Game& game, int x, int y, Direction dir, int part)
 {
-    Tile& ramp = game.tileAt(x, y);
-    ramp = Tile{};
-    ramp.type = BRIDGE;
-    ramp.dir = dir;
+    Tile& ramp = writeFreshTile(game, x, y, BRIDGE, dir);
     ramp.bridgeDir = dir;
     ramp.bridgePart = part;
 }
@@ -106,10 +103,7 @@ Direction tunnelDirection(int x1, int y1, int x2, int y2)
 
 void writeTunnelEnd(Game& game, int x, int y, ControlType type, Direction dir, int partnerX, int partnerY)
 {
-    Tile& end = game.tileAt(x, y);
-    end = Tile{};
-    end.type = type;
-    end.dir = dir;
+    Tile& end = writeFreshTile(game, x, y, type, dir);
     end.tunnelPartnerX = partnerX;
     end.tunnelPartnerY = partnerY;
 }

@@ -3,28 +3,24 @@
 #include "editing/grid_walk.h"
 #include "world/game.h"
 
-namespace {
-
-// Writes a fresh tile of the type, replacing the whole record.
-Tile& writeFreshTile(Game& game, int x, int y, ControlType type)
-{
-    Tile& tile = game.tileAt(x, y);
-    tile = Tile{};
-    tile.type = type;
-    return tile;
-}
-
-}  // namespace
-
 bool isBuildableGround(const Game& game, int x, int y)
 {
     return game.inBounds(x, y) && game.tileAt(x, y).isFree() && !game.itemAt(x, y);
 }
 
+Tile& writeFreshTile(Game& game, int x, int y, ControlType type, Direction dir)
+{
+    Tile& tile = game.tileAt(x, y);
+    tile = Tile{};
+    tile.type = type;
+    tile.dir = dir;
+    return tile;
+}
+
 bool placeSensor(Game& game, int x, int y)
 {
     if (!isBuildableGround(game, x, y)) return false;
-    writeFreshTile(game, x, y, SENSOR).dir = EAST;
+    writeFreshTile(game, x, y, SENSOR, EAST);
     return true;
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "world/control_type.h"
+#include "world/direction.h"
+
 class Game;
+struct Tile;
 
 // The three controls without a control class of their own: their tools write
 // a fresh tile here. Each is built only on free ground (nothing built, no
@@ -11,6 +15,10 @@ class Game;
 // Free ground without an item: where a sensor, water source, pipe or tunnel
 // end may be built.
 bool isBuildableGround(const Game& game, int x, int y);
+
+// Replaces the whole record at (x, y) by a fresh tile of the type facing dir;
+// nothing of the old record survives.
+Tile& writeFreshTile(Game& game, int x, int y, ControlType type, Direction dir = NONE);
 
 // A sensor facing east with every sensor setting at its default. The sensor
 // tool runs it as one recorded command.
