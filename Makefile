@@ -45,12 +45,13 @@ test-asan: build-asan
 
 # The game's generated assets, committed under assets/: each generator draws or
 # synthesizes its files anew, the same bytes on every run.
-ASSET_GENERATORS := gearhaven-spritegen
+ASSET_GENERATORS := gearhaven-spritegen gearhaven-soundgen
 
 assets: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS) --target $(ASSET_GENERATORS)
 	./build/release/gearhaven-spritegen assets
+	./build/release/gearhaven-soundgen assets/sounds
 
 bench: build
 	./build/release/gearhaven-bench
