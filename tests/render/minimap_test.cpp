@@ -12,8 +12,6 @@ constexpr Rgba FRAME{99, 222, 226, 255};
 constexpr Rgba RED{225, 74, 69, 255};
 constexpr Rgba DARK{32, 36, 42, 255};
 
-Rgba rgba(PackedColor c) { return {Uint8(c & 0xFF), Uint8(c >> 8 & 0xFF), Uint8(c >> 16 & 0xFF), Uint8(c >> 24)}; }
-
 // The minimap's pixel for tile (x, y): both its pixels and the two below are one colour.
 Rgba tilePixel(SoftwareCanvas& canvas, int x, int y)
 {
@@ -75,19 +73,19 @@ TEST(Minimap, TilesTakeTheirTypeColourAndWarningsPaintThemRed)
 
     SoftwareCanvas canvas(200, 160);
     draw(canvas, game, {2000, 1500, 64}, 320, 240);
-    EXPECT_EQ(tilePixel(canvas, 1, 1), rgba(minimapTileColor(BELT)));
-    EXPECT_EQ(tilePixel(canvas, 2, 1), rgba(minimapTileColor(STORAGE)));
+    EXPECT_EQ(tilePixel(canvas, 1, 1), unpacked(minimapTileColor(BELT)));
+    EXPECT_EQ(tilePixel(canvas, 2, 1), unpacked(minimapTileColor(STORAGE)));
     EXPECT_EQ(tilePixel(canvas, 3, 1), RED) << "a full storage warns";
     EXPECT_EQ(tilePixel(canvas, 4, 1), DARK);
     EXPECT_EQ(tilePixel(canvas, 5, 1), DARK);
     EXPECT_EQ(tilePixel(canvas, 6, 1), DARK);
-    EXPECT_EQ(tilePixel(canvas, 79, 59), rgba(minimapTileColor(POWER_POLE)));
+    EXPECT_EQ(tilePixel(canvas, 79, 59), unpacked(minimapTileColor(POWER_POLE)));
     EXPECT_EQ(tilePixel(canvas, 7, 1), tilePixel(canvas, 20, 20)) << "empty tiles are not drawn";
 
     // Warnings of another world size are not trusted: no tile is red.
     canvas.clear({0, 0, 0, 255});
     drawMinimap(canvas.renderer(), game, {}, BOX, {2000, 1500, 64}, 320, 240);
-    EXPECT_EQ(tilePixel(canvas, 3, 1), rgba(minimapTileColor(STORAGE)));
+    EXPECT_EQ(tilePixel(canvas, 3, 1), unpacked(minimapTileColor(STORAGE)));
 }
 
 TEST(Minimap, ViewFrameFollowsScrollZoomAndViewSize)

@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "render/power_cables.h"
+#include "render/screen_point_print.h"
 #include "support/software_canvas.h"
 
-inline void PrintTo(const ScreenPoint& p, std::ostream* out) { *out << "(" << p.x << ", " << p.y << ")"; }
-
 namespace {
-
-Rgba rgba(PackedColor c) { return {Uint8(c & 0xFF), Uint8(c >> 8 & 0xFF), Uint8(c >> 16 & 0xFF), Uint8(c >> 24)}; }
 
 constexpr Rgba CORE{165, 112, 48, 255};
 constexpr Rgba SHADOW{12, 16, 18, 255};
@@ -68,8 +63,8 @@ TEST(PowerCables, NetworkColoursRepeatAfterSixAndNoNetworkIsGrey)
 {
     EXPECT_EQ(networkColor(6), networkColor(0));
     EXPECT_EQ(networkColor(13), networkColor(1));
-    EXPECT_EQ(rgba(networkColor(1)), (Rgba{236, 177, 78, 255}));
-    EXPECT_EQ(rgba(networkColor(-1)), (Rgba{135, 140, 145, 255}));
+    EXPECT_EQ(unpacked(networkColor(1)), (Rgba{236, 177, 78, 255}));
+    EXPECT_EQ(unpacked(networkColor(-1)), (Rgba{135, 140, 145, 255}));
     for (int a = 0; a < 6; ++a) {
         for (int b = a + 1; b < 6; ++b)
             EXPECT_NE(networkColor(a), networkColor(b));

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <cstdlib>
 
+#include "render/screen_point_print.h"
 #include "render/wire_routes.h"
 #include "support/world_builders.h"
-
-inline void PrintTo(const ScreenPoint& p, std::ostream* out) { *out << "(" << p.x << ", " << p.y << ")"; }
 
 namespace {
 
