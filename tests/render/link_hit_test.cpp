@@ -71,9 +71,6 @@ TEST(LinkAtPoint, OverOtherControlsOnlyPinsCountUnlessTheWireIsSelected)
     EXPECT_TRUE(pin.nearStart);
     EXPECT_EQ(hitAt(game, 84, 178).kind, NO_LINK) << "4 pixels off the pin";
 
-    const LinkDistance distance{game, AT_32, 82, 178};
-    EXPECT_DOUBLE_EQ(distance(game.signalMeasureLinks[0]), 8.0);
-
     // 5V cables over a control: only their ends within ts / 8.
     game.signalMeasureLinks.clear();
     game.dcLinks.push_back({2, 5, 8, 5, 0, 0});
