@@ -298,7 +298,7 @@ Game wiredScene()
     stepper.stepperIndex = 1;
     buildAt(game, LOGIC_NOT, 5, 6);
     buildAt(game, SIGNAL_LAMP, 5, 8);
-    buildAt(game, SENSOR, 8, 5);
+    game.tileAt(8, 5).type = SENSOR;  // sensors have no place rule of their own
     buildAt(game, SINK, 11, 5);
     game.signalControlLinks = {
         {1, 4, 7, 4, 0, 0}, {1, 5, 7, 4, 1, 0}, {7, 4, 10, 4, 0, 0}, {1, 7, 5, 6, 0, 1}, {1, 7, 5, 8, 0, 3}};
