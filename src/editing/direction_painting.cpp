@@ -103,7 +103,8 @@ class TurnTrials {
         for (int turns = 1; turns <= MOST_TURNS; ++turns) {
             if (!rotateAt(*scratch_, target.x, target.y)) break;
             if (facesWanted(*scratch_, target)) {
-                for (int turn = 0; turn < turns; ++turn) rotateAt(game_, target.x, target.y);
+                for (int turn = 0; turn < turns; ++turn)
+                    rotateAt(game_, target.x, target.y);
                 return true;
             }
         }

@@ -42,7 +42,8 @@ TEST(BeltSpeedPainting, OnlyBeltsAndRampsTakeALevel)
     EXPECT_TRUE(paintBeltSpeed(game, 0, 0, 3, 1, 1));
     const int expected[2][4] = {{1, 1, 3, 3}, {3, 3, 1, 1}};
     for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(game.tileAt(x, y).beltSpeed, expected[y][x]) << x << "," << y;
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(game.tileAt(x, y).beltSpeed, expected[y][x]) << x << "," << y;
     }
 }
 
@@ -80,10 +81,12 @@ TEST(BeltSpeedPainting, AStrokeIsOneStep)
     session.drag(40, 20);
     session.drag(90, 20);
     session.release();
-    for (int x = 20; x < 30; ++x) EXPECT_EQ(session.game.tileAt(x, 20).beltSpeed, 5) << x;
+    for (int x = 20; x < 30; ++x)
+        EXPECT_EQ(session.game.tileAt(x, 20).beltSpeed, 5) << x;
     ASSERT_EQ(session.history.size(), 1u);
     expectMapReadsBack(session.game);
 
     EXPECT_TRUE(session.history.undo(session.game));
-    for (int x = 20; x < 30; ++x) EXPECT_EQ(session.game.tileAt(x, 20).beltSpeed, 3) << x;
+    for (int x = 20; x < 30; ++x)
+        EXPECT_EQ(session.game.tileAt(x, 20).beltSpeed, 3) << x;
 }

@@ -136,7 +136,8 @@ TEST(DirectionPainting, AStrokeOverTenBeltsIsOneStep)
     session.drag(25, 20);
     session.drag(30, 20);
     session.release();
-    for (int x = 20; x <= 30; ++x) EXPECT_EQ(session.game.tileAt(x, 20).dir, NORTH) << x;
+    for (int x = 20; x <= 30; ++x)
+        EXPECT_EQ(session.game.tileAt(x, 20).dir, NORTH) << x;
     ASSERT_EQ(session.history.size(), 1u);
     expectMapReadsBack(session.game);
 
@@ -146,7 +147,8 @@ TEST(DirectionPainting, AStrokeOverTenBeltsIsOneStep)
     EXPECT_EQ(session.history.size(), 1u) << "belts already facing north record nothing";
 
     EXPECT_TRUE(session.history.undo(session.game));
-    for (int x = 20; x < 30; ++x) EXPECT_EQ(session.game.tileAt(x, 20).dir, EAST) << x;
+    for (int x = 20; x < 30; ++x)
+        EXPECT_EQ(session.game.tileAt(x, 20).dir, EAST) << x;
 }
 
 TEST(DirectionPainting, ControlsTurnUntilTheyFaceTheDirection)
@@ -192,7 +194,8 @@ Game rowOfControls()
     build(game, DISTRIBUTOR, 40, 40);
     layBelt(game, 40, 39, EAST);
     build(game, MIXER, 38, 40);
-    for (int turn = 0; turn < 2; ++turn) rotateAt(game, 38, 40);
+    for (int turn = 0; turn < 2; ++turn)
+        rotateAt(game, 38, 40);
     build(game, SMELTER, 35, 40);
     return game;
 }
@@ -213,7 +216,8 @@ TEST(DirectionPainting, AControlThatCannotGetThereStaysAsItWas)
     ASSERT_EQ(painted.tileAt(38, 40).dir, WEST);
     EXPECT_TRUE(alignAlongLine(painted, 47, 40, 34, 40, NORTH));
     Game tileByTile = rowOfControls();
-    for (int x = 47; x >= 34; --x) alignAlongLine(tileByTile, x, 40, x, 40, NORTH);
+    for (int x = 47; x >= 34; --x)
+        alignAlongLine(tileByTile, x, 40, x, 40, NORTH);
     EXPECT_EQ(mapText(painted), mapText(tileByTile));
     EXPECT_EQ(painted.tileAt(47, 40).dir, EAST) << "sinks do not turn";
     EXPECT_EQ(painted.tileAt(46, 40).dir, NORTH);
