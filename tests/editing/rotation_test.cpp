@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,30 +53,34 @@ TEST(Rotation, EachControlTurnsByItsOwnRule)
         {"water pipe", WATER_PIPE, NONE, false, NONE},
         {"free ground", EMPTY, NONE, false, NONE},
     };
+    // Every case on one map, three tiles apart.
+    Game game = emptyGame();
+    int x = 2;
     for (const Turn& t : turns) {
-        Game game = emptyGame();
-        if (t.type == TUNNEL || t.type == TUNNEL_EXIT) {
-            layTunnel(game, 16, 20, 20, 20, EAST);
-            game.tileAt(20, 20).dir = t.before;
-        } else if (controlForType(t.type).place(game, 20, 20)) {
-            game.tileAt(20, 20).dir = t.before;
+        if (t.type == TUNNEL) {
+            layTunnel(game, x, 20, x, 25, EAST);
+        } else if (t.type == TUNNEL_EXIT) {
+            layTunnel(game, x, 25, x, 20, t.before);
+        } else if (controlForType(t.type).place(game, x, 20)) {
+            game.tileAt(x, 20).dir = t.before;
         } else {
-            setTile(game, 20, 20, t.type, t.before);
+            setTile(game, x, 20, t.type, t.before);
         }
-        const int x = t.type == TUNNEL ? 16 : 20;
-        const std::string before = mapText(game);
+        const Tile before = game.tileAt(x, 20);
+        const std::uint64_t nextId = game.nextMachineId;
         EXPECT_EQ(rotateAt(game, x, 20), t.turns) << t.name;
         EXPECT_EQ(game.tileAt(x, 20).type, t.type) << t.name;
         EXPECT_EQ(game.tileAt(x, 20).dir, t.after) << t.name;
         if (!t.turns) {
-            EXPECT_EQ(mapText(game), before) << t.name;
+            EXPECT_EQ(game.tileAt(x, 20), before) << t.name;
+            EXPECT_EQ(game.nextMachineId, nextId) << t.name;
         }
         EXPECT_EQ(pressRotateButton(game, x, 20), t.turns ? "" : ROTATE_REFUSED_TEXT) << t.name;
-        expectMapReadsBack(game);
+        x += 3;
     }
-    Game game = emptyGame();
     EXPECT_FALSE(rotateAt(game, -1, 0));
     EXPECT_FALSE(rotateAt(game, 80, 59));
+    expectMapReadsBack(game);
 }
 
 TEST(Rotation, SourcesTakeAnIdAndPairsAndBridgesTurnAsAWhole)
