@@ -17,6 +17,11 @@ class RoomIndex {
         positionsFiled_ = false;
         pathsFiled_ = false;
     }
+    void reserve()
+    {
+        byPosition_.reserve();
+        byPath_.reserve();
+    }
     bool hasRoomOnTile(const Game& game, int x, int y, const CargoItem* self);
     // Per tile: the items with a path point on it, in list order.
     const TileItemLists& pathPoints(const Game& game);

@@ -6,6 +6,7 @@
 
 #include "audio/sound_engine.h"
 #include "logic/logic_rules.h"
+#include "machines/production_rules.h"
 #include "simulation/item_transport.h"
 #include "world/control.h"
 #include "world/game.h"
@@ -189,7 +190,7 @@ void rebuildTitle(Game& game)
 void Game::update(float dt, bool skipMode)
 {
     if (!(dt > 0.0f)) dt = 0.0f;
-    if (items.capacity() < MOST_WORLD_ITEMS) items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
+    if (!stepScratch_.storageReserved) reserveStepStorage();
     const WorldLayout& layout = currentLayout();
     const LayoutTrust trust(layout_);
     StepScratch& s = stepScratch_;
@@ -254,6 +255,21 @@ void Game::update(float dt, bool skipMode)
         stepSources();
     }
     rebuildTitle(*this);
+}
+
+void Game::reserveStepStorage()
+{
+    items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
+    for (CargoItem& item : items)
+        reservePath(item.path);
+    for (Tile& tile : tiles)
+        reserveRecordQueues(tile);
+    incomeEvents.reserve(MAX_INCOME_EVENTS);
+    reservePath(entryTrial_.item.path);
+    reserveForMostItems(itemStepScratch_);
+    reserveForMostItems(motionScratch_);
+    reserveForMostItems(stepScratch_);
+    stepScratch_.storageReserved = true;
 }
 
 void Game::replanItems()

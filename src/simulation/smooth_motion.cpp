@@ -431,6 +431,9 @@ void reserveForMostItems(MotionScratch& s)
     s.reservedInReach.reserve(MOST_NEARBY);
     s.trialStart.path.reserve(MOST_TRIAL_POINTS);
     s.trial.path.reserve(MOST_TRIAL_POINTS);
+    // Started empty once, their per-tile tables are sized too.
+    s.cells.build({});
+    s.standstills.start(0);
 }
 
 void Game::moveItems(float dt)

@@ -3,15 +3,20 @@
 #include "simulation/item_transport.h"
 #include "world/geometry.h"
 
-void TileItemLists::start()
+void TileItemLists::reserve()
 {
     // Room for every item twice, as path points are filed too, so that a
     // busier step than all before does not grow the lists.
     constexpr std::size_t USUAL_MOST_ENTRIES = 2 * MOST_WORLD_ITEMS;
-    if (entries_.capacity() < USUAL_MOST_ENTRIES) {
-        entries_.reserve(USUAL_MOST_ENTRIES);
-        items_.reserve(USUAL_MOST_ENTRIES);
-    }
+    if (entries_.capacity() >= USUAL_MOST_ENTRIES) return;
+    entries_.reserve(USUAL_MOST_ENTRIES);
+    items_.reserve(USUAL_MOST_ENTRIES);
+    first_.reserve(TILE_COUNT + 1);
+}
+
+void TileItemLists::start()
+{
+    reserve();
     entries_.clear();
 }
 

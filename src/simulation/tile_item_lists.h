@@ -8,6 +8,8 @@
 // allocates nothing once it has reached its size.
 class TileItemLists {
   public:
+    // Sizes the lists for every item twice, so that later fillings allocate nothing.
+    void reserve();
     void start();
     void file(int tile, int item) { entries_.emplace_back(tile, item); }
     // Groups the filed entries by tile; call before reading.

@@ -242,6 +242,9 @@ class Game : public ControlGrid {
     WorldLayout layout_;               // tiles by role, checked against the world before use
     mutable EntryTrial entryTrial_;    // outputEntryAt's stand-in, never saved or copied
 
+    // Sizes the step's tables and the items' paths on the first step, so
+    // that a world keeping its size allocates nothing in later steps.
+    void reserveStepStorage();
     // The layout of the present tiles and links, rebuilt when they changed;
     // within a step, which changes neither, it is checked once at the start.
     const WorldLayout& currentLayout();
