@@ -22,6 +22,7 @@
 #include "world/tile_warning.h"
 
 class SoundEngine;
+class RoomIndex;
 class TileItemIndex;
 
 // One sale, as the floating income texts show it.
@@ -40,6 +41,8 @@ constexpr int STARTER_SOURCE_X = 3;
 constexpr int STARTER_SOURCE_Y = 9;
 constexpr int STARTER_SINK_X = 76;
 constexpr int STARTER_SINK_Y = 9;
+// How high an item rides on a bridge deck, in tiles.
+constexpr float DECK_HEIGHT = 0.1875f;
 
 // The whole world of one running game.
 class Game : public ControlGrid {
@@ -127,7 +130,7 @@ class Game : public ControlGrid {
     bool visibleItemRect(const CargoItem& item, float& x0, float& y0, float& x1, float& y1) const;
     // Some switch wire ends at (x, y).
     bool hasSwitchWireTo(int x, int y) const;
-    // The item's height above the ground on a bridge, 0 .. 0.1875 tiles.
+    // The item's height above the ground on a bridge, 0 .. DECK_HEIGHT.
     float itemDeckProgress(const CargoItem& item) const;
     // The item stands on a bridge tile whose deck runs in its heading.
     bool isItemOnDeck(const CargoItem& item) const;
@@ -204,8 +207,10 @@ class Game : public ControlGrid {
     void spawnMachineOutputs(bool roomTests, bool storagesOnly);
     // Moves every tunnel's items on by one slot; one may come out on the exit.
     void indexTunnelItems();
-    // No other item is in the way of the item's step from (fromX, fromY) to (toX, toY).
-    bool canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY);
+    // No other item is in the way of the item's step from (fromX, fromY) to
+    // (toX, toY). near, when given, files the present items by position and
+    // spares the walk over them all.
+    bool canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY, RoomIndex* near = nullptr);
     // May the machine at (x, y) put a new item onto the belt in front of it now,
     // and where does it start; phase is the new item's step phase (0..2).
     bool outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase) const;
