@@ -276,8 +276,7 @@ void Game::replanItems()
 {
     const bool allPowered = currentLayout().isAllPowered(*this);
     for (CargoItem& item : items) {
-        const bool offMap = item.layer == 0 && !inBounds(item.x, item.y);
-        if (isHeldByArm(item) || (allPowered ? offMap : isItemPowerStopped(item))) continue;
+        if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) continue;
         item.progress = 0.0f;
         item.heading = item.dir;
         item.posX = static_cast<float>(item.x);

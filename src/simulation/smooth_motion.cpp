@@ -70,8 +70,8 @@ bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other
 // then the sounds of items that crossed a distributor or mixer centre.
 class SmoothMotion {
   public:
-    SmoothMotion(Game& game, MotionScratch& scratch, const std::vector<std::uint8_t>& bridgeTiles)
-        : game_(game), s_(scratch), bridgeTiles_(bridgeTiles)
+    SmoothMotion(Game& game, MotionScratch& scratch, const WorldLayout& layout)
+        : game_(game), s_(scratch), layout_(layout), bridgeTiles_(layout.bridgeTiles)
     {
     }
 
@@ -98,6 +98,7 @@ class SmoothMotion {
 
     Game& game_;
     MotionScratch& s_;
+    const WorldLayout& layout_;
     const std::vector<std::uint8_t>& bridgeTiles_;
 };
 
@@ -135,8 +136,9 @@ void SmoothMotion::startSubStep(float step)
     const std::size_t n = game_.items.size();
     reserveForMostItems(s_);
     s_.budgets.assign(n, step);
+    const bool allPowered = layout_.isAllPowered(game_);
     for (std::size_t i = 0; i < n; ++i) {
-        if (game_.isItemPowerStopped(game_.items[i])) s_.budgets[i] = 0.0f;
+        if (WorldLayout::isItemPowerStopped(game_, game_.items[i], allPowered)) s_.budgets[i] = 0.0f;
     }
     s_.startPositions.clear();
     if (game_.sound != nullptr) {
@@ -438,7 +440,7 @@ void reserveForMostItems(MotionScratch& s)
 
 void Game::moveItems(float dt)
 {
-    SmoothMotion motion(*this, motionScratch_, currentLayout().bridgeTiles);
+    SmoothMotion motion(*this, motionScratch_, currentLayout());
     while (dt > 0.0f) {
         const float step = std::min(dt, LONGEST_SUB_STEP);
         dt = dt - step;

@@ -22,16 +22,15 @@ void TileItemLists::start()
 
 void TileItemLists::finish()
 {
+    // Counted per tile, summed to where each tile's items end, and placed from
+    // the back, so that each tile's start is left behind and its items keep
+    // the filing order.
     first_.assign(TILE_COUNT + 1, 0);
     for (const auto& entry : entries_)
-        ++first_[static_cast<std::size_t>(entry.first) + 1];
+        ++first_[static_cast<std::size_t>(entry.first)];
     for (std::size_t t = 0; t < TILE_COUNT; ++t)
         first_[t + 1] += first_[t];
     items_.resize(entries_.size());
-    // Each tile's slots fill from its front; first_[t] runs ahead and is moved back after.
-    for (const auto& entry : entries_)
-        items_[static_cast<std::size_t>(first_[static_cast<std::size_t>(entry.first)]++)] = entry.second;
-    for (std::size_t t = TILE_COUNT; t > 0; --t)
-        first_[t] = first_[t - 1];
-    first_[0] = 0;
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+        items_[static_cast<std::size_t>(--first_[static_cast<std::size_t>(entry->first)])] = entry->second;
 }
