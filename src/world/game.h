@@ -44,8 +44,9 @@ constexpr int STARTER_SINK_Y = 9;
 // How high an item rides on a bridge deck, in tiles.
 constexpr float DECK_HEIGHT = 0.1875f;
 
-// The whole world of one running game.
-class Game : public ControlGrid {
+// The whole world of one running game; final, so that the hot paths call its
+// grid queries directly.
+class Game final : public ControlGrid {
   public:
     SoundEngine* sound = nullptr;  // not owned; shared by copies
     std::vector<Tile> tiles;       // layer 0: tile (x, y) is element y * 80 + x
