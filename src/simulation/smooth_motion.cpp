@@ -100,6 +100,7 @@ class SmoothMotion {
     MotionScratch& s_;
     const WorldLayout& layout_;
     const std::vector<std::uint8_t>& bridgeTiles_;
+    bool trialHoldsStartPath_ = false;  // the trial's path is trialStart's, less the points reached
 };
 
 // visualPosition, asking the tile only where a bridge spans it: elsewhere
@@ -309,6 +310,7 @@ void SmoothMotion::makeTrialStart(const CargoItem& mover)
     CargoItem& trial = s_.trialStart;
     copyTrialFields(mover, trial);
     trial.path.clear();
+    trialHoldsStartPath_ = false;
     float length = 0.0f;
     float fromX = mover.posX;
     float fromY = mover.posY;
@@ -377,8 +379,11 @@ bool SmoothMotion::trialBlocked()
 void SmoothMotion::tryMove(float seconds)
 {
     copyTrialFields(s_.trialStart, s_.trial);
-    s_.trial.path = s_.trialStart.path;
+    // A move only takes points off the front: a trial that reached none still
+    // holds the start's path, which most short trials of a bisection do.
+    if (!trialHoldsStartPath_ || s_.trial.path.size() != s_.trialStart.path.size()) s_.trial.path = s_.trialStart.path;
     s_.trial.advance(seconds);
+    trialHoldsStartPath_ = true;
 }
 
 bool SmoothMotion::trialBlockedAfter(float seconds)
