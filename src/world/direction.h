@@ -42,3 +42,9 @@ inline Direction oppositeDirection(Direction d)
 // Integer steps of a direction, (0, 0) for anything outside 1..4.
 inline int directionDx(Direction d) { return isCompassDirection(d) ? direction_tables::DX[d - 1] : 0; }
 inline int directionDy(Direction d) { return isCompassDirection(d) ? direction_tables::DY[d - 1] : 0; }
+
+// Both directions run east-west, or both north-south; NONE lies on no axis.
+inline bool onSameAxis(Direction a, Direction b)
+{
+    return isCompassDirection(a) && isCompassDirection(b) && (a == EAST || a == WEST) == (b == EAST || b == WEST);
+}
