@@ -90,10 +90,19 @@ class Game final : public ControlGrid {
     bool itemAt(int x, int y) const override;
     void removeItemsAt(int x, int y) override;
     bool hasDcPowerAt(int x, int y) const override;
-    bool isPoweredAt(int x, int y) const override;
+    // Arms, distributors and mixers run only with power; everything else always.
+    bool isPoweredAt(int x, int y) const override
+    {
+        if (!inBounds(x, y)) return false;
+        const Tile& tile = tileAt(x, y);
+        return !runsOnlyWithPower(tile.type) || tile.powerSupplied;
+    }
 
     // The tile an item stands on, on its own layer; no bounds test.
-    const Tile& tileUnder(const CargoItem& item) const;
+    const Tile& tileUnder(const CargoItem& item) const
+    {
+        return item.layer == 1 ? deckTiles[tileIndex(item.x, item.y)] : tileAt(item.x, item.y);
+    }
 
     // Adds to the delivered count, saturating instead of overflowing; the
     // title shows the count, so it is marked for rebuilding.
