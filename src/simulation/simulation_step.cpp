@@ -190,7 +190,8 @@ void rebuildTitle(Game& game)
 void Game::update(float dt, bool skipMode)
 {
     if (!(dt > 0.0f)) dt = 0.0f;
-    if (!stepScratch_.storageReserved) reserveStepStorage();
+    // A loaded world brings a list of its own, neither sized nor reserved.
+    if (!stepScratch_.storageReserved || items.capacity() < MOST_WORLD_ITEMS) reserveStepStorage();
     const WorldLayout& layout = currentLayout();
     const LayoutTrust trust(layout_);
     StepScratch& s = stepScratch_;

@@ -46,12 +46,15 @@ std::uint64_t madeBy(const Game& game, ControlType type)
 // Straight after loading, with sources buying: the first step sizes the
 // step's tables, the items' paths and the machines' queues, and no later
 // step allocates, apart from the one list of parts each new gear carries.
+// The factory is loaded over a world that has run already, as a player
+// loads a save during play.
 TEST(FactoryStep, LoadedFactoryAllocatesOnlyInItsFirstStep)
 {
     constexpr float NORMAL_STEP = 1.0f / 60.0f;
     std::ostringstream text;
     ASSERT_TRUE(referenceFactory(FULL_FACTORY_ITEMS).writeMap(text));
     Game game;
+    game.update(NORMAL_STEP, false);
     std::istringstream in(text.str());
     ASSERT_TRUE(game.readMap(in));
     ASSERT_TRUE(game.sourcesEnabled);
