@@ -28,8 +28,8 @@ void runTimeSkip(const WorldClock& clock)
         skipped += step;
     }
     if (state.pendingSkip < SKIP_DONE_BELOW) {
-        clock.sound.setMuted(!state.soundEnabled);
         state.pendingSkip = 0.0;
+        clock.sound.setMuted(soundMuted(state));
     }
     const auto seconds = static_cast<float>(skipped);
     clock.stats.update(clock.game, seconds);
@@ -99,6 +99,8 @@ void showTitle(Shell& shell)
 }  // namespace
 
 bool skipPending(const LoopState& state) { return state.pendingSkip > 0.0; }
+
+bool soundMuted(const LoopState& state) { return !state.soundEnabled || skipPending(state); }
 
 float frameSeconds(LoopClock::time_point last, LoopClock::time_point now)
 {
