@@ -33,6 +33,12 @@ void resetInteraction(LoopState& state, Game& game)
     resetInteraction(state.interaction, game);
 }
 
+void cancelInteraction(LoopState& state, Game& game)
+{
+    resetInteraction(state, game);
+    state.interaction.pendingLinkEnd = {};
+}
+
 bool selectControlAt(LoopState& state, Game& game, int x, int y)
 {
     ControlPick pick;

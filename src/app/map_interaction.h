@@ -18,6 +18,10 @@ struct LoopState;
 // drags, the undo history and the world stay. The menu is its owner's to close.
 void resetInteraction(LoopState& state, Game& game);
 
+// After an undo or when another tool is picked: the reset, and the pending
+// end of a cable or wire goes too.
+void cancelInteraction(LoopState& state, Game& game);
+
 // Selects the control at (x, y) and opens its panel; selecting another
 // control first resets the interaction, which closes the other windows.
 bool selectControlAt(LoopState& state, Game& game, int x, int y);

@@ -45,8 +45,8 @@ bool toggleMeasureWire(Game& game, Link wire)
 {
     if (!game.normaliseLinkEnds(wire.x0, wire.y0, wire.x1, wire.y1, true)) return false;
     const bool removed = std::erase_if(game.signalMeasureLinks, [&wire](const Link& w) {
-        return w.x0 == wire.x0 && w.y0 == wire.y0 && w.x1 == wire.x1 && w.y1 == wire.y1;
-    }) > 0;
+                             return w.x0 == wire.x0 && w.y0 == wire.y0 && w.x1 == wire.x1 && w.y1 == wire.y1;
+                         }) > 0;
     if (!removed) game.signalMeasureLinks.push_back({wire.x0, wire.y0, wire.x1, wire.y1, 0, 0});
     return true;
 }
@@ -77,18 +77,30 @@ Link clickedWire(const Game& game, bool measure, const PendingLinkEnd& first, in
     return wire;
 }
 
-void clickPowerLine(Interaction& interaction, Game& game, UndoHistory& history, int x, int y)
+// The tile a cable tool was clicked on, when it is the second end: a tile
+// that takes no cable of the kind shows what to pick, and the first end
+// is kept as the pending one.
+bool secondCableEnd(Interaction& interaction, const Game& game, int x, int y, bool (*carries)(ControlType),
+                    const char* pickText, const char* firstEndText)
 {
     PendingLinkEnd& first = interaction.pendingLinkEnd;
-    if (!game.inBounds(x, y) || !carriesPower(game.tileAt(x, y).type)) {
-        interaction.statusText = "GENERATOR, MAST ODER 5V-NETZTEIL WAEHLEN";
+    if (!game.inBounds(x, y) || !carries(game.tileAt(x, y).type)) {
+        interaction.statusText = pickText;
+        return false;
+    }
+    if (first.pending()) return true;
+    first = {x, y, 0, 0};
+    if (firstEndText != nullptr) interaction.statusText = firstEndText;
+    return false;
+}
+
+void clickPowerLine(Interaction& interaction, Game& game, UndoHistory& history, int x, int y)
+{
+    if (!secondCableEnd(interaction, game, x, y, carriesPower, "GENERATOR, MAST ODER 5V-NETZTEIL WAEHLEN",
+                        "ZWEITEN ENDPUNKT WAEHLEN - GLEICHES PAAR ENTFERNT DAS KABEL")) {
         return;
     }
-    if (!first.pending()) {
-        first = {x, y, 0, 0};
-        interaction.statusText = "ZWEITEN ENDPUNKT WAEHLEN - GLEICHES PAAR ENTFERNT DAS KABEL";
-        return;
-    }
+    PendingLinkEnd& first = interaction.pendingLinkEnd;
     const bool existed = game.hasPowerLink(first.x, first.y, x, y);
     const bool changed = history.record(game, [&] { togglePowerCable(game, first.x, first.y, x, y); });
     if (!changed) {
@@ -101,15 +113,8 @@ void clickPowerLine(Interaction& interaction, Game& game, UndoHistory& history, 
 
 void clickDcLine(Interaction& interaction, Game& game, int x, int y)
 {
+    if (!secondCableEnd(interaction, game, x, y, carries5V, "5V-NETZTEIL ODER SIGNALBAUSTEIN WAEHLEN", nullptr)) return;
     PendingLinkEnd& first = interaction.pendingLinkEnd;
-    if (!game.inBounds(x, y) || !carries5V(game.tileAt(x, y).type)) {
-        interaction.statusText = "5V-NETZTEIL ODER SIGNALBAUSTEIN WAEHLEN";
-        return;
-    }
-    if (!first.pending()) {
-        first = {x, y, 0, 0};
-        return;
-    }
     toggle5vCable(game, first.x, first.y, x, y);
     first = {};
 }
@@ -131,11 +136,11 @@ void clickWireTool(Interaction& interaction, Game& game, UndoHistory& history, b
     const bool existed = game.hasLink(list, wire);
     const bool changed = history.record(game, [&] { toggleSignalWire(game, measure, wire); });
     if (changed) {
-        interaction.statusText = std::string(measure ? "MESSLEITUNG " : "SCHALTLEITUNG ") +
-                                 (existed ? "ENTFERNT" : "GESETZT");
+        interaction.statusText =
+            std::string(measure ? "MESSLEITUNG " : "SCHALTLEITUNG ") + (existed ? "ENTFERNT" : "GESETZT");
     } else {
-        interaction.statusText = measure ? "SENSOR UND MESS-CONTROL AUSWAEHLEN"
-                                         : "VERBINDUNG UNGUELTIG: EINGANG BELEGT ODER RUECKKOPPLUNG";
+        interaction.statusText =
+            measure ? "SENSOR UND MESS-CONTROL AUSWAEHLEN" : "VERBINDUNG UNGUELTIG: EINGANG BELEGT ODER RUECKKOPPLUNG";
     }
     first = {};
 }
@@ -232,8 +237,7 @@ bool isLinkTool(Tool tool)
            tool == TOOL_SIGNAL_CONTROL_LINE;
 }
 
-void clickLinkTool(Interaction& interaction, Game& game, UndoHistory& history, Tool tool, int x, int y,
-                   TileSpot spot)
+void clickLinkTool(Interaction& interaction, Game& game, UndoHistory& history, Tool tool, int x, int y, TileSpot spot)
 {
     switch (tool) {
     case TOOL_POWER_LINE:

@@ -75,5 +75,4 @@ bool isLinkTool(Tool tool);
 // the first click keeps the tile as the pending end, the second lays or
 // removes the link between the two; the status text says what happened.
 // Does nothing for other tools.
-void clickLinkTool(Interaction& interaction, Game& game, UndoHistory& history, Tool tool, int x, int y,
-                   TileSpot spot);
+void clickLinkTool(Interaction& interaction, Game& game, UndoHistory& history, Tool tool, int x, int y, TileSpot spot);

@@ -65,8 +65,7 @@ bool isSwitchOrButtonAt(const Game& game, int x, int y)
     return type == LOGIC_SWITCH || type == LOGIC_BUTTON;
 }
 
-bool workSwitchOrButton(Interaction& interaction, Game& game, UndoHistory& history, int x, int y,
-                        bool toggleAtRelease)
+bool workSwitchOrButton(Interaction& interaction, Game& game, UndoHistory& history, int x, int y, bool toggleAtRelease)
 {
     if (tileOfType(game, x, y, LOGIC_SWITCH) != nullptr) {
         if (!toggleAtRelease) toggleManualSwitch(game, history, x, y);

@@ -43,5 +43,4 @@ bool isSwitchOrButtonAt(const Game& game, int x, int y);
 // wire drag, waits for the release on its own tile; a button is pressed and
 // held. True when a switch or button stands there: the press ends here and
 // the tool does not act.
-bool workSwitchOrButton(Interaction& interaction, Game& game, UndoHistory& history, int x, int y,
-                        bool toggleAtRelease);
+bool workSwitchOrButton(Interaction& interaction, Game& game, UndoHistory& history, int x, int y, bool toggleAtRelease);

@@ -17,8 +17,7 @@ void openWindows(LoopState& state)
 
 bool windowsOpen(const LoopState& state)
 {
-    return state.openToolGroup != -1 || state.numberEntry.active || state.machineOverviewVisible ||
-           state.itemPanelOpen;
+    return state.openToolGroup != -1 || state.numberEntry.active || state.machineOverviewVisible || state.itemPanelOpen;
 }
 
 }  // namespace
@@ -51,6 +50,8 @@ TEST(MapInteraction, ResettingClosesWindowsAndEntriesButKeepsTheFirstLinkEnd)
     EXPECT_FALSE(windowsOpen(state));
     EXPECT_FALSE(state.interaction.selection.selected());
     EXPECT_TRUE(state.interaction.pendingLinkEnd.pending());
+    cancelInteraction(state, game);
+    EXPECT_FALSE(state.interaction.pendingLinkEnd.pending());
     EXPECT_TRUE(history.empty());
 }
 

@@ -193,7 +193,7 @@ TEST(TileSpot, HalvesAndQuartersOfTheTileUnderThePointer)
     const struct {
         int cameraY, pointerY, tileSize, half, quarter;
     } cases[] = {
-        {0, 0, 32, 0, 0}, {0, 15, 32, 0, 1},  {0, 16, 32, 1, 2}, {0, 31, 32, 1, 3},
+        {0, 0, 32, 0, 0},  {0, 15, 32, 0, 1},   {0, 16, 32, 1, 2}, {0, 31, 32, 1, 3},
         {-5, 0, 32, 1, 3}, {100, 12, 32, 1, 2}, {0, 11, 24, 0, 1}, {0, 5, 0, 0, 0},
     };
     for (const auto& c : cases) {
