@@ -157,6 +157,7 @@ TEST(MeasureLine, AMachineAndASensorInEitherOrder)
     s.click(tool, 10, 10);
     s.click(tool, -1, 10);
     EXPECT_TRUE(s.interaction.pendingLinkEnd.pending()) << "a click off the map changes nothing";
+    expectMapReadsBack(s.game);
 }
 
 TEST(SwitchLine, RemovingTheLastWireIntoAMachineReleasesIt)
