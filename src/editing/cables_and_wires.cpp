@@ -16,8 +16,6 @@ bool carriesPower(ControlType type) { return powerCableLimit(type) > 0; }
 
 bool carries5V(ControlType type) { return type == POWER_SUPPLY || isSignalType(type); }
 
-bool twoInputLogic(ControlType type) { return switchWireInputCount(type) == 2; }
-
 // Two different tiles of the map, both of a type the cable may join.
 template <typename Carries> bool cableEndsFit(const Game& game, int x0, int y0, int x1, int y1, Carries carries)
 {
@@ -72,7 +70,7 @@ Link clickedWire(const Game& game, bool measure, const PendingLinkEnd& first, in
     if (measure || !game.normaliseLinkEnds(stored.x0, stored.y0, stored.x1, stored.y1, false)) return wire;
     // Sources never move in normalising, so the source tells which click was which.
     const bool sourceFirst = stored.x0 == first.x && stored.y0 == first.y;
-    if (twoInputLogic(game.tileAt(stored.x1, stored.y1).type)) wire.input = sourceFirst ? spot.half : first.input;
+    if (hasTwoInputs(game.tileAt(stored.x1, stored.y1).type)) wire.input = sourceFirst ? spot.half : first.input;
     if (game.tileAt(stored.x0, stored.y0).type == LOGIC_STEPPER) wire.param = sourceFirst ? first.param : spot.quarter;
     return wire;
 }
@@ -126,7 +124,7 @@ void clickWireTool(Interaction& interaction, Game& game, UndoHistory& history, b
     if (!game.inBounds(x, y)) return;
     if (!first.pending()) {
         const ControlType type = game.tileAt(x, y).type;
-        first = {x, y, twoInputLogic(type) ? spot.half : 0, type == LOGIC_STEPPER ? spot.quarter : 0};
+        first = {x, y, hasTwoInputs(type) ? spot.half : 0, type == LOGIC_STEPPER ? spot.quarter : 0};
         interaction.statusText = measure ? "SENSOR UND MESS-CONTROL WAEHLEN; GLEICHES PAAR ENTFERNT DIE LEITUNG"
                                          : "AUSGANG DANN ZIEL WAEHLEN. LOGIK: OBEN A, UNTEN B. GLEICHES PAAR ENTFERNT.";
         return;

@@ -8,6 +8,26 @@ namespace {
 
 constexpr int STEPPER_OUTPUTS = 4;
 
+int targetInputCount(ControlType type)
+{
+    switch (type) {
+    case LOGIC_AND:
+    case LOGIC_OR:
+    case LOGIC_XOR:
+    case LOGIC_RS:
+        return 2;
+    case LOGIC_NOT:
+    case SIGNAL_LAMP:
+    case LOGIC_COUNTER:
+    case LOGIC_TIMER:
+    case LOGIC_CLOCK:
+    case LOGIC_STEPPER:
+        return 1;
+    default:
+        return isSwitchWireTarget(type) ? 1 : 0;
+    }
+}
+
 int sourceOutputCount(ControlType type) { return type == LOGIC_STEPPER ? STEPPER_OUTPUTS : 1; }
 
 // Ends, types, input and output of one wire on their own.
@@ -19,7 +39,7 @@ bool wireFitsItsEnds(const std::vector<Tile>& layer, const Link& wire)
     if (source == target) return false;
     const ControlType sourceType = layer[source].type;
     if (!isSignalSourceType(sourceType)) return false;
-    if (wire.input < 0 || wire.input >= switchWireInputCount(layer[target].type)) return false;
+    if (wire.input < 0 || wire.input >= targetInputCount(layer[target].type)) return false;
     return wire.param >= 0 && wire.param < sourceOutputCount(sourceType);
 }
 
