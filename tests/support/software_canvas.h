@@ -64,6 +64,7 @@ class SoftwareCanvas {
         if (caches.controlCacheRenderer == renderer_) clearControlSpriteCache();
         if (caches.atlasRenderer == renderer_) clearControlAtlas();
         if (caches.bridgeCacheRenderer == renderer_ || caches.bridgeIndexRenderer == renderer_) clearBridgeAtlas();
+        if (caches.waterPipeRenderer == renderer_) clearWaterPipeTextures();
         SDL_DestroyRenderer(renderer_);
         SDL_FreeSurface(surface_);
     }
