@@ -7,9 +7,9 @@
 
 #include "editing/interaction.h"
 #include "editing/map_stroke.h"
+#include "editing/number_entry.h"
 #include "editing/tool.h"
 #include "ui/camera.h"
-#include "ui/number_entry.h"
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"
