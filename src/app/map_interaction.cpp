@@ -10,7 +10,7 @@ namespace {
 void closeWindows(LoopState& state)
 {
     state.openToolGroup = -1;
-    state.numberEntry = NumberEntry{};
+    closeNumberEntry(state.numberEntry);
     state.statisticsVisible = false;
     state.settingsWindowVisible = false;
     state.powerOverviewVisible = false;

@@ -10,7 +10,7 @@ namespace {
 void openWindows(LoopState& state)
 {
     state.openToolGroup = LOGIC_GROUP;
-    state.numberEntry.open(12);
+    beginNumberEntry(state.numberEntry, 12);
     state.machineOverviewVisible = true;
     state.itemPanelOpen = true;
 }
