@@ -181,8 +181,7 @@ bool moveControl(Game& game, const MachineGroup& group, int x, int y)
         for (Link& link : *links)
             link = offsetLinkForMove(link, group, x, y);
     }
-    std::erase_if(game.items,
-                  [&](const CargoItem& item) { return occupiesOldOrNewCell(item, group, dx, dy); });
+    std::erase_if(game.items, [&](const CargoItem& item) { return occupiesOldOrNewCell(item, group, dx, dy); });
     lift(game, group);
     putDown(game, group, dx, dy);
     game.updateNetworks(0.0f);

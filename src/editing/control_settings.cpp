@@ -115,9 +115,11 @@ void setSelectionSourceCargo(const MultiSelection& selection, Game& game, CargoT
 void setSelectionFlagByType(const MultiSelection& selection, Game& game, int which, bool flag)
 {
     if (which == 1) {
-        forEachOfKind(selection, game, SOURCES, [flag](Tile& source, int, int) { setWhenDifferent(source.sourceRunning, flag); });
+        forEachOfKind(selection, game, SOURCES,
+                      [flag](Tile& source, int, int) { setWhenDifferent(source.sourceRunning, flag); });
     } else {
-        forEachOfKind(selection, game, SINKS, [flag](Tile& sink, int, int) { setWhenDifferent(sink.sinkAccepting, flag); });
+        forEachOfKind(selection, game, SINKS,
+                      [flag](Tile& sink, int, int) { setWhenDifferent(sink.sinkAccepting, flag); });
     }
 }
 
@@ -129,7 +131,8 @@ void setSelectionBeltSpeed(const MultiSelection& selection, Game& game, int spee
 void setSelectionBeltPriority(const MultiSelection& selection, Game& game, int priority)
 {
     if (priority != NONE && !isCompassDirection(priority)) return;
-    forEachOfKind(selection, game, BELTS, [priority](Tile& belt, int, int) { setWhenDifferent(belt.beltPriority, priority); });
+    forEachOfKind(selection, game, BELTS,
+                  [priority](Tile& belt, int, int) { setWhenDifferent(belt.beltPriority, priority); });
 }
 
 void toggleSelectionArmFilter(const MultiSelection& selection, Game& game, bool on, std::uint32_t bits)

@@ -192,9 +192,9 @@ TEST(MultiSelection, ABeltUnderADeckAlwaysCrossesIt)
         EXPECT_EQ(game.tileAt(20, 10).dir, c.beltAfter) << c.name;
         EXPECT_EQ(game.tileAt(20, 10).bridgeDir, c.bridgeAfter) << c.name;
         EXPECT_EQ(selection.entries.size(), c.picked == BELT_ALONE ? 1u : 2u) << c.name;
-        const int beltEntries = static_cast<int>(std::count_if(
-            selection.entries.begin(), selection.entries.end(),
-            [&game](const SelectedControl& entry) { return isBeltUnderDeck(entry, game); }));
+        const int beltEntries = static_cast<int>(
+            std::count_if(selection.entries.begin(), selection.entries.end(),
+                          [&game](const SelectedControl& entry) { return isBeltUnderDeck(entry, game); }));
         EXPECT_EQ(beltEntries, 1) << c.name << ": the belt stays an entry of its own";
         expectMapReadsBack(game);
     }
