@@ -34,11 +34,6 @@ void switchBits(CargoMask& mask, bool on, std::uint32_t bits, CargoMask allowed)
     mask = (on ? mask | bits : mask & ~bits) & allowed;
 }
 
-template <typename T> void setWhenDifferent(T& field, T value)
-{
-    if (field != value) field = value;
-}
-
 // A two-tile machine keeps its settings on its main tile, which need not be
 // the entry's anchor.
 void settingsTileOf(const SelectedControl& entry, int& x, int& y)
@@ -108,7 +103,7 @@ bool tileHasType(const Game& game, bool open, int x, int y, ControlType type)
 void setSelectionSourceCargo(const MultiSelection& selection, Game& game, CargoType cargo)
 {
     forEachOfKind(selection, game, SOURCES, [cargo](Tile& source, int, int) {
-        if (source.sourceCargo != cargo) SourceControl::setCargoType(source, cargo);
+        SourceControl::setCargoType(source, cargo);
     });
 }
 
@@ -116,10 +111,10 @@ void setSelectionFlagByType(const MultiSelection& selection, Game& game, int whi
 {
     if (which == 1) {
         forEachOfKind(selection, game, SOURCES,
-                      [flag](Tile& source, int, int) { setWhenDifferent(source.sourceRunning, flag); });
+                      [flag](Tile& source, int, int) { source.sourceRunning = flag; });
     } else {
         forEachOfKind(selection, game, SINKS,
-                      [flag](Tile& sink, int, int) { setWhenDifferent(sink.sinkAccepting, flag); });
+                      [flag](Tile& sink, int, int) { sink.sinkAccepting = flag; });
     }
 }
 
@@ -132,7 +127,7 @@ void setSelectionBeltPriority(const MultiSelection& selection, Game& game, int p
 {
     if (priority != NONE && !isCompassDirection(priority)) return;
     forEachOfKind(selection, game, BELTS,
-                  [priority](Tile& belt, int, int) { setWhenDifferent(belt.beltPriority, priority); });
+                  [priority](Tile& belt, int, int) { belt.beltPriority = priority; });
 }
 
 void toggleSelectionArmFilter(const MultiSelection& selection, Game& game, bool on, std::uint32_t bits)
@@ -181,13 +176,13 @@ void toggleSelectionOvenSmelterFilter(const MultiSelection& selection, Game& gam
 void setSelectionFillerAccepting(const MultiSelection& selection, Game& game, bool flag)
 {
     forEachOfKind(selection, game, BOTTLING_PLANTS,
-                  [flag](Tile& filler, int, int) { setWhenDifferent(filler.fillerAccepting, flag); });
+                  [flag](Tile& filler, int, int) { filler.fillerAccepting = flag; });
 }
 
 void setSelectionStorageOutput(const MultiSelection& selection, Game& game, bool flag)
 {
     forEachOfKind(selection, game, STORAGES,
-                  [flag](Tile& storage, int, int) { setWhenDifferent(storage.storageOutputOn, flag); });
+                  [flag](Tile& storage, int, int) { storage.storageOutputOn = flag; });
 }
 
 void toggleSelectionStorageFilter(const MultiSelection& selection, Game& game, bool on, std::uint32_t bits)
@@ -199,14 +194,14 @@ void toggleSelectionStorageFilter(const MultiSelection& selection, Game& game, b
 void setSelectionMixerRatio(const MultiSelection& selection, Game& game, int which, int value)
 {
     forEachOfKind(selection, game, MIXERS, [which, value](Tile& mixer, int, int) {
-        if ((which != 0 ? mixer.ratioB : mixer.ratioA) != value) MixerControl::setRatio(mixer, which, value);
+        MixerControl::setRatio(mixer, which, value);
     });
 }
 
 void setSelectionDistributorMode(const MultiSelection& selection, Game& game, int mode)
 {
     forEachOfKind(selection, game, DISTRIBUTORS, [mode](Tile& distributor, int, int) {
-        if (DistributorControl::mode(distributor) != mode) DistributorControl::setMode(distributor, mode);
+        DistributorControl::setMode(distributor, mode);
     });
 }
 
