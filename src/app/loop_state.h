@@ -8,6 +8,7 @@
 #include "editing/map_stroke.h"
 #include "editing/tool.h"
 #include "ui/camera.h"
+#include "ui/income_popups.h"
 #include "ui/number_entry.h"
 #include "world/cargo.h"
 #include "world/direction.h"
@@ -17,14 +18,6 @@
 using LoopClock = std::chrono::steady_clock;
 
 constexpr TilePoint NO_TILE = {-1, -1};
-
-// A floating sale text over a shop.
-struct SaleMarker {
-    int x = 0;
-    int y = 0;
-    std::int64_t amount = 0;
-    float age = 0.0f;  // seconds of real time
-};
 
 // A rectangle of tiles being dragged out: the Ctrl selection or the area to copy.
 struct TileRectDrag {
