@@ -7,6 +7,7 @@
 #include "render/widgets.h"
 #include "ui/calendar.h"
 #include "ui/language.h"
+#include "ui/panel_drawing.h"
 #include "world/game.h"
 
 namespace {
@@ -26,28 +27,12 @@ constexpr PackedColor LOSS_COLOUR = packColor(245, 116, 101);
 constexpr PackedColor NOTHING_COLOUR = packColor(117, 128, 133);
 constexpr PackedColor SAVED_COLOUR = packColor(126, 232, 151);
 
-SDL_Rect sdlRect(const ScreenRect& r) { return {r.left, r.top, r.width, r.height}; }
-
-void text(SDL_Renderer* renderer, std::string_view phrase, int x, int y, PackedColor colour, int scale = 1)
-{
-    setDrawColor(renderer, colour);
-    drawText(renderer, std::string(phrase).c_str(), x, y, scale);
-}
-
-void fill(SDL_Renderer* renderer, SDL_Rect rect, PackedColor colour)
+// The save icon's parts keep at least one pixel, however small the icon.
+SDL_Rect atLeastOnePixel(SDL_Rect rect)
 {
     rect.w = std::max(rect.w, 1);
     rect.h = std::max(rect.h, 1);
-    setDrawColor(renderer, colour);
-    SDL_RenderFillRect(renderer, &rect);
-}
-
-void frame(SDL_Renderer* renderer, SDL_Rect rect, PackedColor colour)
-{
-    rect.w = std::max(rect.w, 1);
-    rect.h = std::max(rect.h, 1);
-    setDrawColor(renderer, colour);
-    SDL_RenderDrawRect(renderer, &rect);
+    return rect;
 }
 
 void drawAccount(SDL_Renderer* renderer, const ScreenRect& bar, const AccountBarTexts& texts)
@@ -55,19 +40,19 @@ void drawAccount(SDL_Renderer* renderer, const ScreenRect& bar, const AccountBar
     const int x = bar.left;
     const int y = bar.top;
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    fill(renderer, sdlRect(bar), BAR_FILL);
+    fillRect(renderer, sdlRect(bar), BAR_FILL);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    frame(renderer, sdlRect(bar), BAR_OUTLINE);
+    outlineRect(renderer, sdlRect(bar), BAR_OUTLINE);
 
-    text(renderer, "KONTO", x + 8, y + 5, ACCOUNT_CAPTION);
-    text(renderer, texts.balance, x + 8, y + 21, BALANCE_COLOUR, 2);
+    drawPhrase(renderer, "KONTO", x + 8, y + 5, ACCOUNT_CAPTION);
+    drawPhrase(renderer, texts.balance, x + 8, y + 21, BALANCE_COLOUR, 2);
     setDrawColor(renderer, DIVIDER);
     for (int divider : {235, 414})
         SDL_RenderDrawLine(renderer, x + divider, y + 6, x + divider, y + BAR_HEIGHT - 6);
-    text(renderer, "DATUM / UHRZEIT", x + 245, y + 6, CAPTION_COLOUR);
-    text(renderer, texts.dateTime, x + 245, y + 25, DATE_COLOUR);
-    text(renderer, "VORMONAT", x + 421, y + 6, CAPTION_COLOUR);
-    text(renderer, texts.lastMonth, x + 421, y + 25, texts.lastMonthColour);
+    drawPhrase(renderer, "DATUM / UHRZEIT", x + 245, y + 6, CAPTION_COLOUR);
+    drawPhrase(renderer, texts.dateTime, x + 245, y + 25, DATE_COLOUR);
+    drawPhrase(renderer, "VORMONAT", x + 421, y + 6, CAPTION_COLOUR);
+    drawPhrase(renderer, texts.lastMonth, x + 421, y + 25, texts.lastMonthColour);
 }
 
 void drawSkipButtons(SDL_Renderer* renderer, const BottomBarView& view, const AccountBarTexts& texts)
@@ -77,8 +62,8 @@ void drawSkipButtons(SDL_Renderer* renderer, const BottomBarView& view, const Ac
     drawButtonFrame(renderer, day.left, day.top, day.width, day.height, texts.skipButtonState);
     drawButtonFrame(renderer, month.left, month.top, month.width, month.height, texts.skipButtonState);
     const int labelY = bottomBarRect(view.viewWidth, view.viewHeight).top + 18;
-    text(renderer, texts.skipDayLabel, 361, labelY, BUTTON_TEXT);
-    text(renderer, texts.skipMonthLabel, 389, labelY, BUTTON_TEXT);
+    drawPhrase(renderer, texts.skipDayLabel, 361, labelY, BUTTON_TEXT);
+    drawPhrase(renderer, texts.skipMonthLabel, 389, labelY, BUTTON_TEXT);
 }
 
 // A field of no width is not there to see or to press.
@@ -87,7 +72,7 @@ void drawField(SDL_Renderer* renderer, const ScreenRect& field, bool active, std
 {
     if (field.width <= 0) return;
     drawButtonFrame(renderer, field.left, field.top, field.width, field.height, active ? BUTTON_ACTIVE : 0);
-    text(renderer, label, labelX, field.top + (field.height - GLYPH_HEIGHT) / 2, colour);
+    drawPhrase(renderer, label, labelX, field.top + (field.height - GLYPH_HEIGHT) / 2, colour);
 }
 
 void drawFields(SDL_Renderer* renderer, const BottomBarView& view)
@@ -196,24 +181,24 @@ void drawBottomBar(SDL_Renderer* renderer, const Game& game, const BottomBarView
 
 void drawSaveIcon(SDL_Renderer* renderer, const SDL_Rect& icon)
 {
-    const SDL_Rect caseRect{icon.x + 4, icon.y + 2, std::max(icon.w - 8, 1), std::max(icon.h - 4, 1)};
-    fill(renderer, caseRect, packColor(20, 24, 28));
-    frame(renderer, caseRect, packColor(205, 207, 197));
-    const SDL_Rect body{caseRect.x + 1, caseRect.y + 1, std::max(caseRect.w - 2, 1), std::max(caseRect.h - 2, 1)};
-    fill(renderer, body, packColor(28, 72, 157));
-    const SDL_Rect shutter{body.x + 1, body.y + 1, body.w - 2, 4};
-    fill(renderer, shutter, packColor(14, 34, 76));
-    fill(renderer, {shutter.x + 1, shutter.y + 1, shutter.w - 2, 2}, packColor(154, 187, 233));
-    const SDL_Rect label{body.x + 2, body.y + 7, std::max(body.w - 4, 1), 6};
-    fill(renderer, label, packColor(224, 222, 203));
-    frame(renderer, label, packColor(78, 81, 77));
+    const SDL_Rect caseRect = atLeastOnePixel({icon.x + 4, icon.y + 2, icon.w - 8, icon.h - 4});
+    fillRect(renderer, caseRect, packColor(20, 24, 28));
+    outlineRect(renderer, caseRect, packColor(205, 207, 197));
+    const SDL_Rect body = atLeastOnePixel({caseRect.x + 1, caseRect.y + 1, caseRect.w - 2, caseRect.h - 2});
+    fillRect(renderer, body, packColor(28, 72, 157));
+    const SDL_Rect shutter = atLeastOnePixel({body.x + 1, body.y + 1, body.w - 2, 4});
+    fillRect(renderer, shutter, packColor(14, 34, 76));
+    fillRect(renderer, atLeastOnePixel({shutter.x + 1, shutter.y + 1, shutter.w - 2, 2}), packColor(154, 187, 233));
+    const SDL_Rect label = atLeastOnePixel({body.x + 2, body.y + 7, body.w - 4, 6});
+    fillRect(renderer, label, packColor(224, 222, 203));
+    outlineRect(renderer, label, packColor(78, 81, 77));
     const PackedColor dots[] = {packColor(227, 63, 58), packColor(239, 182, 52), packColor(81, 178, 90),
                                 packColor(72, 137, 207)};
     for (int i = 0; i < 4; ++i) {
         setDrawColor(renderer, dots[i]);
         SDL_RenderDrawPoint(renderer, label.x + 1 + i, label.y + 4);
     }
-    frame(renderer, {caseRect.x - 1, caseRect.y + 8, 2, 4}, packColor(222, 224, 216));
+    outlineRect(renderer, {caseRect.x - 1, caseRect.y + 8, 2, 4}, packColor(222, 224, 216));
 }
 
 BottomBarArea bottomBarAreaAt(int px, int py, int viewWidth, int viewHeight)

@@ -7,6 +7,7 @@
 #include "render/bitmap_font.h"
 #include "render/design_grid.h"
 #include "render/widgets.h"
+#include "ui/panel_drawing.h"
 #include "world/game.h"
 
 namespace {
@@ -47,16 +48,12 @@ std::string_view soundSwitchLabel(bool soundEnabled) { return soundEnabled ? "TO
 
 void drawSettingsWindow(SDL_Renderer* renderer, int viewHeight, bool sourcesEnabled, bool soundEnabled)
 {
-    const ScreenRect w = settingsWindowRect(viewHeight);
-    const SDL_Rect area{w.left, w.top, w.width, w.height};
+    const SDL_Rect area = sdlRect(settingsWindowRect(viewHeight));
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    setDrawColor(renderer, packColor(19, 25, 30, 245));
-    SDL_RenderFillRect(renderer, &area);
+    fillRect(renderer, area, packColor(19, 25, 30, 245));
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    setDrawColor(renderer, packColor(101, 123, 133));
-    SDL_RenderDrawRect(renderer, &area);
-    setDrawColor(renderer, packColor(221, 234, 239));
-    drawText(renderer, "GLOBALE EINSTELLUNGEN", 20, w.top + 12, 1);
+    outlineRect(renderer, area, packColor(101, 123, 133));
+    drawPhrase(renderer, "GLOBALE EINSTELLUNGEN", 20, area.y + 12, packColor(221, 234, 239));
     drawSwitch(renderer, sourcesSwitchRect(viewHeight), sourcesEnabled, sourcesSwitchLabel(sourcesEnabled));
     drawSwitch(renderer, soundSwitchRect(viewHeight), soundEnabled, soundSwitchLabel(soundEnabled));
 }

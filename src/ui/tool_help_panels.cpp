@@ -3,19 +3,25 @@
 #include "render/bitmap_font.h"
 #include "render/design_grid.h"
 #include "render/widgets.h"
-#include "ui/panel_frame.h"
+#include "ui/panel_drawing.h"
 
 namespace {
 
 constexpr PackedColor TEXT_COLOUR = packColor(235, 239, 241);
 constexpr int DIRECTION_BUTTON_WIDTH = 68;
 
-SDL_Rect sdlRect(const ScreenRect& r) { return {r.left, r.top, r.width, r.height}; }
-
 void drawChoice(SDL_Renderer* renderer, const ScreenRect& r, bool chosen)
 {
     drawButtonFrame(renderer, r.left, r.top, r.width, r.height, chosen ? BUTTON_ACTIVE : 0);
     setDrawColor(renderer, TEXT_COLOUR);
+}
+
+// The frame with its title and the help under it; leaves the text colour set.
+void drawChooserFrame(SDL_Renderer* renderer, const ScreenRect& content, const char* title, const std::string& help)
+{
+    drawPanelFrame(renderer, sdlRect(content), title);
+    setDrawColor(renderer, TEXT_COLOUR);
+    drawTextWrapped(renderer, help, content.left + 10, content.top + 40, content.width - 20, true);
 }
 
 }  // namespace
@@ -64,30 +70,22 @@ const char* directionName(Direction direction)
 
 void drawBeltSpeedChooser(SDL_Renderer* renderer, const ScreenRect& content, int level)
 {
-    const int x = content.left;
-    const int y = content.top;
-    const int wrap = content.width - 20;
-    drawPanelFrame(renderer, sdlRect(content), "BANDTEMPO MALEN");
-    setDrawColor(renderer, TEXT_COLOUR);
-    drawTextWrapped(renderer, "STUFE WAEHLEN UND MIT GEDRUECKTER LINKER MAUSTASTE UEBER BAENDER MALEN.", x + 10, y + 40,
-                    wrap, true);
+    drawChooserFrame(renderer, content, "BANDTEMPO MALEN",
+                     "STUFE WAEHLEN UND MIT GEDRUECKTER LINKER MAUSTASTE UEBER BAENDER MALEN.");
     for (int i = 0; i < BELT_SPEED_LEVELS; ++i) {
         drawChoice(renderer, beltSpeedButtonRect(content, i), i == level);
         const char digit[2] = {static_cast<char>('0' + i), '\0'};
-        drawBitmapText(renderer, digit, x + 21 + 38 * i, y + 101, 1);
+        drawBitmapText(renderer, digit, content.left + 21 + 38 * i, content.top + 101, 1);
     }
-    drawTextWrapped(renderer, "STUFE 0 STOPPT. STUFE 3 IST NORMAL UND HAT KEINEN MARKER.", x + 10, y + 135, wrap, true);
+    drawTextWrapped(renderer, "STUFE 0 STOPPT. STUFE 3 IST NORMAL UND HAT KEINEN MARKER.", content.left + 10,
+                    content.top + 135, content.width - 20, true);
 }
 
 void drawDirectionChooser(SDL_Renderer* renderer, const ScreenRect& content, Direction direction)
 {
-    const int x = content.left;
+    drawChooserFrame(renderer, content, "RICHTUNG EINSTELLEN",
+                     "RICHTUNG WAEHLEN. KLICKEN ODER ZIEHEN RICHTET BAENDER UND DREHBARE CONTROLS AUS.");
     const int y = content.top;
-    const int wrap = content.width - 20;
-    drawPanelFrame(renderer, sdlRect(content), "RICHTUNG EINSTELLEN");
-    setDrawColor(renderer, TEXT_COLOUR);
-    drawTextWrapped(renderer, "RICHTUNG WAEHLEN. KLICKEN ODER ZIEHEN RICHTET BAENDER UND DREHBARE CONTROLS AUS.",
-                    x + 10, y + 40, wrap, true);
     for (Direction d = NORTH; d <= WEST; ++d) {
         const ScreenRect button = directionButtonRect(content, d);
         drawChoice(renderer, button, d == direction);
@@ -97,7 +95,7 @@ void drawDirectionChooser(SDL_Renderer* renderer, const ScreenRect& content, Dir
     drawTextWrapped(renderer,
                     "BEI ARMEN WIRD DIE ACHSE GEWAEHLT. BLOCKIERTE DREHUNGEN BLEIBEN UNVERAENDERT. STRG-Z MACHT DEN "
                     "MALZUG RUECKGAENGIG.",
-                    x + 10, y + 160, wrap, true);
+                    content.left + 10, y + 160, content.width - 20, true);
 }
 
 void drawSwitchWireHelp(SDL_Renderer* renderer, const ScreenRect& sidePanel, const std::string& message)

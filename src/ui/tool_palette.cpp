@@ -13,6 +13,7 @@
 #include "render/sensor_sprite.h"
 #include "render/storage_shop_filler_sprites.h"
 #include "render/water_pipe_sprite.h"
+#include "ui/panel_drawing.h"
 #include "ui/tool_panel_layout.h"
 #include "ui/tool_table.h"
 
@@ -46,30 +47,10 @@ constexpr PackedColor POPUP_FILL = packColor(18, 22, 27, 250);
 constexpr std::array<std::string_view, SIMULATION_BUTTON_COUNT> SIMULATION_LABELS = {"II", "1X", "2X", "4X", "1S"};
 constexpr std::array<Tool, 3> EDIT_ROW = {TOOL_DELETE, TOOL_BELT_SPEED, TOOL_DIRECTION};
 
-SDL_Rect sdlRect(const ScreenRect& r) { return {r.left, r.top, r.width, r.height}; }
-
-void fill(SDL_Renderer* renderer, const SDL_Rect& rect, PackedColor colour)
-{
-    setDrawColor(renderer, colour);
-    SDL_RenderFillRect(renderer, &rect);
-}
-
-void frame(SDL_Renderer* renderer, const SDL_Rect& rect, PackedColor colour)
-{
-    setDrawColor(renderer, colour);
-    SDL_RenderDrawRect(renderer, &rect);
-}
-
 void line(SDL_Renderer* renderer, int x0, int y0, int x1, int y1, PackedColor colour)
 {
     setDrawColor(renderer, colour);
     SDL_RenderDrawLine(renderer, x0, y0, x1, y1);
-}
-
-void text(SDL_Renderer* renderer, std::string_view phrase, int x, int y, PackedColor colour)
-{
-    setDrawColor(renderer, colour);
-    drawText(renderer, std::string(phrase).c_str(), x, y, 1);
 }
 
 // A tile of the control the tool builds, as the painters take it.
@@ -117,11 +98,11 @@ void drawIcon(SDL_Renderer* renderer, Tool tool, int x, int y)
         drawBeltRibs(renderer, x, y, packColor(42, 47, 47));
         break;
     case TOOL_ARM:
-        fill(renderer, {x + 10, y + 3, 4, 18}, packColor(38, 54, 59));
+        fillRect(renderer, {x + 10, y + 3, 4, 18}, packColor(38, 54, 59));
         SDL_RenderDrawLine(renderer, x + 4, y + 5, x + 20, y + 5);
         break;
     case TOOL_LONG_ARM:
-        fill(renderer, {x + 10, y + 1, 4, 22}, packColor(30, 62, 78));
+        fillRect(renderer, {x + 10, y + 1, 4, 22}, packColor(30, 62, 78));
         SDL_RenderDrawLine(renderer, x + 2, y + 3, x + 22, y + 3);
         SDL_RenderDrawLine(renderer, x + 2, y + 20, x + 22, y + 20);
         break;
@@ -143,7 +124,7 @@ void drawIcon(SDL_Renderer* renderer, Tool tool, int x, int y)
         drawStorageSprite(renderer, x, y, s, s, iconTile(tool, EAST));
         break;
     case TOOL_TUNNEL:
-        fill(renderer, {x + 5, y + 5, 14, 14}, packColor(18, 25, 32));
+        fillRect(renderer, {x + 5, y + 5, 14, 14}, packColor(18, 25, 32));
         break;
     case TOOL_BELT_SPEED:
         drawBeltRibs(renderer, x, y, packColor(43, 48, 48));
@@ -178,7 +159,7 @@ void drawIcon(SDL_Renderer* renderer, Tool tool, int x, int y)
         break;
     case TOOL_DC_LINE:
         line(renderer, x + 2, y + 19, x + 21, y + 4, packColor(242, 66, 66));
-        text(renderer, "5V", x + 2, y + 1, packColor(235, 239, 241));
+        drawPhrase(renderer, "5V", x + 2, y + 1, packColor(235, 239, 241));
         break;
     case TOOL_SELECT:
         drawSelectArrow(renderer, x, y);
@@ -199,28 +180,28 @@ void drawTwoTileIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect)
 
 void drawEditRow(SDL_Renderer* renderer, Tool selectedTool, int panelX, int panelY, int viewWidth, int viewHeight)
 {
-    text(renderer, "BEARBEITEN", panelX + 8, panelY + 319, SECTION_COLOUR);
+    drawPhrase(renderer, "BEARBEITEN", panelX + 8, panelY + 319, SECTION_COLOUR);
     for (Tool tool : EDIT_ROW) {
         const SDL_Rect r = sdlRect(toolButtonRect(tool, panelX, panelY, viewWidth, viewHeight));
         const bool selected = tool == selectedTool;
         const bool isDelete = tool == TOOL_DELETE;
-        fill(renderer, r, selected ? (isDelete ? DELETE_LIT_FILL : EDIT_LIT_FILL) : EDIT_FILL);
+        fillRect(renderer, r, selected ? (isDelete ? DELETE_LIT_FILL : EDIT_LIT_FILL) : EDIT_FILL);
         const PackedColor colour = isDelete ? DELETE_COLOUR : GROUP_COLOUR;
-        frame(renderer, r, colour);
-        text(renderer, editRowLabel(tool), centredTextX(r.x, r.w, editRowLabel(tool)), r.y + 12, colour);
+        outlineRect(renderer, r, colour);
+        drawPhrase(renderer, editRowLabel(tool), centredTextX(r.x, r.w, editRowLabel(tool)), r.y + 12, colour);
     }
 }
 
 void drawSimulationRow(SDL_Renderer* renderer, int panelX, int panelY, bool paused, int speed)
 {
-    text(renderer, "SIMULATION", panelX + 8, panelY + 377, SECTION_COLOUR);
+    drawPhrase(renderer, "SIMULATION", panelX + 8, panelY + 377, SECTION_COLOUR);
     for (int i = 0; i < SIMULATION_BUTTON_COUNT; ++i) {
         const SDL_Rect r = sdlRect(simulationButtonRect(i, panelX, panelY));
         const bool lit = simulationButtonLit(i, paused, speed);
-        fill(renderer, r, lit ? SIMULATION_LIT_FILL : SIMULATION_FILL);
-        frame(renderer, r, lit ? LIT_FRAME : SIMULATION_FRAME);
+        fillRect(renderer, r, lit ? SIMULATION_LIT_FILL : SIMULATION_FILL);
+        outlineRect(renderer, r, lit ? LIT_FRAME : SIMULATION_FRAME);
         const std::string_view label = simulationButtonLabel(i);
-        text(renderer, label, centredTextX(r.x, r.w, label), r.y + 9, LABEL_COLOUR);
+        drawPhrase(renderer, label, centredTextX(r.x, r.w, label), r.y + 9, LABEL_COLOUR);
     }
 }
 
@@ -229,9 +210,9 @@ void drawGroupPopup(SDL_Renderer* renderer, Tool selectedTool, int panelX, int p
 {
     const SDL_Rect popup = sdlRect(toolGroupPopupRect(openGroup, panelX, panelY, viewWidth, viewHeight));
     if (popup.w <= 0 || popup.h <= 0) return;
-    fill(renderer, popup, POPUP_FILL);
-    frame(renderer, popup, GROUP_COLOUR);
-    text(renderer, toolGroupName(openGroup), popup.x + 8, popup.y + 7, GROUP_COLOUR);
+    fillRect(renderer, popup, POPUP_FILL);
+    outlineRect(renderer, popup, GROUP_COLOUR);
+    drawPhrase(renderer, toolGroupName(openGroup), popup.x + 8, popup.y + 7, GROUP_COLOUR);
     for (Tool tool = 0; tool < TOOL_COUNT; ++tool) {
         if (toolGroupOf(tool) != openGroup) continue;
         drawToolIcon(renderer, tool, sdlRect(toolButtonRect(tool, panelX, panelY, viewWidth, viewHeight)),
@@ -284,18 +265,18 @@ void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool 
     SDL_BlendMode previous = SDL_BLENDMODE_NONE;
     SDL_GetRenderDrawBlendMode(renderer, &previous);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    fill(renderer, rect, highlighted ? LIT_FILL : BUTTON_FILL);
-    frame(renderer, rect, highlighted ? LIT_FRAME : BUTTON_FRAME);
+    fillRect(renderer, rect, highlighted ? LIT_FILL : BUTTON_FILL);
+    outlineRect(renderer, rect, highlighted ? LIT_FRAME : BUTTON_FRAME);
     if (toolHasPlate(tool)) {
         const int plateX = rect.x + (rect.w - PLATE_SIZE) / 2;
         const int plateY = rect.y + PLATE_TOP;
-        fill(renderer, {plateX, plateY, PLATE_SIZE, PLATE_SIZE}, toolPlateColor(tool));
+        fillRect(renderer, {plateX, plateY, PLATE_SIZE, PLATE_SIZE}, toolPlateColor(tool));
         drawIcon(renderer, tool, plateX, plateY);
     } else {
         drawTwoTileIcon(renderer, tool, rect);
     }
     const std::string_view shown = label.empty() ? toolButtonLabel(tool) : label;
-    text(renderer, shown, centredTextX(rect.x, rect.w, shown), rect.y + LABEL_TOP, LABEL_COLOUR);
+    drawPhrase(renderer, shown, centredTextX(rect.x, rect.w, shown), rect.y + LABEL_TOP, LABEL_COLOUR);
     SDL_SetRenderDrawBlendMode(renderer, previous);
 }
 
@@ -305,13 +286,13 @@ void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int pa
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     const int right = panelX + TOOL_PANEL_WIDTH - 1;
     const int bottom = panelY + TOOL_PANEL_HEIGHT - 1;
-    fill(renderer, {panelX, panelY, TOOL_PANEL_WIDTH, TOOL_PANEL_HEIGHT}, PANEL_FILL);
+    fillRect(renderer, {panelX, panelY, TOOL_PANEL_WIDTH, TOOL_PANEL_HEIGHT}, PANEL_FILL);
     line(renderer, right, panelY, right, bottom, PANEL_LINE);
     SDL_RenderDrawLine(renderer, panelX, bottom, right, bottom);
     SDL_RenderDrawLine(renderer, panelX, panelY + TOOL_PANEL_TITLE_HEIGHT, right, panelY + TOOL_PANEL_TITLE_HEIGHT);
     for (int grip : {202, 209, 216})
         SDL_RenderDrawLine(renderer, panelX + grip, panelY + 7, panelX + grip, panelY + 12);
-    text(renderer, "BAUEN", panelX + 8, panelY + 7, TITLE_COLOUR);
+    drawPhrase(renderer, "BAUEN", panelX + 8, panelY + 7, TITLE_COLOUR);
 
     for (Tool entry : BUILD_PALETTE) {
         const SDL_Rect r = sdlRect(toolButtonRect(entry, panelX, panelY, viewWidth, viewHeight));
@@ -321,7 +302,7 @@ void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int pa
         }
         const GroupButtonFace face = groupButtonFace(entry, selectedTool, openGroup);
         drawToolIcon(renderer, face.iconTool, r, face.highlighted, toolGroupName(entry));
-        text(renderer, face.mark, r.x + r.w - 9, r.y + 4, GROUP_COLOUR);
+        drawPhrase(renderer, face.mark, r.x + r.w - 9, r.y + 4, GROUP_COLOUR);
     }
     drawEditRow(renderer, selectedTool, panelX, panelY, viewWidth, viewHeight);
     drawSimulationRow(renderer, panelX, panelY, paused, speed);
