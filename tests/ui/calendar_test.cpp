@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "ui/calendar.h"
-#include "ui/number_entry.h"
 
 namespace {
 
@@ -92,21 +91,4 @@ TEST(Calendar, FarFutureTimesStayDefined)
     EXPECT_GE(date.month, 1);
     EXPECT_LE(date.month, 12);
     EXPECT_FALSE(std::isnan(secondsToNextMonth(std::numeric_limits<double>::infinity())));
-}
-
-TEST(NumberEntry, OpensWithTheValueAllSelected)
-{
-    NumberEntry entry;
-    entry.invalid = true;
-    entry.open(-5);
-    EXPECT_TRUE(entry.active);
-    EXPECT_TRUE(entry.allSelected);
-    EXPECT_FALSE(entry.invalid);
-    EXPECT_EQ(entry.text, "-5");
-    entry.open(1000000);
-    EXPECT_EQ(entry.text, "1000000");
-    entry.open(0);
-    EXPECT_EQ(entry.text, "0");
-    entry.open(std::numeric_limits<int>::min());
-    EXPECT_EQ(entry.text, "-2147483648");
 }
