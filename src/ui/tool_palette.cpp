@@ -144,7 +144,7 @@ void drawIcon(SDL_Renderer* renderer, Tool tool, int x, int y)
         drawMapControl(renderer, tool, x, y, NORTH);
         break;
     case TOOL_POWER_LINE:
-        // A cable between two points: the sagging strands come with the cable painter.
+        // A copper cable across the plate, two pixels thick.
         line(renderer, x + 3, y + 7, x + 21, y + 15, packColor(184, 115, 51));
         SDL_RenderDrawLine(renderer, x + 3, y + 8, x + 21, y + 16);
         break;
