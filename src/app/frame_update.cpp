@@ -6,7 +6,7 @@
 
 #include "app/main_loop.h"
 #include "app/recording_input.h"
-#include "app/sale_markers.h"
+#include "ui/income_popups.h"
 #include "ui/translate.h"
 
 namespace {
@@ -29,7 +29,7 @@ void runTimeSkip(const WorldClock& clock)
     }
     if (state.pendingSkip < SKIP_DONE_BELOW) {
         state.pendingSkip = 0.0;
-        clock.sound.setMuted(soundMuted(state));
+        clock.sound.setMuted(!state.soundEnabled);
     }
     const auto seconds = static_cast<float>(skipped);
     clock.stats.update(clock.game, seconds);
@@ -99,8 +99,6 @@ void showTitle(Shell& shell)
 }  // namespace
 
 bool skipPending(const LoopState& state) { return state.pendingSkip > 0.0; }
-
-bool soundMuted(const LoopState& state) { return !state.soundEnabled || skipPending(state); }
 
 float frameSeconds(LoopClock::time_point last, LoopClock::time_point now)
 {

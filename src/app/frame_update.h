@@ -19,11 +19,6 @@ constexpr float ANIMATION_TIME_WRAP = 1000.0f;
 // and the sound stays muted whatever its switch says until the skip is done.
 bool skipPending(const LoopState& state);
 
-// Whether the sound engine is to be muted now: by the sound switch, and always while a
-// skip is pending. The switch's handler mutes by this, so turning the sound on during a
-// skip waits for the skip's end.
-bool soundMuted(const LoopState& state);
-
 // Real seconds from the last frame to now, capped; never below 0.
 float frameSeconds(LoopClock::time_point last, LoopClock::time_point now);
 
