@@ -30,6 +30,8 @@ struct DemoPlayer {
     void update(float, const Game&, int, int, int&, int&, int, int&, int, int) {}
     void noteSales(const Game&) {}
     void drawOverlay(SDL_Renderer*) const {}
+    // The demo's pointer while it drives one; this one drives none and leaves the real one.
+    void pointerPosition(int&, int&) const {}
 
     // Real input stopped the demo for good.
     void interruptByUser()
