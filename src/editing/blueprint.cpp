@@ -173,7 +173,8 @@ bool canPlaceArea(const Game& game, const Blueprint& blueprint, int x, int y)
 {
     if (blueprint.empty() || x < 0 || y < 0) return false;
     if (x + blueprint.width > GRID_WIDTH || y + blueprint.height > GRID_HEIGHT) return false;
-    return everyBuiltTile(blueprint, x, y, [&game](const Tile&, int tx, int ty) { return game.tileAt(tx, ty).isFree(); });
+    return everyBuiltTile(blueprint, x, y,
+                          [&game](const Tile&, int tx, int ty) { return game.tileAt(tx, ty).isFree(); });
 }
 
 bool pasteBlueprint(Game& game, const Blueprint& blueprint, int x, int y)

@@ -48,8 +48,7 @@ bool addDcCable(Game& game, const WireDrag& drag, int x, int y, bool commit, Lin
     return true;
 }
 
-bool addSwitchWire(Game& game, const WireDrag& drag, int x, int y, int input, int param, bool commit,
-                   Link* candidate)
+bool addSwitchWire(Game& game, const WireDrag& drag, int x, int y, int input, int param, bool commit, Link* candidate)
 {
     Link wire{drag.x, drag.y, x, y, 0, 0};
     if (!game.normaliseLinkEnds(wire.x0, wire.y0, wire.x1, wire.y1, false)) return false;
@@ -90,8 +89,7 @@ bool measureWireFits(const Game& game, int index, const Link& wire)
     const auto& wires = game.signalMeasureLinks;
     for (std::size_t i = 0; i < wires.size(); ++i) {
         const Link& other = wires[i];
-        const bool sameEnds =
-            other.x0 == wire.x0 && other.y0 == wire.y0 && other.x1 == wire.x1 && other.y1 == wire.y1;
+        const bool sameEnds = other.x0 == wire.x0 && other.y0 == wire.y0 && other.x1 == wire.x1 && other.y1 == wire.y1;
         if (static_cast<int>(i) != index && sameEnds) return false;
     }
     return typeAt(game, wire.x0, wire.y0) == SENSOR && isSwitchWireTarget(typeAt(game, wire.x1, wire.y1));
@@ -128,9 +126,8 @@ bool movedLinkFits(const Game& game, LinkKind kind, int index, Link& link, int x
         return measureWireFits(game, index, link);
     default:
         if (!game.normaliseLinkEnds(link.x0, link.y0, link.x1, link.y1, false)) return false;
-        return validWithChange(game, wires, [index, &link](std::vector<Link>& list) {
-            list[static_cast<std::size_t>(index)] = link;
-        });
+        return validWithChange(
+            game, wires, [index, &link](std::vector<Link>& list) { list[static_cast<std::size_t>(index)] = link; });
     }
 }
 
@@ -172,9 +169,9 @@ void beginWireDrag(WireDrag& drag, const Game& game, Tool tool, bool ctrl, int x
     const ControlType type = typeAt(game, x, y);
     // The tools that paint, lay pipes or join tiles keep the plain drag for
     // themselves, as they keep the switches.
-    const bool starts = ctrl ? carries5V(type)
-                             : toolWorksSwitches(tool) && (isSignalSourceType(type) || isSwitchWireTarget(type) ||
-                                                           isLogicType(type));
+    const bool starts =
+        ctrl ? carries5V(type)
+             : toolWorksSwitches(tool) && (isSignalSourceType(type) || isSwitchWireTarget(type) || isLogicType(type));
     if (starts) drag = {x, y, spot.half, spot.quarter, pointerX, pointerY, false, ctrl};
 }
 
@@ -206,8 +203,7 @@ WireDrop endWireDrag(WireDrag& drag, Game& game, UndoHistory& history, MultiSele
         // A release on another tile is a drag even when no motion came between.
         ended.moved = true;
         bool laid = false;
-        history.record(game,
-                       [&] { laid = addSignalLink(game, ended, x, y, spot.half, spot.quarter, true, nullptr); });
+        history.record(game, [&] { laid = addSignalLink(game, ended, x, y, spot.half, spot.quarter, true, nullptr); });
         return laid ? WireDrop::LINK_LAID : WireDrop::REFUSED;
     }
     if (ended.isDc) {

@@ -17,8 +17,8 @@ struct Interaction;
 struct WireDrag {
     int x = -1;  // start tile
     int y = -1;
-    int input = 0;  // the half of the press
-    int param = 0;  // the quarter of the press
+    int input = 0;     // the half of the press
+    int param = 0;     // the quarter of the press
     int pointerX = 0;  // last pointer position in window pixels, for the preview
     int pointerY = 0;
     bool moved = false;  // the pointer has left the start tile
@@ -54,8 +54,7 @@ bool addSignalLink(Game& game, const WireDrag& drag, int x, int y, int input, in
 // a measure wire from a sensor to a machine, a switch wire in a valid
 // circuit, and no link twice. With commit it is moved and the networks
 // rebuilt; without, only the answer, for the preview.
-bool moveLinkEnd(Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param,
-                 bool commit);
+bool moveLinkEnd(Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param, bool commit);
 
 // What a left press starts (the shell asks only for a press on the map with
 // neither Shift nor Alt): with Ctrl, a 5V drag from a 5V connector, after

@@ -79,7 +79,7 @@ TEST(BlueprintCopy, CornersInAnyOrderOnTheMapAndOnlyWholeControls)
     EXPECT_EQ(corner.height, 2);
     EXPECT_EQ(copyArea(game, -3, -2, 2, 1), copyArea(game, 0, 0, 2, 1));
 
-    buildBridgeEast(game, 30, 10);  // ramps at 29 and 31
+    buildBridgeEast(game, 30, 10);     // ramps at 29 and 31
     build(game, DISTRIBUTOR, 40, 10);  // second tile at (40, 11)
     layTunnel(game, 50, 10, 55, 10, EAST);
     setTile(game, 60, 10, TUNNEL);  // an entrance without its exit yet
@@ -87,9 +87,9 @@ TEST(BlueprintCopy, CornersInAnyOrderOnTheMapAndOnlyWholeControls)
         int x0, y0, x1, y1;
         bool whole;
     } areas[] = {
-        {29, 10, 30, 10, false}, {29, 10, 31, 10, true}, {30, 10, 30, 10, false},
+        {29, 10, 30, 10, false}, {29, 10, 31, 10, true},  {30, 10, 30, 10, false},
         {40, 10, 40, 10, false}, {40, 11, 41, 11, false}, {40, 10, 40, 11, true},
-        {50, 10, 54, 10, false}, {55, 10, 50, 10, true}, {60, 10, 60, 10, false},
+        {50, 10, 54, 10, false}, {55, 10, 50, 10, true},  {60, 10, 60, 10, false},
     };
     for (const auto& a : areas) {
         ClipboardSession s;

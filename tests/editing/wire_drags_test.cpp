@@ -85,8 +85,7 @@ TEST(WireDrag, RefusedCancelledAndPaintingDragsLayNothing)
     EXPECT_FALSE(addSignalLink(s.game, s.interaction.wireDrag, 14, 10, 0, 0, false, &candidate))
         << "the gate's input is driven already";
     EXPECT_EQ(candidate, (Link{10, 12, 14, 10, 0, 0}));
-    EXPECT_EQ(endWireDrag(s.interaction.wireDrag, s.game, s.history, s.selection, 14, 10, {}, true),
-              WireDrop::REFUSED);
+    EXPECT_EQ(endWireDrag(s.interaction.wireDrag, s.game, s.history, s.selection, 14, 10, {}, true), WireDrop::REFUSED);
 
     const std::string before = mapText(s.game);
     EXPECT_EQ(s.drag(TOOL_BELT, 10, 12, 14, 12), WireDrop::REFUSED) << "onto free ground";
