@@ -9,6 +9,7 @@
 #include "editing/control_move.h"
 #include "editing/recorded_commands.h"
 #include "editing/tool_press.h"
+#include "editing/wire_drags.h"
 #include "render/item_geometry.h"
 #include "render/link_hit.h"
 #include "ui/hud_layout.h"
@@ -114,6 +115,18 @@ void forgetDemolishTile(LoopState& state)
 
 // -- Presses ---------------------------------------------------------------
 
+// A press that works a switch or starts a 5V drag ends what other presses left open.
+void endOtherPresses(Shell& shell)
+{
+    LoopState& state = shell.state;
+    state.selectionSettingsOpen = false;
+    state.moveDrag = {};
+    state.settingsWindowVisible = false;
+    state.selectDragging = false;
+    state.panning = false;
+    endStrokeOf(shell, true);
+}
+
 // A press while a value is typed into the side panel's number entry: it is
 // committed, cancelled or left alone, and the press goes no further.
 bool pressNumberEntry(Shell& shell, const SDL_MouseButtonEvent& press)
@@ -138,15 +151,41 @@ bool pressNumberEntry(Shell& shell, const SDL_MouseButtonEvent& press)
 bool pressClipboard(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     LoopState& state = shell.state;
-    if (!(state.copyMode || state.pasteMode) || !onMap(state, press.x, press.y)) return false;
+    AreaClipboard& clipboard = state.clipboard;
+    if (!(clipboard.copying || clipboard.pasting) || !onMap(state, press.x, press.y)) return false;
     resetInteraction(state, shell.game);
     const TilePoint tile = tileUnder(state, press.x, press.y);
-    if (state.copyMode) {
+    if (clipboard.copying) {
         state.copyRect = {true, tile, tile};
-        return true;
+    } else {
+        pasteAt(clipboard, shell.undoHistory, shell.game, tile.x, tile.y, state.interaction.statusText);
     }
-    // The clipboard's paste is wired here once blueprints are on main.
     return true;
+}
+
+// A left press on a signal component starts a wire drag. With Ctrl from a 5V
+// connector the press ends there; else it goes on as a click.
+bool beginWireDragAt(Shell& shell, const SDL_MouseButtonEvent& press, Modifiers keys)
+{
+    LoopState& state = shell.state;
+    if (keys.shift || keys.alt || !onMap(state, press.x, press.y)) return false;
+    const TilePoint tile = tileUnder(state, press.x, press.y);
+    WireDrag& drag = state.interaction.wireDrag;
+    beginWireDrag(drag, shell.game, state.selectedTool, keys.ctrl, tile.x, tile.y, spotUnder(state, press.y), press.x,
+                  press.y);
+    if (!keys.ctrl || !drag.active()) return false;
+    resetInteraction(state, shell.game);
+    endOtherPresses(shell);
+    state.interaction.pendingLinkEnd = {};
+    return true;
+}
+
+// A press of another button, a wheel turn or a lost focus ends a wire drag without a link.
+void cancelPressRecord(LoopState& state, Game& game)
+{
+    if (!state.interaction.wireDrag.active()) return;
+    if (cancelWireDrag(state.interaction, game)) SDL_CaptureMouse(SDL_FALSE);
+    state.selectDragging = false;
 }
 
 // A plain left press on a switch or a button works it; the tool does not act.
@@ -156,22 +195,18 @@ bool workSwitchUnderPointer(Shell& shell, const SDL_MouseButtonEvent& press, Mod
     if (keys.shift || !onMap(state, press.x, press.y)) return false;
     const TilePoint tile = tileUnder(state, press.x, press.y);
     // A wire drag begun by this press flips a switch at its release instead.
-    const bool toggleAtRelease = false;
+    const bool toggleAtRelease = state.interaction.wireDrag.active();
     if (!pressSwitchOrButton(state, shell.game, shell.undoHistory, state.selectedTool, tile.x, tile.y,
                              toggleAtRelease)) {
         return false;
     }
-    state.selectionSettingsOpen = false;
-    state.moveDrag = {};
-    state.settingsWindowVisible = false;
-    state.selectDragging = false;
-    state.panning = false;
-    endStrokeOf(shell, true);
+    endOtherPresses(shell);
     return true;
 }
 
 // The panels over the map and the side panel take their presses before the
-// map does; their buttons answer here.
+// map does, and a press on one never reaches the map. The right button closes
+// an open tool group and ends the power overview.
 bool pressPanels(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     LoopState& state = shell.state;
@@ -264,6 +299,7 @@ void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& pres
     if (keys.shift) {
         const LinkHit hit = linkUnder(shell, press.x, press.y);
         if (deleteLinkUnderPointer(state, game, hit.kind, hit.index)) {
+            state.interaction.linkEndDrag = {};
             state.selectDragging = false;
             endBothStrokes(shell);
             return;
@@ -275,7 +311,16 @@ void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& pres
         state.selectionSettingsOpen = false;
         return;
     }
-    // Grabbing the end of the link under the pointer is wired here once link drags are on main.
+    const LinkHit hit = linkUnder(shell, press.x, press.y);
+    if (hit.kind != NO_LINK) {
+        state.interaction.linkEndDrag = {hit.kind, hit.index, hit.nearStart};
+        resetInteraction(state, game);
+        state.selectionSettingsOpen = false;
+        state.selectDragging = false;
+        state.panning = false;
+        endBothStrokes(shell);
+        return;
+    }
     MachineGroup group = pickUpControl(game, shell.selection, tile.x, tile.y);
     if (group.cells.empty()) return;
     resetInteraction(state, game);
@@ -306,7 +351,7 @@ void pressMap(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press,
     default:
         return;
     }
-    if (keys.ctrl && !state.pasteMode) {
+    if (keys.ctrl && !state.clipboard.pasting) {
         resetInteraction(state, shell.game);
         state.ctrlRect = {true, tile, tile};
         state.selectionSettingsOpen = false;
@@ -337,6 +382,8 @@ bool moveDrag(Shell& shell, const SDL_MouseMotionEvent& motion)
         clampToolPanelPosition(state.toolPanelX, state.toolPanelY, state.viewWidth, state.viewHeight);
         return true;
     }
+    // A grabbed link is drawn to the pointer, wherever it is.
+    if (state.interaction.linkEndDrag.active()) return true;
     if (state.moveDrag.active) {
         state.moveDrag.target = tileUnder(state, motion.x, motion.y);
         return true;
@@ -362,9 +409,11 @@ void dragSelect(Shell& shell, TilePoint tile, Modifiers keys)
 {
     LoopState& state = shell.state;
     const Game& game = shell.game;
-    const bool overControl = game.inBounds(tile.x, tile.y) &&
-                             ((game.tileAt(tile.x, tile.y).type != EMPTY && game.tileAt(tile.x, tile.y).type != PLAIN) ||
-                              game.tileAt(tile.x, tile.y).bridgePart >= 0);
+    bool overControl = false;
+    if (game.inBounds(tile.x, tile.y)) {
+        const Tile& ground = game.tileAt(tile.x, tile.y);
+        overControl = (ground.type != EMPTY && ground.type != PLAIN) || ground.bridgePart >= 0;
+    }
     state.selectDragging = !keys.shift && !keys.alt && overControl;
     if (state.selectDragging) selectControlAt(state, shell.game, tile.x, tile.y);
 }
@@ -389,12 +438,46 @@ void moveOverMap(Shell& shell, const SDL_MouseMotionEvent& motion)
     continueStroke(state.stroke, shell.game, tile.x, tile.y);
 }
 
+// A wire drag follows the pointer; leaving the pressed tile makes it a drag
+// for good, which lets go of a held button.
+void followPressRecord(Shell& shell, const SDL_MouseMotionEvent& motion)
+{
+    LoopState& state = shell.state;
+    const TilePoint tile = tileUnder(state, motion.x, motion.y);
+    if (!followWireDrag(state.interaction.wireDrag, tile.x, tile.y, motion.x, motion.y)) return;
+    releaseHeldButton(state, shell.game);
+    resetInteraction(state, shell.game);
+    state.selectDragging = false;
+    endStrokeOf(shell, false);
+}
+
 // -- Releases --------------------------------------------------------------
 
-void releaseLeft(Shell& shell)
+// The left release of a wire drag: a drag lays its link and the release ends;
+// a click on its own tile (a switch flips) goes on as a plain release. True
+// when the release ends here.
+bool releasePressRecord(Shell& shell, const SDL_MouseButtonEvent& release)
+{
+    LoopState& state = shell.state;
+    WireDrag& drag = state.interaction.wireDrag;
+    if (!drag.active()) return false;
+    const TilePoint tile = tileUnder(state, release.x, release.y);
+    const bool click = !drag.moved && tile == TilePoint{drag.x, drag.y};
+    const WireDrop drop = endWireDrag(drag, shell.game, shell.undoHistory, shell.selection, tile.x, tile.y,
+                                      spotUnder(state, release.y), onMap(state, release.x, release.y));
+    if (drop == WireDrop::SELECTION_TOGGLED) return true;
+    if (click) return false;
+    releaseHeldButton(state, shell.game);
+    state.selectDragging = false;
+    endStrokeOf(shell, false);
+    return true;
+}
+
+void releaseLeft(Shell& shell, const SDL_MouseButtonEvent& release)
 {
     LoopState& state = shell.state;
     Game& game = shell.game;
+    if (releasePressRecord(shell, release)) return;
     if (state.interaction.heldButton.held()) {
         releaseHeldButton(state, game);
         return;
@@ -410,9 +493,10 @@ void releaseLeft(Shell& shell)
         return;
     }
     if (state.copyRect.active) {
-        // The area copy is wired here once blueprints are on main.
+        const TileRectDrag rect = state.copyRect;
         state.copyRect = {};
-        state.copyMode = false;
+        finishCopy(state.clipboard, game, rect.start.x, rect.start.y, rect.current.x, rect.current.y,
+                   state.interaction.statusText);
         return;
     }
     endBothStrokes(shell);
@@ -424,6 +508,11 @@ void releaseLeft(Shell& shell)
 void releaseRight(Shell& shell, const SDL_MouseButtonEvent& release)
 {
     LoopState& state = shell.state;
+    if (state.interaction.linkEndDrag.active()) {
+        const TilePoint tile = tileUnder(state, release.x, release.y);
+        endLinkEndDrag(state.interaction.linkEndDrag, shell.game, shell.undoHistory, tile.x, tile.y,
+                       spotUnder(state, release.y), onMap(state, release.x, release.y));
+    }
     if (state.moveDrag.active) {
         const MoveDrag drag = std::move(state.moveDrag);
         state.moveDrag = {};
@@ -463,11 +552,16 @@ void pressMouseButton(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     LoopState& state = shell.state;
     const Modifiers keys = modifiersOf(press.which);
+    if (press.button != SDL_BUTTON_LEFT) cancelPressRecord(state, shell.game);
+    if (state.interaction.linkEndDrag.active()) return;
     if (pressNumberEntry(shell, press)) return;
     // The cargo choice, the language button and its pop-up answer here.
     if (state.cargoChoiceOpen || state.languagePopupOpen) return;
-    const bool plainLeft = press.button == SDL_BUTTON_LEFT && press.x < state.viewWidth;
+    // With the menu open, a left press is the menu's.
+    const bool plainLeft =
+        press.button == SDL_BUTTON_LEFT && press.x < state.viewWidth && shell.saveMenu.state == MenuState::Closed;
     if (plainLeft && !anyWindowOpen(shell) && pressClipboard(shell, press)) return;
+    if (plainLeft && beginWireDragAt(shell, press, keys)) return;
     if (plainLeft && workSwitchUnderPointer(shell, press, keys)) return;
 
     UndoGuard guard(shell.undoHistory, shell.game);
@@ -478,6 +572,7 @@ void pressMouseButton(Shell& shell, const SDL_MouseButtonEvent& press)
 void movePointer(Shell& shell, const SDL_MouseMotionEvent& motion)
 {
     LoopState& state = shell.state;
+    if (state.interaction.wireDrag.active()) return followPressRecord(shell, motion);
     if (state.interaction.heldButton.held()) return;
     if (moveDrag(shell, motion)) return;
     if (onToolPanel(state, motion.x, motion.y)) {
@@ -510,9 +605,11 @@ void movePointer(Shell& shell, const SDL_MouseMotionEvent& motion)
 
 void releaseMouseButton(Shell& shell, const SDL_MouseButtonEvent& release)
 {
+    // A held button lets go at the release of any button.
+    if (release.button != SDL_BUTTON_LEFT) releaseHeldButton(shell.state, shell.game);
     switch (release.button) {
     case SDL_BUTTON_LEFT:
-        releaseLeft(shell);
+        releaseLeft(shell, release);
         return;
     case SDL_BUTTON_RIGHT:
         releaseRight(shell, release);
@@ -528,6 +625,7 @@ void releaseMouseButton(Shell& shell, const SDL_MouseButtonEvent& release)
 void turnWheel(Shell& shell, const SDL_MouseWheelEvent& wheel)
 {
     LoopState& state = shell.state;
+    cancelPressRecord(state, shell.game);
     releaseHeldButton(state, shell.game);
     if (state.languagePopupOpen) return;
     const bool flipped = wheel.direction == SDL_MOUSEWHEEL_FLIPPED;
@@ -541,8 +639,7 @@ void turnWheel(Shell& shell, const SDL_MouseWheelEvent& wheel)
         return;
     }
     if (!insideView(state, px, py) || onToolPanel(state, px, py) || onMinimap(state, px, py)) return;
-    if (!zoomCameraAt(state.camera, wheelZoomStep(wheel.y, flipped), px, py, state.viewWidth, state.viewHeight))
-        return;
+    if (!zoomCameraAt(state.camera, wheelZoomStep(wheel.y, flipped), px, py, state.viewWidth, state.viewHeight)) return;
     MapStroke& stroke = state.stroke;
     if (stroke.kind != StrokeKind::NONE && stroke.kind != StrokeKind::DEMOLISH) {
         const TilePoint tile = tileUnder(state, px, py);

@@ -9,6 +9,7 @@
 #include "app/shell_fixture.h"
 #include "demo/demo_event_marks.h"
 #include "support/world_builders.h"
+#include "ui/hud_layout.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ struct PointerFixture : ShellFixture {
     {
         game = emptyGame();
         game.sound = &sound;
-        state.toolPanelX = 460;
+        state.toolPanelX = 480;
         state.toolPanelY = 20;
     }
 
@@ -120,7 +121,7 @@ void smelterThere(PointerFixture& f) { build(f.game, SMELTER, 6, 6); }
 bool smelterSelected(const PointerFixture& f)
 {
     const ControlPick& pick = f.state.interaction.selection.control;
-    return pick.x == 6 && pick.y == 6 && pick.type == SMELTER && f.state.selectDragging;
+    return pick.x == 6 && pick.y == 6 && pick.type == SMELTER;
 }
 
 }  // namespace
@@ -175,15 +176,23 @@ TEST(MapPointer, AClickWithEachToolIsOneUndoStep)
          0, [](const PointerFixture& f) { return f.game.tileAt(6, 6).dir == WEST; }, 1},
         {"Ctrl adds the control to the multi-selection", TOOL_BELT, smelterThere, DEMO_CTRL_MARK,
          [](const PointerFixture& f) { return f.selection.entries.size() == 1; }, 0},
-        {"a cargo item shows its panel", TOOL_SELECT,
-         [](PointerFixture& f) { itemAtPosition(f.game, 6.5f, 6.5f, EAST, GLASS); },
-         0, [](const PointerFixture& f) { return f.state.itemPanelOpen && f.state.itemPanelCargo == GLASS; }, 0},
+        {"a wire tool, which selects nothing, shows a cargo item", TOOL_SIGNAL_MEASURE_LINE,
+         [](PointerFixture& f) {
+             layBelt(f.game, 6, 6, EAST);
+             f.game.items.emplace_back(6, 6, EAST, COAL);
+         },
+         0,
+         [](const PointerFixture& f) {
+             return f.state.itemPanelOpen && f.state.itemPanelCargo == COAL &&
+                    !f.state.interaction.pendingLinkEnd.pending();
+         },
+         0},
         {"a switch flips under a building tool", TOOL_SOURCE,
-         [](PointerFixture& f) { setTile(f.game, 6, 6, LOGIC_SWITCH); },
-         0, [](const PointerFixture& f) { return f.game.tileAt(6, 6).switchOn; }, 1},
+         [](PointerFixture& f) { setTile(f.game, 6, 6, LOGIC_SWITCH); }, 0,
+         [](const PointerFixture& f) { return f.game.tileAt(6, 6).switchOn; }, 1},
         {"a switch stays under the direction tool", TOOL_DIRECTION,
-         [](PointerFixture& f) { setTile(f.game, 6, 6, LOGIC_SWITCH); },
-         0, [](const PointerFixture& f) { return !f.game.tileAt(6, 6).switchOn; }, 0},
+         [](PointerFixture& f) { setTile(f.game, 6, 6, LOGIC_SWITCH); }, 0,
+         [](const PointerFixture& f) { return !f.game.tileAt(6, 6).switchOn; }, 0},
     };
     for (const ToolCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -240,10 +249,10 @@ TEST(MapPointer, ABeltStrokeLaysItsTilesAsOneUndoStep)
 TEST(MapPointer, ARefusedBeltStepKeepsTheStrokeAtItsLastTile)
 {
     PointerFixture f;
-    build(f.game, SOURCE, 4, 2);
+    build(f.game, POWER_POLE, 4, 2);
     f.pressTile(2, 2);
     f.dragTo(3, 2);
-    f.dragTo(4, 2);  // the source's own tile takes no belt running into it
+    f.dragTo(4, 2);  // a pole takes no belt
     EXPECT_EQ(f.state.stroke.lastX, 3);
     EXPECT_EQ(f.state.stroke.kind, StrokeKind::BELT);
     f.dragTo(3, 4);
@@ -381,9 +390,9 @@ TEST(MapPointer, TheWheelZoomsAboutThePointer)
     EXPECT_EQ(f.state.camera.scrollY, 100);
 
     // Over the tool panel, the minimap or the side panel the wheel leaves the camera.
-    for (const TilePoint pointer : {TilePoint{f.state.toolPanelX + 20, f.state.toolPanelY + 40},
-                                    TilePoint{f.state.viewWidth - 30, f.state.viewHeight - 30},
-                                    TilePoint{f.state.viewWidth + 30, 300}}) {
+    for (const TilePoint pointer :
+         {TilePoint{f.state.toolPanelX + 20, f.state.toolPanelY + 40},
+          TilePoint{f.state.viewWidth - 30, f.state.viewHeight - 30}, TilePoint{f.state.viewWidth + 30, 300}}) {
         f.wheel(-1, pointer.x, pointer.y);
         EXPECT_EQ(f.state.camera.zoomIndex, 6);
     }
@@ -393,4 +402,129 @@ TEST(MapPointer, TheWheelZoomsAboutThePointer)
     EXPECT_EQ(f.state.machineOverviewScroll, 0);
     f.wheel(-3, f.state.viewWidth + 30, 300);
     EXPECT_EQ(f.state.machineOverviewScroll, 3);
+}
+
+TEST(MapPointer, SwitchesFlipAtTheReleaseAndButtonsLetGoOffTheirTile)
+{
+    PointerFixture f;
+    setTile(f.game, 4, 4, LOGIC_SWITCH);
+    setTile(f.game, 8, 4, LOGIC_BUTTON);
+    f.game.updateNetworks(0.0f);
+    f.state.selectedTool = TOOL_BELT;
+
+    f.pressTile(4, 4);
+    EXPECT_FALSE(f.game.tileAt(4, 4).switchOn) << "a press on a switch may still become a wire drag";
+    f.releaseTile(4, 4);
+    EXPECT_TRUE(f.game.tileAt(4, 4).switchOn);
+    EXPECT_EQ(f.undoHistory.size(), 1u);
+
+    f.pressTile(8, 4);
+    EXPECT_TRUE(f.game.tileAt(8, 4).buttonPressed);
+    f.dragTo(8, 4);
+    EXPECT_TRUE(f.game.tileAt(8, 4).buttonPressed) << "held while the pointer stays on it";
+    f.dragTo(9, 4);
+    EXPECT_FALSE(f.game.tileAt(8, 4).buttonPressed);
+    f.releaseTile(9, 4);
+    EXPECT_EQ(f.typeAt(9, 4), EMPTY) << "neither a belt nor a wire";
+    EXPECT_EQ(f.undoHistory.size(), 1u);
+    expectMapReadsBack(f.game);
+}
+
+TEST(MapPointer, LeftDragsLayWiresAndRightDragsMoveTheirEnds)
+{
+    PointerFixture f;
+    setTile(f.game, 4, 4, LOGIC_SWITCH);
+    setTile(f.game, 8, 4, SIGNAL_LAMP);
+    setTile(f.game, 8, 8, SIGNAL_LAMP);
+    f.game.updateNetworks(0.0f);
+    f.state.selectedTool = TOOL_SELECT;
+    const std::string before = f.mapText();
+
+    f.pressTile(4, 4);
+    f.dragTo(6, 4);
+    f.dragTo(8, 4);
+    f.releaseTile(8, 4);
+    ASSERT_EQ(f.game.signalControlLinks.size(), 1u);
+    EXPECT_EQ(f.game.signalControlLinks[0].x1, 8);
+    EXPECT_FALSE(f.game.tileAt(4, 4).switchOn) << "a drag does not flip the switch";
+    ASSERT_EQ(f.undoHistory.size(), 1u);
+
+    // The wire's end near the lamp moves to the other lamp.
+    f.pressTile(7, 4, SDL_BUTTON_RIGHT);
+    ASSERT_TRUE(f.state.interaction.linkEndDrag.active());
+    f.dragTo(8, 8, SDL_BUTTON_RMASK);
+    f.releaseTile(8, 8, SDL_BUTTON_RIGHT);
+    ASSERT_EQ(f.game.signalControlLinks.size(), 1u);
+    EXPECT_EQ(f.game.signalControlLinks[0].y1, 8);
+    EXPECT_FALSE(f.state.interaction.linkEndDrag.active());
+    EXPECT_EQ(f.undoHistory.size(), 2u);
+    expectMapReadsBack(f.game);
+    ASSERT_TRUE(f.undoHistory.undo(f.game));
+    ASSERT_TRUE(f.undoHistory.undo(f.game));
+    EXPECT_EQ(f.mapText(), before);
+}
+
+TEST(MapPointer, CopyDragsFillTheClipboardAndPastesNeedFreeGround)
+{
+    PointerFixture f;
+    build(f.game, SMELTER, 3, 3);
+    layBelt(f.game, 4, 3, EAST);
+    f.state.clipboard.copying = true;
+    f.pressTile(3, 3);
+    f.dragTo(4, 3);
+    f.releaseTile(4, 3);
+    EXPECT_TRUE(f.state.clipboard.pasting);
+    EXPECT_EQ(f.state.interaction.statusText, "KOPIERT. LINKSKLICK EINFUEGEN. ESC BEENDET");
+    EXPECT_EQ(f.typeAt(3, 3), SMELTER) << "the copy press selects nothing and builds nothing";
+
+    const std::string before = f.mapText();
+    f.clickTile(4, 3);
+    EXPECT_EQ(f.state.interaction.statusText, "BEREICH IST NICHT FREI");
+    EXPECT_EQ(f.mapText(), before);
+    EXPECT_TRUE(f.state.clipboard.pasting) << "the paste mode stays on";
+
+    f.clickTile(3, 8);
+    EXPECT_EQ(f.state.interaction.statusText, "VORLAGE EINGEFUEGT");
+    EXPECT_EQ(f.typeAt(3, 8), SMELTER);
+    EXPECT_EQ(f.typeAt(4, 8), BELT);
+    expectMapReadsBack(f.game);
+    f.expectOneUndoRestores(before);
+}
+
+TEST(MapPointer, ANumberEntryTakesThePressesWhileOpen)
+{
+    PointerFixture f;
+    build(f.game, LOGIC_COUNTER, 6, 6);
+    f.state.selectedTool = TOOL_SOURCE;
+    f.clickTile(6, 6);
+    ASSERT_TRUE(f.state.interaction.selection.selected());
+    const int right = f.state.viewWidth + SIDE_PANEL_WIDTH;
+    const int row = SIDE_PANEL_TOP_BAR_HEIGHT + 140;
+    struct Case {
+        const char* name;
+        Uint8 which;
+        int x;
+        int y;
+        bool open;  // the entry is still open after the press
+        int limit;  // the counter's target after the press
+    };
+    const int start = f.game.tileAt(6, 6).limit;
+    const std::vector<Case> cases = {
+        {"the middle button does nothing", SDL_BUTTON_MIDDLE, 100, 100, true, start},
+        {"the entry field does nothing", SDL_BUTTON_LEFT, right - 100, row, true, start},
+        {"a press on the map cancels and builds nothing", SDL_BUTTON_LEFT, f.tileX(2), f.tileY(2), false, start},
+        {"the right button cancels", SDL_BUTTON_RIGHT, 100, 100, false, start},
+        {"OK commits", SDL_BUTTON_LEFT, right - 60, row, false, 42},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        beginNumberEntry(f.state.numberEntry, 42);
+        f.button(SDL_MOUSEBUTTONDOWN, c.which, c.x, c.y);
+        f.button(SDL_MOUSEBUTTONUP, c.which, c.x, c.y);
+        EXPECT_EQ(f.state.numberEntry.active, c.open);
+        EXPECT_EQ(f.game.tileAt(6, 6).limit, c.limit);
+        EXPECT_EQ(f.typeAt(2, 2), EMPTY);
+    }
+    EXPECT_EQ(f.undoHistory.size(), 1u);
+    expectMapReadsBack(f.game);
 }
