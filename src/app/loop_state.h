@@ -10,6 +10,7 @@
 #include "editing/number_entry.h"
 #include "editing/tool.h"
 #include "ui/camera.h"
+#include "ui/income_popups.h"
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"
@@ -18,14 +19,6 @@
 using LoopClock = std::chrono::steady_clock;
 
 constexpr TilePoint NO_TILE = {-1, -1};
-
-// A floating sale text over a shop.
-struct SaleMarker {
-    int x = 0;
-    int y = 0;
-    std::int64_t amount = 0;
-    float age = 0.0f;  // seconds of real time
-};
 
 // A rectangle of tiles being dragged out: the Ctrl selection or the area to copy.
 struct TileRectDrag {
