@@ -19,7 +19,6 @@
 namespace {
 
 constexpr std::array<const char*, 5> DIRECTION_LETTERS = {"-", "N", "O", "S", "W"};
-constexpr std::array<const char*, 5> DIRECTION_NAMES = {"", "NORD", "OST", "SUED", "WEST"};
 constexpr std::array<const char*, PRIORITY_BUTTON_COUNT> PRIORITY_LABELS = {"AUTO", "N", "O", "S", "W"};
 constexpr int ARM_RETURN_POSITIONS = 3;
 constexpr int ARM_SIDE_BUTTONS = 2;
@@ -45,11 +44,9 @@ int firstButtonAt(int count, const ScreenRect& panel, ScreenRect (*rect)(const S
 
 std::string_view directionLetter(Direction d) { return DIRECTION_LETTERS[isCompassDirection(d) ? d : 0]; }
 
-std::string_view directionName(Direction d) { return DIRECTION_NAMES[isCompassDirection(d) ? d : 0]; }
-
 // Belt.
 
-ScreenRect beltSpeedButtonRect(const ScreenRect& panel, int level)
+ScreenRect beltPanelSpeedRect(const ScreenRect& panel, int level)
 {
     return panelRect(panel, 8 + 38 * level, 29, 32, 32);
 }
@@ -69,8 +66,8 @@ int beltPriorityOf(int button) { return button == 0 ? 0 : oppositeDirection(butt
 void drawBeltPanel(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
 {
     drawPanelFrame(renderer, sdlRect(panel), "BAND");
-    for (int level = 0; level <= MAX_BELT_SPEED; ++level) {
-        drawButton(renderer, beltSpeedButtonRect(panel, level), choiceState(tile.beltSpeed == level));
+    for (int level = 0; level < BELT_SPEED_LEVELS; ++level) {
+        drawButton(renderer, beltPanelSpeedRect(panel, level), choiceState(tile.beltSpeed == level));
         setDrawColor(renderer, PANEL_VALUE_COLOUR);
         drawBitmapText(renderer, std::to_string(level).c_str(), panel.left + 21 + 38 * level, panel.top + 41, 1);
     }
@@ -85,7 +82,7 @@ void drawBeltPanel(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& 
 
 bool pressBeltPanel(const PanelTarget& target, const ScreenRect& panel, int px, int py)
 {
-    const int level = firstButtonAt(MAX_BELT_SPEED + 1, panel, beltSpeedButtonRect, px, py);
+    const int level = firstButtonAt(BELT_SPEED_LEVELS, panel, beltPanelSpeedRect, px, py);
     if (level >= 0) {
         if (target.selection != nullptr) {
             setSelectionBeltSpeed(*target.selection, target.game, level);

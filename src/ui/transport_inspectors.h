@@ -8,6 +8,7 @@
 #include "render/cargo_textures.h"
 #include "ui/hud_layout.h"
 #include "ui/inspector_widgets.h"
+#include "ui/tool_help_panels.h"
 #include "world/control_type.h"
 #include "world/direction.h"
 
@@ -21,12 +22,10 @@ struct Tile;
 
 // "N", "O", "S", "W" for 1..4, "-" for any other value.
 std::string_view directionLetter(Direction d);
-// "NORD", "OST", "SUED", "WEST" for 1..4, empty for any other value.
-std::string_view directionName(Direction d);
 
 // Belt.
 constexpr int PRIORITY_BUTTON_COUNT = 5;
-ScreenRect beltSpeedButtonRect(const ScreenRect& panel, int level);
+ScreenRect beltPanelSpeedRect(const ScreenRect& panel, int level);
 ScreenRect beltPriorityButtonRect(const ScreenRect& panel, int button);
 // "AUTO", then the side the belt gives way to: "VORFAHRT VON N".
 std::string_view beltPriorityLabel(int button);
