@@ -37,7 +37,7 @@ class InspectorBench : public testing::Test {
 
     InspectorPress press(int dx, int dy)
     {
-        const InspectorControls controls{game,     history,       interaction, selection, selectionSettingsOpen,
+        const InspectorControls controls{game,     history, interaction, selection, selectionSettingsOpen,
                                          itemOpen, itemId};
         return pressInspectors(controls, panel, panel.left + dx, panel.top + dy);
     }

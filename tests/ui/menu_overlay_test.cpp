@@ -46,7 +46,10 @@ class MenuScreens : public testing::Test {
     }
     Rgba corner(const ScreenRect& r) { return canvas.pixel(r.left, r.top); }
     int rowTextY(int slot) const { return DIALOG.top + 61 + 42 * (slot - 1); }
-    bool rowShows(int slot, std::string_view text) { return showsText(canvas, text, DIALOG.left + 18, rowTextY(slot), LABEL); }
+    bool rowShows(int slot, std::string_view text)
+    {
+        return showsText(canvas, text, DIALOG.left + 18, rowTextY(slot), LABEL);
+    }
 
     ScratchDirectory scratch;
     bool directoryKnown = true;
@@ -89,14 +92,14 @@ TEST(MenuOverlay, RowsTitlesAndButtonLooksFollowTheSlots)
     EXPECT_EQ(renameConfirmState("A"), 1);
 
     SaveMenu menu;
-    for (const auto& [state, title] : std::vector<std::pair<MenuState, std::string_view>>{
-             {MenuState::MainMenu, "HAUPTMENUE"},
-             {MenuState::SlotScreen, "SPIELSTAND LADEN"},
-             {MenuState::Result, "SPIELSTAND LADEN"},
-             {MenuState::Rename, "SPIELSTAND UMBENENNEN"},
-             {MenuState::ConfirmDelete, "SPIELSTAND LOESCHEN"},
-             {MenuState::ConfirmNewMap, "NEUE KARTE"},
-             {MenuState::ConfirmQuit, "SPIEL BEENDEN"}}) {
+    for (const auto& [state, title] :
+         std::vector<std::pair<MenuState, std::string_view>>{{MenuState::MainMenu, "HAUPTMENUE"},
+                                                             {MenuState::SlotScreen, "SPIELSTAND LADEN"},
+                                                             {MenuState::Result, "SPIELSTAND LADEN"},
+                                                             {MenuState::Rename, "SPIELSTAND UMBENENNEN"},
+                                                             {MenuState::ConfirmDelete, "SPIELSTAND LOESCHEN"},
+                                                             {MenuState::ConfirmNewMap, "NEUE KARTE"},
+                                                             {MenuState::ConfirmQuit, "SPIEL BEENDEN"}}) {
         menu.state = state;
         EXPECT_EQ(menuTitle(menu), title);
     }
@@ -149,8 +152,8 @@ TEST_F(MenuScreens, SavingRenamingLoadingAndDeletingASlotThroughPresses)
     press(slotButtonRect(DIALOG, 3, 1));
     ASSERT_EQ(menu.state, MenuState::ConfirmSlot);
     draw();
-    EXPECT_TRUE(showsText(canvas, "AKTUELLEN SPIELSTAND DURCH DIESE KARTE ERSETZEN?", DIALOG.left + 10,
-                          DIALOG.top + 40, MENU_TEXT));
+    EXPECT_TRUE(showsText(canvas, "AKTUELLEN SPIELSTAND DURCH DIESE KARTE ERSETZEN?", DIALOG.left + 10, DIALOG.top + 40,
+                          MENU_TEXT));
     press(confirmButtonRect(DIALOG));
     EXPECT_EQ(menu.state, MenuState::Closed);
     EXPECT_EQ(game.tileAt(40, 40).type, EMPTY);
@@ -159,8 +162,8 @@ TEST_F(MenuScreens, SavingRenamingLoadingAndDeletingASlotThroughPresses)
     press(slotButtonRect(DIALOG, 3, 3));
     ASSERT_EQ(menu.state, MenuState::ConfirmDelete);
     draw();
-    EXPECT_TRUE(showsText(canvas, "DIESEN SPIELSTAND ENDGUELTIG LOESCHEN?", DIALOG.left + 10, DIALOG.top + 50,
-                          MENU_TEXT));
+    EXPECT_TRUE(
+        showsText(canvas, "DIESEN SPIELSTAND ENDGUELTIG LOESCHEN?", DIALOG.left + 10, DIALOG.top + 50, MENU_TEXT));
     press(confirmButtonRect(DIALOG));
     EXPECT_FALSE(fs::exists(scratch.path / "karte-3.map"));
     EXPECT_FALSE(fs::exists(scratch.path / "karte-3.name"));
