@@ -30,7 +30,12 @@ InspectorPress pressSidePanelInspector(LoopState& state, Game& game, UndoHistory
                                        const MultiSelection& selection, const ScreenRect& panel, int px, int py)
 {
     const UndoGuard press(history, game);
-    const InspectorControls controls{game,      history, state.interaction, selection, state.selectionSettingsOpen,
-                                     state.itemPanelOpen, state.itemPanelRecord.id};
+    const InspectorControls controls{game,
+                                     history,
+                                     state.interaction,
+                                     selection,
+                                     state.selectionSettingsOpen,
+                                     state.itemPanelOpen,
+                                     state.itemPanelRecord.id};
     return pressInspectors(controls, panel, px, py);
 }
