@@ -22,6 +22,11 @@ int choiceState(bool chosen) { return chosen ? BUTTON_ACTIVE : 0; }
 
 int switchState(bool on) { return on ? BUTTON_ACTIVE : BUTTON_WARNING; }
 
+void drawButton(SDL_Renderer* renderer, const ScreenRect& button, int state)
+{
+    drawButtonFrame(renderer, button.left, button.top, button.width, button.height, state);
+}
+
 ScreenRect panelRect(const ScreenRect& panel, int dx, int dy, int width, int height)
 {
     return {panel.left + dx, panel.top + dy, width, height};
@@ -100,7 +105,7 @@ void drawIdTextField(SDL_Renderer* renderer, const ScreenRect& panel, const Tile
 {
     const ScreenRect box = idTextFieldRect(panel, rowOffset);
     const int state = choiceState(editing);
-    drawButtonFrame(renderer, box.left, box.top, box.width, box.height, state);
+    drawButton(renderer, box, state);
     drawPhrase(renderer, "ID TEXT", panel.left + 64, box.top - 19, PANEL_CAPTION_COLOUR);
 
     // A label is the player's own text: drawn as typed, never translated.
@@ -110,7 +115,7 @@ void drawIdTextField(SDL_Renderer* renderer, const ScreenRect& panel, const Tile
     if (editing) SDL_RenderDrawLine(renderer, field.caretX, box.top + 4, field.caretX, box.top + 15);
 
     const ScreenRect ok = idTextOkRect(panel, rowOffset);
-    drawButtonFrame(renderer, ok.left, ok.top, ok.width, ok.height, state);
+    drawButton(renderer, ok, state);
     drawPhrase(renderer, "OK", panel.left + panel.width - 41, ok.top + 6, PANEL_VALUE_COLOUR);
 }
 
@@ -147,6 +152,6 @@ ScreenRect rotateButtonRect(const ScreenRect& panel) { return panelRect(panel, 1
 void drawRotateButton(SDL_Renderer* renderer, const ScreenRect& panel)
 {
     const ScreenRect button = rotateButtonRect(panel);
-    drawButtonFrame(renderer, button.left, button.top, button.width, button.height, 0);
+    drawButton(renderer, button, 0);
     drawPhrase(renderer, "DREHEN", button.left + 10, button.top + 11, PANEL_TEXT_COLOUR);
 }

@@ -47,6 +47,9 @@ struct PanelTarget {
 int choiceState(bool chosen);
 int switchState(bool on);
 
+// A button's box and frame in one of the three states.
+void drawButton(SDL_Renderer* renderer, const ScreenRect& button, int state);
+
 // A rectangle at an offset from the panel's top-left corner.
 ScreenRect panelRect(const ScreenRect& panel, int dx, int dy, int width, int height);
 

@@ -5,6 +5,7 @@
 
 #include "render/bitmap_font.h"
 #include "render/widgets.h"
+#include "ui/inspector_widgets.h"
 #include "ui/panel_drawing.h"
 #include "ui/translate.h"
 
@@ -30,11 +31,6 @@ constexpr PackedColor RESULT_ERROR = packColor(240, 130, 140);
 constexpr PackedColor RESULT_OK = packColor(120, 220, 140);
 constexpr PackedColor RESULT_PATH = packColor(180, 195, 204);
 constexpr PackedColor DIM = packColor(6, 8, 11, 175);
-
-void drawButton(SDL_Renderer* renderer, const ScreenRect& r, int state)
-{
-    drawButtonFrame(renderer, r.left, r.top, r.width, r.height, state);
-}
 
 // A label without a colour of its own takes the colour of the frame drawn before it.
 void drawFrameLabel(SDL_Renderer* renderer, const char* phrase, int x, int y) { drawText(renderer, phrase, x, y, 1); }

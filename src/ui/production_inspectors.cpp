@@ -18,11 +18,6 @@ constexpr std::array<MachineColumn, 2> OVEN_COLUMNS = {{{LOG, "STAMM"}, {PLANKS,
 constexpr std::array<MachineColumn, 3> SMELTER_COLUMNS = {{{IRON_ORE, "ERZ"}, {IRON_INGOT, "EISEN"}, {COAL, "KOHLE"}}};
 constexpr PackedColor PURCHASE_COLOUR = packColor(243, 220, 151);
 
-void drawButton(SDL_Renderer* renderer, const ScreenRect& r, int state)
-{
-    drawButtonFrame(renderer, r.left, r.top, r.width, r.height, state);
-}
-
 // "AN" in green or "AUS" in red.
 void drawOnOffWord(SDL_Renderer* renderer, bool on, int onX, int offX, int y)
 {

@@ -27,11 +27,6 @@ constexpr PackedColor TICK_COLOUR = packColor(91, 199, 135);
 constexpr PackedColor CROSS_COLOUR = packColor(220, 103, 105);
 constexpr PackedColor ARROW_COLOUR = packColor(219, 232, 235);
 
-void drawButton(SDL_Renderer* renderer, const ScreenRect& r, int state)
-{
-    drawButtonFrame(renderer, r.left, r.top, r.width, r.height, state);
-}
-
 int firstButtonAt(int count, const ScreenRect& panel, ScreenRect (*rect)(const ScreenRect&, int), int px, int py)
 {
     for (int i = 0; i < count; ++i) {
