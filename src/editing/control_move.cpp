@@ -113,7 +113,8 @@ void putDown(Game& game, const MachineGroup& group, int dx, int dy)
         const int y = cell.y + dy;
         if (!isDeckCell(group, cell)) {
             Tile& tile = game.tileAt(x, y) = cell.tile;
-            if (tile.type == TUNNEL || tile.type == TUNNEL_EXIT) {
+            // A tunnel's ends move together, so each points at the other's new place.
+            if (cellAt(group, tile.tunnelPartnerX, tile.tunnelPartnerY) != nullptr) {
                 tile.tunnelPartnerX += dx;
                 tile.tunnelPartnerY += dy;
             }

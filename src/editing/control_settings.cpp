@@ -34,11 +34,6 @@ void switchBits(CargoMask& mask, bool on, std::uint32_t bits, CargoMask allowed)
     mask = (on ? mask | bits : mask & ~bits) & allowed;
 }
 
-template <typename T> void setWhenDifferent(T& field, T value)
-{
-    if (field != value) field = value;
-}
-
 // A two-tile machine keeps its settings on its main tile, which need not be
 // the entry's anchor.
 void settingsTileOf(const SelectedControl& entry, int& x, int& y)
@@ -107,19 +102,16 @@ bool tileHasType(const Game& game, bool open, int x, int y, ControlType type)
 
 void setSelectionSourceCargo(const MultiSelection& selection, Game& game, CargoType cargo)
 {
-    forEachOfKind(selection, game, SOURCES, [cargo](Tile& source, int, int) {
-        if (source.sourceCargo != cargo) SourceControl::setCargoType(source, cargo);
-    });
+    forEachOfKind(selection, game, SOURCES,
+                  [cargo](Tile& source, int, int) { SourceControl::setCargoType(source, cargo); });
 }
 
 void setSelectionFlagByType(const MultiSelection& selection, Game& game, int which, bool flag)
 {
     if (which == 1) {
-        forEachOfKind(selection, game, SOURCES,
-                      [flag](Tile& source, int, int) { setWhenDifferent(source.sourceRunning, flag); });
+        forEachOfKind(selection, game, SOURCES, [flag](Tile& source, int, int) { source.sourceRunning = flag; });
     } else {
-        forEachOfKind(selection, game, SINKS,
-                      [flag](Tile& sink, int, int) { setWhenDifferent(sink.sinkAccepting, flag); });
+        forEachOfKind(selection, game, SINKS, [flag](Tile& sink, int, int) { sink.sinkAccepting = flag; });
     }
 }
 
@@ -131,8 +123,7 @@ void setSelectionBeltSpeed(const MultiSelection& selection, Game& game, int spee
 void setSelectionBeltPriority(const MultiSelection& selection, Game& game, int priority)
 {
     if (priority != NONE && !isCompassDirection(priority)) return;
-    forEachOfKind(selection, game, BELTS,
-                  [priority](Tile& belt, int, int) { setWhenDifferent(belt.beltPriority, priority); });
+    forEachOfKind(selection, game, BELTS, [priority](Tile& belt, int, int) { belt.beltPriority = priority; });
 }
 
 void toggleSelectionArmFilter(const MultiSelection& selection, Game& game, bool on, std::uint32_t bits)
@@ -180,14 +171,12 @@ void toggleSelectionOvenSmelterFilter(const MultiSelection& selection, Game& gam
 
 void setSelectionFillerAccepting(const MultiSelection& selection, Game& game, bool flag)
 {
-    forEachOfKind(selection, game, BOTTLING_PLANTS,
-                  [flag](Tile& filler, int, int) { setWhenDifferent(filler.fillerAccepting, flag); });
+    forEachOfKind(selection, game, BOTTLING_PLANTS, [flag](Tile& filler, int, int) { filler.fillerAccepting = flag; });
 }
 
 void setSelectionStorageOutput(const MultiSelection& selection, Game& game, bool flag)
 {
-    forEachOfKind(selection, game, STORAGES,
-                  [flag](Tile& storage, int, int) { setWhenDifferent(storage.storageOutputOn, flag); });
+    forEachOfKind(selection, game, STORAGES, [flag](Tile& storage, int, int) { storage.storageOutputOn = flag; });
 }
 
 void toggleSelectionStorageFilter(const MultiSelection& selection, Game& game, bool on, std::uint32_t bits)
@@ -198,16 +187,14 @@ void toggleSelectionStorageFilter(const MultiSelection& selection, Game& game, b
 
 void setSelectionMixerRatio(const MultiSelection& selection, Game& game, int which, int value)
 {
-    forEachOfKind(selection, game, MIXERS, [which, value](Tile& mixer, int, int) {
-        if ((which != 0 ? mixer.ratioB : mixer.ratioA) != value) MixerControl::setRatio(mixer, which, value);
-    });
+    forEachOfKind(selection, game, MIXERS,
+                  [which, value](Tile& mixer, int, int) { MixerControl::setRatio(mixer, which, value); });
 }
 
 void setSelectionDistributorMode(const MultiSelection& selection, Game& game, int mode)
 {
-    forEachOfKind(selection, game, DISTRIBUTORS, [mode](Tile& distributor, int, int) {
-        if (DistributorControl::mode(distributor) != mode) DistributorControl::setMode(distributor, mode);
-    });
+    forEachOfKind(selection, game, DISTRIBUTORS,
+                  [mode](Tile& distributor, int, int) { DistributorControl::setMode(distributor, mode); });
 }
 
 void toggleSelectionDistributorRuleBit(const MultiSelection& selection, Game& game, bool on, std::uint32_t bits)

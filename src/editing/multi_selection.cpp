@@ -192,7 +192,8 @@ bool MultiSelection::rotate(Game& game)
     }
     for (const SelectedControl& entry : entries) {
         if (isBeltUnderDeck(entry, game)) {
-            turnBeltUnderDeck(game.tileAt(entry.group.x, entry.group.y));
+            const TileCell& belt = entry.group.cells.front();
+            turnBeltUnderDeck(game.tileAt(belt.x, belt.y));
             continue;
         }
         int x = 0;
@@ -207,7 +208,8 @@ bool MultiSelection::rotate(Game& game)
     std::vector<SelectedControl> turned;
     for (const SelectedControl& entry : entries) {
         if (isBeltUnderDeck(entry, game)) {
-            addWhenNew(turned, beltUnderDeckEntry(game, entry.group.x, entry.group.y));
+            const TileCell& belt = entry.group.cells.front();
+            addWhenNew(turned, beltUnderDeckEntry(game, belt.x, belt.y));
             continue;
         }
         int x = 0;
