@@ -218,9 +218,19 @@ void drawMenu(SDL_Renderer* renderer, const ScreenRect& dialog, const SaveMenu& 
 void drawMenuOverlay(SDL_Renderer* renderer, int windowWidth, int windowHeight, const SaveMenu& menu)
 {
     if (menu.state == MenuState::Closed) return;
-    const SDL_Rect window{0, 0, windowWidth, windowHeight};
+    const ScreenRect dialog = dialogRect(windowWidth, windowHeight);
+    // The dialog covers its part of the window opaquely: blending there is work for nothing,
+    // and a blended fill is slow on a software renderer.
+    const int below = dialog.top + dialog.height;
+    const std::array<SDL_Rect, 4> bands = {
+        {{0, 0, windowWidth, dialog.top},
+         {0, below, windowWidth, windowHeight - below},
+         {0, dialog.top, dialog.left, dialog.height},
+         {dialog.left + dialog.width, dialog.top, windowWidth - dialog.left - dialog.width, dialog.height}}};
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    fillRect(renderer, window, DIM);
+    for (const SDL_Rect& band : bands) {
+        if (band.w > 0 && band.h > 0) fillRect(renderer, band, DIM);
+    }
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    drawMenu(renderer, dialogRect(windowWidth, windowHeight), menu);
+    drawMenu(renderer, dialog, menu);
 }

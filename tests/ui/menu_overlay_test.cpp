@@ -115,7 +115,11 @@ TEST_F(MenuScreens, SavingRenamingLoadingAndDeletingASlotThroughPresses)
     EXPECT_TRUE(showsText(canvas, "HAUPTMENUE", DIALOG.left + 10, DIALOG.top + 8, LABEL));
     EXPECT_TRUE(showsText(canvas, "SPEICHERN", DIALOG.left + 44, DIALOG.top + 55 + 55 + 16, LABEL));
     // The whole window is dimmed under the dialog.
-    EXPECT_EQ(canvas.pixel(2, 2), (Rgba{4, 5, 7, 255}));
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{2, 2},
+                                                               {DIALOG.left - 1, DIALOG.top},
+                                                               {DIALOG.left + DIALOG.width, DIALOG.top + 300},
+                                                               {DIALOG.left, DIALOG.top + DIALOG.height}})
+        EXPECT_EQ(canvas.pixel(x, y), (Rgba{4, 5, 7, 255})) << x << "," << y;
 
     press(mainMenuButtonRect(DIALOG, 1));
     ASSERT_EQ(menu.state, MenuState::SlotScreen);
