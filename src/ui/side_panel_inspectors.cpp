@@ -61,7 +61,8 @@ void drawPanel(SDL_Renderer* renderer, const ScreenRect& panel, const InspectorS
     }
 }
 
-void pressPanel(const InspectorControls& controls, const ScreenRect& panel, const OpenInspector& open, int px, int py)
+// True when one of the panel's buttons took the press.
+bool pressPanel(const InspectorControls& controls, const ScreenRect& panel, const OpenInspector& open, int px, int py)
 {
     const PanelTarget target{controls.game,
                              controls.history,
@@ -71,38 +72,32 @@ void pressPanel(const InspectorControls& controls, const ScreenRect& panel, cons
                              open.selectionView ? nullptr : &controls.interaction.label};
     switch (open.panel) {
     case InspectorPanel::BELT:
-        pressBeltPanel(target, panel, px, py);
-        break;
+        return pressBeltPanel(target, panel, px, py);
     case InspectorPanel::SOURCE:
-        pressSourcePanel(target, panel, px, py);
-        break;
+        return pressSourcePanel(target, panel, px, py);
     case InspectorPanel::SINK:
-        pressSinkPanel(target, panel, px, py);
-        break;
+        return pressSinkPanel(target, panel, px, py);
     case InspectorPanel::ARM:
-        pressArmPanel(target, panel, px, py);
-        break;
+        return pressArmPanel(target, panel, px, py);
     case InspectorPanel::OVEN:
     case InspectorPanel::SMELTER:
-        pressOvenSmelterPanel(target, panel, px, py);
-        break;
+        return pressOvenSmelterPanel(target, panel, px, py);
     case InspectorPanel::FILLER:
-        pressFillerPanel(target, panel, px, py);
-        break;
+        return pressFillerPanel(target, panel, px, py);
     case InspectorPanel::STORAGE:
-        pressStoragePanel(target, panel, px, py);
-        break;
+        return pressStoragePanel(target, panel, px, py);
     case InspectorPanel::SHOP:
-        pressShopPanel(target, panel, px, py);
-        break;
+        return pressShopPanel(target, panel, px, py);
     default:
-        break;
+        return false;
     }
 }
 
-bool rotateButtonShownFor(const ControlSelection& selected)
+// The selection's settings view ends in its own "ZURUECK" where "DREHEN" would stand.
+bool rotateButtonShown(const ControlSelection& selected, const MultiSelection& selection, bool selectionSettingsOpen)
 {
-    return selected.selected() && showsRotateButton(selected.control.type);
+    const bool selectionView = selectionSettingsOpen && !selection.empty();
+    return !selectionView && selected.selected() && showsRotateButton(selected.control.type);
 }
 
 void followLabelEntry(bool wasActive, bool isActive)
@@ -162,10 +157,9 @@ void drawInspectors(SDL_Renderer* renderer, const ScreenRect& panel, const Inspe
         const OpenInspector open =
             openInspector(scene.game, scene.interaction.selection, scene.selection, scene.selectionSettingsOpen);
         if (open.panel != InspectorPanel::NONE) drawPanel(renderer, panel, scene, open);
-        // The selection's settings view turns nothing of its own.
-        if (open.selectionView) return;
     }
-    if (rotateButtonShownFor(scene.interaction.selection)) drawRotateButton(renderer, panel);
+    if (rotateButtonShown(scene.interaction.selection, scene.selection, scene.selectionSettingsOpen))
+        drawRotateButton(renderer, panel);
 }
 
 InspectorPress pressInspectors(const InspectorControls& controls, const ScreenRect& panel, int px, int py)
@@ -174,12 +168,11 @@ InspectorPress pressInspectors(const InspectorControls& controls, const ScreenRe
     Interaction& interaction = controls.interaction;
     const OpenInspector open =
         openInspector(controls.game, interaction.selection, controls.selection, controls.selectionSettingsOpen);
-    // The selection's settings view takes every press, on a button or not.
-    if (open.selectionView && !controls.itemPanelOpen) {
-        pressPanel(controls, panel, open, px, py);
-        return InspectorPress::Panel;
-    }
-    if (rotateButtonShownFor(interaction.selection) && contains(rotateButtonRect(panel), px, py)) {
+    // A press in the selection's settings view that no button takes goes on, to the view's own "ZURUECK".
+    if (open.selectionView && !controls.itemPanelOpen)
+        return pressPanel(controls, panel, open, px, py) ? InspectorPress::Panel : InspectorPress::None;
+    if (rotateButtonShown(interaction.selection, controls.selection, controls.selectionSettingsOpen) &&
+        contains(rotateButtonRect(panel), px, py)) {
         interaction.statusText =
             pressRotateButton(controls.game, interaction.selection.control.x, interaction.selection.control.y);
         return InspectorPress::Rotate;

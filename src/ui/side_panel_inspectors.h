@@ -63,7 +63,7 @@ struct InspectorControls {
 };
 
 enum class InspectorPress {
-    None,        // no inspector takes the press: it goes on to what lies below
+    None,        // no inspector takes the press, nor a selection's view off its buttons: it goes on
     Panel,       // the open panel took it, on a button or not
     Rotate,      // "DREHEN": the control turned, or the status line says why not
     ItemRemoved  // "GUT LOESCHEN" took the item off the map and closed its panel

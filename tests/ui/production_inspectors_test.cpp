@@ -135,12 +135,18 @@ TEST_F(ProductionInspector, InTheSelectionViewTheFirstSourceSpeaksForAllAndItsLa
     Tile& second = build(game, SOURCE, 10, 12);
     first.label = "ERSTE";
     second.sourceRunning = true;
+    select(10, 10);
     selectAll({{10, 10}, {10, 12}});
 
     draw();
     EXPECT_TRUE(shows("ERSTE", 14, 56, VALUE_TEXT));
-    EXPECT_EQ(press(10, 50), InspectorPress::Panel);
+    // The idle field and the view's foot, where "DREHEN" is not drawn, leave the press to the view's own buttons.
+    EXPECT_EQ(press(10, 50), InspectorPress::None);
     EXPECT_FALSE(interaction.label.active);
+    const int footY = WINDOW_HEIGHT - 48 - 40;
+    EXPECT_EQ(frameAt(10, footY), PANEL_FILL);
+    EXPECT_EQ(press(20, footY + 10), InspectorPress::None);
+    EXPECT_EQ(first.dir, EAST);
 
     press(10, 25);
     EXPECT_TRUE(first.sourceRunning);

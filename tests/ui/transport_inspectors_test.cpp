@@ -161,7 +161,7 @@ TEST_F(ArmInspector, OneSelectionPressMakesAFilterBitEqualOnEveryArm)
     EXPECT_EQ(first.armCargoFilter, 0u);
     EXPECT_EQ(second.armCargoFilter, 0u);
     const Game before = game;
-    EXPECT_EQ(press(305, 300), InspectorPress::Panel);
+    EXPECT_EQ(press(305, 300), InspectorPress::None);
     EXPECT_TRUE(game.tiles == before.tiles);
 }
 
