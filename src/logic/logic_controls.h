@@ -6,10 +6,6 @@
 // The limit a newly built counter counts to.
 constexpr int COUNTER_PLACED_LIMIT = 99999;
 
-// AND, OR, XOR, NOT, signal lamp, counter, timer, clock, switch, button,
-// stepper and RS latch.
-inline bool isLogicType(ControlType t) { return isSignalType(t) && t != SENSOR; }
-
 // Logic components (26..36 and 38): build only on a free tile, never turn,
 // take no cargo and are cleared by the demolish command, not by remove.
 class LogicControl : public Control {

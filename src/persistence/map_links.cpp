@@ -5,8 +5,6 @@
 #include <set>
 #include <utility>
 
-#include "editing/switch_wire_target.h"
-
 namespace {
 
 constexpr int MAX_CABLE_LENGTH_SQUARED = 100;

@@ -7,8 +7,9 @@
 
 #include "persistence/settings.h"
 #include "persistence/text_file.h"
-#include "ui/translate.h"
 #include "world/game.h"
+#include "world/tile.h"
+#include "world/translate.h"
 
 namespace fs = std::filesystem;
 
@@ -97,11 +98,8 @@ std::string SaveMenu::slotLabel(const fs::path& dir, int n)
     return translate("KARTE ") + std::to_string(n);
 }
 
-bool SaveMenu::isSlotNameChar(char c)
-{
-    unsigned char byte = static_cast<unsigned char>(c);
-    return (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') || byte == ' ' || byte == '-' || byte == '.';
-}
+// Slot names are drawn in the same font as machine labels.
+bool SaveMenu::isSlotNameChar(char c) { return isLabelChar(c); }
 
 bool SaveMenu::isValidSlotName(std::string_view text)
 {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 
 namespace {
 
@@ -112,7 +113,7 @@ const CargoItem* findOverlappingItem(const CargoItem* first, const CargoItem* la
 
 bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY)
 {
-    CargoItem& trial = itemStepScratch_.trial;
+    CargoItem& trial = tables_.get().itemStep.trial;
     trial.layer = item.layer;
     trial.x = toX;
     trial.y = toY;
@@ -201,7 +202,7 @@ bool Game::outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase)
     }
 
     // A fresh item at the front tile, keeping only the storage of its path.
-    CargoItem& test = entryTrial_.item;
+    CargoItem& test = tables_.get().entryTrial.item;
     Fifo<PathPoint> path = std::move(test.path);
     test = CargoItem(frontX, frontY, machineDir, 0);
     test.path = std::move(path);

@@ -1,11 +1,9 @@
 #include <cstdint>
 
-#include "ui/calendar.h"
+#include "world/calendar.h"
 #include "world/game.h"
 
 namespace {
-
-constexpr double GAME_SECONDS_PER_SECOND = 1440.0;
 
 std::int64_t monthNumber(double gameTime)
 {

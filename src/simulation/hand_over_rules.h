@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "simulation/room_index.h"
+#include "simulation/world_layout.h"
 #include "world/game.h"
 
 // The rules that decide whether an item may pass from one tile to the next.

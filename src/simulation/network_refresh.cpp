@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "logic/logic_controls.h"
 #include "logic/logic_rules.h"
 #include "simulation/sensor_measurement.h"
+#include "simulation/step_tables.h"
 #include "simulation/switching_table.h"
 #include "world/game.h"
 
@@ -134,9 +134,9 @@ void applySwitching(Game& game, SwitchingTable& table)
 void Game::updateNetworks(float dt)
 {
     currentLayout();
-    const LayoutTrust trust(layout_);
-    const NetworkLayout& layout = layout_.network;
-    NetworkBuffers& work = networkBuffers_;
+    const LayoutTrust trust(tables_.get().layout);
+    const NetworkLayout& layout = tables_.get().layout.network;
+    NetworkBuffers& work = tables_.get().network;
     updatePowerNetwork();
     updateDcNetwork();
 

@@ -1,6 +1,7 @@
 #include "simulation/right_of_way.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 #include <utility>
 
@@ -38,6 +39,7 @@ bool comesFromAnotherSide(const CargoItem& other, int fromX, int fromY, int nx, 
 
 void addOp(ResolveFrame& frame, ResolveOp::Kind kind, int item = -1)
 {
+    assert(frame.count < MOST_RESOLVE_OPS);
     frame.ops[frame.count++] = ResolveOp{kind, item};
 }
 

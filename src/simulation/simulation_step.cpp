@@ -7,6 +7,7 @@
 #include "audio/sound_engine.h"
 #include "logic/logic_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/control.h"
 #include "world/game.h"
 
@@ -144,9 +145,9 @@ void deliverItems(Game& game, const WorldLayout& layout, StepScratch& scratch)
 void spawnStorageOutputs(Game& game, bool skipMode)
 {
     const std::size_t before = game.items.size();
-    game.spawnMachineOutputs(true, true);
+    game.spawnMachineOutputs(OutputMachines::Storages);
     if (game.items.size() <= before) return;
-    game.stepItems(true, true, static_cast<int>(before));
+    game.stepItems(BeltPass::FollowUp, static_cast<int>(before));
     if (skipMode) game.replanItems();
     for (std::size_t i = before; i < game.items.size(); ++i) {
         if (game.items[i].speedCredit > 2) game.items[i].speedCredit -= 3;
@@ -191,8 +192,8 @@ void Game::update(float dt, bool skipMode)
     if (!(dt > 0.0f)) dt = 0.0f;
     if (items.capacity() < MOST_WORLD_ITEMS) items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
     const WorldLayout& layout = currentLayout();
-    const LayoutTrust trust(layout_);
-    StepScratch& s = stepScratch_;
+    const LayoutTrust trust(tables_.get().layout);
+    StepScratch& s = tables_.get().step;
 
     updateNetworks(dt);
     landThrownItems();
@@ -221,15 +222,15 @@ void Game::update(float dt, bool skipMode)
     for (int index : s.workingMolders) {
         if (tiles[index].molderPowered) runMolder(*this, index, dt);
     }
-    spawnMachineOutputs(true, false);
+    spawnMachineOutputs(OutputMachines::Producers);
 
     stepClock += dt;
     bool replanned = false;
     while (stepClock >= BELT_STEP_PERIOD) {
         stepClock -= BELT_STEP_PERIOD;
-        stepItems(false, true, -1);
-        stepItems(true, true, -1);
-        stepItems(true, true, -1);
+        stepItems(BeltPass::Full);
+        stepItems(BeltPass::FollowUp);
+        stepItems(BeltPass::FollowUp);
         replanned = skipMode;
         if (skipMode) replanItems();
     }

@@ -48,11 +48,8 @@ struct StepScratch {
     std::vector<Fifo<PathPoint>> sparePaths;
 
     StepScratch() = default;
-    StepScratch(const StepScratch&) {}
-    StepScratch(StepScratch&&) noexcept = default;
-    StepScratch& operator=(const StepScratch&) { return *this; }
-    StepScratch& operator=(StepScratch&&) noexcept = default;
-    ~StepScratch() = default;
+    StepScratch(const StepScratch&) = delete;
+    StepScratch& operator=(const StepScratch&) = delete;
 };
 
 // Keeps the path storage of an item that leaves the map.
@@ -66,9 +63,6 @@ struct EntryTrial {
     CargoItem item{0, 0, NONE, 0};
 
     EntryTrial() = default;
-    EntryTrial(const EntryTrial&) {}
-    EntryTrial(EntryTrial&&) noexcept = default;
-    EntryTrial& operator=(const EntryTrial&) { return *this; }
-    EntryTrial& operator=(EntryTrial&&) noexcept = default;
-    ~EntryTrial() = default;
+    EntryTrial(const EntryTrial&) = delete;
+    EntryTrial& operator=(const EntryTrial&) = delete;
 };

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "machines/injection_molder_control.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -55,7 +56,7 @@ int moldWithRoom(const Game& game, const Tile& source, const std::vector<int>& m
 
 void Game::deliverWater(int sourceIndex, float dt)
 {
-    const std::vector<int>& molders = moldersOnPipes(*this, sourceIndex, stepScratch_);
+    const std::vector<int>& molders = moldersOnPipes(*this, sourceIndex, tables_.get().step);
     if (molders.empty()) return;
     Tile& source = tiles[sourceIndex];
     assignMachineId(source);

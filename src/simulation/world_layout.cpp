@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -151,6 +152,7 @@ WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index)
 
 const WorldLayout& Game::currentLayout()
 {
-    if (!layout_.trusted && !layout_.matches(*this)) layout_.build(*this);
-    return layout_;
+    WorldLayout& layout = tables_.get().layout;
+    if (!layout.trusted && !layout.matches(*this)) layout.build(*this);
+    return layout;
 }

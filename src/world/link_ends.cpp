@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "editing/switch_wire_target.h"
-#include "logic/logic_controls.h"
 #include "world/game.h"
 
 namespace {

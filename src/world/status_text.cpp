@@ -13,9 +13,6 @@ namespace {
 constexpr int MACHINE_STOCK_FULL_ABOVE = 9;
 constexpr int MOLDER_GRANULATE_PER_GEAR = 2;
 
-bool isLogicComponent(ControlType t) { return (t >= LOGIC_AND && t <= LOGIC_STEPPER) || t == LOGIC_RS; }
-bool isBeltLike(ControlType t) { return t == BELT || t == BRIDGE; }
-
 int armReach(ControlType t) { return static_cast<const ArmControl&>(controlForType(t)).reach; }
 
 std::string generatorText(const Tile& tile)
@@ -151,7 +148,7 @@ std::string warningStatusText(ItemLookup items, int x, int y)
         if (tile.armCargoFilter == 0 || tile.armSideMask == 0) return "GREIFEN DEAKTIVIERT";
         if (!items.anyAt(x, y) && game.hasSwitchWireTo(x, y) && armHeldBySignal(tile)) return "WARTET AUF SIGNAL";
     }
-    if (isBeltLike(tile.type) && tile.beltSpeed == 0) return "BAND GESTOPPT";
+    if (isBeltOrBridge(tile.type) && tile.beltSpeed == 0) return "BAND GESTOPPT";
     if (!reportsItemOnTile(tile.type)) return {};
     // Items on a bridge deck above the tile are not its own.
     if (const CargoItem* item = items.firstGroundItem(x, y)) return itemStatusText(items, *item);
@@ -166,7 +163,7 @@ std::string Game::blockedReason(const CargoItem& item, const TileItemIndex* item
     if (!item.path.empty() || !inBounds(item.x, item.y)) return {};
     const Tile& under = tileUnder(item);
     if (under.type == TUNNEL && item.tunnelProgress > 1) return {};
-    if (isBeltLike(under.type) && under.beltSpeed == 0) return "BAND GESTOPPT";
+    if (isBeltOrBridge(under.type) && under.beltSpeed == 0) return "BAND GESTOPPT";
     if (item.carried && item.holdState == HOLD_AT_DROP) return "AUSGANG BELEGT";
 
     const bool onArm = isArm(under.type);
@@ -219,7 +216,7 @@ std::string Game::statusText(int x, int y, const TileItemIndex* itemIndex) const
         if (std::string gate = molderGateText(tile); !gate.empty()) return gate;
         break;
     default:
-        if (isLogicComponent(tile.type)) return tile.signalOut ? "ERGEBNIS EIN" : "ERGEBNIS AUS";
+        if (isLogicType(tile.type)) return tile.signalOut ? "ERGEBNIS EIN" : "ERGEBNIS AUS";
         if (needsGridPower(tile.type)) {
             if (std::string gate = gridPowerText(tile); !gate.empty()) return gate;
         }

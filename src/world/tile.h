@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "world/cargo.h"
@@ -24,6 +25,13 @@ constexpr int BRIDGE_DECK = 1;
 constexpr int BRIDGE_EXIT_RAMP = 2;
 
 constexpr int MAX_LABEL_LENGTH = 50;
+
+// The characters a machine label may hold, those the bitmap font draws:
+// 'A'..'Z', '0'..'9', the blank, '-' and '.'. Lower-case letters and other
+// punctuation are refused even where the font has a glyph.
+bool isLabelChar(char c);
+// At most MAX_LABEL_LENGTH label characters; the empty label too.
+bool isValidLabel(std::string_view label);
 
 // One item a sensor saw.
 struct SensorSighting {
