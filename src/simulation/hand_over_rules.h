@@ -9,9 +9,6 @@
 
 // The rules that decide whether an item may pass from one tile to the next.
 
-// Tiles reach of a grab arm (1) or long arm (2); 0 for any other type.
-int armReach(ControlType type);
-
 // Where the arm that carries the item will set it down; false when no arm
 // carries it or that tile lies off the map.
 bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY);

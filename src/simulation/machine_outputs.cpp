@@ -98,8 +98,9 @@ bool chooseTarget(const Game& game, int x, int y, OutputTargetRule& rule, int& t
     ty = y + directionDy(dir);
     if (rule.accepts(tx, ty)) return true;
     if (game.inBounds(tx, ty) && couldTakeItems(game.tileAt(tx, ty), dir)) return false;
-    tx += directionDx(dir);  // a long arm may take it from two tiles away
-    ty += directionDy(dir);
+    // A long arm may take it over the tile in front.
+    tx = x + LONG_ARM_REACH * directionDx(dir);
+    ty = y + LONG_ARM_REACH * directionDy(dir);
     return game.inBounds(tx, ty) && game.tileAt(tx, ty).type == LONG_ARM && rule.accepts(tx, ty);
 }
 

@@ -44,9 +44,8 @@ void addReachingRoots(const Game& game, int consumer, NetworkLayout& layout)
 int secondTileOf(const Tile& tile, int index)
 {
     if (tile.type != DISTRIBUTOR && tile.type != MIXER) return -1;
-    const Direction side = clockwiseDirection(tile.dir);
-    const int x = index % GRID_WIDTH + directionDx(side);
-    const int y = index / GRID_WIDTH + directionDy(side);
+    const int x = index % GRID_WIDTH + pairStepX(tile);
+    const int y = index / GRID_WIDTH + pairStepY(tile);
     return inGrid(x, y) ? tileIndex(x, y) : -1;
 }
 

@@ -8,10 +8,6 @@
 
 namespace {
 
-// What a kiln and a smelter take when newly built; ON restores it.
-constexpr CargoMask KILN_BUILT_MASK = 3;      // logs and planks
-constexpr CargoMask SMELTER_BUILT_MASK = 28;  // coal, iron ore and iron ingots
-
 // A distributor or arm whose wire is gone falls back to its unswitched state.
 void releaseUnwiredMachines(Game& game, const NetworkLayout& layout)
 {
@@ -95,10 +91,10 @@ void applySwitch(Tile& tile, bool on)
         tile.signalSelectsB = on;
         break;
     case OVEN:
-        tile.ovenAcceptMask = on ? KILN_BUILT_MASK : 0;
+        tile.ovenAcceptMask = on ? OVEN_INTAKE : 0;
         break;
     case SMELTER:
-        tile.smelterAcceptMask = on ? SMELTER_BUILT_MASK : 0;
+        tile.smelterAcceptMask = on ? SMELTER_INTAKE : 0;
         break;
     case FILLER:
         tile.fillerAccepting = on;

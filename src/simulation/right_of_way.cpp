@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "machines/arm_control.h"
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
 #include "simulation/world_layout.h"

@@ -6,6 +6,7 @@
 
 #include "audio/sound_engine.h"
 #include "logic/logic_rules.h"
+#include "machines/injection_molder_control.h"
 #include "simulation/item_transport.h"
 #include "simulation/step_tables.h"
 #include "world/control.h"
@@ -68,11 +69,6 @@ void scanTile(Game& game, int index, float dt, StepScratch& scan, bool& storageO
     default:
         break;
     }
-}
-
-bool canMold(const Tile& molder)
-{
-    return molder.molderOn && molder.molderGranulate >= 2 && molder.molderWater >= 1 && molder.molderOutputCount <= 9;
 }
 
 void runMolder(Game& game, int index, float dt)
@@ -209,7 +205,7 @@ void Game::update(float dt, bool skipMode)
 
     s.workingMolders.clear();
     for (int index : s.molders) {
-        if (canMold(tiles[index])) s.workingMolders.push_back(index);
+        if (molderCanWork(tiles[index])) s.workingMolders.push_back(index);
     }
     updatePowerNetwork();
     for (int index : s.generators) {

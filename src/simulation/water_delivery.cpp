@@ -47,7 +47,7 @@ int moldWithRoom(const Game& game, const Tile& source, const std::vector<int>& m
     const std::size_t start = static_cast<std::size_t>(source.serialCounter % n);
     for (std::size_t i = 0; i < n; ++i) {
         const int index = molders[(start + i) % n];
-        if (game.tiles[index].molderWater <= 9) return index;
+        if (molderTakesWater(game.tiles[index])) return index;
     }
     return -1;
 }

@@ -38,8 +38,8 @@ const Control& controlForType(int type)
     static const BeltControl belt;
     static const SourceControl source;
     static const SinkControl sink;
-    static const ArmControl arm{ARM, 1};
-    static const LongArmControl longArm{LONG_ARM, 2};
+    static const ArmControl arm{ARM};
+    static const LongArmControl longArm{LONG_ARM};
     static const DistributorControl distributor;
     static const MixerControl mixer;
     static const BridgeControl bridge;

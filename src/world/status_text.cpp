@@ -2,18 +2,15 @@
 #include <string>
 
 #include "machines/arm_control.h"
+#include "machines/filler_control.h"
+#include "machines/injection_molder_control.h"
+#include "machines/oven_control.h"
 #include "machines/smelter_control.h"
 #include "world/control.h"
 #include "world/game.h"
 #include "world/tile_item_index.h"
 
 namespace {
-
-// Ten finished products fill a machine's product store.
-constexpr int MACHINE_STOCK_FULL_ABOVE = 9;
-constexpr int MOLDER_GRANULATE_PER_GEAR = 2;
-
-int armReach(ControlType t) { return static_cast<const ArmControl&>(controlForType(t)).reach; }
 
 std::string generatorText(const Tile& tile)
 {
@@ -30,10 +27,9 @@ std::string molderGateText(const Tile& tile)
 {
     if (!tile.molderOn) return "MASCHINE AUSGESCHALTET";
     if (!tile.powerConnected) return "KEIN STROM";
-    if (tile.molderOutputCount > MACHINE_STOCK_FULL_ABOVE) return "PRODUKTLAGER VOLL";
+    if (molderStoreFull(tile)) return "PRODUKTLAGER VOLL";
     // Without both inputs the molder draws no power, so it cannot be overloaded.
-    const bool working = tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= 1;
-    if (working && !tile.powerSupplied) return "NETZ UEBERLASTET";
+    if (molderCanWork(tile) && !tile.powerSupplied) return "NETZ UEBERLASTET";
     return {};
 }
 
@@ -49,7 +45,7 @@ std::string gridPowerText(const Tile& tile)
 
 std::string ovenText(const Tile& tile, unsigned warnings)
 {
-    if (tile.ovenOutputCount > MACHINE_STOCK_FULL_ABOVE) return "PRODUKTLAGER VOLL";
+    if (ovenStoreFull(tile)) return "PRODUKTLAGER VOLL";
     if (warnings & OUTPUT_BLOCKED) return "AUSGANG BLOCKIERT";
     if (!tile.ovenInputCargo.empty()) return "VERARBEITET HOLZ";
     if (tile.ovenAcceptMask == 0) return "ANNAHME AUSGESCHALTET";
@@ -58,7 +54,7 @@ std::string ovenText(const Tile& tile, unsigned warnings)
 
 std::string fillerText(const Tile& tile, unsigned warnings)
 {
-    if (tile.fillerOutputCount > MACHINE_STOCK_FULL_ABOVE) return "PRODUKTLAGER VOLL";
+    if (fillerStoreFull(tile)) return "PRODUKTLAGER VOLL";
     if (warnings & OUTPUT_BLOCKED) return "AUSGANG BLOCKIERT";
     if (tile.fillerWaiting != 0) return "FUELLT FLASCHEN";
     if (!tile.fillerAccepting) return "ANNAHME AUSGESCHALTET";
@@ -78,7 +74,7 @@ std::string smelterText(const Tile& tile)
 std::string molderText(const Tile& tile)
 {
     if (tile.molderGranulate < MOLDER_GRANULATE_PER_GEAR) return "PLASTIKGRANULAT FEHLT";
-    if (tile.molderWater > 0) return "PRODUZIERT ZAHNRAEDER";
+    if (tile.molderWater >= MOLDER_WATER_PER_GEAR) return "PRODUZIERT ZAHNRAEDER";
     return "WASSER FEHLT";
 }
 
@@ -193,10 +189,10 @@ std::string Game::statusText(int x, int y, const TileItemIndex* itemIndex) const
 {
     if (!inBounds(x, y)) return {};
     if (tileAt(x, y).type == DISTRIBUTOR_SECOND || tileAt(x, y).type == MIXER_SECOND) {
-        // The pair reports from its main tile, a quarter turn back from the second.
-        const Direction side = clockwiseDirection(tileAt(x, y).dir);
-        x -= directionDx(side);
-        y -= directionDy(side);
+        // The pair reports from its main tile.
+        const Tile& second = tileAt(x, y);
+        x -= pairStepX(second);
+        y -= pairStepY(second);
         if (!inBounds(x, y)) return {};
     }
     const Tile& tile = tileAt(x, y);

@@ -26,6 +26,14 @@ constexpr int BRIDGE_EXIT_RAMP = 2;
 
 constexpr int MAX_LABEL_LENGTH = 50;
 
+// Every kind a charcoal kiln or a smelter takes: its intake when built, and
+// again when a switch wire turns it on.
+constexpr CargoMask OVEN_INTAKE = 3;      // logs and planks
+constexpr CargoMask SMELTER_INTAKE = 28;  // coal, iron ore and iron ingots
+
+// An arm's sides: bit d stands for compass direction d, so bits 1..4.
+constexpr std::uint32_t ARM_ALL_SIDES = 30;
+
 // The characters a machine label may hold, those the bitmap font draws:
 // 'A'..'Z', '0'..'9', the blank, '-' and '.'. Lower-case letters and other
 // punctuation are refused even where the font has a glyph.
@@ -76,7 +84,7 @@ struct Tile {
 
     // Arms.
     CargoMask armCargoFilter = ALL_CARGO;
-    std::uint32_t armSideMask = 30;
+    std::uint32_t armSideMask = ARM_ALL_SIDES;
     int armPendingJobs = 0;
     bool armContinuous = false;
     bool armSignalOn = false;
@@ -98,8 +106,8 @@ struct Tile {
     bool sinkAccepting = true;
 
     // Charcoal kiln and smelter settings.
-    CargoMask ovenAcceptMask = 3;
-    CargoMask smelterAcceptMask = 28;
+    CargoMask ovenAcceptMask = OVEN_INTAKE;
+    CargoMask smelterAcceptMask = SMELTER_INTAKE;
 
     // Charcoal kiln.
     int ovenHeld = 0;
@@ -215,3 +223,8 @@ struct Tile {
 
     friend bool operator==(const Tile&, const Tile&) = default;
 };
+
+// The step from a distributor's or mixer's main tile to its second tile,
+// which lies a quarter turn clockwise of the facing both tiles share.
+inline int pairStepX(const Tile& pairTile) { return directionDx(clockwiseDirection(pairTile.dir)); }
+inline int pairStepY(const Tile& pairTile) { return directionDy(clockwiseDirection(pairTile.dir)); }
