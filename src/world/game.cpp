@@ -79,17 +79,7 @@ bool Game::isPoweredAt(int x, int y) const
 {
     if (!inBounds(x, y)) return false;
     const Tile& tile = tileAt(x, y);
-    switch (tile.type) {
-    case ARM:
-    case LONG_ARM:
-    case DISTRIBUTOR:
-    case DISTRIBUTOR_SECOND:
-    case MIXER:
-    case MIXER_SECOND:
-        return tile.powerSupplied;
-    default:
-        return true;
-    }
+    return !runsOnlyWithPower(tile.type) || tile.powerSupplied;
 }
 
 const Tile& Game::tileUnder(const CargoItem& item) const

@@ -8,6 +8,7 @@
 #include "machines/smelter_control.h"
 #include "world/control.h"
 #include "world/game.h"
+#include "world/power_overview.h"
 #include "world/tile_item_index.h"
 
 namespace {
@@ -32,9 +33,6 @@ std::string molderGateText(const Tile& tile)
     if (molderCanWork(tile) && !tile.powerSupplied) return "NETZ UEBERLASTET";
     return {};
 }
-
-// Controls that need power from the cable network to move.
-bool needsGridPower(ControlType t) { return isArm(t) || t == DISTRIBUTOR || t == MIXER || t == POWER_SUPPLY; }
 
 std::string gridPowerText(const Tile& tile)
 {
@@ -213,7 +211,8 @@ std::string Game::statusText(int x, int y, const TileItemIndex* itemIndex) const
         break;
     default:
         if (isLogicType(tile.type)) return tile.signalOut ? "ERGEBNIS EIN" : "ERGEBNIS AUS";
-        if (needsGridPower(tile.type)) {
+        // The molder, the one other consumer, has its own checks above.
+        if (isPowerConsumerType(tile.type)) {
             if (std::string gate = gridPowerText(tile); !gate.empty()) return gate;
         }
         break;
