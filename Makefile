@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_SEED ?= 1
 FUZZ_WORK := build/fuzz/corpus
 
-.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean
+.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean assets
 
 run: build
 	@if [ -x build/release/gearhaven ]; then ./build/release/gearhaven; \
@@ -42,6 +42,16 @@ test-release: build
 
 test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
+
+# The game's generated assets, committed under assets/: each generator draws or
+# synthesizes its files anew, the same bytes on every run.
+ASSET_GENERATORS := gearhaven-spritegen gearhaven-soundgen
+
+assets: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target $(ASSET_GENERATORS)
+	./build/release/gearhaven-spritegen assets
+	./build/release/gearhaven-soundgen assets/sounds
 
 bench: build
 	./build/release/gearhaven-bench

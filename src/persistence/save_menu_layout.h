@@ -8,6 +8,8 @@ struct MenuRect {
     int top = 0;
     int width = 0;
     int height = 0;
+
+    friend bool operator==(const MenuRect&, const MenuRect&) = default;
 };
 
 constexpr int MAIN_MENU_BUTTON_COUNT = 5;

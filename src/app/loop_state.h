@@ -1,0 +1,126 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/camera.h"
+#include "ui/number_entry.h"
+#include "ui/tool.h"
+#include "world/cargo.h"
+#include "world/direction.h"
+#include "world/item_identity.h"
+#include "world/link_ends.h"
+
+using LoopClock = std::chrono::steady_clock;
+
+constexpr TilePoint NO_TILE = {-1, -1};
+
+// A floating sale text over a shop.
+struct SaleMarker {
+    int x = 0;
+    int y = 0;
+    std::int64_t amount = 0;
+    float age = 0.0f;  // seconds of real time
+};
+
+// A rectangle of tiles being dragged out: the Ctrl selection or the area to copy.
+struct TileRectDrag {
+    bool active = false;
+    TilePoint start = NO_TILE;
+    TilePoint current = NO_TILE;
+};
+
+// A control carried with the right button to where it is dropped.
+struct MoveDrag {
+    bool active = false;
+    MachineGroup group;
+    TilePoint target = NO_TILE;
+};
+
+// A drag that edits tile after tile: building or painting with the left button, or
+// demolishing with the DELETE tool or Shift and the right button.
+struct Stroke {
+    bool active = false;
+    TilePoint last = NO_TILE;  // forgotten where the stroke must not bridge a gap
+};
+
+// Everything the loop's handlers, its frame update and its drawing share, from the
+// start of the first frame to shutdown. The member values are the start values.
+struct LoopState {
+    bool running = true;
+    bool recording = false;  // real input is ignored; fixed for the run
+
+    // How the world advances.
+    bool paused = false;
+    bool stepRequested = false;  // one step of 1/60 s while paused
+    int speed = 1;               // world steps per frame: 1, 2 or 4
+    double pendingSkip = 0.0;    // seconds of simulation still to skip
+    float animationTime = 0.0f;  // seconds, wrapped at 1000
+
+    // The map view and the tool panel.
+    Tool selectedTool = TOOL_BELT;
+    Camera camera;
+    int viewWidth = 0;
+    int viewHeight = 0;
+    int toolPanelX = 0;
+    int toolPanelY = 0;
+    Tool openToolGroup = -1;
+    int paintBeltSpeed = 3;
+    Direction paintDirection = EAST;
+    bool soundEnabled = true;
+    bool minimapVisible = true;
+
+    // Windows, overviews and choosers over the map and in the side panel.
+    bool diagnosticsVisible = false;
+    bool statisticsVisible = false;
+    bool settingsWindowVisible = false;
+    bool powerOverviewVisible = false;
+    int powerOverviewScroll = 0;
+    bool machineOverviewVisible = false;
+    int machineOverviewScroll = 0;
+    bool languagePopupOpen = false;
+    bool languageStoreFailed = false;
+    bool cargoChoiceOpen = false;  // the sensor's cargo page takes every press while open
+    bool selectionSettingsOpen = false;
+    bool beltSpeedChooserOpen = false;
+    bool directionChooserOpen = false;
+    bool itemPanelOpen = false;
+    CargoType itemPanelCargo = LOG;
+    ItemRecord itemPanelRecord;  // a copy: the item may leave the map while shown
+    LoopClock::time_point quickSaveFeedbackUntil{};
+    bool quickSaveSucceeded = false;
+    std::string statusText;
+
+    NumberEntry numberEntry;
+
+    // Presses and drags on the map and the panels.
+    Stroke buildStroke;
+    Stroke demolishStroke;
+    bool panning = false;
+    bool selectDragging = false;
+    bool minimapDragging = false;
+    bool toolPanelDragging = false;
+    int toolPanelGrabX = 0;  // pointer offset from the panel's corner while dragged
+    int toolPanelGrabY = 0;
+    MoveDrag moveDrag;
+    TileRectDrag ctrlRect;
+    TileRectDrag copyRect;
+    bool copyMode = false;
+    bool pasteMode = false;
+    TilePoint tunnelEntrance = NO_TILE;
+
+    // Frame timing, the settings countdown and the recorder's start gate.
+    bool sizeSavePending = true;
+    LoopClock::time_point lastSizeChange{};
+    LoopClock::time_point lastFrameTime{};
+    bool waitingForStartGate = false;
+    LoopClock::time_point startGateDeadline{};
+
+    std::vector<SaleMarker> saleMarkers;  // oldest first
+};
+
+// After the window took a new size: the viewport follows, and the camera and the tool
+// panel are kept on it.
+void resizeView(LoopState& state, int windowWidth, int windowHeight);

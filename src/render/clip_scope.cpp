@@ -1,0 +1,21 @@
+#include "render/clip_scope.h"
+
+ClipScope::ClipScope(SDL_Renderer* renderer, const SDL_Rect& area)
+    : renderer_(renderer), wasClipping_(SDL_RenderIsClipEnabled(renderer) == SDL_TRUE)
+{
+    SDL_Rect clip = area;
+    if (wasClipping_) {
+        SDL_RenderGetClipRect(renderer, &previous_);
+        if (SDL_IntersectRect(&area, &previous_, &clip) == SDL_FALSE) return;
+    } else if (SDL_RectEmpty(&area)) {
+        return;
+    }
+    SDL_RenderSetClipRect(renderer, &clip);
+    open_ = true;
+}
+
+ClipScope::~ClipScope()
+{
+    if (!open_) return;
+    SDL_RenderSetClipRect(renderer_, wasClipping_ ? &previous_ : nullptr);
+}

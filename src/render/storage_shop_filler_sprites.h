@@ -1,0 +1,10 @@
+#pragma once
+
+#include <SDL.h>
+
+#include "world/tile.h"
+
+void drawStorageSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const Tile& tile);
+void drawShopSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const Tile& tile);
+// The bottling plant, animated by the time.
+void drawFillerSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const Tile& tile, float time);
