@@ -2,19 +2,22 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <iterator>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <string_view>
 
+#include "persistence/map_file.h"
+#include "persistence/text_file.h"
 #include "world/game.h"
 
 namespace {
 
 constexpr int EXIT_REFUSED = 1;
 constexpr int EXIT_USAGE = 2;
+constexpr double STEPS_PER_SECOND = 60.0;
 
 int usage()
 {
@@ -33,28 +36,49 @@ long lineOfPosition(const std::string& text, std::istringstream& in)
     return 1 + std::count(text.begin(), end, '\n');
 }
 
+const char* faultText(FileFault fault)
+{
+    switch (fault) {
+    case FileFault::Missing:
+    case FileFault::CannotOpen:
+        return "cannot be opened";
+    case FileFault::NotARegularFile:
+        return "is not a regular file";
+    case FileFault::TooLarge:
+        return "is too large for a map";
+    case FileFault::ReadError:
+        return "could not be read";
+    case FileFault::None:
+        break;
+    }
+    return "";
+}
+
 // Reads the file into the game; false, with the reason on stderr, when it
-// cannot be opened or is refused.
+// cannot be read or is refused.
 bool readMapFile(const char* path, Game& game)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        complain(std::string(path) + ": cannot be opened");
+    const FileText file = readRegularFile(path, MAX_MAP_FILE_BYTES);
+    if (file.fault != FileFault::None) {
+        complain(std::string(path) + ": " + faultText(file.fault));
         return false;
     }
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string& text = file.text;
     std::istringstream in(text);
     if (game.readMap(in)) return true;
     complain(std::string(path) + ": map refused near line " + std::to_string(lineOfPosition(text, in)));
     return false;
 }
 
-// SECONDS as a finite, non-negative number; -1 when it is none.
+// SECONDS as a finite, non-negative number whose steps a count can hold; -1 when it is none.
 double parseSeconds(const char* text)
 {
     std::istringstream in(text);
     double seconds = -1.0;
     if (!(in >> seconds) || !in.eof() || !std::isfinite(seconds) || seconds < 0.0) return -1.0;
+    // The largest long long rounds up to 2^63 as a double, which is already too many.
+    const double maxSteps = static_cast<double>(std::numeric_limits<long long>::max());
+    if (seconds * STEPS_PER_SECOND >= maxSteps) return -1.0;
     return seconds;
 }
 
@@ -62,8 +86,8 @@ double parseSeconds(const char* text)
 // each followed by the game clock.
 void runWorld(Game& game, double seconds)
 {
-    constexpr float STEP = 1.0f / 60.0f;
-    const auto steps = static_cast<long long>(std::llround(seconds * 60.0));
+    constexpr float STEP = 1.0f / static_cast<float>(STEPS_PER_SECOND);
+    const auto steps = std::llround(seconds * STEPS_PER_SECOND);
     for (long long i = 0; i < steps; ++i) {
         game.update(STEP, false);
         game.advanceClock(STEP);
@@ -96,8 +120,8 @@ int main(int argc, char** argv)
     if (command == "run" && argc == 4) {
         const double seconds = parseSeconds(argv[3]);
         if (seconds < 0.0) {
-            complain(std::string("not a number of seconds: ") + argv[3]);
-            return EXIT_USAGE;
+            complain(std::string("not a number of seconds it can run: ") + argv[3]);
+            return usage();
         }
         Game game;
         if (!readMapFile(argv[2], game)) return EXIT_REFUSED;

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "editing/map_stroke.h"
+#include "editing/tool.h"
 #include "ui/camera.h"
 #include "ui/number_entry.h"
-#include "ui/tool.h"
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"
@@ -37,13 +38,6 @@ struct MoveDrag {
     bool active = false;
     MachineGroup group;
     TilePoint target = NO_TILE;
-};
-
-// A drag that edits tile after tile: building or painting with the left button, or
-// demolishing with the DELETE tool or Shift and the right button.
-struct Stroke {
-    bool active = false;
-    TilePoint last = NO_TILE;  // forgotten where the stroke must not bridge a gap
 };
 
 // Everything the loop's handlers, its frame update and its drawing share, from the
@@ -96,8 +90,7 @@ struct LoopState {
     NumberEntry numberEntry;
 
     // Presses and drags on the map and the panels.
-    Stroke buildStroke;
-    Stroke demolishStroke;
+    MapStroke stroke;  // building, painting or demolishing tile after tile, one undo step
     bool panning = false;
     bool selectDragging = false;
     bool minimapDragging = false;

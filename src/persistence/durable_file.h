@@ -1,15 +1,28 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
+
+#include "persistence/system_calls.h"
 
 // File operations that are on disk for good once they report success.
 
-// Creates or truncates the file, writes the text, flushes it and syncs it to
-// disk. False on any failure, which may leave a partial file.
-bool writeFileDurably(const std::filesystem::path& file, std::string_view text);
+// Writes every byte of the text to fd, however few each write takes.
+bool writeAll(int fd, std::string_view text, const SystemCalls& calls);
 
-// Renames from onto to, replacing it in one step, then syncs the directory so
-// that the rename itself survives a crash. False when the rename fails (to is
-// then untouched) or the directory cannot be synced.
-bool replaceFileDurably(const std::filesystem::path& from, const std::filesystem::path& to);
+// Syncs the directory that holds file, so that a file created or renamed there
+// survives a crash.
+bool syncDirectoryOf(const std::filesystem::path& file, const SystemCalls& calls);
+
+// Puts the text on disk under target so that target is at every moment either
+// its old or its new complete content. The text goes first into target's name
+// with ".tmp" appended, locked against other savers of the same target; it is
+// synced, read back through the same open file and handed to accepts, and only
+// then renamed over target with target's permission bits. Where target is a
+// link, the file it leads to is replaced and the link stays. True once the new
+// content is there for good. On failure target is unchanged, except when only
+// the final directory sync failed: the new content is then in place but may not
+// survive a crash. A failed save may leave the temporary file.
+bool replaceFileAtomically(const std::filesystem::path& target, std::string_view text,
+                           const std::function<bool(std::string_view)>& accepts, const SystemCalls& calls);

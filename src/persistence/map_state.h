@@ -19,6 +19,8 @@ struct MapState {
     float sourceClock = 0.0f;
     float stepClock = 0.0f;
     std::uint32_t stepCount = 0;
+
+    friend bool operator==(const MapState&, const MapState&) = default;
 };
 
 MapState mapStateOf(const Game& game);

@@ -2,9 +2,9 @@
 
 #include <array>
 #include <chrono>
-#include <fstream>
 #include <system_error>
 
+#include "persistence/map_file.h"
 #include "persistence/settings.h"
 #include "persistence/text_file.h"
 #include "world/game.h"
@@ -57,14 +57,14 @@ bool fileExists(const fs::path& file)
 
 bool isSlotNumber(int n) { return n >= 1 && n <= SLOT_COUNT; }
 
-// The first line of a name file, read no further than a valid name could reach.
-std::string nameFileLine(const fs::path& file)
+// A name file holds one short line; a much longer file is no name file.
+constexpr std::size_t MAX_NAME_FILE_BYTES = 4096;
+
+// The first line of a name file; empty when it cannot be read.
+std::string nameFileLine(const fs::path& file, const SystemCalls& calls)
 {
-    std::ifstream in(file);
-    std::string line;
-    for (char c; line.size() <= MAX_SLOT_NAME_LENGTH && in.get(c) && c != '\n';)
-        line += c;
-    return line;
+    std::string text = readRegularFile(file, MAX_NAME_FILE_BYTES, calls).text;
+    return text.substr(0, text.find('\n'));
 }
 
 // Both paths name the same place, however the current path was spelt.
@@ -91,9 +91,9 @@ fs::path SaveMenu::slotNamePath(const fs::path& dir, int n) { return dir / ("kar
 
 fs::path SaveMenu::autosavePath(const fs::path& dir) { return dir / "autosave.map"; }
 
-std::string SaveMenu::slotLabel(const fs::path& dir, int n)
+std::string SaveMenu::slotLabel(const fs::path& dir, int n, const SystemCalls& calls)
 {
-    std::string line = nameFileLine(slotNamePath(dir, n));
+    std::string line = nameFileLine(slotNamePath(dir, n), calls);
     if (isValidSlotName(line)) return line;
     return translate("KARTE ") + std::to_string(n);
 }
@@ -254,7 +254,7 @@ void SaveMenu::pressSlotButton(Game& game, int n, int button, const fs::path& di
     slot = n;
     slotPath = slotMapPath(dir, n);
     if (button == RENAME_BUTTON) {
-        name = slotLabel(dir, n);
+        name = slotLabel(dir, n, services.files);
         state = MenuState::Rename;
     } else {
         state = MenuState::ConfirmDelete;
@@ -288,9 +288,9 @@ bool SaveMenu::confirm(Game& game)
 
 void SaveMenu::setAutosaveInterval(int minutes, const fs::path& dir)
 {
-    Settings settings = loadSettings(dir);
+    Settings settings = loadSettings(dir, services.files);
     settings.autosaveMinutes = minutes;
-    if (!saveSettings(dir, settings)) {
+    if (!saveSettings(dir, settings, services.files)) {
         showResult(true, AUTOSAVE_SETTING_FAILED);
         return;
     }
@@ -327,7 +327,7 @@ void SaveMenu::selectSlot(Game& game, int n, const fs::path& dir)
 
 void SaveMenu::runSlotAction(Game& game)
 {
-    bool ok = saveMode ? game.saveFileAtomically(slotPath) : game.loadFromFile(slotPath);
+    bool ok = saveMode ? saveMapFile(game, slotPath, services.files) : loadMapFile(game, slotPath, services.files);
     if (ok) currentPath = slotPath;
     if (saveMode) {
         showResult(!ok, ok ? SAVED : SAVE_FAILED);
@@ -343,7 +343,8 @@ void SaveMenu::runSlotAction(Game& game)
 
 void SaveMenu::renameSlot(const fs::path& dir)
 {
-    bool ok = isSlotNumber(slot) && isValidSlotName(name) && writeWholeFile(slotNamePath(dir, slot), name + '\n');
+    bool ok = isSlotNumber(slot) && isValidSlotName(name) &&
+              writeWholeFile(slotNamePath(dir, slot), name + '\n', services.files);
     showResult(!ok, ok ? RENAMED : RENAME_FAILED);
 }
 
@@ -389,7 +390,7 @@ void SaveMenu::submitName()
 bool SaveMenu::quickSave(const Game& game, const fs::path& dir)
 {
     fs::path target = currentPath.empty() ? autosavePath(dir) : currentPath;
-    if (!game.saveFileAtomically(target)) return false;
+    if (!saveMapFile(game, target, services.files)) return false;
     currentPath = target;
     armAutosave();
     return true;
@@ -399,7 +400,7 @@ void SaveMenu::autosaveIfDue(const Game& game, const fs::path& dir)
 {
     if (autosaveMinutes <= 0 || services.now() < autosaveDeadline) return;
     fs::path target = autosavePath(dir);
-    bool ok = game.saveFileAtomically(target);
+    bool ok = saveMapFile(game, target, services.files);
     // Re-armed after failures too, so a broken disk is retried once an interval and not every frame.
     armAutosave();
     if (!ok && services.log) services.log("Automatisches Speichern fehlgeschlagen: " + target.string());

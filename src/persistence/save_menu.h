@@ -9,6 +9,7 @@
 
 #include "persistence/current_directory.h"
 #include "persistence/save_menu_layout.h"
+#include "persistence/system_calls.h"
 
 class Game;
 
@@ -37,6 +38,8 @@ struct SaveMenuServices {
     std::function<std::optional<std::filesystem::path>()> saveDirectory = currentDirectory;
     // Receives whole log lines; the shell passes them on to its log.
     std::function<void(const std::string&)> log;
+    // Every read and write of slot, autosave and settings files goes through these.
+    SystemCalls files = realSystemCalls();
 };
 
 // The controller behind the in-game menu: ten named save slots, the autosave,
@@ -62,7 +65,8 @@ struct SaveMenu {
     static std::filesystem::path slotNamePath(const std::filesystem::path& dir, int slot);
     static std::filesystem::path autosavePath(const std::filesystem::path& dir);
     // The slot's stored name, or the translated default "KARTE n".
-    static std::string slotLabel(const std::filesystem::path& dir, int slot);
+    static std::string slotLabel(const std::filesystem::path& dir, int slot,
+                                 const SystemCalls& calls = realSystemCalls());
     static bool isSlotNameChar(char c);
     static bool isValidSlotName(std::string_view text);
 

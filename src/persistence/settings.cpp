@@ -1,8 +1,8 @@
 #include "persistence/settings.h"
 
 #include <charconv>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -13,21 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A settings file is a few lines; anything longer (a link to a device that never ends)
-// is cut off rather than read without end.
+// A settings file is a few lines; a file far longer is no settings file and is
+// refused unread, as are the legacy files past the same bound.
 constexpr std::size_t MAX_SETTINGS_FILE_BYTES = 1 << 20;
-
-std::string readBounded(std::ifstream& in)
-{
-    std::string content;
-    char chunk[4096];
-    while (content.size() < MAX_SETTINGS_FILE_BYTES) {
-        in.read(chunk, sizeof chunk);
-        if (in.gcount() <= 0) break;
-        content.append(chunk, static_cast<std::size_t>(in.gcount()));
-    }
-    return content;
-}
 
 // A decimal integer with an optional sign that makes up the whole text.
 std::optional<long long> parseWholeInteger(std::string_view text)
@@ -102,10 +90,8 @@ void readSettingsLine(std::string_view line, bool& inSection, Settings& settings
     applySetting(key.substr(0, keyEnd + 1), value.substr(valueStart, valueEnd - valueStart + 1), settings);
 }
 
-void readIni(std::ifstream& in, Settings& settings)
+void readIni(std::string_view rest, Settings& settings)
 {
-    std::string content = readBounded(in);
-    std::string_view rest = content;
     bool inSection = false;
     while (!rest.empty()) {
         std::size_t lineEnd = rest.find('\n');
@@ -115,21 +101,31 @@ void readIni(std::ifstream& in, Settings& settings)
     }
 }
 
+struct LegacyNumber {
+    std::optional<int> value;
+    bool unread = false;  // the file is there but could not be read, and may hold a setting
+};
+
 // The first integer of a legacy file, leading white space skipped, the rest ignored.
-std::optional<int> readLegacyNumber(const fs::path& file)
+LegacyNumber readLegacyNumber(const fs::path& file, const SystemCalls& calls)
 {
-    std::ifstream in(file);
+    const FileText read = readRegularFile(file, MAX_SETTINGS_FILE_BYTES, calls);
+    if (read.fault == FileFault::CannotOpen || read.fault == FileFault::ReadError) return {std::nullopt, true};
+    std::istringstream in(read.text);
     int value = 0;
-    if (!(in >> value)) return std::nullopt;
-    return value;
+    if (!(in >> value)) return {};
+    return {value, false};
 }
 
-void readLegacyFiles(const fs::path& dir, Settings& settings)
+// False when a legacy file could not be read, so that the migration keeps it.
+bool readLegacyFiles(const fs::path& dir, Settings& settings, const SystemCalls& calls)
 {
-    std::optional<int> minutes = readLegacyNumber(dir / LEGACY_AUTOSAVE_FILE_NAME);
-    if (minutes && (*minutes == 1 || *minutes == 5 || *minutes == 10)) settings.autosaveMinutes = *minutes;
-    std::optional<int> sound = readLegacyNumber(dir / LEGACY_SOUND_FILE_NAME);
-    if (sound && (*sound == 0 || *sound == 1)) settings.soundEnabled = *sound == 1;
+    const LegacyNumber minutes = readLegacyNumber(dir / LEGACY_AUTOSAVE_FILE_NAME, calls);
+    const int interval = minutes.value.value_or(0);
+    if (interval == 1 || interval == 5 || interval == 10) settings.autosaveMinutes = interval;
+    const LegacyNumber sound = readLegacyNumber(dir / LEGACY_SOUND_FILE_NAME, calls);
+    if (sound.value == 0 || sound.value == 1) settings.soundEnabled = sound.value == 1;
+    return !minutes.unread && !sound.unread;
 }
 
 std::string settingsFileText(const Settings& settings)
@@ -157,21 +153,21 @@ bool iniExists(const fs::path& dir)
 
 fs::path settingsFilePath(const fs::path& dir) { return dir / SETTINGS_FILE_NAME; }
 
-Settings loadSettings(const fs::path& dir)
+Settings loadSettings(const fs::path& dir, const SystemCalls& calls)
 {
     Settings settings;
-    std::ifstream in(settingsFilePath(dir));
-    if (in.is_open()) {
-        readIni(in, settings);
-    } else {
-        readLegacyFiles(dir, settings);
+    const FileText ini = readRegularFile(settingsFilePath(dir), MAX_SETTINGS_FILE_BYTES, calls);
+    if (ini.fault == FileFault::Missing || ini.fault == FileFault::CannotOpen) {
+        readLegacyFiles(dir, settings, calls);
+    } else if (ini.fault == FileFault::None) {
+        readIni(ini.text, settings);
     }
     return settings;
 }
 
-bool saveSettings(const fs::path& dir, const Settings& settings)
+bool saveSettings(const fs::path& dir, const Settings& settings, const SystemCalls& calls)
 {
-    return writeWholeFile(settingsFilePath(dir), settingsFileText(settings));
+    return writeWholeFile(settingsFilePath(dir), settingsFileText(settings), calls);
 }
 
 bool saveSoundSetting(const fs::path& dir, bool enabled)
@@ -181,12 +177,13 @@ bool saveSoundSetting(const fs::path& dir, bool enabled)
     return saveSettings(dir, settings);
 }
 
-bool migrateLegacySettings(const fs::path& dir)
+bool migrateLegacySettings(const fs::path& dir, const SystemCalls& calls)
 {
     if (iniExists(dir)) return true;
-    if (!saveSettings(dir, loadSettings(dir))) return false;
-    std::error_code ignored;
-    fs::remove(dir / LEGACY_AUTOSAVE_FILE_NAME, ignored);
-    fs::remove(dir / LEGACY_SOUND_FILE_NAME, ignored);
+    Settings settings;
+    if (!readLegacyFiles(dir, settings, calls) || !saveSettings(dir, settings, calls)) return false;
+    // Only now that the ini is on disk may the old files go; errors and missing files do not matter.
+    calls.unlink((dir / LEGACY_AUTOSAVE_FILE_NAME).c_str());
+    calls.unlink((dir / LEGACY_SOUND_FILE_NAME).c_str());
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "persistence/system_calls.h"
 #include "world/language.h"
 
 // The player's lasting preferences, stored in "gearhaven.ini" in the settings directory.
@@ -28,14 +29,17 @@ constexpr int MAX_WINDOW_SIZE = 8192;
 std::filesystem::path settingsFilePath(const std::filesystem::path& dir);
 
 // Never fails: the defaults overlaid with every valid entry of the file, or of the
-// legacy files when the ini cannot be opened.
-Settings loadSettings(const std::filesystem::path& dir);
+// legacy files when the ini cannot be opened. An ini that opens but is no
+// regular file, is too large or fails to read gives the defaults.
+Settings loadSettings(const std::filesystem::path& dir, const SystemCalls& calls = realSystemCalls());
 
 // Writes the whole file in place; true only when it reached the disk completely.
-bool saveSettings(const std::filesystem::path& dir, const Settings& settings);
+bool saveSettings(const std::filesystem::path& dir, const Settings& settings,
+                  const SystemCalls& calls = realSystemCalls());
 
 bool saveSoundSetting(const std::filesystem::path& dir, bool enabled);
 
 // Once at start-up: without an ini, writes one from the legacy files and the defaults
-// and removes the legacy files. True when an ini exists or was written.
-bool migrateLegacySettings(const std::filesystem::path& dir);
+// and removes the legacy files once it is on disk. True when an ini exists or was
+// written; false, with nothing changed, when a legacy file is there but cannot be read.
+bool migrateLegacySettings(const std::filesystem::path& dir, const SystemCalls& calls = realSystemCalls());

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "editing/tool.h"
 #include "ui/hud_layout.h"
-#include "ui/tool.h"
 
 // Where the floating tool panel's buttons and group pop-ups lie. (panelX, panelY) is
 // the panel's top left corner, openGroup the group whose pop-up is open or -1.

@@ -24,3 +24,9 @@ int directionDx(Direction d);
 int directionDy(Direction d);
 
 inline bool isCompassDirection(Direction d) { return d >= NORTH && d <= WEST; }
+
+// Both directions run east-west, or both north-south; NONE lies on no axis.
+inline bool onSameAxis(Direction a, Direction b)
+{
+    return isCompassDirection(a) && isCompassDirection(b) && (a == EAST || a == WEST) == (b == EAST || b == WEST);
+}

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "persistence/current_directory.h"
+#include "persistence/faulty_calls.h"
 #include "persistence/settings.h"
 
 namespace fs = std::filesystem;
@@ -250,6 +251,47 @@ TEST_F(SettingsFile, AnEndlessFileDoesNotHangTheReader)
     if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
     fs::create_symlink("/dev/zero", dir / "gearhaven.ini");
     EXPECT_TRUE(sameSettings(loadSettings(dir), Settings{}));
+}
+
+// The migration fails once at each of its calls, and stops at each as a crash
+// would stop it: the legacy files go only once an ini holding their values is on
+// disk with its directory entry, and success is reported only then. Failing to
+// close a synced file or to remove a legacy file loses nothing.
+TEST_F(SettingsFile, EveryFaultOfTheMigrationKeepsTheLegacyFilesUntilTheIniIsOnDisk)
+{
+    std::string migrated = DEFAULT_FILE;
+    migrated.replace(migrated.find("autosave_minutes=0"), 18, "autosave_minutes=5");
+    migrated.replace(migrated.find("sound_enabled=1"), 15, "sound_enabled=0");
+    auto layLegacyFiles = [&] {
+        fs::remove(dir / "gearhaven.ini");
+        write("autosave.cfg", "5\n");
+        write("sound.cfg", "0\n");
+    };
+    layLegacyFiles();
+    FaultyCalls clean;
+    ASSERT_TRUE(migrateLegacySettings(dir, clean.calls));
+    ASSERT_EQ(read("gearhaven.ini"), migrated);
+    const std::size_t firstRemoval = clean.indexOf("unlink ");
+    ASSERT_LT(firstRemoval, clean.log.size());
+    EXPECT_LT(clean.indexOf("fsync gearhaven.ini"), firstRemoval);
+    EXPECT_LT(clean.indexOf("fsync " + dir.filename().string()), firstRemoval);
+
+    for (CallPlan::Fault fault : {CallPlan::Fault::FailOne, CallPlan::Fault::StopFrom}) {
+        for (std::size_t at = 0; at < clean.log.size(); ++at) {
+            const std::string& call = clean.log[at];
+            layLegacyFiles();
+            FaultyCalls faulty(faultAt(fault, at));
+            const bool ok = migrateLegacySettings(dir, faulty.calls);
+            const bool legacyKept = fs::exists(dir / "autosave.cfg") && fs::exists(dir / "sound.cfg");
+            if (!legacyKept || ok) {
+                EXPECT_EQ(read("gearhaven.ini"), migrated) << call;
+            }
+            if (fault == CallPlan::Fault::FailOne) {
+                EXPECT_EQ(ok, call.starts_with("close ") || call.starts_with("unlink ")) << call;
+                EXPECT_TRUE(ok || legacyKept) << call;
+            }
+        }
+    }
 }
 
 TEST_F(SettingsFile, AFailedMigrationKeepsTheLegacyFiles)

@@ -28,6 +28,9 @@ CargoItem& itemAtPosition(Game& game, float px, float py, Direction heading, Car
 // A game whose map holds nothing at all (no starter source or sink).
 Game emptyGame();
 
+// A world the game made always saves and reads back: fails the test otherwise.
+void expectMapReadsBack(const Game& game);
+
 // Builds a control through its own place operation, giving producers a
 // machine id as the build tool does. Fails the test when place refuses.
 Tile& build(Game& game, ControlType type, int x, int y);

@@ -1,6 +1,9 @@
 #pragma once
 
-// What a left click on the map does: tools 0..42, never control types. 43..46 are the
+#include "world/control_type.h"
+
+// What a left click on the map does: tools 0..42, never control types; the editing
+// dispatch, the tool panel and the demo scripts share the numbers. 43..46 are the
 // group buttons of the tool panel, which open pop-ups and are never the selected tool.
 using Tool = int;
 
@@ -58,3 +61,8 @@ constexpr Tool LOGIC_GROUP = 46;
 constexpr int TOOL_BUTTON_COUNT = 47;  // tools and group buttons
 
 inline bool isGroupButton(Tool tool) { return tool >= WATER_GROUP && tool <= LOGIC_GROUP; }
+
+// The control type a building tool puts down; EMPTY for the tools that edit
+// rather than build (delete, painting, cables and wires, selection) and for
+// the group buttons.
+ControlType toolControlType(Tool tool);

@@ -1,0 +1,88 @@
+// Undoable edits on the full reference factory: one click must leave the
+// frame its time. Report medians:
+//   gearhaven-bench --benchmark_filter=Edit --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "editing/map_stroke.h"
+#include "editing/placing.h"
+#include "editing/tool_press.h"
+#include "editing/undo_history.h"
+#include "reference_worlds.h"
+
+namespace {
+
+// A free tile of the factory that a smelter can be built on.
+std::pair<int, int> buildableTile(const Game& game)
+{
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            if (game.tileAt(x, y).isFree() && !game.itemAt(x, y)) return {x, y};
+        }
+    }
+    throw std::logic_error("the factory has no free tile");
+}
+
+// Snapshot, edit, snapshot, record: every pass turns the smelter once more.
+void BM_EditRecorded(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    const auto [x, y] = buildableTile(game);
+    UndoHistory history;
+    for (auto _ : state) {
+        if (!history.record(game, [&, x = x, y = y] { placeControl(game, SMELTER, x, y); }))
+            state.SkipWithError("the edit changed nothing");
+    }
+}
+BENCHMARK(BM_EditRecorded)->Unit(benchmark::kMillisecond);
+
+// A click with the smelter tool as the shell makes it: the guard around the press.
+void BM_EditClick(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    const auto [x, y] = buildableTile(game);
+    UndoHistory history;
+    MapStroke stroke;
+    for (auto _ : state) {
+        UndoGuard press(history, game);
+        pressTool(TOOL_SMELTER, game, press, stroke, x, y);
+    }
+}
+BENCHMARK(BM_EditClick)->Unit(benchmark::kMillisecond);
+
+// A click that changes nothing (a build refused on an occupied tile) writes no text.
+void BM_EditClickUnchanged(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    const auto [x, y] = buildableTile(game);
+    placeControl(game, OVEN, x, y);
+    UndoHistory history;
+    MapStroke stroke;
+    for (auto _ : state) {
+        UndoGuard press(history, game);
+        pressTool(TOOL_SMELTER, game, press, stroke, x, y);
+    }
+    if (!history.empty()) state.SkipWithError("a refused build was recorded");
+}
+BENCHMARK(BM_EditClickUnchanged)->Unit(benchmark::kMillisecond);
+
+// Ctrl+Z of a map-text record: the whole world read back.
+void BM_EditUndo(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    std::string text;
+    if (!UndoHistory::snapshot(game, text)) state.SkipWithError("no snapshot");
+    UndoHistory history;
+    for (auto _ : state) {
+        state.PauseTiming();
+        history.push(std::string(text));
+        state.ResumeTiming();
+        if (!history.undo(game)) state.SkipWithError("the record was refused");
+    }
+}
+BENCHMARK(BM_EditUndo)->Unit(benchmark::kMillisecond);
+
+}  // namespace
