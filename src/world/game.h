@@ -200,6 +200,7 @@ class Game : public ControlGrid, public WorldState {
     std::string statusText(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
     // Why an item with no planned path waits, in German; empty when no reason can be named.
     std::string blockedReason(const CargoItem& item, const TileItemIndex* itemIndex = nullptr) const;
+
     // Simulation.
 
     // Advances the whole world by dt seconds; skipMode moves items tile by
