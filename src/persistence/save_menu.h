@@ -106,4 +106,5 @@ struct SaveMenu {
     std::optional<std::filesystem::path> saveDirectoryOrReport();
     void clearSelection();
     void showResult(bool failed, std::string message);
+    void showFailure(std::string message);
 };
