@@ -6,6 +6,7 @@
 
 constexpr int STORAGE_CAPACITY = 100;  // units in total, whatever their kinds
 
+// Holding its capacity, the storage takes nothing more and warns that it is full.
 inline bool storageFull(const Tile& tile)
 {
     return tile.storageCargo.size() >= static_cast<std::size_t>(STORAGE_CAPACITY);
