@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "editing/bridges_and_tunnels.h"
 #include "editing/map_stroke.h"
 #include "editing/placing.h"
 #include "editing/tool_press.h"
@@ -68,6 +69,40 @@ void BM_EditClickUnchanged(benchmark::State& state)
     if (!history.empty()) state.SkipWithError("a refused build was recorded");
 }
 BENCHMARK(BM_EditClickUnchanged)->Unit(benchmark::kMillisecond);
+
+// The centre of a free 3 x 3 square of the factory, where a bridge turns every way.
+std::pair<int, int> openSquare(const Game& game)
+{
+    const auto buildable = [&game](int x, int y) { return game.tileAt(x, y).isFree() && !game.itemAt(x, y); };
+    for (int y = 1; y + 1 < GRID_HEIGHT; ++y) {
+        for (int x = 1; x + 1 < GRID_WIDTH; ++x) {
+            bool open = true;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx)
+                    open = open && buildable(x + dx, y + dy);
+            }
+            if (open) return {x, y};
+        }
+    }
+    throw std::logic_error("the factory has no open square");
+}
+
+// A click with the BRIDGE tool on a bridge of the factory: each pass turns it
+// a quarter, which looks for items on the old bridge and the new.
+void BM_EditBridgeTurn(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    const auto [x, y] = openSquare(game);
+    if (!placeBridge(game, x, y)) state.SkipWithError("the bridge was refused");
+    UndoHistory history;
+    MapStroke stroke;
+    for (auto _ : state) {
+        UndoGuard press(history, game);
+        pressTool(TOOL_BRIDGE, game, press, stroke, x, y);
+    }
+    if (game.tileAt(x, y).bridgePart != BRIDGE_DECK || history.empty()) state.SkipWithError("the turns were refused");
+}
+BENCHMARK(BM_EditBridgeTurn)->Unit(benchmark::kMillisecond);
 
 // Ctrl+Z of a map-text record: the whole world read back.
 void BM_EditUndo(benchmark::State& state)

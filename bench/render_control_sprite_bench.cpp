@@ -31,6 +31,10 @@ void BM_PaintScreenOfControls(benchmark::State& state)
     tile.generatorBurnTime = 5.0f;
     tile.molderTimer = 2.0f;
     tile.beltSpeed = 4;
+    tile.ovenTimer = tile.smelterTimer = tile.fillerTimer = 1.0f;
+    tile.signalOut = tile.inputA = tile.running = true;
+    tile.elapsed = 1.0f;
+    tile.counterCount = 42;
     Screen screen;
     const int columns = Screen::WIDTH / tileSize, rows = Screen::HEIGHT / tileSize;
     float time = 0.0f;
@@ -48,8 +52,11 @@ void BM_PaintScreenOfControls(benchmark::State& state)
                            benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PaintScreenOfControls)
-    ->ArgsProduct({{EMPTY, BELT, SOURCE, SINK, ARM, TUNNEL_EXIT, COAL_GENERATOR, POWER_POLE, INJECTION_MOLDER,
-                    WATER_SOURCE, EJECTOR},
+    ->ArgsProduct({{EMPTY,          BELT,          SOURCE,           SINK,          ARM,         TUNNEL_EXIT,
+                    COAL_GENERATOR, POWER_POLE,    INJECTION_MOLDER, WATER_SOURCE,  EJECTOR,     DISTRIBUTOR,
+                    MIXER,          OVEN,          SMELTER,          FILLER,        STORAGE,     SHOP,
+                    SENSOR,         LOGIC_AND,     SIGNAL_LAMP,      LOGIC_COUNTER, LOGIC_TIMER, LOGIC_CLOCK,
+                    LOGIC_SWITCH,   LOGIC_STEPPER, POWER_SUPPLY},
                    {32, 64}})
     ->Unit(benchmark::kMillisecond);
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gallery_controls.h"
+#include "gallery_map_sprites.h"
 #include "gallery_picture.h"
 #include "render/arm_textures.h"
 #include "render/asset_files.h"
@@ -272,8 +273,8 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(out, error);
     setLanguage(GERMAN);
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
-        writeGlyphSheets,  writeButtons,       writeArrows,     writeLanguageIcons,
-        writeCargoSprites, writeCargoCloseups, writeArmSprites, writeControlGallery,
+        writeGlyphSheets,   writeButtons,    writeArrows,         writeLanguageIcons,    writeCargoSprites,
+        writeCargoCloseups, writeArmSprites, writeControlGallery, writeMapSpriteGallery,
     };
     bool ok = true;
     for (const auto& group : groups)

@@ -98,7 +98,11 @@ std::vector<ControlSamples> controlSamples()
           {"east", tileOf(TUNNEL_EXIT, EAST)},
           {"south", tileOf(TUNNEL_EXIT, SOUTH)},
           {"west", tileOf(TUNNEL_EXIT, WEST)}}},
-        {"control-18-shop.png", {{"shop", tileOf(SHOP, NONE)}}},
+        {"control-18-shop.png",
+         {{"east", tileOf(SHOP, EAST)},
+          {"south", tileOf(SHOP, SOUTH)},
+          {"west", tileOf(SHOP, WEST)},
+          {"north", tileOf(SHOP, NORTH)}}},
         {"control-19-coal-generator.png",
          {{"off", generator(false, 0)},
           {"on without coal", generator(true, 0)},
@@ -118,9 +122,137 @@ std::vector<ControlSamples> controlSamples()
           {"idle gears waiting", molder(0, 2)}}},
         {"control-22-water-source.png", {{"water source", tileOf(WATER_SOURCE, NONE)}}},
         {"control-23-water-pipe.png", {{"water pipe", tileOf(WATER_PIPE, NONE)}}},
-        {"control-24-sensor.png", {{"sensor", tileOf(SENSOR, EAST)}}},
+        {"control-24-sensor.png",
+         {{"sensor", tileOf(SENSOR, EAST)},
+          {"watching, output on", tileOf(SENSOR, WEST,
+                                         [](Tile& t) {
+                                             t.sensorWatchItems = true;
+                                             t.signalOut = true;
+                                         })}}},
         {"control-25-ejector.png",
          {{"east", ejector(EAST, true)}, {"north off", ejector(NORTH, false)}, {"south", ejector(SOUTH, true)}}},
+    };
+}
+
+// ---- Machines and logic components -------------------------------------------
+
+std::vector<Sample> gateSamples(ControlType type)
+{
+    const auto gate = [type](bool a, bool b, bool out) {
+        return tileOf(type, NONE, [=](Tile& t) {
+            t.inputA = a;
+            t.inputB = b;
+            t.signalOut = out;
+        });
+    };
+    if (type == LOGIC_NOT) return {{"in off, out on", gate(false, false, true)}, {"in on", gate(true, false, false)}};
+    return {{"all off", gate(false, false, false)},
+            {"a on", gate(true, false, type != LOGIC_AND)},
+            {"both on", gate(true, true, type != LOGIC_XOR)},
+            {"b on", gate(false, true, type == LOGIC_OR || type == LOGIC_XOR)}};
+}
+
+// A timer or clock `elapsed` seconds into its 4-second period.
+Tile periodTile(ControlType type, bool running, float elapsed, bool out)
+{
+    return tileOf(type, NONE, [=](Tile& t) {
+        t.periodSeconds = 4;
+        t.running = running;
+        t.elapsed = elapsed;
+        t.signalOut = out;
+    });
+}
+
+std::vector<ControlSamples> machineAndLogicSamples()
+{
+    const auto oven = [](ControlType type, Direction d, float timer) {
+        return tileOf(type, d, [type, timer](Tile& t) { (type == OVEN ? t.ovenTimer : t.smelterTimer) = timer; });
+    };
+    const auto filler = [](Direction d, float timer) {
+        return tileOf(FILLER, d, [timer](Tile& t) { t.fillerTimer = timer; });
+    };
+    const auto storage = [](Direction d, bool output) {
+        return tileOf(STORAGE, d, [output](Tile& t) { t.storageOutputOn = output; });
+    };
+    const auto lamp = [](bool on) {
+        return tileOf(SIGNAL_LAMP, NONE, [on](Tile& t) {
+            t.inputA = on;
+            t.signalOut = on;
+        });
+    };
+    const auto counter = [](int count, bool out) {
+        return tileOf(LOGIC_COUNTER, NONE, [=](Tile& t) {
+            t.counterCount = count;
+            t.signalOut = out;
+        });
+    };
+    const auto lever = [](ControlType type, bool on) {
+        return tileOf(type, NONE, [type, on](Tile& t) { (type == LOGIC_SWITCH ? t.switchOn : t.buttonPressed) = on; });
+    };
+    const auto stepper = [](int index, bool out) {
+        return tileOf(LOGIC_STEPPER, NONE, [=](Tile& t) {
+            t.stepperIndex = index;
+            t.signalOut = out;
+            t.inputA = out;
+        });
+    };
+    const auto supply = [](bool supplied) {
+        return tileOf(POWER_SUPPLY, NONE, [supplied](Tile& t) { t.dcSupplied = supplied; });
+    };
+    return {
+        {"control-11-charcoal-kiln.png",
+         {{"idle east", oven(OVEN, EAST, 0)},
+          {"idle t 0.2", oven(OVEN, EAST, 0), 0.2f},
+          {"working west", oven(OVEN, WEST, 1), 0.0f},
+          {"working t 0.4", oven(OVEN, NORTH, 1), 0.4f},
+          {"working t 0.55", oven(OVEN, SOUTH, 1), 0.55f}}},
+        {"control-12-smelter.png",
+         {{"idle east", oven(SMELTER, EAST, 0)},
+          {"idle t 0.2", oven(SMELTER, EAST, 0), 0.2f},
+          {"working west", oven(SMELTER, WEST, 1), 0.0f},
+          {"working t 0.4", oven(SMELTER, NORTH, 1), 0.4f},
+          {"working t 0.55", oven(SMELTER, SOUTH, 1), 0.55f}}},
+        {"control-13-bottling-plant.png",
+         {{"idle east", filler(EAST, 0)},
+          {"filling t 0.2", filler(SOUTH, 1), 0.2f},
+          {"filling t 0.4", filler(WEST, 1), 0.4f},
+          {"idle north", filler(NORTH, 0), 0.4f}}},
+        {"control-15-storage.png",
+         {{"east output off", storage(EAST, false)},
+          {"east output on", storage(EAST, true)},
+          {"south", storage(SOUTH, false)},
+          {"west", storage(WEST, true)},
+          {"north", storage(NORTH, false)}}},
+        {"control-26-and.png", gateSamples(LOGIC_AND)},
+        {"control-27-or.png", gateSamples(LOGIC_OR)},
+        {"control-28-xor.png", gateSamples(LOGIC_XOR)},
+        {"control-29-not.png", gateSamples(LOGIC_NOT)},
+        {"control-30-signal-lamp.png", {{"off", lamp(false)}, {"on", lamp(true)}}},
+        {"control-31-counter.png",
+         {{"0", counter(0, false)},
+          {"42", counter(42, false)},
+          {"at target, output on", counter(99999, true)},
+          {"six digits", counter(123456, false)},
+          {"negative", counter(-5, false)}}},
+        {"control-32-timer.png",
+         {{"idle", periodTile(LOGIC_TIMER, false, 0, false)},
+          {"running 1 of 4 s", periodTile(LOGIC_TIMER, true, 1, false)},
+          {"running 2.5 of 4 s", periodTile(LOGIC_TIMER, true, 2.5f, false)},
+          {"pulse", periodTile(LOGIC_TIMER, false, 0, true)}}},
+        {"control-33-clock.png",
+         {{"stopped", periodTile(LOGIC_CLOCK, false, 0, false)},
+          {"running 1 of 4 s", periodTile(LOGIC_CLOCK, true, 1, false)},
+          {"running 3 of 4 s", periodTile(LOGIC_CLOCK, true, 3, false)},
+          {"tick", periodTile(LOGIC_CLOCK, true, 0, true)}}},
+        {"control-34-switch.png", {{"off", lever(LOGIC_SWITCH, false)}, {"on", lever(LOGIC_SWITCH, true)}}},
+        {"control-35-button.png", {{"raised", lever(LOGIC_BUTTON, false)}, {"pressed", lever(LOGIC_BUTTON, true)}}},
+        {"control-36-stepper.png",
+         {{"never stepped", stepper(-1, false)},
+          {"step 1", stepper(0, true)},
+          {"step 3", stepper(2, true)},
+          {"step 4, output off", stepper(3, false)}}},
+        {"control-37-5v-supply.png", {{"without 5v", supply(false)}, {"with 5v", supply(true)}}},
+        {"control-38-rs-latch.png", gateSamples(LOGIC_RS)},
     };
 }
 
@@ -147,6 +279,37 @@ bool writeSamples(const std::filesystem::path& out, const ControlSamples& contro
         }
     }
     return picture.save(out / control.file);
+}
+
+constexpr const char* FACING_NAMES[] = {"none", "north", "east", "south", "west"};
+
+// A distributor or mixer as its two tiles, drawn one after the other as the map
+// draws them, in the four facings; a second column of each zoom a moment later.
+bool writePairs(const std::filesystem::path& out, ControlType mainType, const char* file)
+{
+    constexpr float TIMES[] = {0.0f, 0.4f};
+    constexpr int CELL = 2 * LARGEST + MARGIN;
+    const int row = CAPTION + 2 * LARGEST + MARGIN;
+    Picture picture(MARGIN + 3 * 2 * CELL, MARGIN + 4 * row);
+    SDL_Renderer* r = picture.renderer();
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int y = MARGIN + (d - 1) * row;
+        const Tile main = tileOf(mainType, d);
+        const Tile second = tileOf(mainType + 1, d);
+        const int sideX = directionDx(clockwiseDirection(d)), sideY = directionDy(clockwiseDirection(d));
+        int x = MARGIN;
+        for (const int size : ZOOMS) {
+            for (const float time : TIMES) {
+                label(r, std::string(FACING_NAMES[d]) + (time > 0.0f ? " t 0.4" : ""), x, y);
+                // The main tile where the pair's picture keeps both tiles inside the cell.
+                const int mainX = x + (sideX < 0 ? size : 0), mainY = y + CAPTION + (sideY < 0 ? size : 0);
+                drawControlSprite(r, main, 0, 0, -mainX, -mainY, size, time, true);
+                drawControlSprite(r, second, 0, 0, -(mainX + sideX * size), -(mainY + sideY * size), size, time, true);
+                x += CELL;
+            }
+        }
+    }
+    return picture.save(out / file);
 }
 
 // The ejector pushing across the belts around it, at rest, one tile out and
@@ -218,6 +381,10 @@ bool writeControlGallery(const std::filesystem::path& out)
     bool ok = true;
     for (const ControlSamples& control : controlSamples())
         ok = writeSamples(out, control) && ok;
+    for (const ControlSamples& control : machineAndLogicSamples())
+        ok = writeSamples(out, control) && ok;
+    ok = writePairs(out, DISTRIBUTOR, "control-07-08-distributor.png") && ok;
+    ok = writePairs(out, MIXER, "control-09-10-mixer.png") && ok;
     ok = writeEjectorStrokes(out) && ok;
     return writeNoPowerBolt(out) && ok;
 }

@@ -33,6 +33,10 @@ class Picture {
     {
         // Textures made for this renderer go before it does.
         clearGlyphCache();
+        clearControlSpriteCache();
+        clearControlAtlas();
+        clearBridgeAtlas();
+        clearWaterPipeTextures();
         if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
         if (surface_ != nullptr) SDL_FreeSurface(surface_);
     }

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "editing/map_stroke.h"
+#include "editing/number_entry.h"
 #include "editing/tool.h"
 #include "ui/camera.h"
-#include "ui/number_entry.h"
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"

@@ -3,6 +3,7 @@
 #include "editing/demolishing.h"
 #include "editing/grid_walk.h"
 #include "editing/placing.h"
+#include "editing/sensors_and_water.h"
 #include "world/game.h"
 
 namespace {
@@ -51,6 +52,12 @@ void beginBeltStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int
     }
 }
 
+void beginPipeStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y)
+{
+    begin(stroke, press, StrokeKind::PIPE, x, y);
+    stroke.undo.changed = placeWaterPipe(game, x, y);
+}
+
 void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y)
 {
     begin(stroke, press, StrokeKind::DEMOLISH, x, y);
@@ -62,6 +69,7 @@ void continueStroke(MapStroke& stroke, Game& game, int x, int y)
     bool changed = false;
     if (stroke.kind == StrokeKind::BELT) changed = layBeltsTowards(stroke, game, x, y);
     if (stroke.kind == StrokeKind::DEMOLISH) changed = demolishTowards(stroke, game, x, y);
+    if (stroke.kind == StrokeKind::PIPE) changed = layPipesTowards(game, stroke.lastX, stroke.lastY, x, y);
     stroke.undo.changed = stroke.undo.changed || changed;
 }
 

@@ -9,6 +9,7 @@ enum class StrokeKind {
     NONE,
     BELT,      // laying belts
     DEMOLISH,  // the DELETE tool, or Shift with the right button
+    PIPE,      // laying water pipes
 };
 
 // A drag stroke from its press to its release, kept by the shell. The whole
@@ -25,6 +26,10 @@ struct MapStroke {
 // direction yet, and the stroke starts there whatever the tile holds.
 void beginBeltStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
 
+// Press with the WATER_PIPE tool: lays a pipe on the pressed tile and starts
+// the stroke there.
+void beginPipeStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
+
 // Press that demolishes (the DELETE tool, or Shift with the right button):
 // demolishes the pressed tile and starts the stroke there. The shell has
 // offered the press to the cable or wire under the pointer first, and resets
@@ -32,8 +37,9 @@ void beginBeltStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int
 void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
 
 // The pointer moved onto tile (x, y) while the button is held: a belt stroke
-// lays belts towards it one tile at a time until a step is refused; a
-// demolishing stroke demolishes the line from its last tile.
+// lays belts towards it one tile at a time until a step is refused, a pipe
+// stroke lays pipes the same way; a demolishing stroke demolishes the line
+// from its last tile.
 void continueStroke(MapStroke& stroke, Game& game, int x, int y);
 
 // The button went up (or the stroke is cut short): records the stroke as one

@@ -50,7 +50,8 @@ bool bridgeLetsStrokePass(const Tile& tile, Direction d)
 bool placeControl(Game& game, ControlType type, int x, int y)
 {
     if (!controlForType(type).place(game, x, y)) return false;
-    game.assignMachineId(game.tileAt(x, y));
+    // Any other control with a machine id would not read back.
+    if (isProducerType(type)) game.assignMachineId(game.tileAt(x, y));
     return true;
 }
 

@@ -1,7 +1,9 @@
 #include "editing/tool_press.h"
 
+#include "editing/bridges_and_tunnels.h"
 #include "editing/map_stroke.h"
 #include "editing/placing.h"
+#include "editing/sensors_and_water.h"
 #include "world/control.h"
 #include "world/game.h"
 
@@ -26,6 +28,18 @@ void pressTool(Tool tool, Game& game, UndoGuard& press, MapStroke& stroke, int x
         return;
     case TOOL_EJECTOR:
         placeEjector(game, x, y);
+        return;
+    case TOOL_WATER_PIPE:
+        beginPipeStroke(stroke, press, game, x, y);
+        return;
+    case TOOL_WATER_SOURCE:
+        placeWaterSource(game, x, y);
+        return;
+    case TOOL_SENSOR:
+        press.history().record(game, [&] { placeSensor(game, x, y); });
+        return;
+    case TOOL_BRIDGE:
+        placeBridge(game, x, y);
         return;
     case TOOL_SINK:
     case TOOL_ARM:
@@ -54,8 +68,8 @@ void pressTool(Tool tool, Game& game, UndoGuard& press, MapStroke& stroke, int x
         press.history().record(game, [&] { controlForType(type).place(game, x, y); });
         return;
     default:
-        // Bridges, tunnels, painting, water, sensors, cables and wires have
-        // edits of their own; SELECT only selects.
+        // Tunnels, painting, cables and wires have edits of their own;
+        // SELECT only selects.
         return;
     }
 }

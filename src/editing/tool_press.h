@@ -10,5 +10,6 @@ struct MapStroke;
 // tile (x, y), inside the press's guard. The shell has already offered the
 // press to control selection and to the item inspector (unless Shift was
 // held) and, for DELETE, to the cable or wire under the pointer. A refused
-// build leaves the world as it was and shows nothing.
+// build leaves the world as it was and shows nothing. The TUNNEL tool keeps
+// its chosen entrance between clicks: the shell calls clickTunnelTool.
 void pressTool(Tool tool, Game& game, UndoGuard& press, MapStroke& stroke, int x, int y);

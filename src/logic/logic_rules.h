@@ -8,6 +8,9 @@ struct Tile;
 constexpr float LOGIC_PULSE_SECONDS = 0.18f;
 constexpr int COUNTER_LIMIT_MIN = 1;
 constexpr int COUNTER_LIMIT_MAX = 1000000;
+// A timer's or clock's period in whole seconds.
+constexpr int LOGIC_PERIOD_MIN = 1;
+constexpr int LOGIC_PERIOD_MAX = 3600;
 
 // What a switch wire from this source carries: a stepper drives only the wire
 // of its present step.

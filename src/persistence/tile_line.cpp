@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "logic/logic_rules.h"
 #include "persistence/map_fields.h"
 
 namespace {
@@ -57,8 +58,8 @@ constexpr MapField<Tile> LINE_FIELDS_AFTER_TRIPLE[] = {
     {&Tile::counterCount, 34, {0, MAX_LIMIT}},
     {&Tile::counterPrevInput, 34},
     {&Tile::counterPulse, 34, {0, MAX_PULSE}},
-    {&Tile::periodSeconds, 35, {1, 3600}},
-    {&Tile::elapsed, 35, rangeBelow(3600)},
+    {&Tile::periodSeconds, 35, {LOGIC_PERIOD_MIN, LOGIC_PERIOD_MAX}},
+    {&Tile::elapsed, 35, rangeBelow(LOGIC_PERIOD_MAX)},
     {&Tile::pulse, 35, {0, MAX_PULSE}},
     {&Tile::prevInput, 35},
     {&Tile::running, 35},

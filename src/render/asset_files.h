@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "world/cargo.h"
 
@@ -58,3 +59,22 @@ constexpr std::array<ArmPartDesign, ARM_SPRITE_COUNT> ARM_PART_DESIGNS = {{
     {32, 32, 16, 16},
 }};
 constexpr int ARM_SPRITE_SCALE = 4;
+
+// Pre-rendered control, bridge and water-pipe sprites: optional, read when
+// present and written by the sprite export.
+constexpr const char* CONTROL_SHEET_FOLDER = "assets/controls";
+constexpr const char* CONTROL_INDEX_FILE = "index.txt";
+constexpr const char* BRIDGE_INDEX_FILE = "bridges.txt";
+constexpr int WATER_PIPE_VARIANTS = 16;
+// Sheets hold every picture at this size and are scaled to the zoom.
+constexpr int SHEET_CELL_SIZE = 64;
+
+// A path inside the control sheet folder.
+inline std::string controlSheetPath(const std::string& file) { return std::string(CONTROL_SHEET_FOLDER) + "/" + file; }
+// "tile_3_64.png": the sheet of one control type at one cell size.
+inline std::string controlSheetFile(int sheetNumber, int cellSize)
+{
+    return "tile_" + std::to_string(sheetNumber) + "_" + std::to_string(cellSize) + ".png";
+}
+inline std::string bridgeSheetFile(int cellSize) { return "bridge_" + std::to_string(cellSize) + ".png"; }
+inline std::string waterPipeFile(int variant) { return "water_pipe_" + std::to_string(variant) + ".png"; }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "world/tile.h"
+
 // Names one distinct picture of a control's sprite: tiles with equal keys look
 // the same at the same size. Ordered field by field, as the sheets, the sprite
 // cache and the export list them.
@@ -28,3 +30,11 @@ struct SpriteRef {
     int w = 0;
     int h = 0;
 };
+
+// The key of the picture the control painter draws for the tile at this size,
+// animation time and power: every part of the tile's state that the picture of
+// a sheet or cache type shows, and nothing else. Counters, timers, clocks,
+// switches, buttons, steppers and 5V supplies show values no key holds; they are
+// always painted. A working injection molder's key is coarser than its picture:
+// eight frames of its press. Sizes below 4 are not supported.
+SpriteKey spriteKeyOf(const Tile& tile, int tileSize, float time, bool powered);

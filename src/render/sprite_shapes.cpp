@@ -12,6 +12,35 @@ void fillDesigns(const FillDesignRectSpan& fill, std::span<const DesignFill> lay
         fill(d.x, d.y, d.w, d.h, d.colour);
 }
 
+// The opaque members take the colour as three bytes.
+void fillDesign(const FillDesignRectRgb& fill, const DesignFill& d)
+{
+    fill(d.x, d.y, d.w, d.h, d.colour & 0xFF, (d.colour >> 8) & 0xFF, (d.colour >> 16) & 0xFF);
+}
+
+void fillDesign(const FillDesignRectRgbExact& fill, const DesignFill& d)
+{
+    fill(d.x, d.y, d.w, d.h, d.colour & 0xFF, (d.colour >> 8) & 0xFF, (d.colour >> 16) & 0xFF);
+}
+
+void fillDesigns(const FillDesignRectRgb& fill, std::span<const DesignFill> layers)
+{
+    for (const DesignFill& d : layers)
+        fillDesign(fill, d);
+}
+
+void fillDesigns(const FillDesignRectRgbExact& fill, std::span<const DesignFill> layers)
+{
+    for (const DesignFill& d : layers)
+        fillDesign(fill, d);
+}
+
+void fillDesigns(const FillDesignRectRotated& fill, std::span<const DesignFill> layers)
+{
+    for (const DesignFill& d : layers)
+        fill(d.x, d.y, d.w, d.h, d.colour);
+}
+
 void fillPixels(SDL_Renderer* renderer, const SDL_Rect& rect, PackedColor colour)
 {
     setDrawColor(renderer, colour);

@@ -22,6 +22,12 @@ struct DesignFill {
 // Draws the layers in their order with the member the design was drawn with.
 void fillDesigns(const FillDesignRect& fill, std::span<const DesignFill> layers);
 void fillDesigns(const FillDesignRectSpan& fill, std::span<const DesignFill> layers);
+void fillDesigns(const FillDesignRectRgb& fill, std::span<const DesignFill> layers);
+void fillDesigns(const FillDesignRectRgbExact& fill, std::span<const DesignFill> layers);
+void fillDesigns(const FillDesignRectRotated& fill, std::span<const DesignFill> layers);
+// One layer with an opaque member, for colours chosen at draw time.
+void fillDesign(const FillDesignRectRgb& fill, const DesignFill& layer);
+void fillDesign(const FillDesignRectRgbExact& fill, const DesignFill& layer);
 
 // A filled pixel rectangle; nothing when it has no area.
 void fillPixels(SDL_Renderer* renderer, const SDL_Rect& rect, PackedColor colour);

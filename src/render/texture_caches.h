@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <map>
 #include <string>
 
@@ -21,6 +22,7 @@ struct TextureCaches {
     // Pre-rendered control sheets and the index of what they hold.
     std::map<SpriteKey, SpriteRef> controlSpriteIndex;
     std::map<std::string, SDL_Texture*> controlSheets;
+    std::map<std::string, Uint64> controlSheetRetries;  // failed sheets: when to try again
     SDL_Renderer* atlasRenderer = nullptr;
 
     // Control pictures painted once into textures.
@@ -31,12 +33,17 @@ struct TextureCaches {
     // The bridge sheet and its index.
     std::map<BridgeSpriteKey, BridgeSpriteRef> bridgeSpriteIndex;
     std::map<std::string, SDL_Texture*> bridgeSheets;
+    std::map<std::string, Uint64> bridgeSheetRetries;
     SDL_Renderer* bridgeIndexRenderer = nullptr;
 
     // Bridge parts painted once into textures.
     std::map<BridgeCacheKey, SDL_Texture*> bridgeSprites;
     SDL_Renderer* bridgeCacheRenderer = nullptr;
     bool bridgeCacheHasTargets = false;
+
+    // The water pipe's variants by connection mask, loaded or painted.
+    std::array<SDL_Texture*, 16> waterPipes{};
+    SDL_Renderer* waterPipeRenderer = nullptr;
 };
 
 // The run's one set of caches: the renderer owns the textures, so they are
@@ -48,3 +55,14 @@ void clearControlSpriteCache();
 void clearControlAtlas();
 // Empties the bridge sprite cache, then the bridge sheets and their index.
 void clearBridgeAtlas();
+// Destroys the bridge sheets alone and empties their index.
+void clearBridgeSheets();
+void clearWaterPipeTextures();
+
+// The texture of a sheet in the control sheet folder, from `sheets` or loaded
+// into it on first use with nearest-pixel scaling and the blend mode given. A
+// sheet that fails to load is tried again at most once a second, so a missing
+// file costs no disk access per tile drawn. Null while it cannot be loaded.
+SDL_Texture* loadSheetTexture(SDL_Renderer* renderer, const std::string& file,
+                              std::map<std::string, SDL_Texture*>& sheets, std::map<std::string, Uint64>& retries,
+                              SDL_BlendMode blend);

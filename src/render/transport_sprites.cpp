@@ -161,13 +161,20 @@ constexpr DesignFill EJECTOR_BASE[] = {
 
 }  // namespace
 
+int beltSlatTravel(int beltSpeed, int tileSize, float time)
+{
+    const int pitch = tileSize / 4;
+    if (pitch <= 0) return 0;
+    const float phase = beltSpeed * time / 3.0f;
+    const int travelled = static_cast<int>(tileSize * phase * 1.7f) % pitch;
+    return travelled < 0 ? travelled + pitch : travelled;
+}
+
 int beltSlatOffset(const Tile& tile, int tileSize, float time)
 {
     const int pitch = tileSize / 4;
     if (pitch <= 0 || !isCompassDirection(tile.dir)) return 0;
-    const float phase = tile.beltSpeed * time / 3.0f;
-    int travelled = static_cast<int>(tileSize * phase * 1.7f) % pitch;
-    if (travelled < 0) travelled += pitch;
+    const int travelled = beltSlatTravel(tile.beltSpeed, tileSize, time);
     if (tile.dir == EAST || tile.dir == SOUTH) return travelled;
     return (pitch - travelled) % pitch;
 }

@@ -11,6 +11,9 @@
 
 // Bed, rails and moving slats, and the speed level unless it is the normal 3.
 void drawBeltSprite(SDL_Renderer* renderer, const SDL_Rect& r, const Tile& tile, float time);
+// How many pixels the slats have travelled within one slat pitch (tileSize / 4)
+// at the speed level: 1.7 tiles a second at speed 3. The sprite key's belt frame.
+int beltSlatTravel(int beltSpeed, int tileSize, float time);
 // How far the slats have moved, in pixels within one slat pitch (tileSize / 4):
 // they travel 1.7 tiles a second at speed 3, toward the belt's direction; 0 for
 // a belt without a direction.

@@ -9,9 +9,10 @@
 namespace {
 
 // Tools a player builds and tears down with, strokes among them.
-constexpr Tool PLAYED_TOOLS[] = {TOOL_DELETE, TOOL_BELT,   TOOL_SMELTER,   TOOL_SOURCE,      TOOL_EJECTOR,
-                                 TOOL_MIXER,  TOOL_ARM,    TOOL_LOGIC_AND, TOOL_POWER_POLE,  TOOL_DISTRIBUTOR,
-                                 TOOL_SINK,   TOOL_DELETE, TOOL_BELT,      TOOL_POWER_SUPPLY};
+constexpr Tool PLAYED_TOOLS[] = {TOOL_DELETE, TOOL_BELT,         TOOL_SMELTER,   TOOL_SOURCE,       TOOL_EJECTOR,
+                                 TOOL_MIXER,  TOOL_ARM,          TOOL_LOGIC_AND, TOOL_POWER_POLE,   TOOL_DISTRIBUTOR,
+                                 TOOL_SINK,   TOOL_DELETE,       TOOL_BELT,      TOOL_POWER_SUPPLY, TOOL_BRIDGE,
+                                 TOOL_SENSOR, TOOL_WATER_SOURCE, TOOL_WATER_PIPE};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ TEST(Placing, ProducersGetTheNextMachineIdOnce)
     EXPECT_EQ(game.tileAt(20, 20).dir, SOUTH);
     EXPECT_EQ(game.tileAt(20, 20).machineId, 2u);
     EXPECT_FALSE(placeControl(game, SMELTER, STARTER_SOURCE_X, STARTER_SOURCE_Y));
+    EXPECT_EQ(game.nextMachineId, 3u);
+    EXPECT_TRUE(placeControl(game, LOGIC_COUNTER, 30, 30));
+    EXPECT_EQ(game.tileAt(30, 30).machineId, 0u) << "only producers take ids";
     EXPECT_EQ(game.nextMachineId, 3u);
 
     for (int turn = 0; turn < 4; ++turn) {
@@ -174,12 +178,14 @@ TEST(Placing, TheToolTableBuildsEachToolsControl)
         const int x = tool % 20 * 4;
         const int y = tool / 20 * 4 + 10;
         session.click(tool, x, y);
-        // Bridges, tunnels, water and sensors come with edits of their own.
-        const bool built = type != EMPTY && type != BRIDGE && type != TUNNEL && type != WATER_SOURCE &&
-                           type != WATER_PIPE && type != SENSOR;
+        // A tunnel takes two clicks; a bridge's deck spans the clicked ground.
+        const bool built = type != EMPTY && type != TUNNEL;
         builds += built ? 1 : 0;
-        EXPECT_EQ(session.game.tileAt(x, y).type, built ? type : EMPTY) << "tool " << tool;
-        EXPECT_EQ(session.history.size(), builds) << "tool " << tool;
+        EXPECT_EQ(session.game.tileAt(x, y).type, built && type != BRIDGE ? type : EMPTY) << "tool " << tool;
+        if (type == BRIDGE) {
+            EXPECT_EQ(session.game.tileAt(x, y).bridgePart, BRIDGE_DECK);
+        }
+        EXPECT_EQ(session.history.size(), std::min(builds, UNDO_LIMIT)) << "tool " << tool;
     }
     expectMapReadsBack(session.game);
     EXPECT_EQ(toolControlType(TOOL_LOGIC_AND), LOGIC_AND);

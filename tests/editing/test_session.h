@@ -1,5 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "editing/map_stroke.h"
 #include "editing/tool_press.h"
 #include "editing/undo_history.h"
@@ -25,3 +29,23 @@ struct EditSession {
         release();
     }
 };
+
+// The map text of the world, as the undo history records it.
+inline std::string mapText(const Game& game)
+{
+    std::string text;
+    EXPECT_TRUE(UndoHistory::snapshot(game, text));
+    return text;
+}
+
+// An item in flight over free ground at (x, y), thrown by an ejector two
+// tiles west of it.
+inline CargoItem& thrownItemOver(Game& game, int x, int y)
+{
+    build(game, EJECTOR, x - 2, y).dir = EAST;
+    CargoItem& thrown = itemAtPosition(game, static_cast<float>(x) - 0.5f, static_cast<float>(y), EAST);
+    thrown.x = x;
+    thrown.state = ITEM_IN_FLIGHT;
+    thrown.ejectTarget = tileIndex(x - 2, y);
+    return thrown;
+}

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -63,6 +64,7 @@ class SoftwareCanvas {
         if (caches.controlCacheRenderer == renderer_) clearControlSpriteCache();
         if (caches.atlasRenderer == renderer_) clearControlAtlas();
         if (caches.bridgeCacheRenderer == renderer_ || caches.bridgeIndexRenderer == renderer_) clearBridgeAtlas();
+        if (caches.waterPipeRenderer == renderer_) clearWaterPipeTextures();
         SDL_DestroyRenderer(renderer_);
         SDL_FreeSurface(surface_);
     }
@@ -109,10 +111,24 @@ class SoftwareCanvas {
     SDL_Rect paintedBounds(Rgba background = {0, 0, 0, 255})
     {
         SDL_RenderFlush(renderer_);
-        int left = width(), top = height(), right = -1, bottom = -1;
-        for (int y = 0; y < height(); ++y) {
-            for (int x = 0; x < width(); ++x) {
-                if (storedPixel(x, y) == background) continue;
+        return markedBounds(width(), height(), [&](int x, int y) { return storedPixel(x, y) != background; });
+    }
+
+    // The smallest rectangle holding every pixel of one colour.
+    SDL_Rect boundsOf(Rgba colour)
+    {
+        SDL_RenderFlush(renderer_);
+        return markedBounds(width(), height(), [&](int x, int y) { return storedPixel(x, y) == colour; });
+    }
+
+    // The smallest rectangle of a width × height picture holding every pixel
+    // for which `marked(x, y)` holds; {0, 0, 0, 0} when there is none.
+    static SDL_Rect markedBounds(int width, int height, const std::function<bool(int, int)>& marked)
+    {
+        int left = width, top = height, right = -1, bottom = -1;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (!marked(x, y)) continue;
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <limits>
-
 #include "ui/calendar.h"
-#include "ui/number_entry.h"
 
 namespace {
 
@@ -27,21 +24,4 @@ TEST(Calendar, DateAndTimeTextsArePaddedAndTruncated)
     DateTimeText later = formatDateTime(dayStart(366 + 40) + 13 * 3600.0 + 7 * 60.0 + 59.9);
     EXPECT_EQ(later.date, "10.02.2001");
     EXPECT_EQ(later.time, "13:07");
-}
-
-TEST(NumberEntry, OpensWithTheValueAllSelected)
-{
-    NumberEntry entry;
-    entry.invalid = true;
-    entry.open(-5);
-    EXPECT_TRUE(entry.active);
-    EXPECT_TRUE(entry.allSelected);
-    EXPECT_FALSE(entry.invalid);
-    EXPECT_EQ(entry.text, "-5");
-    entry.open(1000000);
-    EXPECT_EQ(entry.text, "1000000");
-    entry.open(0);
-    EXPECT_EQ(entry.text, "0");
-    entry.open(std::numeric_limits<int>::min());
-    EXPECT_EQ(entry.text, "-2147483648");
 }

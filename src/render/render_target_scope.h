@@ -1,0 +1,25 @@
+#pragma once
+
+#include <SDL.h>
+
+// Draws into a texture for the scope's lifetime: the renderer's target, clip and
+// draw blend mode are saved, the texture becomes the target with clipping off,
+// and at the end all three are put back. When the texture cannot become the
+// target, nothing changes and the scope stays closed.
+class RenderTargetScope {
+  public:
+    RenderTargetScope(SDL_Renderer* renderer, SDL_Texture* target);
+    ~RenderTargetScope();
+    RenderTargetScope(const RenderTargetScope&) = delete;
+    RenderTargetScope& operator=(const RenderTargetScope&) = delete;
+
+    bool isOpen() const { return open_; }
+
+  private:
+    SDL_Renderer* renderer_;
+    SDL_Texture* previousTarget_;
+    bool wasClipping_;
+    SDL_Rect previousClip_{};
+    SDL_BlendMode previousBlend_ = SDL_BLENDMODE_NONE;
+    bool open_ = false;
+};
