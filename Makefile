@@ -10,9 +10,10 @@ FUZZ_WORK := build/fuzz/corpus
 
 .PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean assets
 
+# Started from the top folder, where the game finds "assets/" and keeps its
+# settings and saves. Arguments go through ARGS, e.g. make run ARGS="--load karte-1.map".
 run: build
-	@if [ -x build/release/gearhaven ]; then ./build/release/gearhaven; \
-	else echo "The game has no window yet: the world, simulation and map files are built and tested (make test)."; exit 1; fi
+	./build/release/gearhaven $(ARGS)
 
 test: format-check test-release test-asan
 

@@ -6,6 +6,9 @@
 // The limit a newly built counter counts to.
 constexpr int COUNTER_PLACED_LIMIT = 99999;
 
+// AND, OR, XOR and the RS latch take two switch wires, on inputs A and B.
+inline bool hasTwoInputs(ControlType t) { return t == LOGIC_AND || t == LOGIC_OR || t == LOGIC_XOR || t == LOGIC_RS; }
+
 // Logic components (26..36 and 38): build only on a free tile, never turn,
 // take no cargo and are cleared by the demolish command, not by remove.
 class LogicControl : public Control {

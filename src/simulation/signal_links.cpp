@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "logic/logic_controls.h"
 #include "simulation/network_buffers.h"
 #include "world/game.h"
 
@@ -9,12 +10,8 @@ constexpr int STEPPER_OUTPUTS = 4;
 
 int targetInputCount(ControlType type)
 {
+    if (hasTwoInputs(type)) return 2;
     switch (type) {
-    case LOGIC_AND:
-    case LOGIC_OR:
-    case LOGIC_XOR:
-    case LOGIC_RS:
-        return 2;
     case LOGIC_NOT:
     case SIGNAL_LAMP:
     case LOGIC_COUNTER:

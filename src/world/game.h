@@ -196,6 +196,8 @@ class Game : public ControlGrid, public WorldState {
 
     // The TileWarning bits of the control at (x, y); 0 outside the grid.
     unsigned tileWarnings(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
+    // The warnings of every tile, row by row: what a frame's minimap and badges share.
+    std::vector<unsigned> mapWarnings(const TileItemIndex& itemIndex) const;
     // The German status line of the control at (x, y); empty when there is nothing to report.
     std::string statusText(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
     // Why an item with no planned path waits, in German; empty when no reason can be named.

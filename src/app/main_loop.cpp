@@ -1,0 +1,81 @@
+#include "app/main_loop.h"
+
+namespace {
+
+void handleQuit(Shell& shell)
+{
+    // A logic button the pointer holds is released here once editing has one.
+    shell.state.running = false;
+}
+
+void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
+{
+    if (event.event != SDL_WINDOWEVENT_SIZE_CHANGED) return;
+    LoopState& state = shell.state;
+    resizeView(state, event.data1, event.data2);
+    state.lastSizeChange = LoopClock::now();
+    state.sizeSavePending = true;
+}
+
+// Every pending event; recording mode's input filter and the demo's interruption
+// by real input go in front of the dispatch.
+void takeEvents(Shell& shell)
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+        dispatchEvent(shell, event);
+}
+
+// Advances what moves with time. Returns the frame's start, from which the next
+// frame measures its elapsed time. The world stands still until the frame update
+// (demo step, autosave, speed, pause, time skip, sale markers, title) lands.
+LoopClock::time_point updateFrame(Shell&) { return LoopClock::now(); }
+
+void drawFrame(Shell& shell)
+{
+    SDL_Renderer* renderer = shell.screen.renderer;
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    // The map view, its overlays, the panels and the menu are drawn here.
+    shell.demoPlayer.drawOverlay(renderer);
+    SDL_RenderPresent(renderer);
+}
+
+// After the frame is shown: the settings file learns a size that has held still.
+void finishFrame(Shell& shell)
+{
+    LoopState& state = shell.state;
+    if (state.sizeSavePending && LoopClock::now() - state.lastSizeChange >= WINDOW_SIZE_SAVE_DELAY) {
+        saveWindowSizeIfChanged(shell.windowSize, shell.screen.window);
+        state.sizeSavePending = false;
+    }
+}
+
+}  // namespace
+
+void dispatchEvent(Shell& shell, const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_QUIT:
+        handleQuit(shell);
+        break;
+    case SDL_WINDOWEVENT:
+        handleWindowEvent(shell, event.window);
+        break;
+    default:
+        // Keys, text input and the pointer are dispatched here once their handlers exist.
+        break;
+    }
+}
+
+void runMainLoop(Shell& shell)
+{
+    LoopState& state = shell.state;
+    while (state.running) {
+        takeEvents(shell);
+        const LoopClock::time_point frameStart = updateFrame(shell);
+        drawFrame(shell);
+        finishFrame(shell);
+        state.lastFrameTime = frameStart;
+    }
+}

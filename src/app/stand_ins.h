@@ -1,0 +1,29 @@
+#pragma once
+
+// Stand-ins for neighbours the shell calls that this build does not have yet. Each
+// keeps the shape the shell relies on and is swapped for the real one when it lands.
+
+#include <SDL.h>
+
+#include <cstddef>
+
+#include "demo/demo_script.h"
+
+// Holds the demo the command line named but plays none of it: the game opens as for
+// a plain start and the script waits at its first command.
+struct DemoPlayer {
+    bool running = true;
+    const DemoScript* script = nullptr;  // none without "--demo"
+    std::size_t commandIndex = 0;
+    bool demoMouse = false;
+    double speed = 1.0;
+
+    DemoPlayer(SDL_Window*, const DemoScript* demo, bool mouse, double demoSpeed)
+        : script(demo), demoMouse(mouse), speed(demoSpeed)
+    {
+        if (script != nullptr) SDL_Log("Demo-Spieler fehlt in diesem Build: das Drehbuch wird nicht abgespielt.");
+    }
+
+    bool isRunning() const { return running && script != nullptr && commandIndex < script->commands.size(); }
+    void drawOverlay(SDL_Renderer*) const {}
+};
