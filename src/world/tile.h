@@ -26,6 +26,9 @@ constexpr int BRIDGE_EXIT_RAMP = 2;
 
 constexpr int MAX_LABEL_LENGTH = 50;
 
+// Belt speed levels run from 0 (stopped) to this; 3 is a new belt's.
+constexpr int MAX_BELT_SPEED = 5;
+
 // Every kind a charcoal kiln or a smelter takes: its intake when built, and
 // again when a switch wire turns it on.
 constexpr CargoMask OVEN_INTAKE = 3;      // logs and planks
