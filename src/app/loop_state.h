@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/interaction.h"
 #include "editing/map_stroke.h"
 #include "editing/number_entry.h"
 #include "editing/tool.h"
@@ -85,12 +86,13 @@ struct LoopState {
     ItemRecord itemPanelRecord;  // a copy: the item may leave the map while shown
     LoopClock::time_point quickSaveFeedbackUntil{};
     bool quickSaveSucceeded = false;
-    std::string statusText;
 
     NumberEntry numberEntry;
 
     // Presses and drags on the map and the panels.
     MapStroke stroke;  // building, painting or demolishing tile after tile, one undo step
+    // The held button, the selection, the label entry, the first link end, the status line.
+    Interaction interaction;
     bool panning = false;
     bool selectDragging = false;
     bool minimapDragging = false;

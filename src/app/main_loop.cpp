@@ -1,15 +1,19 @@
 #include "app/main_loop.h"
 
+#include "app/map_interaction.h"
+
 namespace {
 
 void handleQuit(Shell& shell)
 {
-    // A logic button the pointer holds is released here once editing has one.
+    releaseHeldButton(shell.state, shell.game);
     shell.state.running = false;
 }
 
 void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
 {
+    // A button held when the window loses focus would never see its release.
+    if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseHeldButton(shell.state, shell.game);
     if (event.event != SDL_WINDOWEVENT_SIZE_CHANGED) return;
     LoopState& state = shell.state;
     resizeView(state, event.data1, event.data2);
