@@ -1,5 +1,7 @@
 #include "app/main_loop.h"
 
+#include "app/render_phase.h"
+
 namespace {
 
 void handleQuit(Shell& shell)
@@ -33,12 +35,7 @@ LoopClock::time_point updateFrame(Shell&) { return LoopClock::now(); }
 
 void drawFrame(Shell& shell)
 {
-    SDL_Renderer* renderer = shell.screen.renderer;
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    // The map view, its overlays, the panels and the menu are drawn here.
-    shell.demoPlayer.drawOverlay(renderer);
-    SDL_RenderPresent(renderer);
+    renderFrame({.screen = shell.screen, .game = shell.game, .state = shell.state, .demoPlayer = shell.demoPlayer});
 }
 
 // After the frame is shown: the settings file learns a size that has held still.
