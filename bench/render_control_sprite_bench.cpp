@@ -3,21 +3,9 @@
 #include <SDL.h>
 
 #include "render/control_sprite.h"
+#include "software_screen.h"
 
 namespace {
-
-// A software renderer on a surface, as the tests draw, one screen of tiles.
-struct Screen {
-    static constexpr int WIDTH = 1280;
-    static constexpr int HEIGHT = 800;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, 32, SDL_PIXELFORMAT_RGBA32);
-    SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
-    ~Screen()
-    {
-        SDL_DestroyRenderer(renderer);
-        SDL_FreeSurface(surface);
-    }
-};
 
 // Painting a whole 1280 x 800 screen of one control straight onto it, as the
 // map does without render targets: the cost the sprite cache saves.
@@ -35,8 +23,8 @@ void BM_PaintScreenOfControls(benchmark::State& state)
     tile.signalOut = tile.inputA = tile.running = true;
     tile.elapsed = 1.0f;
     tile.counterCount = 42;
-    Screen screen;
-    const int columns = Screen::WIDTH / tileSize, rows = Screen::HEIGHT / tileSize;
+    SoftwareScreen screen;
+    const int columns = SoftwareScreen::WIDTH / tileSize, rows = SoftwareScreen::HEIGHT / tileSize;
     float time = 0.0f;
     for (auto _ : state) {
         for (int y = 0; y < rows; ++y) {

@@ -19,10 +19,17 @@
 #include "render/arm_textures.h"
 #include "render/asset_files.h"
 #include "render/bitmap_font.h"
+#include "render/clip_scope.h"
+#include "render/control_sprite.h"
+#include "render/minimap.h"
+#include "render/power_cables.h"
 #include "render/texture_caches.h"
 #include "render/widgets.h"
+#include "render/wire_drawing.h"
 #include "ui/language.h"
 #include "world/cargo.h"
+#include "world/control.h"
+#include "world/tile_item_index.h"
 
 namespace {
 
@@ -260,6 +267,170 @@ bool writeArmSprites(const std::filesystem::path& out)
     return picture.save(out / "arm-sprites.png");
 }
 
+Tile& buildAt(Game& game, ControlType type, int x, int y)
+{
+    controlForType(type).place(game, x, y);
+    return game.tileAt(x, y);
+}
+
+// Two power networks, a 5V supply, gates with a wire over a lamp, a stepper
+// with a lit and a dark step, a machine switched on and a measured sink.
+Game wiredScene()
+{
+    Game game;
+    game.tiles.assign(TILE_COUNT, Tile{});
+    for (const auto& [x, y] : {std::pair{1, 1}, {12, 8}}) {
+        Tile& generator = buildAt(game, COAL_GENERATOR, x, y);
+        generator.generatorOn = true;
+        generator.generatorCoal = 5;
+    }
+    for (const auto& [x, y] : {std::pair{4, 1}, {8, 2}, {11, 1}, {9, 7}})
+        buildAt(game, POWER_POLE, x, y);
+    game.powerLinks = {{1, 1, 4, 1}, {4, 1, 8, 2}, {8, 2, 11, 1}, {12, 8, 9, 7}};
+    buildAt(game, POWER_SUPPLY, 4, 3);
+    game.powerLinks.push_back({8, 2, 4, 3});
+    buildAt(game, LOGIC_AND, 1, 4).signalOut = true;
+    buildAt(game, SIGNAL_LAMP, 4, 4);
+    buildAt(game, LOGIC_AND, 7, 4);
+    buildAt(game, LOGIC_SWITCH, 1, 5);
+    buildAt(game, SOURCE, 10, 4).sourceRunning = true;
+    Tile& stepper = buildAt(game, LOGIC_STEPPER, 1, 7);
+    stepper.signalOut = true;
+    stepper.stepperIndex = 1;
+    buildAt(game, LOGIC_NOT, 5, 6);
+    buildAt(game, SIGNAL_LAMP, 5, 8);
+    game.tileAt(8, 5).type = SENSOR;  // sensors have no place rule of their own
+    buildAt(game, SINK, 11, 5);
+    game.signalControlLinks = {
+        {1, 4, 7, 4, 0, 0}, {1, 5, 7, 4, 1, 0}, {7, 4, 10, 4, 0, 0}, {1, 7, 5, 6, 0, 1}, {1, 7, 5, 8, 0, 3}};
+    game.signalMeasureLinks = {{8, 5, 11, 5, 0, 0}};
+    game.dcLinks = {{4, 3, 1, 4}, {4, 3, 7, 4}, {4, 3, 1, 7}};
+    game.updatePowerNetwork();
+    game.updateDcNetwork();
+    return game;
+}
+
+// The scene in the map view's order: wires under the controls, 5V cables,
+// controls, pole ranges, power cables, then pins and the selected tile's wires.
+void drawWiredScene(SDL_Renderer* r, const Game& game, const SDL_Rect& area, int ts, int selectedX, int selectedY)
+{
+    const ClipScope clip(r, area);
+    const MapScroll scroll{-area.x, -area.y, ts};
+    fill(r, area, 32, 34, 40);
+    const WireDrawing wires{r, game, scroll, selectedX, selectedY};
+    wires.drawLinks(WIRES_UNDER_CONTROLS);
+    for (const Link& cable : game.dcLinks) {
+        const LinkEnds ends = buildSignalLinkPath(game, cable, scroll);
+        const Route route = computeOffsetLinkRoute(ends.start, ends.end, ts);
+        const Tile& supply = game.tileAt(cable.x0, cable.y0);
+        const bool active = supply.dcSlots > 0 && supply.dcSlots >= supply.dcCount;
+        drawLinkRoute(r, ends.start, ends.end, toggleButtonColor(false, active), ts, &route, false);
+    }
+    for (int y = 0; y * ts < area.h; ++y) {
+        for (int x = 0; x * ts < area.w; ++x) {
+            const Tile& tile = game.tileAt(x, y);
+            if (tile.type != EMPTY) drawControlSprite(r, tile, x, y, scroll.scrollX, scroll.scrollY, ts, 0.0f, true);
+        }
+    }
+    const PowerOverview power = game.powerNetworks();
+    const RangeHighlight range{r, scroll, true, power.networkOfTile};
+    for (int i = 0; i < TILE_COUNT; ++i) {
+        if (game.tiles[i].type == POWER_POLE) range(i % GRID_WIDTH, i / GRID_WIDTH);
+    }
+    for (const Link& cable : game.powerLinks) {
+        drawCable(r, linkAnchorPoint(game, cable.x0, cable.y0, scroll),
+                  linkAnchorPoint(game, cable.x1, cable.y1, scroll));
+    }
+    wires.drawLinks(WIRES_OVER_CONTROLS);
+}
+
+// Cables, wires and pole ranges at each zoom: plain on the left, with the
+// AND gate on (7, 4) selected on the right.
+bool writeCablesAndWires(const std::filesystem::path& out)
+{
+    const Game game = wiredScene();
+    const int columns = 13, rows = 9;
+    int height = 20;
+    for (int ts : ZOOMS)
+        height += rows * ts + 40;
+    Picture picture(2 * columns * ZOOMS[2] + 60, height);
+    SDL_Renderer* r = picture.renderer();
+    int y = 20;
+    for (int ts : ZOOMS) {
+        label(r, std::to_string(ts) + " PX", 20, y);
+        drawWiredScene(r, game, {20, y + 14, columns * ts, rows * ts}, ts, -1, -1);
+        drawWiredScene(r, game, {40 + columns * ts, y + 14, columns * ts, rows * ts}, ts, 7, 4);
+        y += rows * ts + 40;
+    }
+    return picture.save(out / "cables-wires.png");
+}
+
+// Rows of belts between sources and sinks, with machines, a bridge, water,
+// power and logic; a full storage and a smelter without coal show red.
+Game busyMap()
+{
+    Game game;
+    for (int y = 4; y < 56; y += 4) {
+        buildAt(game, SOURCE, 3, y);
+        for (int x = 4; x < 72; ++x) {
+            Tile& belt = game.tileAt(x, y);
+            belt.type = BELT;
+            belt.dir = EAST;
+        }
+        buildAt(game, y % 8 == 0 ? SINK : SHOP, 72, y);
+        const ControlType machines[] = {OVEN, SMELTER, FILLER, STORAGE, INJECTION_MOLDER};
+        Tile& machine = buildAt(game, machines[(y / 4) % 5], 20 + y % 12, y + 1);
+        for (int unit = 0; machine.type == STORAGE && y == 12 && unit < 120; ++unit)
+            machine.storageCargo.push_back(LOG);
+        if (machine.type == SMELTER) machine.smelterInputCargo.push_back(IRON_ORE);
+        buildAt(game, ARM, 20 + y % 12, y + 2);
+    }
+    for (int part = 0; part < 3; ++part) {
+        Tile& bridge = game.tileAt(40, 11 + part);
+        bridge.type = part == 1 ? bridge.type : BRIDGE;
+        bridge.bridgeDir = SOUTH;
+        bridge.bridgePart = part;
+    }
+    for (int x = 60; x < 70; ++x)
+        game.tileAt(x, 57).type = x == 60 ? WATER_SOURCE : WATER_PIPE;
+    buildAt(game, COAL_GENERATOR, 10, 58);
+    for (int x = 14; x < 50; x += 6)
+        buildAt(game, POWER_POLE, x, 58);
+    for (int x = 74; x < 78; ++x)
+        buildAt(game, LOGIC_AND + x % 3, x, 30);
+    return game;
+}
+
+bool writeMinimaps(const std::filesystem::path& out)
+{
+    const Game game = busyMap();
+    const TileItemIndex index(game);
+    const std::vector<unsigned> warnings = game.mapWarnings(index);
+    Picture picture(3 * 190 + 30, 190 + 3 * 150);
+    SDL_Renderer* r = picture.renderer();
+    struct View {
+        const char* caption;
+        MapScroll scroll;
+    };
+    const View views[] = {{"START", {0, 0, 32}}, {"SCROLLED, 64 PX", {2000, 1400, 64}}, {"24 PX", {300, 200, 24}}};
+    int x = 20;
+    for (const View& view : views) {
+        label(r, view.caption, x, 20);
+        const SDL_Rect box{x, 36, 168, 128};
+        fill(r, box, 60, 66, 74);  // the map view under the translucent box
+        drawMinimap(r, game, warnings, box, view.scroll, 960, 752);
+        x += 190;
+    }
+    // The first one again three times the size, to see each tile.
+    label(r, "3 X", 20, 180);
+    SDL_RenderSetScale(r, 3.0f, 3.0f);
+    const SDL_Rect large{7, 65, 168, 128};
+    fill(r, large, 60, 66, 74);
+    drawMinimap(r, game, warnings, large, views[0].scroll, 960, 752);
+    SDL_RenderSetScale(r, 1.0f, 1.0f);
+    return picture.save(out / "minimap.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -273,8 +444,9 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(out, error);
     setLanguage(GERMAN);
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
-        writeGlyphSheets,   writeButtons,    writeArrows,         writeLanguageIcons,    writeCargoSprites,
-        writeCargoCloseups, writeArmSprites, writeControlGallery, writeMapSpriteGallery,
+        writeGlyphSheets,      writeButtons,        writeArrows,     writeLanguageIcons,
+        writeCargoSprites,     writeCargoCloseups,  writeArmSprites, writeControlGallery,
+        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,
     };
     bool ok = true;
     for (const auto& group : groups)

@@ -9,6 +9,8 @@ constexpr int COUNTER_PLACED_LIMIT = 99999;
 // AND, OR, XOR, NOT, signal lamp, counter, timer, clock, switch, button,
 // stepper and RS latch.
 inline bool isLogicType(ControlType t) { return isSignalType(t) && t != SENSOR; }
+// AND, OR, XOR and the RS latch take two switch wires, on inputs A and B.
+inline bool hasTwoInputs(ControlType t) { return t == LOGIC_AND || t == LOGIC_OR || t == LOGIC_XOR || t == LOGIC_RS; }
 
 // Logic components (26..36 and 38): build only on a free tile, never turn,
 // take no cargo and are cleared by the demolish command, not by remove.

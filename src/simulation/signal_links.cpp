@@ -10,12 +10,8 @@ constexpr int STEPPER_OUTPUTS = 4;
 
 int targetInputCount(ControlType type)
 {
+    if (hasTwoInputs(type)) return 2;
     switch (type) {
-    case LOGIC_AND:
-    case LOGIC_OR:
-    case LOGIC_XOR:
-    case LOGIC_RS:
-        return 2;
     case LOGIC_NOT:
     case SIGNAL_LAMP:
     case LOGIC_COUNTER:

@@ -17,7 +17,6 @@ constexpr int LANGUAGE_POPUP_WIDTH = 270;
 constexpr int LANGUAGE_POPUP_HEIGHT = 134;
 constexpr int MINIMAP_WIDTH = 168;
 constexpr int MINIMAP_HEIGHT = 128;
-constexpr int MINIMAP_BORDER = 4;
 
 int barTop(int viewHeight) { return std::max(0, viewHeight - BOTTOM_BAR_SPACE); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "persistence/save_menu_layout.h"
+#include "render/minimap_scale.h"
 #include "ui/camera.h"
 
 // The screen layout over the map, worked out anew from the window or viewport size each
@@ -17,7 +18,6 @@ constexpr int BOTTOM_BAR_FIELD_COUNT = 3;
 constexpr int SETTINGS_FIELD = 0;
 constexpr int SAVE_FIELD = 1;
 constexpr int STATISTICS_FIELD = 2;
-constexpr int MINIMAP_PIXELS_PER_TILE = 2;
 
 // The map viewport is the window left of the side panel.
 int viewWidthFor(int windowWidth);

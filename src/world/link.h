@@ -11,3 +11,12 @@ struct Link {
 
     friend bool operator==(const Link&, const Link&) = default;
 };
+
+// The four link lists of a game, numbered as the pointer picks and removes them.
+enum LinkKind : int {
+    NO_LINK = 0,
+    POWER_CABLE = 1,   // Game::powerLinks
+    MEASURE_WIRE = 2,  // Game::signalMeasureLinks
+    SWITCH_WIRE = 3,   // Game::signalControlLinks
+    DC_CABLE = 4,      // Game::dcLinks
+};

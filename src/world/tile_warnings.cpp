@@ -126,3 +126,13 @@ unsigned Game::tileWarnings(int x, int y, const TileItemIndex* itemIndex) const
     }
     return warnings;
 }
+
+std::vector<unsigned> Game::mapWarnings(const TileItemIndex& itemIndex) const
+{
+    std::vector<unsigned> warnings(TILE_COUNT, 0u);
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x)
+            warnings[static_cast<std::size_t>(tileIndex(x, y))] = tileWarnings(x, y, &itemIndex);
+    }
+    return warnings;
+}

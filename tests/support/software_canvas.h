@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "render/design_grid.h"
 #include "render/texture_caches.h"
 
 struct Rgba {
@@ -26,6 +27,12 @@ struct Rgba {
 
     bool operator==(const Rgba&) const = default;
 };
+
+// A packed colour as the canvas reads it back.
+inline Rgba unpacked(PackedColor c)
+{
+    return {Uint8(c & 0xFF), Uint8(c >> 8 & 0xFF), Uint8(c >> 16 & 0xFF), Uint8(c >> 24 & 0xFF)};
+}
 
 inline std::ostream& operator<<(std::ostream& out, const Rgba& c)
 {

@@ -215,3 +215,26 @@ TEST(TileWarnings, ArmInFrontMustWorkAlongTheOutputLine)
     setTile(game, 12, 10, EMPTY);
     EXPECT_EQ(warningsAt(game, 10, 10), OUTPUT_BLOCKED) << "nothing to drop onto";
 }
+
+TEST(TileWarnings, MapWarningsHoldEveryTilesWarningsInRowOrder)
+{
+    Game game = emptyGame();
+    storageWith(game, 10, 10, 100);
+    kilnWithCoal(game, 20, 5);
+    setTile(game, 21, 5, SOURCE, EAST);  // nothing in front of the kiln takes its coal
+    Tile& sink = setTile(game, 79, 59, SINK);
+    sink.sinkAccepting = false;
+    game.items.emplace_back(12, 12, EAST, LOG);
+
+    const TileItemIndex index(game);
+    const std::vector<unsigned> warnings = game.mapWarnings(index);
+    ASSERT_EQ(warnings.size(), static_cast<std::size_t>(TILE_COUNT));
+    int warned = 0;
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            EXPECT_EQ(warnings[tileIndex(x, y)], game.tileWarnings(x, y)) << x << "," << y;
+            warned += warnings[tileIndex(x, y)] != 0;
+        }
+    }
+    EXPECT_EQ(warned, 3);
+}
