@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gallery_controls.h"
+#include "gallery_frames.h"
 #include "gallery_map_sprites.h"
 #include "gallery_picture.h"
 #include "render/arm_textures.h"
@@ -446,7 +447,7 @@ int main(int argc, char** argv)
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
         writeGlyphSheets,      writeButtons,        writeArrows,     writeLanguageIcons,
         writeCargoSprites,     writeCargoCloseups,  writeArmSprites, writeControlGallery,
-        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,
+        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,   writeFactoryFrames,
     };
     bool ok = true;
     for (const auto& group : groups)

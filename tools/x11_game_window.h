@@ -21,8 +21,8 @@ inline bool isGameWindow(Display* display, Window window)
     if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable) return false;
     XTextProperty name;
     if (XGetWMName(display, window, &name) == 0) return false;
-    const bool named = name.value != nullptr &&
-                       std::string_view(reinterpret_cast<char*>(name.value)).starts_with("Gearhaven");
+    const bool named =
+        name.value != nullptr && std::string_view(reinterpret_cast<char*>(name.value)).starts_with("Gearhaven");
     XFree(name.value);
     return named;
 }

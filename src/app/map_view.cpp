@@ -8,8 +8,13 @@
 #include "render/bridge_sprite.h"
 #include "render/control_sheets.h"
 #include "render/ejector_sprite.h"
+#include "render/item_geometry.h"
 #include "render/no_power_bolt.h"
+#include "render/power_cables.h"
 #include "render/water_pipe_sprite.h"
+#include "render/widgets.h"
+#include "render/wire_drawing.h"
+#include "render/wire_routes.h"
 #include "simulation/hand_over_rules.h"
 #include "world/sensor_directions.h"
 
@@ -58,12 +63,9 @@ void drawArmPart(SDL_Renderer* renderer, SDL_Texture* texture, ArmSprite part, d
 
 }  // namespace
 
-FrameFacts::FrameFacts(const Game& game) : itemIndex(game), warnings(TILE_COUNT, 0u), water(computeWaterNetwork(game))
+FrameFacts::FrameFacts(const Game& game)
+    : itemIndex(game), warnings(game.mapWarnings(itemIndex)), water(computeWaterNetwork(game))
 {
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x)
-            warnings[static_cast<std::size_t>(tileIndex(x, y))] = game.tileWarnings(x, y, &itemIndex);
-    }
 }
 
 TileRange visibleTiles(const Camera& camera, int viewWidth, int viewHeight)
@@ -112,6 +114,27 @@ void MapView::drawControls() const
         const unsigned warnings = facts.warnings[static_cast<std::size_t>(tileIndex(x, y))];
         if (warnings != 0) drawWarningBadge(renderer, warnings, tileSquare(x, y));
     });
+}
+
+void MapView::drawWires(int pass) const
+{
+    // The wires of the selected control are lit once the inspector can select one.
+    const WireDrawing wires{.renderer = renderer, .game = game, .scroll = scroll()};
+    wires.drawLinks(pass);
+}
+
+void MapView::drawDcCables(bool highlighted) const
+{
+    const int t = tileSize();
+    for (const Link& cable : game.dcLinks) {
+        if (!inGrid(cable.x0, cable.y0)) continue;
+        const Tile& supply = game.tileAt(cable.x0, cable.y0);
+        const bool active = supply.dcSlots > 0 && supply.dcSlots >= supply.dcCount;
+        const LinkEnds ends = buildSignalLinkPath(game, cable, scroll());
+        const Route route = computeOffsetLinkRoute(ends.start, ends.end, t);
+        if (route.size() < 2) continue;
+        drawLinkRoute(renderer, ends.start, ends.end, toggleButtonColor(highlighted, active), t, &route, false);
+    }
 }
 
 void MapView::drawSensorFlashes() const
@@ -209,6 +232,26 @@ void MapView::drawBridges() const
     });
 }
 
+void MapView::drawItems(ItemLayer layer) const
+{
+    for (const CargoItem& item : game.items) {
+        const bool inLayer = layer == ItemLayer::CARRIED
+                                 ? item.carried
+                                 : !item.carried && isItemAtBridgeDeck(game, item) == (layer == ItemLayer::DECK);
+        if (inLayer) drawItem(item);
+    }
+}
+
+void MapView::drawItem(const CargoItem& item) const
+{
+    if (item.cargo < 0 || item.cargo >= CARGO_TYPE_COUNT) return;
+    ItemScreenPlace place;
+    if (!itemScreenRect(game, item, scroll(), viewport(), place)) return;
+    SDL_RenderSetClipRect(renderer, &place.clip);
+    SDL_RenderCopyEx(renderer, cargoTextures[static_cast<std::size_t>(item.cargo)], nullptr, &place.rect, place.angle,
+                     nullptr, SDL_FLIP_NONE);
+}
+
 void MapView::drawArms() const
 {
     const std::vector<bool> holding = holdingArms(game);
@@ -232,4 +275,11 @@ void MapView::drawArms() const
             SDL_RenderCopy(renderer, armTextures.slots[base], nullptr, &square);
         }
     }
+}
+
+void MapView::drawPowerCables() const
+{
+    for (const Link& cable : game.powerLinks)
+        drawCable(renderer, linkAnchorPoint(game, cable.x0, cable.y0, scroll()),
+                  linkAnchorPoint(game, cable.x1, cable.y1, scroll()));
 }

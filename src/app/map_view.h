@@ -6,6 +6,7 @@
 
 #include "render/arm_textures.h"
 #include "render/cargo_textures.h"
+#include "render/map_scroll.h"
 #include "ui/camera.h"
 #include "world/game.h"
 #include "world/tile_item_index.h"
@@ -17,9 +18,13 @@ struct FrameFacts {
     explicit FrameFacts(const Game& game);
 
     TileItemIndex itemIndex;
-    std::vector<unsigned> warnings;  // Game::tileWarnings of every tile, by tile index
+    std::vector<unsigned> warnings;  // Game::mapWarnings
     WaterNetwork water;
 };
+
+// The three item layers: items on the ground go under the bridges, items on a
+// deck over them, and items in an arm's hand over everything but the cables.
+enum class ItemLayer { GROUND, DECK, CARRIED };
 
 // The tiles a viewport shows, as half-open column and row ranges inside the map.
 struct TileRange {
@@ -49,11 +54,16 @@ struct MapView {
 
     int tileSize() const { return ::tileSize(camera); }
     SDL_Rect viewport() const { return {0, 0, viewWidth, viewHeight}; }
+    MapScroll scroll() const { return {camera.scrollX, camera.scrollY, tileSize()}; }
     SDL_Rect tileSquare(int x, int y) const;
 
     // Unbuilt tiles, then every control with its sensor head and warning badge.
     void drawGround() const;
     void drawControls() const;
+    // Measure and switch wires: whole under the controls, or their pins over them.
+    void drawWires(int pass) const;
+    // Red 5V cables, bright while highlighted, dark where their supply falls short.
+    void drawDcCables(bool highlighted) const;
     void drawSensorFlashes() const;
     // The ejectors' rails under the items, or their plates over them.
     void drawEjectors(bool platePass) const;
@@ -61,11 +71,16 @@ struct MapView {
     // No-power bolts and the molders' water gauges.
     void drawStatusMarks() const;
     void drawBridges() const;
+    // Each item of the layer in its cargo's sprite, cut to what of it shows;
+    // the clip is left at the last item's.
+    void drawItems(ItemLayer layer) const;
     // Shaft, hand and base of every arm; a hand is closed while it holds an item.
     void drawArms() const;
+    void drawPowerCables() const;
 
   private:
     template <typename Visit> void forEachVisibleTile(Visit visit) const;
     void drawPipe(int x, int y) const;
     void drawStatusMark(int x, int y) const;
+    void drawItem(const CargoItem& item) const;
 };

@@ -1,6 +1,10 @@
 #include "app/render_phase.h"
 
 #include "app/map_view.h"
+#include "render/clip_scope.h"
+#include "render/minimap.h"
+#include "render/wire_drawing.h"
+#include "ui/hud_layout.h"
 #include "ui/translate.h"
 
 namespace {
@@ -17,12 +21,13 @@ void takeWindowTitle(SDL_Window* window, Game& game)
 void clipTo(SDL_Renderer* renderer, const SDL_Rect& area) { SDL_RenderSetClipRect(renderer, &area); }
 
 // Everything of the map, from the ground up to the sale texts, inside the viewport.
-void drawMapLayers(const MapView& map)
+void drawMapLayers(const MapView& map, const LoopState& state)
 {
     SDL_Renderer* renderer = map.renderer;
     const SDL_Rect view = map.viewport();
     map.drawGround();
-    // Measure and switch wires under the controls, then the 5V cables, are drawn here.
+    map.drawWires(WIRES_UNDER_CONTROLS);
+    map.drawDcCables(state.selectedTool == TOOL_DC_LINE);
     // The 5V cable being dragged is previewed here.
     map.drawControls();
     map.drawSensorFlashes();
@@ -33,18 +38,35 @@ void drawMapLayers(const MapView& map)
     // The multi-selection, the Ctrl rectangle, the stored tunnel entrance, the
     // power view's frames and the power cable being dragged are drawn here.
     clipTo(renderer, view);
-    // Items on the ground are drawn here, then the bridges over them, then the items on their decks.
+    map.drawItems(ItemLayer::GROUND);
+    clipTo(renderer, view);
     map.drawBridges();
+    map.drawItems(ItemLayer::DECK);
     clipTo(renderer, view);
     map.drawEjectors(true);
     map.drawArms();
-    // Items held by the arms are drawn here, over the hands; then the power cables.
-    // The switch wire tool's input marker, the wires over the controls, the wire
-    // being dragged and the frame of the selected item are drawn here.
+    map.drawItems(ItemLayer::CARRIED);
+    clipTo(renderer, view);
+    map.drawPowerCables();
+    // The switch wire tool's input marker is drawn here.
+    map.drawWires(WIRES_OVER_CONTROLS);
+    // The wire being dragged and the frame of the selected item are drawn here.
     clipTo(renderer, view);
     // The rising sale texts, then the diagnostics markers, the copy rectangle or
     // paste preview, the wire drag from a signal component, the grabbed link, the
     // moved control and the frame of the inspected tile are drawn here.
+}
+
+// Over the map's lower right corner. Where the view is wider than the map, the
+// frame of what it shows is wider than the minimap too: it is cut at the
+// viewport's edge rather than reach into the side panel.
+void drawMinimapBox(const MapView& map, const LoopState& state)
+{
+    if (!state.minimapVisible) return;
+    const ClipScope inView(map.renderer, map.viewport());
+    const ScreenRect box = minimapRect(map.viewWidth, map.viewHeight);
+    drawMinimap(map.renderer, map.game, map.facts.warnings, {box.left, box.top, box.width, box.height}, map.scroll(),
+                map.viewWidth, map.viewHeight);
 }
 
 }  // namespace
@@ -74,13 +96,15 @@ void drawFrame(const FrameScene& scene)
     const SDL_Rect view = map.viewport();
     if (!SDL_RectEmpty(&view)) {
         clipTo(renderer, view);
-        drawMapLayers(map);
+        drawMapLayers(map, state);
+        SDL_RenderSetClipRect(renderer, nullptr);
+        drawMinimapBox(map, state);
     }
     SDL_RenderSetClipRect(renderer, nullptr);
 
-    // The minimap, the tool palette, the side panel and its content, the menu,
-    // the bottom bar with the settings window, the language pop-up and the
-    // pointer's status tip are drawn here, in this order.
+    // The tool palette, the side panel and its content, the menu, the bottom bar
+    // with the settings window, the language pop-up and the pointer's status tip
+    // are drawn here, in this order.
     scene.demoPlayer.drawOverlay(renderer);
 }
 

@@ -74,7 +74,8 @@ PackedColor detectionColour(const Tile& sensor) { return sensor.sensorSeenMatch 
 void drawSensorHead(SDL_Renderer* renderer, const Tile& sensor, const SDL_Rect& square)
 {
     const int t = square.w;
-    const TileOffset step = SENSOR_DIRECTIONS[static_cast<std::size_t>(sensorViewIndex(sensor.sensorTargetIndex, sensor.dir))];
+    const TileOffset step =
+        SENSOR_DIRECTIONS[static_cast<std::size_t>(sensorViewIndex(sensor.sensorTargetIndex, sensor.dir))];
     const bool diagonal = step.dx != 0 && step.dy != 0;
     const double dx = step.dx * (diagonal ? DIAGONAL_STEP : 1.0);
     const double dy = step.dy * (diagonal ? DIAGONAL_STEP : 1.0);
