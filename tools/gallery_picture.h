@@ -37,6 +37,7 @@ class Picture {
         clearControlAtlas();
         clearBridgeAtlas();
         clearWaterPipeTextures();
+        clearScaledSprites();
         if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
         if (surface_ != nullptr) SDL_FreeSurface(surface_);
     }

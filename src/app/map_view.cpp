@@ -6,11 +6,13 @@
 
 #include "app/tile_marks.h"
 #include "render/bridge_sprite.h"
+#include "render/clip_scope.h"
 #include "render/control_sheets.h"
 #include "render/ejector_sprite.h"
 #include "render/item_geometry.h"
 #include "render/no_power_bolt.h"
 #include "render/power_cables.h"
+#include "render/scaled_sprite.h"
 #include "render/water_pipe_sprite.h"
 #include "render/widgets.h"
 #include "render/wire_drawing.h"
@@ -21,6 +23,7 @@
 namespace {
 
 constexpr double DEGREES_PER_RADIAN = 180.0 / 3.141592654;
+constexpr int ARM_REACH_TILES = 3;
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }
 
@@ -58,7 +61,8 @@ void drawArmPart(SDL_Renderer* renderer, SDL_Texture* texture, ArmSprite part, d
     const ArmPartDesign& design = ARM_PART_DESIGNS[part];
     const SDL_Point pivot{rounded(scale * design.pivotX), rounded(scale * design.pivotY)};
     const SDL_Rect target{px - pivot.x, py - pivot.y, rounded(scale * design.w), rounded(scale * design.h)};
-    SDL_RenderCopyEx(renderer, texture, nullptr, &target, degrees, &pivot, SDL_FLIP_NONE);
+    SDL_RenderCopyEx(renderer, scaledSprite(renderer, texture, target.w, target.h), nullptr, &target, degrees, &pivot,
+                     SDL_FLIP_NONE);
 }
 
 }  // namespace
@@ -234,7 +238,14 @@ void MapView::drawBridges() const
 
 void MapView::drawItems(ItemLayer layer) const
 {
+    const int t = tileSize();
+    const SDL_Rect view = viewport();
     for (const CargoItem& item : game.items) {
+        // An item lies within a tile of its position, lifted by a deck at most:
+        // the many far off screen are passed over before their layer is asked.
+        const SDL_Rect near{static_cast<int>(item.posX * static_cast<float>(t)) - t - camera.scrollX,
+                            static_cast<int>(item.posY * static_cast<float>(t)) - t - camera.scrollY, 3 * t, 3 * t};
+        if (SDL_HasIntersection(&near, &view) == SDL_FALSE) continue;
         const bool inLayer = layer == ItemLayer::CARRIED
                                  ? item.carried
                                  : !item.carried && isItemAtBridgeDeck(game, item) == (layer == ItemLayer::DECK);
@@ -248,33 +259,47 @@ void MapView::drawItem(const CargoItem& item) const
     ItemScreenPlace place;
     if (!itemScreenRect(game, item, scroll(), viewport(), place)) return;
     SDL_RenderSetClipRect(renderer, &place.clip);
-    SDL_RenderCopyEx(renderer, cargoTextures[static_cast<std::size_t>(item.cargo)], nullptr, &place.rect, place.angle,
-                     nullptr, SDL_FLIP_NONE);
+    SDL_Texture* sprite =
+        scaledSprite(renderer, cargoTextures[static_cast<std::size_t>(item.cargo)], place.rect.w, place.rect.h);
+    // The software renderer turns a copy through a scratch surface even by no angle at all.
+    if (place.angle == 0.0) {
+        SDL_RenderCopy(renderer, sprite, nullptr, &place.rect);
+    } else {
+        SDL_RenderCopyEx(renderer, sprite, nullptr, &place.rect, place.angle, nullptr, SDL_FLIP_NONE);
+    }
 }
 
 void MapView::drawArms() const
 {
     const std::vector<bool> holding = holdingArms(game);
-    const int t = tileSize();
-    const double scale = t * 0.03125;
     for (int y = 0; y < GRID_HEIGHT; ++y) {
         for (int x = 0; x < GRID_WIDTH; ++x) {
-            const Tile& arm = game.tileAt(x, y);
-            if (!isArm(arm.type)) continue;
-            const SDL_Rect square = tileSquare(x, y);
-            const int cx = square.x + t / 2, cy = square.y + t / 2;
-            const double angle = arm.armAngle;
-            const double degrees = angle * DEGREES_PER_RADIAN;
-            const ArmSprite shaft = arm.type == LONG_ARM ? LONG_ARM_SHAFT : ARM_SHAFT;
-            drawArmPart(renderer, armTextures.slots[shaft], shaft, scale, cx, cy, degrees);
-            const int reach = armReach(arm.type);
-            const int hx = cx + rounded(t * reach * std::cos(angle)), hy = cy + rounded(t * reach * std::sin(angle));
-            const ArmSprite hand = holding[static_cast<std::size_t>(tileIndex(x, y))] ? ARM_HAND_CLOSED : ARM_HAND_OPEN;
-            drawArmPart(renderer, armTextures.slots[hand], hand, scale, hx, hy, degrees);
-            const ArmSprite base = arm.dir == EAST ? ARM_BASE_HORIZONTAL : ARM_BASE_VERTICAL;
-            SDL_RenderCopy(renderer, armTextures.slots[base], nullptr, &square);
+            if (isArm(game.tileAt(x, y).type)) drawArm(x, y, holding[static_cast<std::size_t>(tileIndex(x, y))]);
         }
     }
+}
+
+void MapView::drawArm(int x, int y, bool holding) const
+{
+    const Tile& arm = game.tileAt(x, y);
+    const int t = tileSize();
+    const SDL_Rect square = tileSquare(x, y);
+    // Shaft and hand reach less than three tiles from the arm's centre.
+    const SDL_Rect area{square.x - ARM_REACH_TILES * t, square.y - ARM_REACH_TILES * t, (2 * ARM_REACH_TILES + 1) * t,
+                        (2 * ARM_REACH_TILES + 1) * t};
+    if (clipExcludes(renderer, area)) return;
+    const double scale = t * 0.03125;
+    const int cx = square.x + t / 2, cy = square.y + t / 2;
+    const double angle = arm.armAngle;
+    const double degrees = angle * DEGREES_PER_RADIAN;
+    const ArmSprite shaft = arm.type == LONG_ARM ? LONG_ARM_SHAFT : ARM_SHAFT;
+    drawArmPart(renderer, armTextures.slots[shaft], shaft, scale, cx, cy, degrees);
+    const int reach = armReach(arm.type);
+    const int hx = cx + rounded(t * reach * std::cos(angle)), hy = cy + rounded(t * reach * std::sin(angle));
+    const ArmSprite hand = holding ? ARM_HAND_CLOSED : ARM_HAND_OPEN;
+    drawArmPart(renderer, armTextures.slots[hand], hand, scale, hx, hy, degrees);
+    const ArmSprite base = arm.dir == EAST ? ARM_BASE_HORIZONTAL : ARM_BASE_VERTICAL;
+    SDL_RenderCopy(renderer, scaledSprite(renderer, armTextures.slots[base], t, t), nullptr, &square);
 }
 
 void MapView::drawPowerCables() const

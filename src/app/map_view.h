@@ -83,4 +83,5 @@ struct MapView {
     void drawPipe(int x, int y) const;
     void drawStatusMark(int x, int y) const;
     void drawItem(const CargoItem& item) const;
+    void drawArm(int x, int y, bool holding) const;
 };

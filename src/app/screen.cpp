@@ -13,6 +13,7 @@ void closeScreen(Screen& screen)
     // the process-wide cache from pointing at freed textures.
     clearControlAtlas();
     clearWaterPipeTextures();
+    clearScaledSprites();
     if (screen.renderer != nullptr) SDL_DestroyRenderer(screen.renderer);
     if (screen.window != nullptr) SDL_DestroyWindow(screen.window);
     screen.renderer = nullptr;

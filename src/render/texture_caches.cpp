@@ -73,6 +73,13 @@ void clearWaterPipeTextures()
     c.waterPipeRenderer = nullptr;
 }
 
+void clearScaledSprites()
+{
+    TextureCaches& c = textureCaches();
+    destroyAll(c.scaledSprites);
+    c.scaledSpriteRenderer = nullptr;
+}
+
 SDL_Texture* loadSheetTexture(SDL_Renderer* renderer, const std::string& file,
                               std::map<std::string, SDL_Texture*>& sheets, std::map<std::string, Uint64>& retries,
                               SDL_BlendMode blend)

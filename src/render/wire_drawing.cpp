@@ -1,9 +1,11 @@
 #include "render/wire_drawing.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "logic/logic_controls.h"
 #include "logic/logic_rules.h"
+#include "render/clip_scope.h"
 
 namespace {
 
@@ -38,6 +40,21 @@ void drawWideSegment(SDL_Renderer* renderer, ScreenPoint p, ScreenPoint q, int o
     const int ax = steep ? ox + 1 : ox;
     const int ay = steep ? oy : oy + 1;
     SDL_RenderDrawLine(renderer, p.x + ax, p.y + ay, q.x + ax, q.y + ay);
+}
+
+// Where the wire's outline and pin markers can reach: its points' box and two pixels round it.
+SDL_Rect routeReach(ScreenPoint start, ScreenPoint end, const Route& points)
+{
+    int left = std::min(start.x, end.x), right = std::max(start.x, end.x);
+    int top = std::min(start.y, end.y), bottom = std::max(start.y, end.y);
+    for (const ScreenPoint& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    constexpr int REACH = 3;
+    return {left - REACH, top - REACH, right - left + 2 * REACH + 1, bottom - top + 2 * REACH + 1};
 }
 
 void drawPinMarker(SDL_Renderer* renderer, ScreenPoint p, PackedColor colour)
@@ -87,9 +104,10 @@ bool machineSwitchedOn(const Tile& target)
 void drawLinkRoute(SDL_Renderer* renderer, ScreenPoint start, ScreenPoint end, PackedColor colour, int tileSize,
                    const Route* route, bool markersOnly)
 {
+    const Route own = route != nullptr || markersOnly ? Route{} : computeLinkRoute(start, end, tileSize);
+    const Route& points = route != nullptr ? *route : own;
+    if (clipExcludes(renderer, routeReach(start, end, markersOnly ? Route{} : points))) return;
     if (!markersOnly) {
-        const Route own = route != nullptr ? Route{} : computeLinkRoute(start, end, tileSize);
-        const Route& points = route != nullptr ? *route : own;
         // All of the outline before any of the line, so no corner is nicked.
         setDrawColor(renderer, WIRE_OUTLINE);
         for (std::size_t i = 1; i < points.size(); ++i) {

@@ -227,10 +227,10 @@ TEST(SensorHead, SizeAndAimByZoomAndDirection)
     // At 24 px the centre is (12, 12), the set-back 1 and the lens 6.
     const Case cases[] = {
         {24, 2, NONE, {4, 7, 15, 10}, {17, 8, 8, 8}},
-        {24, -1, NONE, {4, 7, 15, 10}, {17, 8, 8, 8}},      // no direction: east
-        {24, -1, WEST, {6, 7, 15, 10}, {-1, 8, 8, 8}},      // follows its facing
-        {24, 4, EAST, {7, 4, 10, 15}, {8, 17, 8, 8}},       // the stored target wins
-        {64, 2, NONE, {8, 18, 40, 28}, {47, 23, 18, 18}},   // 64 px: set-back 4, lens 16
+        {24, -1, NONE, {4, 7, 15, 10}, {17, 8, 8, 8}},     // no direction: east
+        {24, -1, WEST, {6, 7, 15, 10}, {-1, 8, 8, 8}},     // follows its facing
+        {24, 4, EAST, {7, 4, 10, 15}, {8, 17, 8, 8}},      // the stored target wins
+        {64, 2, NONE, {8, 18, 40, 28}, {47, 23, 18, 18}},  // 64 px: set-back 4, lens 16
     };
     for (const Case& c : cases) {
         SoftwareCanvas canvas(c.t + 8, c.t + 8);
@@ -320,8 +320,8 @@ TEST(ItemLayers, DeckItemsOverBridgesAndHeldItemsOverTheHand)
     layBeltRun(game, 2, 4, EAST, 3);
     layBelt(game, 6, 4, SOUTH);
     buildBridgeEast(game, 6, 4);
-    itemAtPosition(game, 6.0f, 4.0f, EAST);                 // on the deck
-    itemAtPosition(game, 6.0f, 4.0f, SOUTH, COAL);          // on the belt under it
+    itemAtPosition(game, 6.0f, 4.0f, EAST);                     // on the deck
+    itemAtPosition(game, 6.0f, 4.0f, SOUTH, COAL);              // on the belt under it
     CargoItem& held = itemAtPosition(game, 10.0f, 4.0f, EAST);  // in the hand of the arm on (9, 4)
     setTile(game, 9, 4, ARM, EAST);
     held.x = 9;
