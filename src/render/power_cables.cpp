@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "render/clip_scope.h"
+#include "render/line_batch.h"
 #include "world/power_overview.h"
 
 namespace {
@@ -36,13 +37,14 @@ constexpr std::uint8_t RANGE_OUTLINE_ALPHA = 180;
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }
 
-void drawSegment(SDL_Renderer* renderer, ScreenPoint p, ScreenPoint q)
+void drawSegment(SDL_Renderer* renderer, LineBatch& shadow, ScreenPoint p, ScreenPoint q)
 {
     setDrawColor(renderer, CABLE_SHADOW);
     for (int ey = -1; ey <= 1; ++ey) {
         for (int ex = -1; ex <= 1; ++ex)
-            SDL_RenderDrawLine(renderer, p.x + ex, p.y + ey, q.x + ex, q.y + ey);
+            shadow.add(p.x + ex, p.y + ey, q.x + ex, q.y + ey);
     }
+    shadow.draw();
     setDrawColor(renderer, CABLE_CORE);
     SDL_RenderDrawLine(renderer, p.x, p.y, q.x, q.y);
     setDrawColor(renderer, CABLE_HIGHLIGHT);
@@ -96,10 +98,11 @@ void drawCable(SDL_Renderer* renderer, ScreenPoint a, ScreenPoint b)
     const SDL_Rect reach{std::min(a.x, b.x) - CABLE_REACH, std::min(a.y, b.y) - CABLE_REACH,
                          std::abs(a.x - b.x) + 2 * CABLE_REACH + 1, std::abs(a.y - b.y) + 2 * CABLE_REACH + 1};
     if (clipExcludes(renderer, reach)) return;
+    LineBatch shadow(renderer);
     for (const int side : CABLE_STRAND_SIDES) {
         const Route strand = cableStrand(a, b, side);
         for (std::size_t i = 1; i < strand.size(); ++i)
-            drawSegment(renderer, strand[i - 1], strand[i]);
+            drawSegment(renderer, shadow, strand[i - 1], strand[i]);
     }
     drawCap(renderer, a);
     drawCap(renderer, b);

@@ -6,6 +6,7 @@
 #include "logic/logic_controls.h"
 #include "logic/logic_rules.h"
 #include "render/clip_scope.h"
+#include "render/line_batch.h"
 
 namespace {
 
@@ -33,13 +34,13 @@ PackedColor darkened(PackedColor colour)
 }
 
 // The segment twice, the second one pixel further across it, so it is two pixels wide.
-void drawWideSegment(SDL_Renderer* renderer, ScreenPoint p, ScreenPoint q, int ox, int oy)
+void addWideSegment(LineBatch& lines, ScreenPoint p, ScreenPoint q, int ox, int oy)
 {
     const bool steep = std::abs(q.y - p.y) > std::abs(q.x - p.x);
-    SDL_RenderDrawLine(renderer, p.x + ox, p.y + oy, q.x + ox, q.y + oy);
+    lines.add(p.x + ox, p.y + oy, q.x + ox, q.y + oy);
     const int ax = steep ? ox + 1 : ox;
     const int ay = steep ? oy : oy + 1;
-    SDL_RenderDrawLine(renderer, p.x + ax, p.y + ay, q.x + ax, q.y + ay);
+    lines.add(p.x + ax, p.y + ay, q.x + ax, q.y + ay);
 }
 
 // Where the wire's outline and pin markers can reach: its points' box and two pixels round it.
@@ -109,16 +110,19 @@ void drawLinkRoute(SDL_Renderer* renderer, ScreenPoint start, ScreenPoint end, P
     if (clipExcludes(renderer, routeReach(start, end, markersOnly ? Route{} : points))) return;
     if (!markersOnly) {
         // All of the outline before any of the line, so no corner is nicked.
+        LineBatch lines(renderer);
         setDrawColor(renderer, WIRE_OUTLINE);
         for (std::size_t i = 1; i < points.size(); ++i) {
             for (int oy = -1; oy <= 1; ++oy) {
                 for (int ox = -1; ox <= 1; ++ox)
-                    drawWideSegment(renderer, points[i - 1], points[i], ox, oy);
+                    addWideSegment(lines, points[i - 1], points[i], ox, oy);
             }
         }
+        lines.draw();
         setDrawColor(renderer, colour);
         for (std::size_t i = 1; i < points.size(); ++i)
-            drawWideSegment(renderer, points[i - 1], points[i], 0, 0);
+            addWideSegment(lines, points[i - 1], points[i], 0, 0);
+        lines.draw();
     }
     drawPinMarker(renderer, start, colour);
     drawPinMarker(renderer, end, colour);
