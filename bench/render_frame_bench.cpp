@@ -39,12 +39,7 @@ class WindowOfFrames {
     {
         destroyCargoTextures(screen_.cargoTextures);
         destroyArmTextures(screen_.armTextures);
-        clearGlyphCache();
-        clearControlSpriteCache();
-        clearControlAtlas();
-        clearBridgeAtlas();
-        clearWaterPipeTextures();
-        clearScaledSprites();
+        clearAllTextureCaches();
     }
     WindowOfFrames(const WindowOfFrames&) = delete;
     WindowOfFrames& operator=(const WindowOfFrames&) = delete;

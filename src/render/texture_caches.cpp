@@ -80,6 +80,18 @@ void clearScaledSprites()
     c.scaledSpriteRenderer = nullptr;
 }
 
+void clearAllTextureCaches()
+{
+    clearGlyphCache();
+    clearBridgeAtlas();
+    clearControlSpriteCache();
+    // The loaded control sheets would go with the renderer; emptying them keeps
+    // the process-wide cache from pointing at freed textures.
+    clearControlAtlas();
+    clearWaterPipeTextures();
+    clearScaledSprites();
+}
+
 SDL_Texture* loadSheetTexture(SDL_Renderer* renderer, const std::string& file,
                               std::map<std::string, SDL_Texture*>& sheets, std::map<std::string, Uint64>& retries,
                               SDL_BlendMode blend)

@@ -63,6 +63,8 @@ void clearBridgeAtlas();
 void clearBridgeSheets();
 void clearWaterPipeTextures();
 void clearScaledSprites();
+// Every cache above emptied, as before the renderer they were made for goes.
+void clearAllTextureCaches();
 
 // The texture of a sheet in the control sheet folder, from `sheets` or loaded
 // into it on first use with nearest-pixel scaling and the blend mode given. A

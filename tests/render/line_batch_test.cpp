@@ -12,7 +12,7 @@ struct Line {
 // Lines of every slope and length, many of them reaching past the canvas.
 std::vector<Line> scatteredLines()
 {
-    std::vector<Line> lines{{5, 5, 5, 5}, {3, 9, 30, 9}, {30, 9, 3, 9}, {7, 2, 7, 25}, {7, 25, 7, 2},
+    std::vector<Line> lines{{5, 5, 5, 5},   {3, 9, 30, 9},  {30, 9, 3, 9},    {7, 2, 7, 25},    {7, 25, 7, 2},
                             {0, 0, 39, 29}, {39, 0, 0, 29}, {-20, 4, 60, 11}, {10, -30, 14, 50}};
     unsigned seed = 12345;
     const auto next = [&seed](int range) {
