@@ -26,10 +26,7 @@ void LineBatch::add(int x1, int y1, int x2, int y2)
 
 void LineBatch::addSpan(int left, int top, int right, int bottom)
 {
-    for (int y = top; y <= bottom; ++y) {
-        for (int x = left; x <= right; ++x)
-            points_.push_back({x, y});
-    }
+    spans_.push_back({left, top, right - left + 1, bottom - top + 1});
 }
 
 void LineBatch::addSlanted(int x1, int y1, int x2, int y2)
@@ -60,6 +57,8 @@ void LineBatch::addSlanted(int x1, int y1, int x2, int y2)
 
 void LineBatch::draw()
 {
+    if (!spans_.empty()) SDL_RenderFillRects(renderer_, spans_.data(), static_cast<int>(spans_.size()));
     if (!points_.empty()) SDL_RenderDrawPoints(renderer_, points_.data(), static_cast<int>(points_.size()));
+    spans_.clear();
     points_.clear();
 }

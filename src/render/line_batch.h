@@ -24,5 +24,6 @@ class LineBatch {
 
     SDL_Renderer* renderer_;
     SDL_Rect bounds_{};
+    std::vector<SDL_Rect> spans_;  // level and upright lines, filled as SDL fills them
     std::vector<SDL_Point> points_;
 };
