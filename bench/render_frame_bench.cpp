@@ -53,7 +53,7 @@ class WindowOfFrames {
     // One frame drawn and flushed onto the surface, the animation a frame on.
     void draw(Game& game, float seconds)
     {
-        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_});
+        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_, .saveMenu = noSaves_});
         SDL_RenderFlush(screen_.renderer);
         state.animationTime += seconds;
         benchmark::DoNotOptimize(software_.surface->pixels);
@@ -66,6 +66,7 @@ class WindowOfFrames {
     Screen screen_;
     bool spritesLoaded_ = false;
     const DemoPlayer noDemo_{nullptr, nullptr, false, 1.0};
+    const SaveMenu noSaves_;
 };
 
 // Drawing alone, at the start's zoom (32 px) and the smallest (24 px), where

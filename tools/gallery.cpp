@@ -16,6 +16,7 @@
 #include "gallery_controls.h"
 #include "gallery_frames.h"
 #include "gallery_map_sprites.h"
+#include "gallery_panels.h"
 #include "gallery_picture.h"
 #include "render/arm_textures.h"
 #include "render/asset_files.h"
@@ -445,9 +446,9 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(out, error);
     setLanguage(GERMAN);
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
-        writeGlyphSheets,      writeButtons,        writeArrows,     writeLanguageIcons,
-        writeCargoSprites,     writeCargoCloseups,  writeArmSprites, writeControlGallery,
-        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,   writeFactoryFrames,
+        writeGlyphSheets,   writeButtons,      writeArrows,         writeLanguageIcons,    writeCargoSprites,
+        writeCargoCloseups, writeArmSprites,   writeControlGallery, writeMapSpriteGallery, writeCablesAndWires,
+        writeMinimaps,      writePanelGallery, writeFactoryFrames,
     };
     bool ok = true;
     for (const auto& group : groups)

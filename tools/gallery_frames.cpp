@@ -24,7 +24,8 @@ bool writeFrame(Game& game, int width, int height, int zoomIndex, const std::fil
     state.animationTime = RUN_STEPS * STEP_SECONDS;
     resizeView(state, width, height);
     const DemoPlayer noDemo(nullptr, nullptr, false, 1.0);
-    drawFrame({.screen = screen, .game = game, .state = state, .demoPlayer = noDemo});
+    const SaveMenu noSaves;
+    drawFrame({.screen = screen, .game = game, .state = state, .demoPlayer = noDemo, .saveMenu = noSaves});
     ok = picture.save(path) && ok;
     destroyCargoTextures(screen.cargoTextures);
     destroyArmTextures(screen.armTextures);

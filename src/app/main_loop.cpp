@@ -1,17 +1,20 @@
 #include "app/main_loop.h"
 
+#include "app/map_interaction.h"
 #include "app/render_phase.h"
 
 namespace {
 
 void handleQuit(Shell& shell)
 {
-    // A logic button the pointer holds is released here once editing has one.
+    releaseHeldButton(shell.state, shell.game);
     shell.state.running = false;
 }
 
 void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
 {
+    // A button held when the window loses focus would never see its release.
+    if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseHeldButton(shell.state, shell.game);
     if (event.event != SDL_WINDOWEVENT_SIZE_CHANGED) return;
     LoopState& state = shell.state;
     resizeView(state, event.data1, event.data2);
@@ -35,7 +38,12 @@ LoopClock::time_point updateFrame(Shell&) { return LoopClock::now(); }
 
 void drawFrame(Shell& shell)
 {
-    renderFrame({.screen = shell.screen, .game = shell.game, .state = shell.state, .demoPlayer = shell.demoPlayer});
+    renderFrame({.screen = shell.screen,
+                 .game = shell.game,
+                 .state = shell.state,
+                 .demoPlayer = shell.demoPlayer,
+                 .saveMenu = shell.saveMenu,
+                 .now = LoopClock::now()});
 }
 
 // After the frame is shown: the settings file learns a size that has held still.

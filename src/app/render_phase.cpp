@@ -1,5 +1,6 @@
 #include "app/render_phase.h"
 
+#include "app/hud_panels.h"
 #include "app/map_view.h"
 #include "render/clip_scope.h"
 #include "render/minimap.h"
@@ -52,9 +53,10 @@ void drawMapLayers(const MapView& map, const LoopState& state)
     map.drawWires(WIRES_OVER_CONTROLS);
     // The wire being dragged and the frame of the selected item are drawn here.
     clipTo(renderer, view);
-    // The rising sale texts, then the diagnostics markers, the copy rectangle or
-    // paste preview, the wire drag from a signal component, the grabbed link, the
-    // moved control and the frame of the inspected tile are drawn here.
+    drawSaleMarkers(renderer, state);
+    // The diagnostics markers, the copy rectangle or paste preview, the wire drag
+    // from a signal component, the grabbed link, the moved control and the frame
+    // of the inspected tile are drawn here.
 }
 
 // Over the map's lower right corner. Where the view is wider than the map, the
@@ -102,9 +104,16 @@ void drawFrame(const FrameScene& scene)
     }
     SDL_RenderSetClipRect(renderer, nullptr);
 
-    // The tool palette, the side panel and its content, the menu, the bottom bar
-    // with the settings window, the language pop-up and the pointer's status tip
-    // are drawn here, in this order.
+    drawToolPalette(renderer, state);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
+    // The side panel's frame and inspectors are drawn here, the tool choosers among them.
+    drawToolChoosers(renderer, state, windowWidth, windowHeight);
+    SDL_RenderSetClipRect(renderer, nullptr);
+    // The menu is drawn here, under the bottom bar.
+    drawBottomBarAndSettings(renderer, scene.game, state, scene.saveMenu, scene.now);
+    // The language pop-up and the pointer's status tip are drawn here.
     scene.demoPlayer.drawOverlay(renderer);
 }
 

@@ -3,6 +3,7 @@
 #include "app/loop_state.h"
 #include "app/screen.h"
 #include "app/stand_ins.h"
+#include "persistence/save_menu.h"
 #include "world/game.h"
 
 // What one frame is drawn from. The window may be null (pictures drawn off
@@ -12,6 +13,8 @@ struct FrameScene {
     Game& game;
     const LoopState& state;
     const DemoPlayer& demoPlayer;
+    const SaveMenu& saveMenu;  // the bottom bar tells of the last quick save
+    LoopClock::time_point now{};
 };
 
 // The window's colour where nothing is drawn, the map's surroundings included.

@@ -61,7 +61,7 @@ class Frame {
 
     SoftwareCanvas& draw(Game& game)
     {
-        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_});
+        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_, .saveMenu = noSaves_});
         return canvas_;
     }
 
@@ -71,6 +71,7 @@ class Frame {
     SoftwareCanvas canvas_;
     Screen screen_;
     const DemoPlayer noDemo_{nullptr, nullptr, false, 1.0};
+    const SaveMenu noSaves_;
 };
 
 // Pixels inside the area that are not the backdrop, leaving out one rectangle.
@@ -330,6 +331,8 @@ TEST(ItemLayers, DeckItemsOverBridgesAndHeldItemsOverTheHand)
     game.updateNetworks(0.0f);
 
     Frame frame(1280, 800, 2);
+    frame.state.toolPanelX = 600;  // dragged aside, off the probed tiles
+    frame.state.toolPanelY = 400;
     SoftwareCanvas& canvas = frame.draw(game);
     // The deck lifts its item 6 pixels at 32 px; the item stands on the bridge.
     EXPECT_EQ(canvas.pixel(6 * 32 + 16, 4 * 32 + 10), CARGO_COLOUR) << "item on the deck";
