@@ -1,5 +1,7 @@
 #include "app/main_loop.h"
 
+#include <algorithm>
+
 namespace {
 
 void handleQuit(Shell& shell)
@@ -28,8 +30,17 @@ void takeEvents(Shell& shell)
 
 // Advances what moves with time. Returns the frame's start, from which the next
 // frame measures its elapsed time. The world stands still until the frame update
-// (demo step, autosave, speed, pause, time skip, sale markers, title) lands.
-LoopClock::time_point updateFrame(Shell&) { return LoopClock::now(); }
+// (autosave, speed, pause, time skip, sale markers, title) lands; the demo steps.
+LoopClock::time_point updateFrame(Shell& shell)
+{
+    const LoopClock::time_point now = LoopClock::now();
+    LoopState& state = shell.state;
+    const float dt = std::min(std::chrono::duration<float>(now - state.lastFrameTime).count(), 0.05f);
+    shell.demoPlayer.update(dt, shell.game, state.toolPanelX, state.toolPanelY, state.camera.scrollX,
+                            state.camera.scrollY, tileSize(state.camera), state.openToolGroup, state.viewWidth,
+                            state.viewHeight);
+    return now;
+}
 
 void drawFrame(Shell& shell)
 {

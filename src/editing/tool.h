@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "world/control_type.h"
 
 // What a left click on the map does: tools 0..42, never control types; the editing
@@ -52,6 +55,53 @@ constexpr Tool TOOL_DC_LINE = 41;
 constexpr Tool TOOL_SELECT = 42;
 
 constexpr int TOOL_COUNT = 43;
+
+// The names the demo scripts and the logs give the tools; tool 27 has none.
+constexpr std::array<std::string_view, TOOL_COUNT> TOOL_KEYWORDS = {
+    "SOURCE",
+    "SINK",
+    "BELT",
+    "ARM",
+    "LONG_ARM",
+    "DISTRIBUTOR",
+    "DELETE",
+    "MIXER",
+    "OVEN",
+    "SMELTER",
+    "FILLER",
+    "BRIDGE",
+    "STORAGE",
+    "TUNNEL",
+    "BELT_SPEED",
+    "SHOP",
+    "COAL_GENERATOR",
+    "POWER_POLE",
+    "POWER_LINE",
+    "INJECTION_MOLDER",
+    "WATER_SOURCE",
+    "WATER_PIPE",
+    "DIRECTION",
+    "SENSOR",
+    "SIGNAL_MEASURE_LINE",
+    "SIGNAL_CONTROL_LINE",
+    "EJECTOR",
+    "",
+    "LOGIC_AND",
+    "LOGIC_OR",
+    "LOGIC_XOR",
+    "LOGIC_NOT",
+    "SIGNAL_LAMP",
+    "LOGIC_COUNTER",
+    "LOGIC_TIMER",
+    "LOGIC_CLOCK",
+    "LOGIC_SWITCH",
+    "LOGIC_BUTTON",
+    "LOGIC_STEPPER",
+    "LOGIC_RS",
+    "POWER_SUPPLY",
+    "DC_LINE",
+    "SELECT",
+};
 
 constexpr Tool WATER_GROUP = 43;
 constexpr Tool POWER_GROUP = 44;
