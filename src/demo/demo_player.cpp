@@ -356,6 +356,7 @@ void DemoPlayer::noteSales(const Game& game)
 
 void DemoPlayer::interruptByUser()
 {
+    if (!isRunning()) return;  // nothing to stop, and no cursor hidden
     active_ = false;
     waiting_ = false;
     pressTimer_ = 0.0f;
