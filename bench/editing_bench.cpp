@@ -7,7 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "editing/belt_speed_painting.h"
 #include "editing/bridges_and_tunnels.h"
+#include "editing/direction_painting.h"
 #include "editing/map_stroke.h"
 #include "editing/placing.h"
 #include "editing/tool_press.h"
@@ -103,6 +105,62 @@ void BM_EditBridgeTurn(benchmark::State& state)
     if (game.tileAt(x, y).bridgePart != BRIDGE_DECK || history.empty()) state.SkipWithError("the turns were refused");
 }
 BENCHMARK(BM_EditBridgeTurn)->Unit(benchmark::kMillisecond);
+
+// The row of the factory with the most machines that painting a direction turns.
+int busiestMachineRow(const Game& game)
+{
+    int bestRow = 0;
+    int bestCount = -1;
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        int count = 0;
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            const ControlType type = game.tileAt(x, y).type;
+            count += type == OVEN || type == SMELTER || type == FILLER || type == STORAGE || type == INJECTION_MOLDER;
+        }
+        if (count > bestCount) {
+            bestCount = count;
+            bestRow = y;
+        }
+    }
+    return bestRow;
+}
+
+// A DIRECTION stroke across the busiest machine row as the shell makes it:
+// the press, one motion to the far edge, the release. Passes paint north and
+// south by turns, so every machine that can turn turns two or three times,
+// each on its own copy of the world.
+void BM_EditDirectionStroke(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    const int row = busiestMachineRow(game);
+    UndoHistory history;
+    MapStroke stroke;
+    Direction dir = NORTH;
+    for (auto _ : state) {
+        {
+            UndoGuard press(history, game);
+            beginDirectionStroke(stroke, press, game, 0, row, dir);
+        }
+        continueStroke(stroke, game, GRID_WIDTH - 1, row);
+        endStroke(stroke, history, game);
+        dir = dir == NORTH ? SOUTH : NORTH;
+    }
+    if (history.empty()) state.SkipWithError("nothing turned");
+}
+BENCHMARK(BM_EditDirectionStroke)->Unit(benchmark::kMillisecond);
+
+// One motion of a BELT_SPEED stroke over the whole map's diagonal, levels 2
+// and 4 by turns, without the undo record.
+void BM_EditBeltSpeedLine(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    int level = 2;
+    for (auto _ : state) {
+        if (!paintBeltSpeed(game, 0, 0, GRID_WIDTH - 1, GRID_HEIGHT - 1, level)) state.SkipWithError("no belt met");
+        level = 6 - level;
+    }
+}
+BENCHMARK(BM_EditBeltSpeedLine)->Unit(benchmark::kMicrosecond);
 
 // Ctrl+Z of a map-text record: the whole world read back.
 void BM_EditUndo(benchmark::State& state)

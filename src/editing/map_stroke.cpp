@@ -1,6 +1,8 @@
 #include "editing/map_stroke.h"
 
+#include "editing/belt_speed_painting.h"
 #include "editing/demolishing.h"
+#include "editing/direction_painting.h"
 #include "editing/grid_walk.h"
 #include "editing/placing.h"
 #include "editing/sensors_and_water.h"
@@ -40,6 +42,17 @@ bool demolishTowards(MapStroke& stroke, Game& game, int x, int y)
     return demolished;
 }
 
+// Painting works the line from the last tile; off the map it skips tiles.
+bool paintTowards(MapStroke& stroke, Game& game, int x, int y)
+{
+    const bool painted = stroke.kind == StrokeKind::BELT_SPEED
+                             ? paintBeltSpeed(game, stroke.lastX, stroke.lastY, x, y, stroke.paintValue)
+                             : alignAlongLine(game, stroke.lastX, stroke.lastY, x, y, stroke.paintValue);
+    stroke.lastX = x;
+    stroke.lastY = y;
+    return painted;
+}
+
 }  // namespace
 
 void beginBeltStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y)
@@ -58,6 +71,20 @@ void beginPipeStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int
     stroke.undo.changed = placeWaterPipe(game, x, y);
 }
 
+void beginBeltSpeedStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, int level)
+{
+    begin(stroke, press, StrokeKind::BELT_SPEED, x, y);
+    stroke.paintValue = level;
+    stroke.undo.changed = paintBeltSpeed(game, x, y, x, y, level);
+}
+
+void beginDirectionStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, Direction dir)
+{
+    begin(stroke, press, StrokeKind::DIRECTION, x, y);
+    stroke.paintValue = dir;
+    stroke.undo.changed = alignAlongLine(game, x, y, x, y, dir);
+}
+
 void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y)
 {
     begin(stroke, press, StrokeKind::DEMOLISH, x, y);
@@ -70,6 +97,8 @@ void continueStroke(MapStroke& stroke, Game& game, int x, int y)
     if (stroke.kind == StrokeKind::BELT) changed = layBeltsTowards(stroke, game, x, y);
     if (stroke.kind == StrokeKind::DEMOLISH) changed = demolishTowards(stroke, game, x, y);
     if (stroke.kind == StrokeKind::PIPE) changed = layPipesTowards(game, stroke.lastX, stroke.lastY, x, y);
+    if (stroke.kind == StrokeKind::BELT_SPEED || stroke.kind == StrokeKind::DIRECTION)
+        changed = paintTowards(stroke, game, x, y);
     stroke.undo.changed = stroke.undo.changed || changed;
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "editing/undo_history.h"
+#include "world/direction.h"
 
 class Game;
 
 // Which drag the held mouse button draws over the map.
 enum class StrokeKind {
     NONE,
-    BELT,      // laying belts
-    DEMOLISH,  // the DELETE tool, or Shift with the right button
-    PIPE,      // laying water pipes
+    BELT,        // laying belts
+    DEMOLISH,    // the DELETE tool, or Shift with the right button
+    PIPE,        // laying water pipes
+    BELT_SPEED,  // painting a belt speed level
+    DIRECTION,   // painting a direction
 };
 
 // A drag stroke from its press to its release, kept by the shell. The whole
@@ -19,6 +22,7 @@ struct MapStroke {
     StrokeKind kind = StrokeKind::NONE;
     int lastX = -1;  // the last tile the stroke reached
     int lastY = -1;
+    int paintValue = 0;  // the level or direction a painting stroke paints
     PendingUndo undo;
 };
 
@@ -30,6 +34,14 @@ void beginBeltStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int
 // the stroke there.
 void beginPipeStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
 
+// Press with the BELT_SPEED tool: paints the level onto the pressed tile and
+// starts the stroke there. The press never selects a control.
+void beginBeltSpeedStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, int level);
+
+// Press with the DIRECTION tool: turns the control on the pressed tile
+// towards dir and starts the stroke there. The press never selects a control.
+void beginDirectionStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, Direction dir);
+
 // Press that demolishes (the DELETE tool, or Shift with the right button):
 // demolishes the pressed tile and starts the stroke there. The shell has
 // offered the press to the cable or wire under the pointer first, and resets
@@ -38,8 +50,8 @@ void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x,
 
 // The pointer moved onto tile (x, y) while the button is held: a belt stroke
 // lays belts towards it one tile at a time until a step is refused, a pipe
-// stroke lays pipes the same way; a demolishing stroke demolishes the line
-// from its last tile.
+// stroke lays pipes the same way; a demolishing or painting stroke works the
+// line from its last tile.
 void continueStroke(MapStroke& stroke, Game& game, int x, int y);
 
 // The button went up (or the stroke is cut short): records the stroke as one

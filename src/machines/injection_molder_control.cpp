@@ -25,10 +25,21 @@ void consumeInto(ItemRecord& gear, Fifo<ItemRecord>& inputs)
     inputs.pop_front();
 }
 
+// Identified inputs and their parts, which the gear will list.
+std::size_t partsOf(const Fifo<ItemRecord>& inputs, std::size_t count)
+{
+    std::size_t parts = 0;
+    for (std::size_t k = 0; k < count && k < inputs.size(); ++k)
+        parts += (inputs[k].id.machineId != 0 ? 1 : 0) + inputs[k].parts.size();
+    return parts;
+}
+
 void moldOneGear(Tile& tile)
 {
     tile.molderTimer = 0.0f;
     ItemRecord gear = freshProductRecord(tile);
+    gear.parts.reserve(partsOf(tile.molderGranulateItems, MOLDER_GRANULATE_PER_GEAR) +
+                       partsOf(tile.molderWaterItems, MOLDER_WATER_PER_GEAR));  // one allocation per gear
     consumeInto(gear, tile.molderGranulateItems);
     consumeInto(gear, tile.molderGranulateItems);
     consumeInto(gear, tile.molderWaterItems);

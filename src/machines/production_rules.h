@@ -23,3 +23,7 @@ bool advanceJob(float& timer, float duration, float& unspent);
 
 // The record of a freshly made product: the producer's stamp, no parts.
 ItemRecord freshProductRecord(Tile& producer);
+
+// Sizes the record queues of a machine, storage or sink for as many records
+// as it holds, so that filling them later allocates nothing.
+void reserveRecordQueues(Tile& tile);

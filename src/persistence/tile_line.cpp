@@ -17,7 +17,7 @@ constexpr double MAX_PULSE = 0.18;
 constexpr MapField<Tile> LINE_FIELDS_BEFORE_TRIPLE[] = {
     {&Tile::type, 1, {0, CONTROL_TYPE_COUNT - 1}},
     {&Tile::dir, 1, {NONE, WEST}},
-    {&Tile::beltSpeed, 1, {0, 5}},
+    {&Tile::beltSpeed, 1, {0, MAX_BELT_SPEED}},
     {&Tile::sourceCargo, 1, {0, CARGO_TYPE_COUNT - 1}},
     {&Tile::armCargoFilter, 1, allowedBits(ALL_CARGO)},
     {&Tile::armSideMask, 1, allowedBits(30)},

@@ -171,6 +171,13 @@ void reserveForMostItems(ItemStepScratch& s)
     s.dropNodes.reserve(MOST_WORLD_ITEMS);
     s.claimedNodes.reserve(2 * MOST_WORLD_ITEMS);
     s.resolveStack.reserve(MOST_WORLD_ITEMS + 1);
+    s.ringWalk.reserve(MOST_WORLD_ITEMS);
+    for (std::vector<int>* table : {&s.occupancy, &s.armDropsPlanned, &s.armDrops, &s.claims})
+        table->reserve(NODE_COUNT);
+    s.tunnelHeads.reserve(TILE_COUNT);
+    s.tunnelSlots.reserve(GRID_WIDTH + GRID_HEIGHT);  // the longest tunnel and its two ends
+    s.trial.path.reserve(PATH_STORAGE);
+    s.room.reserve();
 }
 
 void Game::stepItems(bool followUp, bool, int firstItem)

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "simulation/item_transport.h"
+#include "simulation/room_index.h"
 
 namespace {
 
@@ -104,13 +105,7 @@ bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& othe
     return unitSquareOverlap(positionOf(item), visualPosition(game, other)) > OVERLAP_COUNTS;
 }
 
-const CargoItem* findOverlappingItem(const CargoItem* first, const CargoItem* last, const CargoItem& item,
-                                     const Game& game)
-{
-    return std::find_if(first, last, [&](const CargoItem& other) { return itemsOverlap(game, item, other); });
-}
-
-bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY)
+bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY, RoomIndex* near)
 {
     CargoItem& trial = itemStepScratch_.trial;
     trial.layer = item.layer;
@@ -125,19 +120,20 @@ bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, i
     trial.path.push_back(PathPoint{fromX, fromY, TRIAL_SPEED, item.dir, false});
     trial.path.push_back(PathPoint{toX, toY, TRIAL_SPEED, item.dir, false});
 
-    for (const CargoItem& other : items) {
-        if (&other == &item || isHeldByArm(other)) continue;
+    // The tests have no side effects, so the order in which items are asked does not matter.
+    auto blocks = [&](const CargoItem& other) {
+        if (&other == &item || isHeldByArm(other)) return false;
         if (!(std::fabs(other.posX - trial.posX) < WAY_OUT_NEAR && std::fabs(other.posY - trial.posY) < WAY_OUT_NEAR)) {
-            continue;
-        }
-        if (onRouteWithin(*this, item, positionOf(other), WAY_OUT_ROUTE) &&
-            onRouteWithin(*this, other, positionOf(item), WAY_OUT_ROUTE) &&
-            onRouteWithin(*this, other, positionOf(trial), WAY_OUT_CLEARANCE) &&
-            onRouteWithin(*this, trial, positionOf(other), WAY_OUT_CLEARANCE)) {
             return false;
         }
-    }
-    return true;
+        return onRouteWithin(*this, item, positionOf(other), WAY_OUT_ROUTE) &&
+               onRouteWithin(*this, other, positionOf(item), WAY_OUT_ROUTE) &&
+               onRouteWithin(*this, other, positionOf(trial), WAY_OUT_CLEARANCE) &&
+               onRouteWithin(*this, trial, positionOf(other), WAY_OUT_CLEARANCE);
+    };
+    if (near == nullptr) return std::none_of(items.begin(), items.end(), blocks);
+    return !near->anyNear(*this, trial.posX - 1.0f, trial.posX + 1.0f, trial.posY - 1.0f, trial.posY + 1.0f,
+                          [&](int j) { return blocks(items[static_cast<std::size_t>(j)]); });
 }
 
 namespace {

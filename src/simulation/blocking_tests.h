@@ -31,7 +31,3 @@ bool isTrialBlocked(const Game& game, FloatPoint current, const CargoItem& trial
 // The two items touch, other raised by its ramp lift. Items carried by an arm,
 // inside a tunnel or just out on its exit touch nothing.
 bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& other);
-
-// The first item of [first, last) that overlaps the item, or last.
-const CargoItem* findOverlappingItem(const CargoItem* first, const CargoItem* last, const CargoItem& item,
-                                     const Game& game);

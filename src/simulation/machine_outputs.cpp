@@ -1,5 +1,6 @@
 #include <bitset>
 #include <cstdlib>
+#include <utility>
 
 #include "audio/sound_engine.h"
 #include "machines/arm_control.h"
@@ -45,7 +46,7 @@ Product offeredProduct(const Tile& tile, bool storagesOnly)
     }
 }
 
-const Fifo<ItemRecord>* productRecords(const Tile& tile)
+Fifo<ItemRecord>* productRecords(Tile& tile)
 {
     switch (tile.type) {
     case OVEN:
@@ -105,8 +106,9 @@ bool chooseTarget(const Game& game, int x, int y, OutputTargetRule& rule, int& t
 ItemRecord takeProduct(Game& game, int x, int y)
 {
     Tile& machine = game.tileAt(x, y);
-    const Fifo<ItemRecord>* records = productRecords(machine);
-    ItemRecord record = records != nullptr && !records->empty() ? records->front() : ItemRecord{};
+    // The record moves out: the machine drops the front record next.
+    Fifo<ItemRecord>* records = productRecords(machine);
+    ItemRecord record = records != nullptr && !records->empty() ? std::move(records->front()) : ItemRecord{};
     const auto id = static_cast<std::uint32_t>(tileIndex(x, y));
     const auto fx = static_cast<float>(x);
     const auto fy = static_cast<float>(y);

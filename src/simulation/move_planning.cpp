@@ -79,6 +79,13 @@ Direction MovePlanner::distributorOutput(const CargoItem& item, const Tile& dist
     return side;
 }
 
+bool MovePlanner::overlapsAnItem(const CargoItem& item)
+{
+    // An item raised on a ramp is seen up to a deck's height higher than it stands.
+    return s_.room.anyNear(game_, item.posX - 1.0f, item.posX + 1.0f, item.posY - 1.0f, item.posY + 1.0f + DECK_HEIGHT,
+                           [&](int j) { return itemsOverlap(game_, item, game_.items[static_cast<std::size_t>(j)]); });
+}
+
 MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int planning)
 {
     const WorldLayout::TileKind tile = layout_.kindUnder(game_, item);
@@ -96,11 +103,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
         move = armMove(item, game_.tileUnder(item));
         break;
     case TUNNEL_EXIT:
-        if (item.leavingTunnel) {
-            const CargoItem* first = game_.items.data();
-            const CargoItem* last = first + game_.items.size();
-            if (findOverlappingItem(first, last, item, game_) != last) return {};
-        }
+        if (item.leavingTunnel && overlapsAnItem(item)) return {};
         move.dir = tile.dir;
         break;
     case DISTRIBUTOR:
@@ -192,7 +195,7 @@ MovePlan MovePlanner::plan(int index, int planning, bool& pushed)
     if (from.type == MIXER || (from.type == MIXER_SECOND && !chained)) {
         const int bx = nx - directionDx(move.dir);
         const int by = ny - directionDy(move.dir);
-        if (!game_.canMoveItemTo(item, bx, by, nx, ny)) return {};  // a mixer lets out only onto a clear way
+        if (!game_.canMoveItemTo(item, bx, by, nx, ny, &s_.room)) return {};  // a mixer lets out only onto a clear way
     }
 
     const WorldLayout::TileKind& ground = layout_.kinds[static_cast<std::size_t>(tileIndex(nx, ny))];

@@ -64,6 +64,8 @@ class MovePlanner {
 
     bool mayPlan(const CargoItem& item, int index) const;
     WantedMove wantedMove(const CargoItem& item, int planning);
+    // The item touches another, as itemsOverlap tells.
+    bool overlapsAnItem(const CargoItem& item);
     WantedMove armMove(const CargoItem& item, const Tile& arm) const;
     Direction distributorOutput(const CargoItem& item, const Tile& distributor, int planning) const;
     void trySideExits(const CargoItem& item, WantedMove& move) const;

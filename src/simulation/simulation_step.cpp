@@ -6,6 +6,7 @@
 
 #include "audio/sound_engine.h"
 #include "logic/logic_rules.h"
+#include "machines/production_rules.h"
 #include "simulation/item_transport.h"
 #include "world/control.h"
 #include "world/game.h"
@@ -189,7 +190,8 @@ void rebuildTitle(Game& game)
 void Game::update(float dt, bool skipMode)
 {
     if (!(dt > 0.0f)) dt = 0.0f;
-    if (items.capacity() < MOST_WORLD_ITEMS) items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
+    // A loaded world brings a list of its own, neither sized nor reserved.
+    if (!stepScratch_.storageReserved || items.capacity() < MOST_WORLD_ITEMS) reserveStepStorage();
     const WorldLayout& layout = currentLayout();
     const LayoutTrust trust(layout_);
     StepScratch& s = stepScratch_;
@@ -256,12 +258,26 @@ void Game::update(float dt, bool skipMode)
     rebuildTitle(*this);
 }
 
+void Game::reserveStepStorage()
+{
+    items.reserve(MOST_WORLD_ITEMS);  // the list never moves as it grows
+    for (CargoItem& item : items)
+        reservePath(item.path);
+    for (Tile& tile : tiles)
+        reserveRecordQueues(tile);
+    incomeEvents.reserve(MAX_INCOME_EVENTS);
+    reservePath(entryTrial_.item.path);
+    reserveForMostItems(itemStepScratch_);
+    reserveForMostItems(motionScratch_);
+    reserveForMostItems(stepScratch_);
+    stepScratch_.storageReserved = true;
+}
+
 void Game::replanItems()
 {
     const bool allPowered = currentLayout().isAllPowered(*this);
     for (CargoItem& item : items) {
-        const bool offMap = item.layer == 0 && !inBounds(item.x, item.y);
-        if (isHeldByArm(item) || (allPowered ? offMap : isItemPowerStopped(item))) continue;
+        if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) continue;
         item.progress = 0.0f;
         item.heading = item.dir;
         item.posX = static_cast<float>(item.x);

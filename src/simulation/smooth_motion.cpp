@@ -70,8 +70,8 @@ bool isObstacle(const Game& game, const CargoItem& mover, const CargoItem& other
 // then the sounds of items that crossed a distributor or mixer centre.
 class SmoothMotion {
   public:
-    SmoothMotion(Game& game, MotionScratch& scratch, const std::vector<std::uint8_t>& bridgeTiles)
-        : game_(game), s_(scratch), bridgeTiles_(bridgeTiles)
+    SmoothMotion(Game& game, MotionScratch& scratch, const WorldLayout& layout)
+        : game_(game), s_(scratch), layout_(layout), bridgeTiles_(layout.bridgeTiles)
     {
     }
 
@@ -98,7 +98,9 @@ class SmoothMotion {
 
     Game& game_;
     MotionScratch& s_;
+    const WorldLayout& layout_;
     const std::vector<std::uint8_t>& bridgeTiles_;
+    bool trialHoldsStartPath_ = false;  // the trial's path is trialStart's, less the points reached
 };
 
 // visualPosition, asking the tile only where a bridge spans it: elsewhere
@@ -135,8 +137,9 @@ void SmoothMotion::startSubStep(float step)
     const std::size_t n = game_.items.size();
     reserveForMostItems(s_);
     s_.budgets.assign(n, step);
+    const bool allPowered = layout_.isAllPowered(game_);
     for (std::size_t i = 0; i < n; ++i) {
-        if (game_.isItemPowerStopped(game_.items[i])) s_.budgets[i] = 0.0f;
+        if (WorldLayout::isItemPowerStopped(game_, game_.items[i], allPowered)) s_.budgets[i] = 0.0f;
     }
     s_.startPositions.clear();
     if (game_.sound != nullptr) {
@@ -307,6 +310,7 @@ void SmoothMotion::makeTrialStart(const CargoItem& mover)
     CargoItem& trial = s_.trialStart;
     copyTrialFields(mover, trial);
     trial.path.clear();
+    trialHoldsStartPath_ = false;
     float length = 0.0f;
     float fromX = mover.posX;
     float fromY = mover.posY;
@@ -375,8 +379,11 @@ bool SmoothMotion::trialBlocked()
 void SmoothMotion::tryMove(float seconds)
 {
     copyTrialFields(s_.trialStart, s_.trial);
-    s_.trial.path = s_.trialStart.path;
+    // A move only takes points off the front: a trial that reached none still
+    // holds the start's path, which most short trials of a bisection do.
+    if (!trialHoldsStartPath_ || s_.trial.path.size() != s_.trialStart.path.size()) s_.trial.path = s_.trialStart.path;
     s_.trial.advance(seconds);
+    trialHoldsStartPath_ = true;
 }
 
 bool SmoothMotion::trialBlockedAfter(float seconds)
@@ -431,11 +438,14 @@ void reserveForMostItems(MotionScratch& s)
     s.reservedInReach.reserve(MOST_NEARBY);
     s.trialStart.path.reserve(MOST_TRIAL_POINTS);
     s.trial.path.reserve(MOST_TRIAL_POINTS);
+    // Started empty once, their per-tile tables are sized too.
+    s.cells.build({});
+    s.standstills.start(0);
 }
 
 void Game::moveItems(float dt)
 {
-    SmoothMotion motion(*this, motionScratch_, currentLayout().bridgeTiles);
+    SmoothMotion motion(*this, motionScratch_, currentLayout());
     while (dt > 0.0f) {
         const float step = std::min(dt, LONGEST_SUB_STEP);
         dt = dt - step;

@@ -47,6 +47,10 @@ struct StepScratch {
     // Path storage of items that left the map, handed on to new items.
     std::vector<Fifo<PathPoint>> sparePaths;
 
+    // The step's storage has been sized for the largest world (see
+    // Game::reserveStepStorage); a copy of the world sizes its own again.
+    bool storageReserved = false;
+
     StepScratch() = default;
     StepScratch(const StepScratch&) {}
     StepScratch(StepScratch&&) noexcept = default;
@@ -55,6 +59,15 @@ struct StepScratch {
     ~StepScratch() = default;
 };
 
+// Points a path stores without growing: a belt step adds at most three to
+// an item's path, and smooth motion uses them up between belt steps.
+constexpr std::size_t PATH_STORAGE = 16;
+
+// Sizes the lists for as many items and tiles as a world can hold and fills
+// the spare paths, so that a world that keeps its size allocates nothing.
+void reserveForMostItems(StepScratch& scratch);
+// Gives the path room for PATH_STORAGE points.
+void reservePath(Fifo<PathPoint>& path);
 // Keeps the path storage of an item that leaves the map.
 void keepSparePath(StepScratch& scratch, CargoItem& leaving);
 // Gives a new item the path storage of one that left, when there is one.

@@ -3,30 +3,45 @@
 #include "simulation/item_transport.h"
 #include "world/geometry.h"
 
-void TileItemLists::start()
+void TileItemLists::reserve()
 {
     // Room for every item twice, as path points are filed too, so that a
     // busier step than all before does not grow the lists.
     constexpr std::size_t USUAL_MOST_ENTRIES = 2 * MOST_WORLD_ITEMS;
-    if (entries_.capacity() < USUAL_MOST_ENTRIES) {
-        entries_.reserve(USUAL_MOST_ENTRIES);
-        items_.reserve(USUAL_MOST_ENTRIES);
+    if (count_.size() != TILE_COUNT) {
+        start_.assign(TILE_COUNT, 0);
+        count_.assign(TILE_COUNT, 0);
+        touched_.reserve(TILE_COUNT);
     }
+    if (entries_.capacity() >= USUAL_MOST_ENTRIES) return;
+    entries_.reserve(USUAL_MOST_ENTRIES);
+    items_.reserve(USUAL_MOST_ENTRIES);
+}
+
+void TileItemLists::start()
+{
+    reserve();
+    for (int tile : touched_) {
+        start_[static_cast<std::size_t>(tile)] = 0;
+        count_[static_cast<std::size_t>(tile)] = 0;
+    }
+    touched_.clear();
     entries_.clear();
 }
 
 void TileItemLists::finish()
 {
-    first_.assign(TILE_COUNT + 1, 0);
-    for (const auto& entry : entries_)
-        ++first_[static_cast<std::size_t>(entry.first) + 1];
-    for (std::size_t t = 0; t < TILE_COUNT; ++t)
-        first_[t + 1] += first_[t];
+    for (const auto& entry : entries_) {
+        if (count_[static_cast<std::size_t>(entry.first)]++ == 0) touched_.push_back(entry.first);
+    }
+    // Each tile's slots end where the next touched tile's begin; placed from
+    // the back, the items keep their filing order and the start is left behind.
+    int end = 0;
+    for (int tile : touched_) {
+        end += count_[static_cast<std::size_t>(tile)];
+        start_[static_cast<std::size_t>(tile)] = end;
+    }
     items_.resize(entries_.size());
-    // Each tile's slots fill from its front; first_[t] runs ahead and is moved back after.
-    for (const auto& entry : entries_)
-        items_[static_cast<std::size_t>(first_[static_cast<std::size_t>(entry.first)]++)] = entry.second;
-    for (std::size_t t = TILE_COUNT; t > 0; --t)
-        first_[t] = first_[t - 1];
-    first_[0] = 0;
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+        items_[static_cast<std::size_t>(--start_[static_cast<std::size_t>(entry->first)])] = entry->second;
 }

@@ -138,6 +138,8 @@ bool WorldLayout::isAllPowered(const Game& game) const
 
 bool WorldLayout::isSupplied(const Game& game, std::size_t index) { return game.tiles[index].powerSupplied; }
 
+bool WorldLayout::powerStopsItem(const Game& game, const CargoItem& item) { return game.isItemPowerStopped(item); }
+
 WorldLayout::TileKind WorldLayout::kindOf(const Tile& tile)
 {
     return {tile.type,           tile.dir,           tile.bridgePart, tile.bridgeDir, tile.beltSpeed,

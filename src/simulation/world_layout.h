@@ -86,6 +86,13 @@ struct WorldLayout {
     // No arm, distributor or mixer stands without power: then only an item
     // off the map counts as stopped by a power loss.
     bool isAllPowered(const Game& game) const;
+    // Game::isItemPowerStopped, from where the item stands alone when
+    // allPowered, as isAllPowered answered it for the present tiles.
+    static bool isItemPowerStopped(const Game& game, const CargoItem& item, bool allPowered)
+    {
+        if (allPowered) return item.layer == 0 && !inGrid(item.x, item.y);
+        return powerStopsItem(game, item);
+    }
     // The kind of the tile the item stands on, on its own layer; the item is
     // inside the grid. Deck tiles are not in the layout and are read as they are.
     TileKind kindUnder(const Game& game, const CargoItem& item) const
@@ -113,6 +120,7 @@ struct WorldLayout {
     static TileKind kindOf(const Tile& tile);
     static TileKind deckKind(const Game& game, std::size_t index);
     static bool isSupplied(const Game& game, std::size_t index);
+    static bool powerStopsItem(const Game& game, const CargoItem& item);
 };
 
 // Trusts the layout until it goes out of scope, for work that changes no

@@ -56,6 +56,27 @@ bool isSignalType(ControlType t);
 // Signal components whose output can drive a switch wire (all but the lamp).
 bool isSignalSourceType(ControlType t);
 // Types whose own rule decides whether an item may enter; every other type refuses.
-bool takesItemsIn(ControlType t);
+inline bool takesItemsIn(ControlType t)
+{
+    switch (t) {
+    case BELT:
+    case SINK:
+    case DISTRIBUTOR:
+    case MIXER:
+    case MIXER_SECOND:
+    case OVEN:
+    case SMELTER:
+    case FILLER:
+    case BRIDGE:
+    case STORAGE:
+    case TUNNEL:
+    case SHOP:
+    case COAL_GENERATOR:
+    case INJECTION_MOLDER:
+        return true;
+    default:
+        return false;
+    }
+}
 // Controls that carry a machine id and stamp it into what they produce.
 bool isProducerType(ControlType t);

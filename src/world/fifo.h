@@ -33,6 +33,7 @@ template <typename T> class Fifo {
 
     std::size_t size() const { return items_.size() - head_; }
     void reserve(std::size_t n) { items_.reserve(head_ + n); }
+    std::size_t capacity() const { return items_.capacity(); }
     // Some storage is held, whether or not it is in use.
     bool hasStorage() const { return items_.capacity() > 0; }
     bool empty() const { return head_ == items_.size(); }

@@ -93,28 +93,6 @@ void Game::removeItemsAt(int x, int y)
 
 bool Game::hasDcPowerAt(int x, int y) const { return inBounds(x, y) && tileAt(x, y).dcSupplied; }
 
-bool Game::isPoweredAt(int x, int y) const
-{
-    if (!inBounds(x, y)) return false;
-    const Tile& tile = tileAt(x, y);
-    switch (tile.type) {
-    case ARM:
-    case LONG_ARM:
-    case DISTRIBUTOR:
-    case DISTRIBUTOR_SECOND:
-    case MIXER:
-    case MIXER_SECOND:
-        return tile.powerSupplied;
-    default:
-        return true;
-    }
-}
-
-const Tile& Game::tileUnder(const CargoItem& item) const
-{
-    return item.layer == 1 ? deckTiles[tileIndex(item.x, item.y)] : tileAt(item.x, item.y);
-}
-
 void Game::addDelivered(std::int32_t count)
 {
     const std::int64_t total = static_cast<std::int64_t>(deliveredCount) + count;

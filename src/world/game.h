@@ -22,6 +22,7 @@
 #include "world/tile_warning.h"
 
 class SoundEngine;
+class RoomIndex;
 class TileItemIndex;
 
 // One sale, as the floating income texts show it.
@@ -40,9 +41,12 @@ constexpr int STARTER_SOURCE_X = 3;
 constexpr int STARTER_SOURCE_Y = 9;
 constexpr int STARTER_SINK_X = 76;
 constexpr int STARTER_SINK_Y = 9;
+// How high an item rides on a bridge deck, in tiles.
+constexpr float DECK_HEIGHT = 0.1875f;
 
-// The whole world of one running game.
-class Game : public ControlGrid {
+// The whole world of one running game; final, so that the hot paths call its
+// grid queries directly.
+class Game final : public ControlGrid {
   public:
     SoundEngine* sound = nullptr;  // not owned; shared by copies
     std::vector<Tile> tiles;       // layer 0: tile (x, y) is element y * 80 + x
@@ -86,10 +90,19 @@ class Game : public ControlGrid {
     bool itemAt(int x, int y) const override;
     void removeItemsAt(int x, int y) override;
     bool hasDcPowerAt(int x, int y) const override;
-    bool isPoweredAt(int x, int y) const override;
+    // Arms, distributors and mixers run only with power; everything else always.
+    bool isPoweredAt(int x, int y) const override
+    {
+        if (!inBounds(x, y)) return false;
+        const Tile& tile = tileAt(x, y);
+        return !runsOnlyWithPower(tile.type) || tile.powerSupplied;
+    }
 
     // The tile an item stands on, on its own layer; no bounds test.
-    const Tile& tileUnder(const CargoItem& item) const;
+    const Tile& tileUnder(const CargoItem& item) const
+    {
+        return item.layer == 1 ? deckTiles[tileIndex(item.x, item.y)] : tileAt(item.x, item.y);
+    }
 
     // Adds to the delivered count, saturating instead of overflowing; the
     // title shows the count, so it is marked for rebuilding.
@@ -127,7 +140,7 @@ class Game : public ControlGrid {
     bool visibleItemRect(const CargoItem& item, float& x0, float& y0, float& x1, float& y1) const;
     // Some switch wire ends at (x, y).
     bool hasSwitchWireTo(int x, int y) const;
-    // The item's height above the ground on a bridge, 0 .. 0.1875 tiles.
+    // The item's height above the ground on a bridge, 0 .. DECK_HEIGHT.
     float itemDeckProgress(const CargoItem& item) const;
     // The item stands on a bridge tile whose deck runs in its heading.
     bool isItemOnDeck(const CargoItem& item) const;
@@ -206,8 +219,10 @@ class Game : public ControlGrid {
     void spawnMachineOutputs(bool roomTests, bool storagesOnly);
     // Moves every tunnel's items on by one slot; one may come out on the exit.
     void indexTunnelItems();
-    // No other item is in the way of the item's step from (fromX, fromY) to (toX, toY).
-    bool canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY);
+    // No other item is in the way of the item's step from (fromX, fromY) to
+    // (toX, toY). near, when given, files the present items by position and
+    // spares the walk over them all.
+    bool canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY, RoomIndex* near = nullptr);
     // May the machine at (x, y) put a new item onto the belt in front of it now,
     // and where does it start; phase is the new item's step phase (0..2).
     bool outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase) const;
@@ -244,6 +259,9 @@ class Game : public ControlGrid {
     WorldLayout layout_;               // tiles by role, checked against the world before use
     mutable EntryTrial entryTrial_;    // outputEntryAt's stand-in, never saved or copied
 
+    // Sizes the step's tables and the items' paths on the first step, so
+    // that a world keeping its size allocates nothing in later steps.
+    void reserveStepStorage();
     // The layout of the present tiles and links, rebuilt when they changed;
     // within a step, which changes neither, it is checked once at the start.
     const WorldLayout& currentLayout();

@@ -14,7 +14,6 @@ constexpr float ROUTE_MIN_SEGMENT = 0.0001f;
 constexpr int ROUTE_LOOKAHEAD_TILES = 2;
 
 constexpr float SENSOR_WINDOW = 0.16f;
-constexpr float DECK_HEIGHT = 0.1875f;
 constexpr float MIN_VISIBLE_AREA = 0.005f;
 
 // Machines drawn over the items that move into them: every tile of the

@@ -25,6 +25,9 @@ constexpr int BRIDGE_EXIT_RAMP = 2;
 
 constexpr int MAX_LABEL_LENGTH = 50;
 
+// Belt speed levels run from 0 (stopped) to this; 3 is a new belt's.
+constexpr int MAX_BELT_SPEED = 5;
+
 // One item a sensor saw.
 struct SensorSighting {
     bool valid = false;
