@@ -281,29 +281,29 @@ void DemoPlayer::advanceCommand(const DemoCommand& command, const Game& game, in
     }
 }
 
-// The sink's own count for the cargo, not what arrived since the wait began.
-void DemoPlayer::checkSink(const DemoCommand& command, const Game& game)
+// The tile a wait watches, checked every frame: a control demolished while the demo
+// waits for it ends the demo.
+bool DemoPlayer::awaitedTileHolds(const DemoCommand& command, const Game& game, ControlType type, const char* missing)
 {
     const int x = truncated(command.numbers[0]);
     const int y = truncated(command.numbers[1]);
-    if (!game.inBounds(x, y) || game.tileAt(x, y).type != SINK) {
-        fail(command.line, "an der angegebenen Kachel steht kein Ziel");
-        return;
-    }
+    if (game.inBounds(x, y) && game.tileAt(x, y).type == type) return true;
+    fail(command.line, missing);
+    return false;
+}
+
+// The sink's own count for the cargo, not what arrived since the wait began.
+void DemoPlayer::checkSink(const DemoCommand& command, const Game& game)
+{
+    if (!awaitedTileHolds(command, game, SINK, "an der angegebenen Kachel steht kein Ziel")) return;
+    const Tile& sink = game.tileAt(truncated(command.numbers[0]), truncated(command.numbers[1]));
     const int cargo = truncated(command.numbers[2]);
-    if (isCargoType(cargo) && game.tileAt(x, y).sinkDelivered[cargo] >= truncated(command.numbers[3])) {
-        finishCommand();
-    }
+    if (isCargoType(cargo) && sink.sinkDelivered[cargo] >= truncated(command.numbers[3])) finishCommand();
 }
 
 void DemoPlayer::checkShop(const DemoCommand& command, const Game& game)
 {
-    const int x = truncated(command.numbers[0]);
-    const int y = truncated(command.numbers[1]);
-    if (!game.inBounds(x, y) || game.tileAt(x, y).type != SHOP) {
-        fail(command.line, "an der angegebenen Kachel steht kein Kaufhaus");
-        return;
-    }
+    if (!awaitedTileHolds(command, game, SHOP, "an der angegebenen Kachel steht kein Kaufhaus")) return;
     if (saleSeen_) finishCommand();
 }
 

@@ -11,6 +11,7 @@
 #include "demo/demo_script.h"
 #include "demo/demo_targets.h"
 #include "editing/tool.h"
+#include "world/control_type.h"
 
 class Game;
 
@@ -91,6 +92,7 @@ class DemoPlayer {
     void sendText(const DemoCommand& command);
 
     void advanceCommand(const DemoCommand& command, const Game& game, int& cameraX, int& cameraY);
+    bool awaitedTileHolds(const DemoCommand& command, const Game& game, ControlType type, const char* missing);
     void checkSink(const DemoCommand& command, const Game& game);
     void checkShop(const DemoCommand& command, const Game& game);
     void glideStep(DemoCommandKind kind, int& cameraX, int& cameraY);
