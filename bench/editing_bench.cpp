@@ -9,8 +9,10 @@
 
 #include "editing/belt_speed_painting.h"
 #include "editing/bridges_and_tunnels.h"
+#include "editing/control_move.h"
 #include "editing/direction_painting.h"
 #include "editing/map_stroke.h"
+#include "editing/multi_selection.h"
 #include "editing/placing.h"
 #include "editing/tool_press.h"
 #include "editing/undo_history.h"
@@ -177,5 +179,49 @@ void BM_EditUndo(benchmark::State& state)
     }
 }
 BENCHMARK(BM_EditUndo)->Unit(benchmark::kMillisecond);
+
+// "ALLE DREHEN" over every belt of the factory, as the side panel's press
+// makes it: the world copied for a rollback, every belt turned, the entries
+// read anew and the step recorded.
+void BM_EditRotateAllBelts(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    MultiSelection selection;
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            if (game.tileAt(x, y).type == BELT && game.tileAt(x, y).bridgePart < 0) selection.toggle(game, x, y);
+        }
+    }
+    UndoHistory history;
+    for (auto _ : state) {
+        UndoGuard press(history, game);
+        if (!selection.rotate(game)) state.SkipWithError("a belt did not turn");
+    }
+    state.counters["belts"] = static_cast<double>(selection.entries.size());
+}
+BENCHMARK(BM_EditRotateAllBelts)->Unit(benchmark::kMillisecond);
+
+// A right drag of a smelter between two free tiles of the factory and back:
+// the control read anew, moved, the networks rebuilt and the step recorded.
+void BM_EditMoveControl(benchmark::State& state)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    const auto [x, y] = buildableTile(game);
+    placeControl(game, SMELTER, x, y);
+    const auto [otherX, otherY] = buildableTile(game);
+    UndoHistory history;
+    MultiSelection selection;
+    int fromX = x;
+    int fromY = y;
+    int toX = otherX;
+    int toY = otherY;
+    for (auto _ : state) {
+        const MachineGroup smelter = pickUpControl(game, selection, fromX, fromY);
+        if (!dropControl(history, game, smelter, toX, toY)) state.SkipWithError("the move was refused");
+        std::swap(fromX, toX);
+        std::swap(fromY, toY);
+    }
+}
+BENCHMARK(BM_EditMoveControl)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "gallery_controls.h"
 #include "gallery_map_sprites.h"
+#include "gallery_panels.h"
 #include "gallery_picture.h"
 #include "render/arm_textures.h"
 #include "render/asset_files.h"
@@ -446,7 +447,7 @@ int main(int argc, char** argv)
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
         writeGlyphSheets,      writeButtons,        writeArrows,     writeLanguageIcons,
         writeCargoSprites,     writeCargoCloseups,  writeArmSprites, writeControlGallery,
-        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,
+        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,   writePanelGallery,
     };
     bool ok = true;
     for (const auto& group : groups)

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "editing/interaction.h"
 #include "editing/map_stroke.h"
 #include "editing/number_entry.h"
 #include "editing/tool.h"
 #include "ui/camera.h"
+#include "ui/income_popups.h"
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"
@@ -17,14 +19,6 @@
 using LoopClock = std::chrono::steady_clock;
 
 constexpr TilePoint NO_TILE = {-1, -1};
-
-// A floating sale text over a shop.
-struct SaleMarker {
-    int x = 0;
-    int y = 0;
-    std::int64_t amount = 0;
-    float age = 0.0f;  // seconds of real time
-};
 
 // A rectangle of tiles being dragged out: the Ctrl selection or the area to copy.
 struct TileRectDrag {
@@ -85,12 +79,13 @@ struct LoopState {
     ItemRecord itemPanelRecord;  // a copy: the item may leave the map while shown
     LoopClock::time_point quickSaveFeedbackUntil{};
     bool quickSaveSucceeded = false;
-    std::string statusText;
 
     NumberEntry numberEntry;
 
     // Presses and drags on the map and the panels.
     MapStroke stroke;  // building, painting or demolishing tile after tile, one undo step
+    // The held button, the selection, the label entry, the first link end, the status line.
+    Interaction interaction;
     bool panning = false;
     bool selectDragging = false;
     bool minimapDragging = false;

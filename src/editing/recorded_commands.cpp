@@ -8,6 +8,7 @@
 #include "editing/number_entry.h"
 #include "editing/undo_history.h"
 #include "logic/logic_rules.h"
+#include "machines/distributor_control.h"
 #include "world/game.h"
 
 namespace {
@@ -84,10 +85,7 @@ void toggleTileFlag(UndoHistory& history, Game& game, int x, int y)
 void cycleDistributorMode(UndoHistory& history, Game& game, int x, int y)
 {
     recordOnTile(history, game, x, y, {DISTRIBUTOR}, [&](Tile& distributor) {
-        const int mode = distributor.modeSignal ? 2 : distributor.modeCargoRules ? 1 : 0;
-        const int next = (mode + 1) % 3;
-        distributor.modeCargoRules = next == 1;
-        distributor.modeSignal = next == 2;
+        DistributorControl::setMode(distributor, (DistributorControl::mode(distributor) + 1) % DISTRIBUTOR_MODE_COUNT);
         game.updateNetworks(0.0f);
     });
 }

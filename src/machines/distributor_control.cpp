@@ -31,3 +31,16 @@ bool DistributorControl::remove(ControlGrid& grid, int x, int y) const
 {
     return removePair(grid, x, y, DISTRIBUTOR_TILES);
 }
+
+int DistributorControl::mode(const Tile& tile)
+{
+    if (tile.modeSignal) return DISTRIBUTOR_SIGNAL;
+    return tile.modeCargoRules ? DISTRIBUTOR_CARGO_RULES : DISTRIBUTOR_AUTOMATIC;
+}
+
+void DistributorControl::setMode(Tile& tile, int mode)
+{
+    if (mode < 0 || mode >= DISTRIBUTOR_MODE_COUNT) return;
+    tile.modeCargoRules = mode == DISTRIBUTOR_CARGO_RULES;
+    tile.modeSignal = mode == DISTRIBUTOR_SIGNAL;
+}

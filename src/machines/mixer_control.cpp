@@ -33,3 +33,10 @@ bool MixerControl::place(ControlGrid& grid, int x, int y) const
 }
 
 bool MixerControl::remove(ControlGrid& grid, int x, int y) const { return removePair(grid, x, y, MIXER_TILES); }
+
+void MixerControl::setRatio(Tile& tile, int which, int value)
+{
+    if (value < 1 || value > MAX_MIXER_RATIO) return;
+    (which != 0 ? tile.ratioB : tile.ratioA) = value;
+    tile.ratioPos = positionInCycle(tile.ratioPos, tile.ratioA + tile.ratioB);
+}

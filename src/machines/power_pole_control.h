@@ -2,6 +2,13 @@
 
 #include "world/control.h"
 
+// A power cable spans at most 10 tiles: its squared length is at most 100.
+constexpr int MAX_POWER_CABLE_LENGTH_SQUARED = 100;
+
+// How many power cables may end on a control of the type: three on a pole,
+// one on a 5V supply, any number on a coal generator, none on anything else.
+int powerCableLimit(ControlType type);
+
 // The power pole only stands on its tile; which consumers it reaches and how
 // cables join it into networks is the power update's business.
 class PowerPoleControl : public Control {

@@ -6,12 +6,11 @@
 #include <utility>
 
 #include "editing/switch_wire_target.h"
+#include "machines/power_pole_control.h"
 
 namespace {
 
-constexpr int MAX_CABLE_LENGTH_SQUARED = 100;
 constexpr int LAST_VERSION_WITH_MOLDER_CABLES = 21;
-constexpr int MAX_POLE_CABLES = 3;
 
 int firstEnd(const Link& link) { return tileIndex(link.x0, link.y0); }
 int secondEnd(const Link& link) { return tileIndex(link.x1, link.y1); }
@@ -25,7 +24,7 @@ bool shortEnough(const Link& link)
 {
     const int dx = link.x1 - link.x0;
     const int dy = link.y1 - link.y0;
-    return dx * dx + dy * dy <= MAX_CABLE_LENGTH_SQUARED;
+    return dx * dx + dy * dy <= MAX_POWER_CABLE_LENGTH_SQUARED;
 }
 
 // Cables join two tiles whichever end is written first.
@@ -36,21 +35,11 @@ bool endsOnMolder(const std::vector<Tile>& tiles, const Link& link)
     return tiles[firstEnd(link)].type == INJECTION_MOLDER || tiles[secondEnd(link)].type == INJECTION_MOLDER;
 }
 
-// How many cables a power tile takes; 0 for a tile no cable may join.
-int powerCableLimit(ControlType type, int version)
+// Maps up to version 21 let one cable end on an injection molder.
+int cableLimitInVersion(ControlType type, int version)
 {
-    switch (type) {
-    case COAL_GENERATOR:
-        return TILE_COUNT;
-    case POWER_POLE:
-        return MAX_POLE_CABLES;
-    case POWER_SUPPLY:
-        return 1;
-    case INJECTION_MOLDER:
-        return version <= LAST_VERSION_WITH_MOLDER_CABLES ? 1 : 0;
-    default:
-        return 0;
-    }
+    if (type == INJECTION_MOLDER) return version <= LAST_VERSION_WITH_MOLDER_CABLES ? 1 : 0;
+    return powerCableLimit(type);
 }
 
 }  // namespace
@@ -62,7 +51,7 @@ bool powerCablesFit(const std::vector<Tile>& tiles, const std::vector<Link>& cab
     for (const Link& cable : cables) {
         if (!endsFit(cable) || !shortEnough(cable) || !joined.insert(joinedTiles(cable)).second) return false;
         for (int end : {firstEnd(cable), secondEnd(cable)}) {
-            if (++cablesOfTile[end] > powerCableLimit(tiles[end].type, version)) return false;
+            if (++cablesOfTile[end] > cableLimitInVersion(tiles[end].type, version)) return false;
         }
     }
     return true;

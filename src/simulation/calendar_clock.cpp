@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr double GAME_SECONDS_PER_SECOND = 1440.0;
-
 std::int64_t monthNumber(double gameTime)
 {
     const CalendarDate date = timeToCalendar(gameTime);

@@ -12,6 +12,8 @@ struct CalendarDate {
 
 constexpr std::array<int, 12> DAYS_IN_MONTH = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int SECONDS_PER_DAY = 86400;
+// The calendar runs this many game seconds for every simulated second.
+constexpr double GAME_SECONDS_PER_SECOND = 1440.0;
 
 bool isLeapYear(int year);
 // 0 for a month outside 1..12.

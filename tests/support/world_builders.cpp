@@ -130,6 +130,9 @@ Tile& buildFuelledGenerator(Game& game, int x, int y)
     Tile& generator = build(game, COAL_GENERATOR, x, y);
     generator.generatorOn = true;
     generator.generatorCoal = 10;
+    // One record per coal unit, as a generator fed on the map holds them.
+    for (int unit = 0; unit < generator.generatorCoal; ++unit)
+        generator.generatorFuelItems.push_back(ItemRecord{});
     return generator;
 }
 

@@ -1,0 +1,186 @@
+#include "gallery_panels.h"
+
+#include <string>
+#include <vector>
+
+#include "gallery_picture.h"
+#include "ui/bottom_bar.h"
+#include "ui/hud_layout.h"
+#include "ui/income_popups.h"
+#include "ui/language.h"
+#include "ui/settings_window.h"
+#include "ui/tool_help_panels.h"
+#include "ui/tool_palette.h"
+#include "world/game.h"
+
+namespace {
+
+// A dark checker stands for the map under the panels, so their translucency shows.
+void mapBackground(SDL_Renderer* r, int width, int height)
+{
+    for (int y = 0; y < height; y += 32) {
+        for (int x = 0; x < width; x += 32) {
+            const Uint8 v = ((x + y) / 32) % 2 == 0 ? 46 : 58;
+            SDL_SetRenderDrawColor(r, v, v + 4, v + 6, 255);
+            const SDL_Rect tile{x, y, 32, 32};
+            SDL_RenderFillRect(r, &tile);
+        }
+    }
+}
+
+struct PaletteSample {
+    const char* caption;
+    Tool tool;
+    bool paused;
+    int speed;
+    Tool openGroup;
+};
+
+bool writePalettes(const std::filesystem::path& out)
+{
+    const std::vector<PaletteSample> samples = {
+        {"belt at 1x", TOOL_BELT, false, 1, -1},
+        {"5v cable, power open", TOOL_DC_LINE, false, 4, POWER_GROUP},
+        {"paused at 2x, water open", TOOL_DELETE, true, 2, WATER_GROUP},
+        {"smelter, signal open", TOOL_SMELTER, false, 2, SIGNAL_GROUP},
+        {"logic open", TOOL_LOGIC_RS, false, 1, LOGIC_GROUP},
+    };
+    const int columnWidth = 620, viewHeight = 600;
+    Picture picture(columnWidth * 3, 2 * (viewHeight + 30));
+    SDL_Renderer* r = picture.renderer();
+    mapBackground(r, columnWidth * 3, 2 * (viewHeight + 30));
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const PaletteSample& s = samples[i];
+        const int x = static_cast<int>(i % 3) * columnWidth + 10;
+        const int y = static_cast<int>(i / 3) * (viewHeight + 30) + 20;
+        label(r, s.caption, x, y - 14);
+        // The pop-up's place follows from the view; the view here is the column.
+        SDL_Rect view{x, y, columnWidth - 20, viewHeight};
+        SDL_RenderSetViewport(r, &view);
+        drawToolPanel(r, s.tool, 0, 0, s.paused, s.speed, s.openGroup, view.w, view.h);
+        SDL_RenderSetViewport(r, nullptr);
+    }
+    return picture.save(out / "panel-tool-palette.png");
+}
+
+// Every tool's button, as the palette and the pop-ups draw it.
+bool writeToolButtons(const std::filesystem::path& out)
+{
+    const int columns = 8, pitchX = 80, pitchY = 60;
+    Picture picture(columns * pitchX + 20, (TOOL_COUNT / columns + 1) * pitchY + 40);
+    SDL_Renderer* r = picture.renderer();
+    for (Tool tool = 0; tool < TOOL_COUNT; ++tool) {
+        const int x = 20 + tool % columns * pitchX, y = 30 + tool / columns * pitchY;
+        label(r, std::to_string(tool), x, y - 12);
+        drawToolIcon(r, tool, {x, y, 64, 40}, tool % 5 == 0);
+    }
+    return picture.save(out / "panel-tool-buttons.png");
+}
+
+struct BarSample {
+    const char* caption;
+    int viewWidth;
+    Language language;
+    bool skipPending;
+    std::int64_t lastMonth;
+    bool monthEnded;
+    bool feedback;
+    bool saved;
+};
+
+bool writeBottomBars(const std::filesystem::path& out)
+{
+    const std::vector<BarSample> samples = {
+        {"fresh game, wide", 890, GERMAN, false, 0, false, false, false},
+        {"gain, english", 890, ENGLISH, false, 1500, true, false, false},
+        {"loss, skip pending", 890, GERMAN, true, -1500, true, false, false},
+        {"narrow fields, saved", 740, GERMAN, false, 0, true, true, true},
+        {"narrower, save failed", 680, GERMAN, false, 100, true, true, false},
+        {"no room for fields", 554, GERMAN, false, 0, false, false, false},
+    };
+    const int rowHeight = 80;
+    Picture picture(920, static_cast<int>(samples.size()) * rowHeight + 20);
+    SDL_Renderer* r = picture.renderer();
+    mapBackground(r, 920, static_cast<int>(samples.size()) * rowHeight + 20);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const BarSample& s = samples[i];
+        Game game;
+        game.lastMonthResult = s.lastMonth;
+        game.monthReportPending = s.monthEnded;
+        if (s.skipPending) game.money = -100000;
+        setLanguage(s.language);
+        const int top = static_cast<int>(i) * rowHeight + 10;
+        label(r, s.caption, 10, top);
+        SDL_Rect view{0, top + 12, s.viewWidth, 54};
+        SDL_RenderSetViewport(r, &view);
+        BottomBarView bar;
+        bar.viewWidth = s.viewWidth;
+        bar.viewHeight = 54;
+        bar.skipPending = s.skipPending;
+        bar.settingsWindowOpen = i == 1;
+        bar.statisticsOpen = i == 2;
+        bar.saveFeedbackShown = s.feedback;
+        bar.saveSucceeded = s.saved;
+        drawBottomBar(r, game, bar);
+        SDL_RenderSetViewport(r, nullptr);
+    }
+    setLanguage(GERMAN);
+    return picture.save(out / "panel-bottom-bar.png");
+}
+
+bool writeSettingsWindows(const std::filesystem::path& out)
+{
+    Picture picture(620, 180);
+    SDL_Renderer* r = picture.renderer();
+    mapBackground(r, 620, 180);
+    for (int i = 0; i < 2; ++i) {
+        SDL_Rect view{i * 300, 20, 300, 160};
+        SDL_RenderSetViewport(r, &view);
+        drawSettingsWindow(r, 160, i == 0, i == 0);
+        SDL_RenderSetViewport(r, nullptr);
+    }
+    return picture.save(out / "panel-settings-window.png");
+}
+
+// Sales at two shops at the map's zoom: three at once over one, and one fading
+// over a shop at the view's corner.
+bool writeIncomePopups(const std::filesystem::path& out)
+{
+    Picture picture(560, 300);
+    SDL_Renderer* r = picture.renderer();
+    mapBackground(r, 560, 300);
+    const std::vector<SaleMarker> markers = {
+        {5, 6, 375, 0.6f}, {5, 6, 3750, 0.2f}, {5, 6, 150, 0.0f}, {0, 0, 1125, 1.175f}, {12, 7, 1350, 0.9f},
+    };
+    drawIncomePopups(r, markers, 0, 0, 32, 560, 300);
+    drawOpenOrders(r, {420, 20, 90, 50}, 0);
+    drawOpenOrders(r, {420, 90, 90, 50}, 12);
+    return picture.save(out / "panel-income-popups.png");
+}
+
+bool writeToolHelpPanels(const std::filesystem::path& out)
+{
+    const int height = 420;
+    Picture picture(3 * 330, height);
+    SDL_Renderer* r = picture.renderer();
+    const ScreenRect first{0, 0, SIDE_PANEL_WIDTH, height};
+    drawBeltSpeedChooser(r, first, 3);
+    drawDirectionChooser(r, {330, 0, SIDE_PANEL_WIDTH, height}, EAST);
+    SDL_SetRenderDrawColor(r, 29, 34, 40, 255);
+    const SDL_Rect side{660, 0, SIDE_PANEL_WIDTH, height};
+    SDL_RenderFillRect(r, &side);
+    drawSwitchWireHelp(r, {660, 0, SIDE_PANEL_WIDTH, height}, "LEITUNG ANKLICKEN ZUM LOESCHEN; KACHEL LOESCHT CONTROL");
+    return picture.save(out / "panel-tool-help.png");
+}
+
+}  // namespace
+
+bool writePanelGallery(const std::filesystem::path& out)
+{
+    bool ok = writePalettes(out);
+    ok = writeToolButtons(out) && ok;
+    ok = writeBottomBars(out) && ok;
+    ok = writeSettingsWindows(out) && ok;
+    ok = writeIncomePopups(out) && ok;
+    return writeToolHelpPanels(out) && ok;
+}
