@@ -1,9 +1,9 @@
 #include "app/main_loop.h"
 
-#include <algorithm>
-
+#include "app/frame_update.h"
 #include "app/hud_panels.h"
 #include "app/map_interaction.h"
+#include "app/recording_input.h"
 
 namespace {
 
@@ -24,27 +24,13 @@ void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
     state.sizeSavePending = true;
 }
 
-// Every pending event; recording mode's input filter and the demo's interruption
-// by real input go in front of the dispatch.
+// Every pending event that recording mode and a running demo let through.
 void takeEvents(Shell& shell)
 {
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0)
-        dispatchEvent(shell, event);
-}
-
-// Advances what moves with time. Returns the frame's start, from which the next
-// frame measures its elapsed time. The world stands still until the frame update
-// (autosave, speed, pause, time skip, sale markers, title) lands; the demo steps.
-LoopClock::time_point updateFrame(Shell& shell)
-{
-    const LoopClock::time_point now = LoopClock::now();
-    LoopState& state = shell.state;
-    const float dt = std::min(std::chrono::duration<float>(now - state.lastFrameTime).count(), 0.05f);
-    shell.demoPlayer.update(dt, shell.game, state.toolPanelX, state.toolPanelY, state.camera.scrollX,
-                            state.camera.scrollY, tileSize(state.camera), state.openToolGroup, state.viewWidth,
-                            state.viewHeight);
-    return now;
+    while (SDL_PollEvent(&event) != 0) {
+        if (admitEvent(shell, event)) dispatchEvent(shell, event);
+    }
 }
 
 void drawFrame(Shell& shell)
@@ -99,9 +85,8 @@ void runMainLoop(Shell& shell)
     LoopState& state = shell.state;
     while (state.running) {
         takeEvents(shell);
-        const LoopClock::time_point frameStart = updateFrame(shell);
+        updateFrame(shell, LoopClock::now());
         drawFrame(shell);
         finishFrame(shell);
-        state.lastFrameTime = frameStart;
     }
 }
