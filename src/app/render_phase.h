@@ -2,7 +2,7 @@
 
 #include "app/loop_state.h"
 #include "app/screen.h"
-#include "app/stand_ins.h"
+#include "demo/demo_player.h"
 #include "persistence/save_menu.h"
 #include "world/game.h"
 
