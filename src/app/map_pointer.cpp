@@ -630,9 +630,10 @@ void turnWheel(Shell& shell, const SDL_MouseWheelEvent& wheel)
     if (state.languagePopupOpen) return;
     const bool flipped = wheel.direction == SDL_MOUSEWHEEL_FLIPPED;
     const int amount = flipped ? -wheel.y : wheel.y;
+    // The event's own position, unless a running demo drives the pointer.
     int px = wheel.mouseX;
     int py = wheel.mouseY;
-    shell.demoPlayer.pointerPosition(px, py);
+    if (shell.demoPlayer.isRunning()) shell.demoPlayer.pointerPosition(px, py);
     if ((state.powerOverviewVisible || state.machineOverviewVisible) && px >= state.viewWidth) {
         int& scroll = state.powerOverviewVisible ? state.powerOverviewScroll : state.machineOverviewScroll;
         scroll = std::max(0, scroll - amount);
