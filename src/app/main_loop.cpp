@@ -2,6 +2,7 @@
 
 #include "app/frame_update.h"
 #include "app/map_interaction.h"
+#include "app/map_pointer.h"
 #include "app/recording_input.h"
 #include "app/render_phase.h"
 
@@ -57,6 +58,7 @@ void finishFrame(Shell& shell)
 
 void dispatchEvent(Shell& shell, const SDL_Event& event)
 {
+    if (dispatchPointerEvent(shell, event)) return;
     switch (event.type) {
     case SDL_QUIT:
         handleQuit(shell);
