@@ -97,6 +97,7 @@ struct LoopState {
     TileRectDrag copyRect;
     bool copyMode = false;
     bool pasteMode = false;
+    std::string copyMessage;  // what copy and paste tell the player, under the side panel's help
     TilePoint tunnelEntrance = NO_TILE;
 
     // Frame timing, the settings countdown and the recorder's start gate.
