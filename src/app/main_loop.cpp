@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/hud_panels.h"
 #include "app/map_interaction.h"
 
 namespace {
@@ -40,7 +41,17 @@ void drawFrame(Shell& shell)
     SDL_Renderer* renderer = shell.screen.renderer;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
-    // The map view, its overlays, the panels and the menu are drawn here.
+    const LoopState& state = shell.state;
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
+    // The map view and its overlays are drawn here, the sale texts right after the map.
+    drawSaleMarkers(renderer, state);
+    drawToolPalette(renderer, state);
+    // The side panel's frame and inspectors are drawn here, the tool choosers among them.
+    drawToolChoosers(renderer, state, windowWidth, windowHeight);
+    // The menu is drawn here, under the bottom bar.
+    drawBottomBarAndSettings(renderer, shell.game, state, shell.saveMenu, LoopClock::now());
     shell.demoPlayer.drawOverlay(renderer);
     SDL_RenderPresent(renderer);
 }

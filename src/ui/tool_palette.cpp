@@ -9,6 +9,7 @@
 #include "render/distributor_mixer_sprite.h"
 #include "render/logic_sprites.h"
 #include "render/oven_smelter_sprite.h"
+#include "render/power_cables.h"
 #include "render/power_supply_sprite.h"
 #include "render/sensor_sprite.h"
 #include "render/storage_shop_filler_sprites.h"
@@ -144,9 +145,7 @@ void drawIcon(SDL_Renderer* renderer, Tool tool, int x, int y)
         drawMapControl(renderer, tool, x, y, NORTH);
         break;
     case TOOL_POWER_LINE:
-        // A cable between two points: the sagging strands come with the cable painter.
-        line(renderer, x + 3, y + 7, x + 21, y + 15, packColor(184, 115, 51));
-        SDL_RenderDrawLine(renderer, x + 3, y + 8, x + 21, y + 16);
+        drawCable(renderer, {x + 3, y + 7}, {x + 21, y + 15});
         break;
     case TOOL_WATER_PIPE:
         drawWaterPipe(renderer, x, y, s, s, PIPE_EAST | PIPE_WEST, 0, 0, 0.0f, 0);
