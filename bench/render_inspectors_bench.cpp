@@ -7,11 +7,11 @@
 #include "persistence/save_menu.h"
 #include "render/cargo_textures.h"
 #include "render/texture_caches.h"
+#include "software_screen.h"
 #include "ui/hud_layout.h"
 #include "ui/inspector_widgets.h"
 #include "ui/menu_overlay.h"
 #include "ui/transport_inspectors.h"
-#include "software_screen.h"
 #include "world/game.h"
 
 namespace {

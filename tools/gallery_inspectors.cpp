@@ -38,9 +38,7 @@ std::vector<InspectorSample> inspectorSamples()
     };
     const auto labelled = [](auto drawPanel, bool editing) {
         return [drawPanel, editing](SDL_Renderer* r, const CargoTextures& sprites, const ScreenRect& panel,
-                                    const Tile& tile) {
-            drawPanel(r, sprites, panel, tile, editing, "NEUER NAME");
-        };
+                                    const Tile& tile) { drawPanel(r, sprites, panel, tile, editing, "NEUER NAME"); };
     };
     return {
         {"belt, speed 0, way from n", BELT,

@@ -51,10 +51,9 @@ TEST_F(BeltInspector, SpeedZeroStopsTheCreditOfItemsOnBothLayersAndPriorityLeave
 {
     Tile& belt = layBelt(game, 12, 10, SOUTH);  // crossing under the deck
     buildBridgeEast(game, 12, 10);
-    CargoItem& ground = game.items.emplace_back(12, 10, SOUTH, LOG);
+    game.items.emplace_back(12, 10, SOUTH, LOG).speedCredit = 5;
     CargoItem& deck = game.items.emplace_back(12, 10, EAST, COAL);
     deck.layer = 1;
-    ground.speedCredit = 5;
     deck.speedCredit = 5;
     interaction.selection = {{12, 10, BELT}, InspectorPanel::BELT};
 
