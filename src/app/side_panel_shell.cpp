@@ -25,12 +25,10 @@ bool selectionViewOpen(const LoopState& state, const MultiSelection& selection)
 const ControlPick* informationShown(const LoopState& state, const Game& game, const MultiSelection& selection)
 {
     const ControlSelection& selected = state.interaction.selection;
-    if (selectionViewOpen(state, selection) || !selected.selected() ||
-        selected.panel != InspectorPanel::INFORMATION)
+    if (selectionViewOpen(state, selection) || !selected.selected() || selected.panel != InspectorPanel::INFORMATION)
         return nullptr;
     ControlPick now;
-    if (!controlPickAt(game, selected.control.x, selected.control.y, now) || !(now == selected.control))
-        return nullptr;
+    if (!controlPickAt(game, selected.control.x, selected.control.y, now) || !(now == selected.control)) return nullptr;
     return &selected.control;
 }
 
@@ -142,9 +140,8 @@ void drawSidePanel(SDL_Renderer* renderer, int windowWidth, int windowHeight, Lo
         drawSelectionContent(renderer, content, state, game, selection);
     }
     if (const ControlPick* pick = informationShown(state, game, selection)) {
-        const InformationView view{game,      pick->x,
-                                   pick->y,   pick->type,
-                                   state.interaction.statusText, molderReachesWater(game, *pick)};
+        const InformationView view{
+            game, pick->x, pick->y, pick->type, state.interaction.statusText, molderReachesWater(game, *pick)};
         drawInformationPanel(renderer, content, view);
     }
     drawSidePanelInspector(renderer, content, state, game, selection, sprites);
@@ -172,8 +169,8 @@ bool pressSidePanelBar(LoopState& state, Game& game, MultiSelection& selection, 
     return state.powerOverviewVisible;
 }
 
-bool pressSelectionPanel(LoopState& state, Game& game, UndoHistory& history, MultiSelection& selection,
-                         int windowWidth, int windowHeight, int px, int py)
+bool pressSelectionPanel(LoopState& state, Game& game, UndoHistory& history, MultiSelection& selection, int windowWidth,
+                         int windowHeight, int px, int py)
 {
     const ScreenRect content = sidePanelContentRect(windowWidth, windowHeight);
     if (selection.empty() || !contains(content, px, py)) return false;
@@ -182,8 +179,7 @@ bool pressSelectionPanel(LoopState& state, Game& game, UndoHistory& history, Mul
         return true;
     }
     const UndoGuard press(history, game);
-    const SelectionPanelControls controls{game, selection, state.interaction.statusText,
-                                          state.selectionSettingsOpen};
+    const SelectionPanelControls controls{game, selection, state.interaction.statusText, state.selectionSettingsOpen};
     const SelectionButton button = pressSelectionMainView(controls, content, px, py);
     if (button == SelectionButton::DEMOLISH_ALL) resetInteraction(state, game);
     return button != SelectionButton::NONE;

@@ -30,8 +30,7 @@ void closeSidePanel(LoopState& state, Game& game, MultiSelection& selection);
 // view has it already; it is worked out here otherwise. The overview's scroll
 // is kept inside its list.
 void drawSidePanel(SDL_Renderer* renderer, int windowWidth, int windowHeight, LoopState& state, const Game& game,
-                   const MultiSelection& selection, const CargoTextures& sprites,
-                   const PowerOverview* power = nullptr);
+                   const MultiSelection& selection, const CargoTextures& sprites, const PowerOverview* power = nullptr);
 
 // A left press on the side panel's top bar: "STROM P", then "X" where it is
 // shown. While the overview is open it takes every other press in the panel.
@@ -41,8 +40,8 @@ bool pressSidePanelBar(LoopState& state, Game& game, MultiSelection& selection, 
 // A left press on the multi-selection panel, one undo step: its settings view
 // takes every press in the content area ("ZURUECK" first), the main view
 // those on its buttons. False while nothing is selected.
-bool pressSelectionPanel(LoopState& state, Game& game, UndoHistory& history, MultiSelection& selection,
-                         int windowWidth, int windowHeight, int px, int py);
+bool pressSelectionPanel(LoopState& state, Game& game, UndoHistory& history, MultiSelection& selection, int windowWidth,
+                         int windowHeight, int px, int py);
 
 // A left press on the information panel of the selected control, one undo
 // step. True when one of its buttons took it; else the press goes on to

@@ -50,10 +50,7 @@ void switchButton(SDL_Renderer* renderer, const ScreenRect& panel, int top, int 
     text(renderer, panel, on ? onText : offText, 20, top + 12);
 }
 
-ScreenRect bridgeSpeedRect(const ScreenRect& panel, int level)
-{
-    return panelRect(panel, 8 + 38 * level, 109, 32, 32);
-}
+ScreenRect bridgeSpeedRect(const ScreenRect& panel, int level) { return panelRect(panel, 8 + 38 * level, 109, 32, 32); }
 
 const Tile* beltUnderDeck(const Game& game, int x, int y)
 {
@@ -110,8 +107,8 @@ void drawPowerSupply(SDL_Renderer* renderer, const ScreenRect& panel, const Tile
 {
     text(renderer, panel, tile.powerSupplied ? "EINGANG 1 KW - STROM OK" : "EINGANG - KEIN STROM", 10, 70);
     text(renderer, panel, tile.dcSupplied ? "AUSGANG 5V DC - EIN" : "AUSGANG 5V DC - AUS", 10, 95);
-    text(renderer, panel,
-         "VERBRAUCHER " + std::to_string(tile.dcCount) + " / " + std::to_string(tile.dcSlots), 10, 120);
+    text(renderer, panel, "VERBRAUCHER " + std::to_string(tile.dcCount) + " / " + std::to_string(tile.dcSlots), 10,
+         120);
     wrapped(renderer, panel,
             "STROMLEITUNG AN DEN EINGANG ANSCHLIESSEN. 5V-LEITUNG VERBINDET DEN AUSGANG MIT SIGNALBAUSTEINEN. PRO "
             "NETZTEIL BIS ZU 100 VERBRAUCHER.",
@@ -143,8 +140,8 @@ void drawPowerPole(SDL_Renderer* renderer, const ScreenRect& panel)
     text(renderer, panel, "LEITUNGSREICHWEITE 10 KACHELN", 10, 68);
     text(renderer, panel, "MAXIMAL 3 LEITUNGEN", 10, 90);
     text(renderer, panel, "VERSORGUNG 7 X 7 KACHELN", 10, 114);
-    wrapped(renderer, panel,
-            "VERBRAUCHER IM BLAUEN BEREICH WERDEN AUTOMATISCH VERSORGT. KEINE DIREKTE LEITUNG NOETIG.", 140);
+    wrapped(renderer, panel, "VERBRAUCHER IM BLAUEN BEREICH WERDEN AUTOMATISCH VERSORGT. KEINE DIREKTE LEITUNG NOETIG.",
+            140);
 }
 
 void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const InformationView& view)
@@ -239,9 +236,9 @@ bool pressSwitch(Game& game, UndoHistory& history, const ScreenRect& panel, int 
 
 const char* informationTitle(ControlType type)
 {
-    static constexpr const char* LOGIC_TITLES[] = {"UND",    "ODER",     "XOR",      "NICHT",   "SIGNALLAMPE",
-                                                   "ZAEHLER", "TIMER",   "TAKTGEBER", "SCHALTER", "TASTER",
-                                                   "SCHRITTSCHALTER"};
+    static constexpr const char* LOGIC_TITLES[] = {
+        "UND",   "ODER",      "XOR",      "NICHT",  "SIGNALLAMPE",    "ZAEHLER",
+        "TIMER", "TAKTGEBER", "SCHALTER", "TASTER", "SCHRITTSCHALTER"};
     switch (type) {
     case DISTRIBUTOR:
         return "VERTEILER";

@@ -77,8 +77,7 @@ void drawSelectionBackButton(SDL_Renderer* renderer, const ScreenRect& panel)
     drawWideButton(renderer, selectionBackButtonRect(panel), "ZURUECK");
 }
 
-SelectionButton pressSelectionMainView(const SelectionPanelControls& controls, const ScreenRect& panel, int px,
-                                       int py)
+SelectionButton pressSelectionMainView(const SelectionPanelControls& controls, const ScreenRect& panel, int px, int py)
 {
     const SelectionButton button = selectionButtonAt(panel, px, py);
     switch (button) {

@@ -47,8 +47,7 @@ struct SelectionPanelControls {
 // selected controls are of one kind and says why not otherwise; "AUSWAHL
 // LOESCHEN" demolishes them all and empties the selection, after which the
 // shell resets the interaction. Answers the button hit.
-SelectionButton pressSelectionMainView(const SelectionPanelControls& controls, const ScreenRect& panel, int px,
-                                       int py);
+SelectionButton pressSelectionMainView(const SelectionPanelControls& controls, const ScreenRect& panel, int px, int py);
 
 // Left presses on the shared panels, given the first selected tile's values;
 // every selected mixer or distributor takes the setting. True when a button took it.

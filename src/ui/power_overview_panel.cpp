@@ -41,8 +41,8 @@ std::array<std::string, 4> powerTotalLines(const PowerOverview& power)
         allocated += network.allocatedKw;
         missing += network.missingKw;
     }
-    return {kilowatts("VERFUEGBAR ", available), kilowatts("ZUGETEILT  ", allocated),
-            kilowatts("FEHLEND    ", missing), kilowatts("OHNE MAST  ", power.missingWithoutPoleKw)};
+    return {kilowatts("VERFUEGBAR ", available), kilowatts("ZUGETEILT  ", allocated), kilowatts("FEHLEND    ", missing),
+            kilowatts("OHNE MAST  ", power.missingWithoutPoleKw)};
 }
 
 std::array<std::string, 4> networkBlockLines(const PowerNetworkInfo& network, int index)

@@ -41,10 +41,7 @@ constexpr HelpLine HELP_LINES[] = {
 
 ScreenRect powerButtonRect(const ScreenRect& sidePanel) { return {sidePanel.left + 174, 7, 104, 28}; }
 
-ScreenRect closeButtonRect(const ScreenRect& sidePanel)
-{
-    return {sidePanel.left + sidePanel.width - 34, 8, 24, 24};
-}
+ScreenRect closeButtonRect(const ScreenRect& sidePanel) { return {sidePanel.left + sidePanel.width - 34, 8, 24, 24}; }
 
 void drawSidePanelFrame(SDL_Renderer* renderer, const ScreenRect& sidePanel, bool powerOverviewOpen, bool closeShown)
 {

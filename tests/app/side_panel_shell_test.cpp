@@ -39,7 +39,10 @@ class SidePanelShell : public testing::Test {
     bool helpShown() { return shows("CONTROL AUSWAEHLEN", 10, 65); }
     bool closeShown() { return shows("X", 320 - 25, 16); }
 
-    bool pressBar(int dx, int y) { return pressSidePanelBar(state, game, selection, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X + dx, y); }
+    bool pressBar(int dx, int y)
+    {
+        return pressSidePanelBar(state, game, selection, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X + dx, y);
+    }
     bool pressSelection(int dx, int dy)
     {
         return pressSelectionPanel(state, game, history, selection, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X + dx,

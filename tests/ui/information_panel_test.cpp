@@ -32,12 +32,19 @@ class InformationPanel : public InspectorBench {
 
 TEST(InformationTexts, TitlesDirectionsBurnTimeTunnelLengthAndTankBar)
 {
-    const std::vector<std::pair<ControlType, std::string_view>> titles = {
-        {DISTRIBUTOR, "VERTEILER"},    {MIXER, "MISCHER"},           {TUNNEL_EXIT, "TUNNEL"},
-        {TUNNEL, "TUNNEL"},            {POWER_POLE, "STROMMAST"},    {LOGIC_AND, "UND"},
-        {LOGIC_CLOCK, "TAKTGEBER"},    {LOGIC_STEPPER, "SCHRITTSCHALTER"},
-        {POWER_SUPPLY, "5V-NETZTEIL"}, {LOGIC_RS, "RS-SPEICHER"},     {BELT, "VERTEILER"},
-        {-3, "VERTEILER"},             {CONTROL_TYPE_COUNT, "VERTEILER"}};
+    const std::vector<std::pair<ControlType, std::string_view>> titles = {{DISTRIBUTOR, "VERTEILER"},
+                                                                          {MIXER, "MISCHER"},
+                                                                          {TUNNEL_EXIT, "TUNNEL"},
+                                                                          {TUNNEL, "TUNNEL"},
+                                                                          {POWER_POLE, "STROMMAST"},
+                                                                          {LOGIC_AND, "UND"},
+                                                                          {LOGIC_CLOCK, "TAKTGEBER"},
+                                                                          {LOGIC_STEPPER, "SCHRITTSCHALTER"},
+                                                                          {POWER_SUPPLY, "5V-NETZTEIL"},
+                                                                          {LOGIC_RS, "RS-SPEICHER"},
+                                                                          {BELT, "VERTEILER"},
+                                                                          {-3, "VERTEILER"},
+                                                                          {CONTROL_TYPE_COUNT, "VERTEILER"}};
     for (const auto& [type, title] : titles)
         EXPECT_EQ(informationTitle(type), title) << type;
 
@@ -57,11 +64,11 @@ TEST(InformationTexts, TitlesDirectionsBurnTimeTunnelLengthAndTankBar)
         float seconds;
         int hours;
     };
-    for (const Burn& b : std::vector<Burn>{{false, 0, 0.0f, 0},   // a new generator
-                                           {true, 30, 2.5f, 4},   // a quarter coal at a quarter load
-                                           {true, 120, 10.0f, 4}, // a full coal at full load
-                                           {false, 30, 10.0f, 4}, // idle counts full load
-                                           {true, 100, 10.0f, 5}, // 4.8 rounds up
+    for (const Burn& b : std::vector<Burn>{{false, 0, 0.0f, 0},     // a new generator
+                                           {true, 30, 2.5f, 4},     // a quarter coal at a quarter load
+                                           {true, 120, 10.0f, 4},   // a full coal at full load
+                                           {false, 30, 10.0f, 4},   // idle counts full load
+                                           {true, 100, 10.0f, 5},   // 4.8 rounds up
                                            {true, 0, 0.01f, 1}}) {  // no load counts as 1 kW
         Tile generator;
         generator.generatorInUse = b.inUse;

@@ -125,8 +125,8 @@ TEST_F(SelectionPanel, SharedDistributorCellsAreRedInAutomaticYetAPressSetsTheRu
     EXPECT_TRUE(shows("HAUPT", 15, 125 + 22, RED_FRAME));
 
     const int coal = COAL;
-    EXPECT_TRUE(pressSharedDistributorPanel(selection, game, first(), panel,
-                                            panel.left + 10 + 145 * (coal % 2), panel.top + 125 + 48 * (coal / 2)));
+    EXPECT_TRUE(pressSharedDistributorPanel(selection, game, first(), panel, panel.left + 10 + 145 * (coal % 2),
+                                            panel.top + 125 + 48 * (coal / 2)));
     for (int x : {10, 20}) {
         EXPECT_TRUE(game.tileAt(x, 10).modeCargoRules) << x;
         EXPECT_EQ(game.tileAt(x, 10).cargoRuleMask, cargoBit(COAL)) << x;

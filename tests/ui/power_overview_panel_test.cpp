@@ -35,8 +35,8 @@ TEST(PowerOverviewRules, BlocksFitTheHeightAndTheScrollStaysInTheList)
     struct Clamp {
         int scroll, count, height, kept;
     };
-    for (const Clamp& c : std::vector<Clamp>{{5, 3, 700, 0},    // all three fit
-                                             {9, 10, 700, 4},   // the last six stay in sight
+    for (const Clamp& c : std::vector<Clamp>{{5, 3, 700, 0},   // all three fit
+                                             {9, 10, 700, 4},  // the last six stay in sight
                                              {3, 10, 700, 3},
                                              {-2, 10, 700, 0},
                                              {4, 0, 300, 0},
@@ -84,11 +84,11 @@ TEST(PowerOverviewPicture, SixBlocksAtSevenHundredInTheirNetworksColours)
     EXPECT_TRUE(showsText(canvas, "MAUSRAD HIER BLAETTERT - P ODER X SCHLIESST", 10, 146, TOTALS));
     for (int k = 0; k < 6; ++k) {
         const int index = k + 1;
-        EXPECT_TRUE(showsText(canvas, "NETZ " + std::to_string(index + 1), 10, 178 + 86 * k,
-                              unpacked(networkColor(index))))
+        EXPECT_TRUE(
+            showsText(canvas, "NETZ " + std::to_string(index + 1), 10, 178 + 86 * k, unpacked(networkColor(index))))
             << k;
-        EXPECT_TRUE(showsText(canvas, "VERFUEGBAR " + std::to_string(120 * (index + 1)) + " KW", 10,
-                              178 + 86 * k + 18, unpacked(networkColor(index))));
+        EXPECT_TRUE(showsText(canvas, "VERFUEGBAR " + std::to_string(120 * (index + 1)) + " KW", 10, 178 + 86 * k + 18,
+                              unpacked(networkColor(index))));
     }
     const SDL_Rect painted = canvas.paintedBounds({21, 25, 29, 255});
     EXPECT_EQ(painted.y + painted.h, 178 + 86 * 5 + 54 + 7) << "no seventh block";
