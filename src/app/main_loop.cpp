@@ -2,6 +2,7 @@
 
 #include "app/hud_panels.h"
 #include "app/map_interaction.h"
+#include "app/side_panel_shell.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ void drawFrame(Shell& shell)
     // The map view and its overlays are drawn here, the sale texts right after the map.
     drawSaleMarkers(renderer, state);
     drawToolPalette(renderer, state);
-    // The side panel's frame and inspectors are drawn here, the tool choosers among them.
+    drawSidePanel(renderer, windowWidth, windowHeight, shell.state, shell.game, shell.selection,
+                  shell.screen.cargoTextures);
     drawToolChoosers(renderer, state, windowWidth, windowHeight);
     // The menu is drawn here, under the bottom bar.
     drawBottomBarAndSettings(renderer, shell.game, state, shell.saveMenu, LoopClock::now());
