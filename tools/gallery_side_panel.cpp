@@ -30,6 +30,17 @@ Tile& place(Game& game, ControlType type, int x, int y)
 
 void select(Game& game, LoopState& state, int x, int y) { selectControlAt(state, game, x, y); }
 
+// The information panel of a control standing at (10, 10) as setUp leaves it.
+SidePanelSample information(const char* caption, ControlType type, std::function<void(Tile&)> setUp)
+{
+    return {caption, [type, setUp](Game& g, LoopState& s, MultiSelection&) {
+                Tile& tile = place(g, type, 10, 10);
+                tile.type = type;  // water sources and pipes have no place rule of their own
+                setUp(tile);
+                select(g, s, 10, 10);
+            }};
+}
+
 // Three networks: one supplied, one short of coal, one a lone pole; and an arm out of reach.
 void powerScene(Game& game)
 {
@@ -93,20 +104,16 @@ std::vector<SidePanelSample> samples()
              m.toggle(g, 20, 10);
              s.selectionSettingsOpen = true;
          }},
-        {"distributor by signal",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             Tile& d = place(g, DISTRIBUTOR, 10, 10);
-             d.modeSignal = true;
-             d.signalSelectsB = true;
-             select(g, s, 10, 10);
-         }},
-        {"mixer 2 to 3",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             Tile& m = place(g, MIXER, 10, 10);
-             m.ratioA = 2;
-             m.ratioB = 3;
-             select(g, s, 10, 10);
-         }},
+        information("distributor by signal", DISTRIBUTOR,
+                    [](Tile& t) {
+                        t.modeSignal = true;
+                        t.signalSelectsB = true;
+                    }),
+        information("mixer 2 to 3", MIXER,
+                    [](Tile& t) {
+                        t.ratioA = 2;
+                        t.ratioB = 3;
+                    }),
         {"bridge over a belt",
          [](Game& g, LoopState& s, MultiSelection&) {
              place(g, BELT, 11, 10).dir = SOUTH;
@@ -127,25 +134,15 @@ std::vector<SidePanelSample> samples()
              exit.tunnelPartnerY = 10;
              select(g, s, 10, 15);
          }},
-        {"new coal generator",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             place(g, COAL_GENERATOR, 10, 10);
-             select(g, s, 10, 10);
-         }},
-        {"generator in use",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             Tile& t = place(g, COAL_GENERATOR, 10, 10);
-             t.generatorOn = t.generatorInUse = true;
-             t.generatorCoal = 6;
-             t.generatorBurnTime = 2.5f;
-             t.generatorLoadKw = 30;
-             select(g, s, 10, 10);
-         }},
-        {"power pole",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             place(g, POWER_POLE, 10, 10);
-             select(g, s, 10, 10);
-         }},
+        information("new coal generator", COAL_GENERATOR, [](Tile&) {}),
+        information("generator in use", COAL_GENERATOR,
+                    [](Tile& t) {
+                        t.generatorOn = t.generatorInUse = true;
+                        t.generatorCoal = 6;
+                        t.generatorBurnTime = 2.5f;
+                        t.generatorLoadKw = 30;
+                    }),
+        information("power pole", POWER_POLE, [](Tile&) {}),
         {"molder, 7 water, status",
          [](Game& g, LoopState& s, MultiSelection&) {
              Tile& t = place(g, INJECTION_MOLDER, 10, 10);
@@ -154,26 +151,10 @@ std::vector<SidePanelSample> samples()
              select(g, s, 10, 10);
              s.interaction.statusText = "DREHEN NICHT MOEGLICH";
          }},
-        {"water source",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             g.tileAt(10, 10).type = WATER_SOURCE;
-             select(g, s, 10, 10);
-         }},
-        {"water pipe",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             g.tileAt(10, 10).type = WATER_PIPE;
-             select(g, s, 10, 10);
-         }},
-        {"ejector, 2 orders",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             place(g, EJECTOR, 10, 10).ejectorJobs = 2;
-             select(g, s, 10, 10);
-         }},
-        {"5v supply",
-         [](Game& g, LoopState& s, MultiSelection&) {
-             place(g, POWER_SUPPLY, 10, 10);
-             select(g, s, 10, 10);
-         }},
+        information("water source", WATER_SOURCE, [](Tile&) {}),
+        information("water pipe", WATER_PIPE, [](Tile&) {}),
+        information("ejector, 2 orders", EJECTOR, [](Tile& t) { t.ejectorJobs = 2; }),
+        information("5v supply", POWER_SUPPLY, [](Tile&) {}),
     };
 }
 
