@@ -1,8 +1,9 @@
 #include "app/main_loop.h"
 
-#include "app/hud_panels.h"
+#include "app/frame_update.h"
 #include "app/map_interaction.h"
-#include "app/side_panel_shell.h"
+#include "app/recording_input.h"
+#include "app/render_phase.h"
 
 namespace {
 
@@ -23,39 +24,23 @@ void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
     state.sizeSavePending = true;
 }
 
-// Every pending event; recording mode's input filter and the demo's interruption
-// by real input go in front of the dispatch.
+// Every pending event that recording mode and a running demo let through.
 void takeEvents(Shell& shell)
 {
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0)
-        dispatchEvent(shell, event);
+    while (SDL_PollEvent(&event) != 0) {
+        if (admitEvent(shell, event)) dispatchEvent(shell, event);
+    }
 }
-
-// Advances what moves with time. Returns the frame's start, from which the next
-// frame measures its elapsed time. The world stands still until the frame update
-// (demo step, autosave, speed, pause, time skip, sale markers, title) lands.
-LoopClock::time_point updateFrame(Shell&) { return LoopClock::now(); }
 
 void drawFrame(Shell& shell)
 {
-    SDL_Renderer* renderer = shell.screen.renderer;
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    const LoopState& state = shell.state;
-    int windowWidth = 0;
-    int windowHeight = 0;
-    SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
-    // The map view and its overlays are drawn here, the sale texts right after the map.
-    drawSaleMarkers(renderer, state);
-    drawToolPalette(renderer, state);
-    drawSidePanel(renderer, windowWidth, windowHeight, shell.state, shell.game, shell.selection,
-                  shell.screen.cargoTextures);
-    drawToolChoosers(renderer, state, windowWidth, windowHeight);
-    // The menu is drawn here, under the bottom bar.
-    drawBottomBarAndSettings(renderer, shell.game, state, shell.saveMenu, LoopClock::now());
-    shell.demoPlayer.drawOverlay(renderer);
-    SDL_RenderPresent(renderer);
+    renderFrame({.screen = shell.screen,
+                 .game = shell.game,
+                 .state = shell.state,
+                 .demoPlayer = shell.demoPlayer,
+                 .saveMenu = shell.saveMenu,
+                 .now = LoopClock::now()});
 }
 
 // After the frame is shown: the settings file learns a size that has held still.
@@ -90,9 +75,8 @@ void runMainLoop(Shell& shell)
     LoopState& state = shell.state;
     while (state.running) {
         takeEvents(shell);
-        const LoopClock::time_point frameStart = updateFrame(shell);
+        updateFrame(shell, LoopClock::now());
         drawFrame(shell);
         finishFrame(shell);
-        state.lastFrameTime = frameStart;
     }
 }

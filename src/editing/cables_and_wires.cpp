@@ -12,10 +12,6 @@
 
 namespace {
 
-bool carriesPower(ControlType type) { return powerCableLimit(type) > 0; }
-
-bool carries5V(ControlType type) { return type == POWER_SUPPLY || isSignalType(type); }
-
 // Two different tiles of the map, both of a type the cable may join.
 template <typename Carries> bool cableEndsFit(const Game& game, int x0, int y0, int x1, int y1, Carries carries)
 {
@@ -27,16 +23,6 @@ template <typename Carries> bool cableEndsFit(const Game& game, int x0, int y0, 
 bool eraseJoining(std::vector<Link>& cables, int x0, int y0, int x1, int y1)
 {
     return std::erase_if(cables, [&](const Link& cable) { return joinsEitherWay(cable, x0, y0, x1, y1); }) > 0;
-}
-
-bool hasRoomForCable(const Game& game, int x, int y)
-{
-    const ControlType type = game.tileAt(x, y).type;
-    if (type == COAL_GENERATOR) return true;
-    const auto count = std::count_if(game.powerLinks.begin(), game.powerLinks.end(), [x, y](const Link& cable) {
-        return (cable.x0 == x && cable.y0 == y) || (cable.x1 == x && cable.y1 == y);
-    });
-    return count < powerCableLimit(type);
 }
 
 bool toggleMeasureWire(Game& game, Link wire)
@@ -111,7 +97,8 @@ void clickPowerLine(Interaction& interaction, Game& game, UndoHistory& history, 
 
 void clickDcLine(Interaction& interaction, Game& game, int x, int y)
 {
-    if (!secondCableEnd(interaction, game, x, y, carries5V, "5V-NETZTEIL ODER SIGNALBAUSTEIN WAEHLEN", nullptr)) return;
+    if (!secondCableEnd(interaction, game, x, y, isDcNetworkType, "5V-NETZTEIL ODER SIGNALBAUSTEIN WAEHLEN", nullptr))
+        return;
     PendingLinkEnd& first = interaction.pendingLinkEnd;
     toggle5vCable(game, first.x, first.y, x, y);
     first = {};
@@ -144,6 +131,21 @@ void clickWireTool(Interaction& interaction, Game& game, UndoHistory& history, b
 }
 
 }  // namespace
+
+bool carriesPower(ControlType type) { return powerCableLimit(type) > 0; }
+
+bool hasRoomForCable(const Game& game, int x, int y, int except)
+{
+    const ControlType type = game.tileAt(x, y).type;
+    if (type == COAL_GENERATOR) return true;
+    int count = 0;
+    for (std::size_t i = 0; i < game.powerLinks.size(); ++i) {
+        const Link& cable = game.powerLinks[i];
+        const bool endsHere = (cable.x0 == x && cable.y0 == y) || (cable.x1 == x && cable.y1 == y);
+        if (endsHere && static_cast<int>(i) != except) ++count;
+    }
+    return count < powerCableLimit(type);
+}
 
 TileSpot tileSpotAt(int cameraY, int pointerY, int tileSize)
 {
@@ -190,7 +192,7 @@ bool togglePowerCable(Game& game, int x0, int y0, int x1, int y1)
 
 bool toggle5vCable(Game& game, int x0, int y0, int x1, int y1)
 {
-    if (!cableEndsFit(game, x0, y0, x1, y1, carries5V)) return false;
+    if (!cableEndsFit(game, x0, y0, x1, y1, isDcNetworkType)) return false;
     if (!eraseJoining(game.dcLinks, x0, y0, x1, y1)) game.dcLinks.push_back({x0, y0, x1, y1, 0, 0});
     game.updateNetworks(0.0f);
     return true;
