@@ -24,8 +24,6 @@ constexpr PackedColor TANK_EMPTY_COLOUR = packColor(34, 51, 63);
 constexpr PackedColor TANK_WATER_COLOUR = packColor(61, 188, 230);
 constexpr int BRIDGE_SPEED_BUTTONS = MAX_BELT_SPEED + 1;
 
-bool isLogicType(ControlType type) { return (type >= LOGIC_AND && type <= LOGIC_STEPPER) || type == LOGIC_RS; }
-
 // A row spanning the panel with its margins, as the on/off buttons are.
 ScreenRect wideButton(const ScreenRect& panel, int top, int height)
 {
