@@ -19,6 +19,7 @@
 #include "gallery_map_sprites.h"
 #include "gallery_panels.h"
 #include "gallery_picture.h"
+#include "gallery_side_panel.h"
 #include "render/arm_textures.h"
 #include "render/asset_files.h"
 #include "render/bitmap_font.h"
@@ -449,7 +450,7 @@ int main(int argc, char** argv)
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
         writeGlyphSheets,   writeButtons,      writeArrows,           writeLanguageIcons,    writeCargoSprites,
         writeCargoCloseups, writeArmSprites,   writeControlGallery,   writeMapSpriteGallery, writeCablesAndWires,
-        writeMinimaps,      writePanelGallery, writeInspectorGallery, writeFactoryFrames,
+        writeMinimaps,      writePanelGallery, writeInspectorGallery, writeFactoryFrames,    writeSidePanelGallery,
     };
     bool ok = true;
     for (const auto& group : groups)

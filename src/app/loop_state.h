@@ -98,6 +98,7 @@ struct LoopState {
     TileRectDrag ctrlRect;
     TileRectDrag copyRect;
     AreaClipboard clipboard;  // with the copy and the paste mode
+    std::string copyMessage;  // what copy and paste tell the player, under the side panel's help
     TilePoint tunnelEntrance = NO_TILE;
 
     // Frame timing, the settings countdown and the recorder's start gate.

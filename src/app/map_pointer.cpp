@@ -158,7 +158,7 @@ bool pressClipboard(Shell& shell, const SDL_MouseButtonEvent& press)
     if (clipboard.copying) {
         state.copyRect = {true, tile, tile};
     } else {
-        pasteAt(clipboard, shell.undoHistory, shell.game, tile.x, tile.y, state.interaction.statusText);
+        pasteAt(clipboard, shell.undoHistory, shell.game, tile.x, tile.y, state.copyMessage);
     }
     return true;
 }
@@ -496,7 +496,7 @@ void releaseLeft(Shell& shell, const SDL_MouseButtonEvent& release)
         const TileRectDrag rect = state.copyRect;
         state.copyRect = {};
         finishCopy(state.clipboard, game, rect.start.x, rect.start.y, rect.current.x, rect.current.y,
-                   state.interaction.statusText);
+                   state.copyMessage);
         return;
     }
     endBothStrokes(shell);

@@ -474,17 +474,17 @@ TEST(MapPointer, CopyDragsFillTheClipboardAndPastesNeedFreeGround)
     f.dragTo(4, 3);
     f.releaseTile(4, 3);
     EXPECT_TRUE(f.state.clipboard.pasting);
-    EXPECT_EQ(f.state.interaction.statusText, "KOPIERT. LINKSKLICK EINFUEGEN. ESC BEENDET");
+    EXPECT_EQ(f.state.copyMessage, "KOPIERT. LINKSKLICK EINFUEGEN. ESC BEENDET");
     EXPECT_EQ(f.typeAt(3, 3), SMELTER) << "the copy press selects nothing and builds nothing";
 
     const std::string before = f.mapText();
     f.clickTile(4, 3);
-    EXPECT_EQ(f.state.interaction.statusText, "BEREICH IST NICHT FREI");
+    EXPECT_EQ(f.state.copyMessage, "BEREICH IST NICHT FREI");
     EXPECT_EQ(f.mapText(), before);
     EXPECT_TRUE(f.state.clipboard.pasting) << "the paste mode stays on";
 
     f.clickTile(3, 8);
-    EXPECT_EQ(f.state.interaction.statusText, "VORLAGE EINGEFUEGT");
+    EXPECT_EQ(f.state.copyMessage, "VORLAGE EINGEFUEGT");
     EXPECT_EQ(f.typeAt(3, 8), SMELTER);
     EXPECT_EQ(f.typeAt(4, 8), BELT);
     expectMapReadsBack(f.game);
