@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gallery_controls.h"
+#include "gallery_inspectors.h"
 #include "gallery_map_sprites.h"
 #include "gallery_panels.h"
 #include "gallery_picture.h"
@@ -445,9 +446,9 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(out, error);
     setLanguage(GERMAN);
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
-        writeGlyphSheets,      writeButtons,        writeArrows,     writeLanguageIcons,
-        writeCargoSprites,     writeCargoCloseups,  writeArmSprites, writeControlGallery,
-        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,   writePanelGallery,
+        writeGlyphSheets,   writeButtons,      writeArrows,           writeLanguageIcons,    writeCargoSprites,
+        writeCargoCloseups, writeArmSprites,   writeControlGallery,   writeMapSpriteGallery, writeCablesAndWires,
+        writeMinimaps,      writePanelGallery, writeInspectorGallery,
     };
     bool ok = true;
     for (const auto& group : groups)

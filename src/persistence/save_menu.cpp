@@ -90,6 +90,10 @@ fs::path SaveMenu::slotNamePath(const fs::path& dir, int n) { return dir / ("kar
 
 fs::path SaveMenu::autosavePath(const fs::path& dir) { return dir / "autosave.map"; }
 
+bool SaveMenu::slotInUse(const fs::path& dir, int n) { return fileExists(slotMapPath(dir, n)); }
+
+bool SaveMenu::autosaveExists(const fs::path& dir) { return fileExists(autosavePath(dir)); }
+
 std::string SaveMenu::slotLabel(const fs::path& dir, int n, const SystemCalls& calls)
 {
     std::string line = nameFileLine(slotNamePath(dir, n), calls);
@@ -235,13 +239,13 @@ bool SaveMenu::handleSlotRowClick(Game& game, const MenuRect& menu, int n, int x
         }
     }
     if (!contains(slotRowRect(menu, n), x, y)) return false;
-    if (saveMode || fileExists(slotMapPath(dir, n))) selectSlot(game, n, dir);
+    if (saveMode || slotInUse(dir, n)) selectSlot(game, n, dir);
     return true;
 }
 
 void SaveMenu::pressSlotButton(Game& game, int n, int button, const fs::path& dir)
 {
-    bool used = fileExists(slotMapPath(dir, n));
+    bool used = slotInUse(dir, n);
     if (button == SAVE_BUTTON) {
         saveMode = true;
         selectSlot(game, n, dir);

@@ -62,6 +62,9 @@ struct SaveMenu {
     static std::filesystem::path slotMapPath(const std::filesystem::path& dir, int slot);
     static std::filesystem::path slotNamePath(const std::filesystem::path& dir, int slot);
     static std::filesystem::path autosavePath(const std::filesystem::path& dir);
+    // Whether the slot's map file, or the autosave file, is there; one that cannot be checked is not.
+    static bool slotInUse(const std::filesystem::path& dir, int slot);
+    static bool autosaveExists(const std::filesystem::path& dir);
     // The slot's stored name, or the translated default "KARTE n".
     static std::string slotLabel(const std::filesystem::path& dir, int slot,
                                  const SystemCalls& calls = realSystemCalls());
