@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr const char* COPY_PROMPT = "BEREICH MIT LINKER MAUSTASTE AUFZIEHEN";
-constexpr const char* PASTE_PROMPT = "VORLAGE MIT LINKSKLICK EINFUEGEN";
-
 struct KeyPress {
     SDL_Keycode key = SDLK_UNKNOWN;
     bool ctrl = false;
@@ -45,7 +42,7 @@ void clearCarriedDrags(LoopState& state)
     state.ctrlRect = TileRectDrag{};
     state.selectionSettingsOpen = false;
     endMoveDrag(state);
-    state.pasteMode = false;
+    state.clipboard.pasting = false;
 }
 
 // SIDE PANEL STAND-IN: the side panel's own anyPanelOpen and togglePowerOverview
@@ -131,24 +128,17 @@ void startCopyMode(Shell& shell)
 {
     LoopState& state = shell.state;
     resetInteraction(state, shell.game);
-    state.copyMode = true;
-    state.pasteMode = false;
+    beginCopy(state.clipboard, state.interaction.statusText);
     state.copyRect = TileRectDrag{};
-    state.interaction.statusText = COPY_PROMPT;
 }
 
-// The clipboard's blueprint joins the shell with copying and pasting; until then
-// nothing has been copied and Ctrl+V does nothing, as with an empty clipboard.
-bool clipboardHoldsBlueprint(const Shell&) { return false; }
-
+// After the reset, which would empty the status line.
 void startPasteMode(Shell& shell)
 {
     LoopState& state = shell.state;
     resetInteraction(state, shell.game);
-    state.pasteMode = true;
-    state.copyMode = false;
+    beginPaste(state.clipboard, state.interaction.statusText);
     state.copyRect.active = false;
-    state.interaction.statusText = PASTE_PROMPT;
 }
 
 // The shortcut table, row by row; false when no row took the key.
@@ -196,7 +186,7 @@ bool runShortcut(Shell& shell, const KeyPress& press)
         startCopyMode(shell);
         return true;
     case SDLK_v:
-        if (!press.ctrl || !free || !clipboardHoldsBlueprint(shell)) return false;
+        if (!press.ctrl || !free || state.clipboard.blueprint.empty()) return false;
         startPasteMode(shell);
         return true;
     case SDLK_F5:
@@ -354,10 +344,8 @@ void runEscCascade(Shell& shell)
         endMoveDrag(state);
     } else if (state.interaction.pendingLinkEnd.pending()) {
         state.interaction.pendingLinkEnd = {};
-    } else if (state.copyMode || state.pasteMode) {
-        state.copyMode = false;
-        state.pasteMode = false;
-        state.interaction.statusText.clear();
+    } else if (state.clipboard.copying || state.clipboard.pasting) {
+        leaveClipboardModes(state.clipboard, state.interaction.statusText);
         state.ctrlRect = TileRectDrag{};
         endMoveDrag(state);
         state.copyRect = TileRectDrag{};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/blueprint.h"
 #include "editing/interaction.h"
 #include "editing/map_stroke.h"
 #include "editing/number_entry.h"
@@ -119,8 +120,7 @@ struct LoopState {
     MoveDrag moveDrag;
     TileRectDrag ctrlRect;
     TileRectDrag copyRect;
-    bool copyMode = false;
-    bool pasteMode = false;
+    AreaClipboard clipboard;  // the copied area, and whether a drag copies or a click pastes
     TilePoint tunnelEntrance = NO_TILE;
 
     // Frame timing, the settings countdown and the recorder's start gate.

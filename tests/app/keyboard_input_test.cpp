@@ -57,7 +57,8 @@ TEST(TextInput, EachEntryKeepsOnlyWhatItMayHold)
     editLabelOfSource(f);
     type(f, "ab-1.\xC3\xA4#/x");
     EXPECT_EQ(f.state.interaction.label.buffer, "AB-1.X");
-    for (int i = 0; i < 43; ++i) type(f, "q");
+    for (int i = 0; i < 43; ++i)
+        type(f, "q");
     type(f, "zy");
     EXPECT_EQ(f.state.interaction.label.buffer.size(), 50u) << "a 51st character is ignored";
     EXPECT_EQ(f.state.interaction.label.buffer.back(), 'Z');
@@ -111,7 +112,8 @@ TEST(KeyboardShortcuts, KeysActUnderTheirConditionsOnly)
          [](const ShellFixture& f) { return f.state.machineOverviewVisible && !f.state.statisticsVisible; }},
         {"Ctrl+P, Ctrl+D, Ctrl+M, Ctrl+S and Alt+P do nothing",
          [](ShellFixture& f) {
-             for (SDL_Keycode key : {SDLK_p, SDLK_d, SDLK_m, SDLK_s}) press(f, key, KMOD_LCTRL);
+             for (SDL_Keycode key : {SDLK_p, SDLK_d, SDLK_m, SDLK_s})
+                 press(f, key, KMOD_LCTRL);
              press(f, SDLK_p, KMOD_RALT);
          },
          [](const ShellFixture& f) {
@@ -121,7 +123,8 @@ TEST(KeyboardShortcuts, KeysActUnderTheirConditionsOnly)
         {"holding D toggles once, M hides the minimap and ends its drag",
          [](ShellFixture& f) {
              press(f, SDLK_d);
-             for (int i = 0; i < 3; ++i) press(f, SDLK_d, KMOD_NONE, true);
+             for (int i = 0; i < 3; ++i)
+                 press(f, SDLK_d, KMOD_NONE, true);
              f.state.minimapDragging = true;
              press(f, SDLK_m);
          },
@@ -132,7 +135,8 @@ TEST(KeyboardShortcuts, KeysActUnderTheirConditionsOnly)
          [](ShellFixture& f) {
              f.saveMenu.currentPath = "a.txt";
              press(f, SDLK_r, KMOD_LCTRL);
-             for (int i = 0; i < 3; ++i) press(f, SDLK_r, KMOD_NONE, true);
+             for (int i = 0; i < 3; ++i)
+                 press(f, SDLK_r, KMOD_NONE, true);
          },
          [](const ShellFixture& f) { return f.undoHistory.size() == 4 && f.saveMenu.currentPath.empty(); }},
         {"R does nothing with the menu open",
@@ -157,18 +161,27 @@ TEST(KeyboardShortcuts, KeysActUnderTheirConditionsOnly)
              press(f, SDLK_F9, KMOD_LSHIFT);
          },
          [](const ShellFixture& f) {
-             return f.saveMenu.state == MenuState::SlotScreen && !f.saveMenu.saveMode &&
-                    !f.saveMenu.openedFromMainMenu;
+             return f.saveMenu.state == MenuState::SlotScreen && !f.saveMenu.saveMode && !f.saveMenu.openedFromMainMenu;
          }},
         {"Ctrl+C starts copying, Ctrl+V without a blueprint does nothing",
          [](ShellFixture& f) {
-             f.state.pasteMode = true;
+             f.state.clipboard.pasting = true;
              press(f, SDLK_c, KMOD_RCTRL);
              press(f, SDLK_v, KMOD_RCTRL);
          },
          [](const ShellFixture& f) {
-             return f.state.copyMode && !f.state.pasteMode &&
+             return f.state.clipboard.copying && !f.state.clipboard.pasting &&
                     f.state.interaction.statusText == "BEREICH MIT LINKER MAUSTASTE AUFZIEHEN";
+         }},
+        {"Ctrl+V with a blueprint starts pasting",
+         [](ShellFixture& f) {
+             f.state.clipboard.blueprint = copyArea(f.game, STARTER_SOURCE_X, STARTER_SOURCE_Y, 5, 10);
+             press(f, SDLK_c, KMOD_LCTRL);
+             press(f, SDLK_v, KMOD_LCTRL);
+         },
+         [](const ShellFixture& f) {
+             return !f.state.clipboard.copying && f.state.clipboard.pasting &&
+                    f.state.interaction.statusText == "VORLAGE MIT LINKSKLICK EINFUEGEN";
          }},
         {"a label being typed takes the letters, Ctrl+Z still undoes",
          [](ShellFixture& f) {
@@ -257,7 +270,10 @@ TEST(KeyboardShortcuts, EscEndsTheInnermostThingPending)
         std::function<bool(const ShellFixture&)> afterOneEsc;
     };
     const std::vector<Case> cases = {
-        {"a press", [](ShellFixture& f) { f.state.press.tile = {4, 4}; },
+        {"a press",
+         [](ShellFixture& f) {
+             f.state.press.tile = {4, 4};
+         },
          [](const ShellFixture& f) { return !f.state.press.active() && f.saveMenu.state == MenuState::Closed; }},
         {"a grabbed link", [](ShellFixture& f) { f.state.grabbedLink.kind = POWER_CABLE; },
          [](const ShellFixture& f) { return !f.state.grabbedLink.active() && f.saveMenu.state == MenuState::Closed; }},
@@ -288,17 +304,18 @@ TEST(KeyboardShortcuts, EscEndsTheInnermostThingPending)
         {"the wire end before copy mode",
          [](ShellFixture& f) {
              f.state.interaction.pendingLinkEnd = {3, 4, 0, 0};
-             f.state.copyMode = true;
+             f.state.clipboard.copying = true;
          },
-         [](const ShellFixture& f) { return !f.state.interaction.pendingLinkEnd.pending() && f.state.copyMode; }},
+         [](const ShellFixture& f) {
+             return !f.state.interaction.pendingLinkEnd.pending() && f.state.clipboard.copying;
+         }},
         {"copy mode before the menu",
          [](ShellFixture& f) {
-             f.state.copyMode = true;
+             f.state.clipboard.copying = true;
              f.saveMenu.openMainMenu();
          },
-         [](const ShellFixture& f) { return !f.state.copyMode && f.saveMenu.state == MenuState::MainMenu; }},
-        {"an open panel before the main menu",
-         [](ShellFixture& f) { f.state.machineOverviewVisible = true; },
+         [](const ShellFixture& f) { return !f.state.clipboard.copying && f.saveMenu.state == MenuState::MainMenu; }},
+        {"an open panel before the main menu", [](ShellFixture& f) { f.state.machineOverviewVisible = true; },
          [](const ShellFixture& f) {
              return !f.state.machineOverviewVisible && f.saveMenu.state == MenuState::Closed;
          }},
@@ -320,7 +337,8 @@ TEST(KeyboardShortcuts, EscWithNothingPendingOpensTheMainMenuUntilTheNextEsc)
     EXPECT_EQ(f.saveMenu.state, MenuState::Closed) << "the first Esc only ended the press";
     press(f, SDLK_ESCAPE, KMOD_NONE, true);
     const LoopClock::time_point start = LoopClock::now();
-    for (int frame = 1; frame <= 3; ++frame) updateFrame(f.shell, start + frame * std::chrono::milliseconds(16));
+    for (int frame = 1; frame <= 3; ++frame)
+        updateFrame(f.shell, start + frame * std::chrono::milliseconds(16));
     EXPECT_EQ(f.saveMenu.state, MenuState::MainMenu);
     press(f, SDLK_ESCAPE);
     EXPECT_EQ(f.saveMenu.state, MenuState::Closed);
