@@ -2,6 +2,7 @@
 
 #include "app/main_loop.h"
 #include "app/map_interaction.h"
+#include "world/game.h"
 
 namespace {
 
@@ -58,4 +59,10 @@ void toggleFullScreen(Shell& shell)
         SDL_Log("Fenstermodus konnte nicht gewechselt werden: %s", SDL_GetError());
     }
     noteSizeChange(shell.state);
+}
+
+void switchLanguage(Game& game, Language value)
+{
+    setLanguage(value);
+    game.titleChanged = true;
 }

@@ -6,6 +6,7 @@
 
 #include "app/frame_update.h"
 #include "app/shell_fixture.h"
+#include "app/window_events.h"
 #include "support/world_builders.h"
 #include "ui/hud_layout.h"
 
@@ -401,4 +402,20 @@ TEST(WindowEvents, F11DoesNothingWithADemo)
     press(f, SDLK_F11);
     EXPECT_FALSE(f.state.sizeSavePending);
     EXPECT_EQ(SDL_GetWindowFlags(f.screen.window), flags);
+}
+
+TEST(WindowEvents, ALanguageChangeRenewsTheTitleAtOnce)
+{
+    ShellFixture f;
+    const Language before = language();
+    const LoopClock::time_point start = LoopClock::now();
+    updateFrame(f.shell, start);
+    ASSERT_FALSE(f.game.titleChanged);
+    switchLanguage(f.game, GERMAN);
+    updateFrame(f.shell, start + std::chrono::milliseconds(16));
+    const std::string german = SDL_GetWindowTitle(f.screen.window);
+    switchLanguage(f.game, ENGLISH);
+    updateFrame(f.shell, start + std::chrono::milliseconds(32));
+    EXPECT_NE(SDL_GetWindowTitle(f.screen.window), german);
+    setLanguage(before);
 }
