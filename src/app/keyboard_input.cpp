@@ -36,8 +36,9 @@ bool labelBeingEdited(const Shell& shell) { return shell.state.interaction.label
 
 bool menuClosed(const Shell& shell) { return shell.saveMenu.state == MenuState::Closed; }
 
-// The other drags that carried a control or a frame end with the menu or a panel closing.
-void clearCarriedDrags(LoopState& state)
+// What closing the menu or a panel ends too: the Ctrl frame, the selection's
+// settings view, the move drag and pasting.
+void endWithClosing(LoopState& state)
 {
     state.ctrlRect = TileRectDrag{};
     state.selectionSettingsOpen = false;
@@ -351,13 +352,13 @@ void runEscCascade(Shell& shell)
         state.copyRect = TileRectDrag{};
     } else if (!menuClosed(shell)) {
         shell.saveMenu.back();
-        clearCarriedDrags(state);
+        endWithClosing(state);
     } else if (anyPanelOpen(state)) {
         resetInteraction(state, shell.game);
-        clearCarriedDrags(state);
+        endWithClosing(state);
     } else {
         resetInteraction(state, shell.game);
         shell.saveMenu.openMainMenu();
-        clearCarriedDrags(state);
+        endWithClosing(state);
     }
 }
