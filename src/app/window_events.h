@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "ui/language.h"
+#include "world/language.h"
 
 class Game;
 struct Shell;
