@@ -12,3 +12,5 @@ void resizeView(LoopState& state, int windowWidth, int windowHeight)
     clampCamera(state.camera, state.viewWidth, state.viewHeight);
     clampToolPanelPosition(state.toolPanelX, state.toolPanelY, state.viewWidth, state.viewHeight);
 }
+
+void endMoveDrag(LoopState& state) { state.moveDrag = MoveDrag{}; }

@@ -16,6 +16,7 @@
 #include "world/cargo.h"
 #include "world/direction.h"
 #include "world/item_identity.h"
+#include "world/link.h"
 #include "world/link_ends.h"
 
 using LoopClock = std::chrono::steady_clock;
@@ -34,6 +35,26 @@ struct MoveDrag {
     bool active = false;
     MachineGroup group;
     TilePoint target = NO_TILE;
+};
+
+// A left press on a signal component, kept until its release: a key in between ends it.
+struct PressRecord {
+    TilePoint tile = NO_TILE;
+    int screenX = 0;
+    int screenY = 0;
+    bool moved = false;
+    bool ctrlHeld = false;
+
+    bool active() const { return tile.x >= 0; }
+};
+
+// The cable or wire whose end the right button drags.
+struct GrabbedLink {
+    LinkKind kind = NO_LINK;
+    int index = -1;
+    bool nearFirstEnd = false;
+
+    bool active() const { return kind != NO_LINK; }
 };
 
 // Everything the loop's handlers, its frame update and its drawing share, from the
@@ -94,6 +115,8 @@ struct LoopState {
     bool toolPanelDragging = false;
     int toolPanelGrabX = 0;  // pointer offset from the panel's corner while dragged
     int toolPanelGrabY = 0;
+    PressRecord press;
+    GrabbedLink grabbedLink;
     MoveDrag moveDrag;
     TileRectDrag ctrlRect;
     TileRectDrag copyRect;
@@ -115,3 +138,7 @@ struct LoopState {
 // After the window took a new size: the viewport follows, and the camera and the tool
 // panel are kept on it.
 void resizeView(LoopState& state, int windowWidth, int windowHeight);
+
+// The carried control is put back where it stood: its group emptied, no target. Undo,
+// a map reset, a load and a new map end it, as Esc does.
+void endMoveDrag(LoopState& state);

@@ -69,7 +69,6 @@ int main(int argc, char** argv)
     DemoPlayer demoPlayer(screen.window, options.hasDemo() ? &script : nullptr, options.demoMouse, options.demoSpeed);
     ProductionStats stats;
     MultiSelection selection;
-    // The clipboard joins here once editing has blueprints.
     SaveMenu saveMenu;
     saveMenu.services.log = [](const std::string& line) { SDL_Log("%s", line.c_str()); };
     if (options.hasMap()) saveMenu.currentPath = options.mapPath;

@@ -1,10 +1,13 @@
 #include "app/main_loop.h"
 
 #include "app/frame_update.h"
+#include "app/keyboard_input.h"
 #include "app/map_interaction.h"
 #include "app/map_pointer.h"
 #include "app/recording_input.h"
 #include "app/render_phase.h"
+#include "app/text_input.h"
+#include "app/window_events.h"
 
 namespace {
 
@@ -12,17 +15,6 @@ void handleQuit(Shell& shell)
 {
     releaseHeldButton(shell.state, shell.game);
     shell.state.running = false;
-}
-
-void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
-{
-    // A button held when the window loses focus would never see its release.
-    if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) releaseHeldButton(shell.state, shell.game);
-    if (event.event != SDL_WINDOWEVENT_SIZE_CHANGED) return;
-    LoopState& state = shell.state;
-    resizeView(state, event.data1, event.data2);
-    state.lastSizeChange = LoopClock::now();
-    state.sizeSavePending = true;
 }
 
 // Every pending event that recording mode and a running demo let through.
@@ -66,8 +58,14 @@ void dispatchEvent(Shell& shell, const SDL_Event& event)
     case SDL_WINDOWEVENT:
         handleWindowEvent(shell, event.window);
         break;
+    case SDL_KEYDOWN:
+        handleKeyPress(shell, event.key);
+        break;
+    case SDL_TEXTINPUT:
+        handleTextInput(shell, event.text.text);
+        break;
     default:
-        // Keys, text input and the pointer are dispatched here once their handlers exist.
+        // The pointer is dispatched here once its handlers exist.
         break;
     }
 }

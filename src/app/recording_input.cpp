@@ -88,7 +88,9 @@ void interruptDemo(Shell& shell)
     LoopState& state = shell.state;
     endStroke(state.stroke, shell.undoHistory, shell.game);
     commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
-    state.moveDrag = MoveDrag{};
+    endMoveDrag(state);
+    state.press = PressRecord{};
+    state.grabbedLink = GrabbedLink{};
     state.ctrlRect = TileRectDrag{};
     state.copyRect = TileRectDrag{};
     state.panning = false;
