@@ -80,6 +80,13 @@ void clearScaledSprites()
     c.scaledSpriteRenderer = nullptr;
 }
 
+void clearToolPlates()
+{
+    TextureCaches& c = textureCaches();
+    destroyAll(c.toolPlates);
+    c.toolPlateRenderer = nullptr;
+}
+
 void clearAllTextureCaches()
 {
     clearGlyphCache();
@@ -90,6 +97,7 @@ void clearAllTextureCaches()
     clearControlAtlas();
     clearWaterPipeTextures();
     clearScaledSprites();
+    clearToolPlates();
 }
 
 SDL_Texture* loadSheetTexture(SDL_Renderer* renderer, const std::string& file,

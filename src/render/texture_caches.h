@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "render/bridge_sprite_key.h"
 #include "render/sprite_key.h"
@@ -48,6 +49,10 @@ struct TextureCaches {
     // Loaded sprites scaled to the sizes they are copied at, by sprite, width and height.
     std::map<std::tuple<const SDL_Texture*, int, int>, SDL_Texture*> scaledSprites;
     SDL_Renderer* scaledSpriteRenderer = nullptr;
+
+    // The tool buttons' plates with their icons, by tool and language.
+    std::map<std::pair<int, int>, SDL_Texture*> toolPlates;
+    SDL_Renderer* toolPlateRenderer = nullptr;
 };
 
 // The run's one set of caches: the renderer owns the textures, so they are
@@ -63,6 +68,7 @@ void clearBridgeAtlas();
 void clearBridgeSheets();
 void clearWaterPipeTextures();
 void clearScaledSprites();
+void clearToolPlates();
 // Every cache above emptied, as before the renderer they were made for goes.
 void clearAllTextureCaches();
 

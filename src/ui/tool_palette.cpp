@@ -11,12 +11,15 @@
 #include "render/oven_smelter_sprite.h"
 #include "render/power_cables.h"
 #include "render/power_supply_sprite.h"
+#include "render/render_target_scope.h"
 #include "render/sensor_sprite.h"
 #include "render/storage_shop_filler_sprites.h"
+#include "render/texture_caches.h"
 #include "render/water_pipe_sprite.h"
 #include "ui/panel_drawing.h"
 #include "ui/tool_panel_layout.h"
 #include "ui/tool_table.h"
+#include "world/language.h"
 
 namespace {
 
@@ -170,6 +173,55 @@ void drawIcon(SDL_Renderer* renderer, Tool tool, int x, int y)
     }
 }
 
+void paintPlate(SDL_Renderer* renderer, Tool tool, int x, int y)
+{
+    fillRect(renderer, {x, y, PLATE_SIZE, PLATE_SIZE}, toolPlateColor(tool));
+    drawIcon(renderer, tool, x, y);
+}
+
+// The plate is opaque, so where its icon stays on it the picture does not depend
+// on what lies under the button: it is painted once and copied unblended. The
+// bridge's ramps and the power cable's end cap reach out of the plate. Null where
+// the plate is painted anew.
+SDL_Texture* plateTexture(SDL_Renderer* renderer, Tool tool)
+{
+    if (tool == TOOL_BRIDGE || tool == TOOL_POWER_LINE) return nullptr;
+    TextureCaches& caches = textureCaches();
+    if (caches.toolPlateRenderer != renderer) {
+        clearToolPlates();
+        caches.toolPlateRenderer = renderer;
+    }
+    const std::pair<int, int> key{tool, language()};
+    if (const auto found = caches.toolPlates.find(key); found != caches.toolPlates.end()) return found->second;
+    if (SDL_RenderTargetSupported(renderer) == SDL_FALSE) return nullptr;
+    SDL_Texture* plate =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_TARGET, PLATE_SIZE, PLATE_SIZE);
+    if (plate == nullptr) return nullptr;
+    {
+        const RenderTargetScope target(renderer, plate);
+        if (!target.isOpen()) {
+            SDL_DestroyTexture(plate);
+            return nullptr;
+        }
+        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+        paintPlate(renderer, tool, 0, 0);
+    }
+    SDL_SetTextureBlendMode(plate, SDL_BLENDMODE_NONE);
+    caches.toolPlates.emplace(key, plate);
+    return plate;
+}
+
+void drawPlate(SDL_Renderer* renderer, Tool tool, int x, int y, PlateDrawing drawing)
+{
+    SDL_Texture* plate = drawing == PlateDrawing::Cached ? plateTexture(renderer, tool) : nullptr;
+    if (plate == nullptr) {
+        paintPlate(renderer, tool, x, y);
+        return;
+    }
+    const SDL_Rect place{x, y, PLATE_SIZE, PLATE_SIZE};
+    SDL_RenderCopy(renderer, plate, nullptr, &place);
+}
+
 void drawTwoTileIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect)
 {
     // Facing north, the second tile lies east of the first: the pair lies across the button.
@@ -205,7 +257,7 @@ void drawSimulationRow(SDL_Renderer* renderer, int panelX, int panelY, bool paus
 }
 
 void drawGroupPopup(SDL_Renderer* renderer, Tool selectedTool, int panelX, int panelY, Tool openGroup, int viewWidth,
-                    int viewHeight)
+                    int viewHeight, PlateDrawing drawing)
 {
     const SDL_Rect popup = sdlRect(toolGroupPopupRect(openGroup, panelX, panelY, viewWidth, viewHeight));
     if (popup.w <= 0 || popup.h <= 0) return;
@@ -215,7 +267,7 @@ void drawGroupPopup(SDL_Renderer* renderer, Tool selectedTool, int panelX, int p
     for (Tool tool = 0; tool < TOOL_COUNT; ++tool) {
         if (toolGroupOf(tool) != openGroup) continue;
         drawToolIcon(renderer, tool, sdlRect(toolButtonRect(tool, panelX, panelY, viewWidth, viewHeight)),
-                     tool == selectedTool);
+                     tool == selectedTool, {}, drawing);
     }
 }
 
@@ -259,7 +311,8 @@ GroupButtonFace groupButtonFace(Tool group, Tool selectedTool, Tool openGroup)
 
 std::string_view editRowLabel(Tool tool) { return tool == TOOL_DELETE ? "LOESCHEN" : toolButtonLabel(tool); }
 
-void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool highlighted, std::string_view label)
+void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool highlighted, std::string_view label,
+                  PlateDrawing drawing)
 {
     SDL_BlendMode previous = SDL_BLENDMODE_NONE;
     SDL_GetRenderDrawBlendMode(renderer, &previous);
@@ -267,10 +320,7 @@ void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool 
     fillRect(renderer, rect, highlighted ? LIT_FILL : BUTTON_FILL);
     outlineRect(renderer, rect, highlighted ? LIT_FRAME : BUTTON_FRAME);
     if (toolHasPlate(tool)) {
-        const int plateX = rect.x + (rect.w - PLATE_SIZE) / 2;
-        const int plateY = rect.y + PLATE_TOP;
-        fillRect(renderer, {plateX, plateY, PLATE_SIZE, PLATE_SIZE}, toolPlateColor(tool));
-        drawIcon(renderer, tool, plateX, plateY);
+        drawPlate(renderer, tool, rect.x + (rect.w - PLATE_SIZE) / 2, rect.y + PLATE_TOP, drawing);
     } else {
         drawTwoTileIcon(renderer, tool, rect);
     }
@@ -280,7 +330,7 @@ void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool 
 }
 
 void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int panelY, bool paused, int speed,
-                   Tool openGroup, int viewWidth, int viewHeight)
+                   Tool openGroup, int viewWidth, int viewHeight, PlateDrawing drawing)
 {
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
     const int right = panelX + TOOL_PANEL_WIDTH - 1;
@@ -296,16 +346,17 @@ void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int pa
     for (Tool entry : BUILD_PALETTE) {
         const SDL_Rect r = sdlRect(toolButtonRect(entry, panelX, panelY, viewWidth, viewHeight));
         if (!isGroupButton(entry)) {
-            drawToolIcon(renderer, entry, r, entry == selectedTool);
+            drawToolIcon(renderer, entry, r, entry == selectedTool, {}, drawing);
             continue;
         }
         const GroupButtonFace face = groupButtonFace(entry, selectedTool, openGroup);
-        drawToolIcon(renderer, face.iconTool, r, face.highlighted, toolGroupName(entry));
+        drawToolIcon(renderer, face.iconTool, r, face.highlighted, toolGroupName(entry), drawing);
         drawPhrase(renderer, face.mark, r.x + r.w - 9, r.y + 4, GROUP_COLOUR);
     }
     drawEditRow(renderer, selectedTool, panelX, panelY, viewWidth, viewHeight);
     drawSimulationRow(renderer, panelX, panelY, paused, speed);
-    if (openGroup >= 0) drawGroupPopup(renderer, selectedTool, panelX, panelY, openGroup, viewWidth, viewHeight);
+    if (openGroup >= 0)
+        drawGroupPopup(renderer, selectedTool, panelX, panelY, openGroup, viewWidth, viewHeight, drawing);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
 }
 

@@ -38,14 +38,18 @@ GroupButtonFace groupButtonFace(Tool group, Tool selectedTool, Tool openGroup);
 // The label of an edit-row button, which shows no icon.
 std::string_view editRowLabel(Tool tool);
 
+// A plate with its icon is copied from the renderer's texture cache, where it is
+// painted once; Painted draws it anew, as the cache does, for the same pixels.
+enum class PlateDrawing { Cached, Painted };
+
 // One tool button: the background, the plate with the tool's icon, and the label,
 // which `label` replaces when it is not empty.
 void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool highlighted,
-                  std::string_view label = {});
+                  std::string_view label = {}, PlateDrawing drawing = PlateDrawing::Cached);
 
 // The whole panel and, when a group is open, its pop-up; speed is 1, 2 or 4.
 void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int panelY, bool paused, int speed,
-                   Tool openGroup, int viewWidth, int viewHeight);
+                   Tool openGroup, int viewWidth, int viewHeight, PlateDrawing drawing = PlateDrawing::Cached);
 
 // What lies under a point of the panel or of its open pop-up. A point in the pop-up
 // finds only the pop-up's members.

@@ -73,6 +73,7 @@ class SoftwareCanvas {
         if (caches.bridgeCacheRenderer == renderer_ || caches.bridgeIndexRenderer == renderer_) clearBridgeAtlas();
         if (caches.waterPipeRenderer == renderer_) clearWaterPipeTextures();
         if (caches.scaledSpriteRenderer == renderer_) clearScaledSprites();
+        if (caches.toolPlateRenderer == renderer_) clearToolPlates();
         SDL_DestroyRenderer(renderer_);
         SDL_FreeSurface(surface_);
     }

@@ -263,3 +263,34 @@ TEST_F(PalettePicture, FiveVoltCableWithItsGroupOpenAndPausedAtSpeedTwo)
             << "button " << i;
     }
 }
+
+// The plates copied from the cache leave every pixel as painting them does, over
+// a background of many colours and alphas, with each group open in turn and a
+// member of it chosen, in both languages.
+TEST_F(PalettePicture, CachedPlatesDrawThePixelsOfPaintedOnes)
+{
+    const auto drawOverStripes = [this](Tool tool, Tool openGroup, PlateDrawing drawing) {
+        canvas.clear({0, 0, 0, 255});
+        for (int x = 0; x < VIEW_WIDTH; x += 3) {
+            const auto shade = static_cast<Uint8>(x * 7);
+            SDL_SetRenderDrawColor(canvas.renderer(), shade, static_cast<Uint8>(255 - shade), static_cast<Uint8>(x),
+                                   static_cast<Uint8>(x * 13));
+            const SDL_Rect stripe{x, 0, 3, VIEW_HEIGHT};
+            SDL_RenderFillRect(canvas.renderer(), &stripe);
+        }
+        drawToolPanel(canvas.renderer(), tool, PANEL_X, PANEL_Y, true, 1, openGroup, VIEW_WIDTH, VIEW_HEIGHT, drawing);
+        return canvas.pixels();
+    };
+    for (Language shown : {GERMAN, ENGLISH}) {
+        setLanguage(shown);
+        for (Tool group : {-1, WATER_GROUP, POWER_GROUP, SIGNAL_GROUP, LOGIC_GROUP}) {
+            Tool chosen = TOOL_SELECT;
+            for (Tool tool = 0; tool < TOOL_COUNT && group >= 0; ++tool) {
+                if (toolGroupOf(tool) == group) chosen = tool;
+            }
+            const std::vector<Rgba> painted = drawOverStripes(chosen, group, PlateDrawing::Painted);
+            drawOverStripes(chosen, group, PlateDrawing::Cached);  // fills the cache
+            EXPECT_TRUE(drawOverStripes(chosen, group, PlateDrawing::Cached) == painted) << shown << " " << group;
+        }
+    }
+}
