@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "editing/belt_speed_painting.h"
+#include "editing/blueprint.h"
 #include "editing/bridges_and_tunnels.h"
 #include "editing/control_move.h"
 #include "editing/direction_painting.h"
@@ -223,5 +224,46 @@ void BM_EditMoveControl(benchmark::State& state)
     }
 }
 BENCHMARK(BM_EditMoveControl)->Unit(benchmark::kMillisecond);
+
+// Ctrl+C over the whole factory: every tile and wire read into a blueprint.
+void BM_EditCopyWholeFactory(benchmark::State& state)
+{
+    const Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    for (auto _ : state) {
+        const Blueprint blueprint = copyArea(game, 0, 0, GRID_WIDTH - 1, GRID_HEIGHT - 1);
+        if (blueprint.empty()) state.SkipWithError("the factory did not copy");
+        benchmark::DoNotOptimize(blueprint.tiles.data());
+    }
+}
+BENCHMARK(BM_EditCopyWholeFactory)->Unit(benchmark::kMillisecond);
+
+// The whole factory pasted onto a cleared map as one recorded step, then
+// taken back by undo.
+void BM_EditPasteWholeFactoryAndUndo(benchmark::State& state)
+{
+    const Blueprint blueprint = copyArea(referenceFactory(FULL_FACTORY_ITEMS), 0, 0, GRID_WIDTH - 1, GRID_HEIGHT - 1);
+    Game game;
+    game.tiles.assign(TILE_COUNT, Tile{});
+    game.deckTiles.assign(TILE_COUNT, Tile{});
+    UndoHistory history;
+    for (auto _ : state) {
+        if (!pasteArea(history, game, blueprint, 0, 0)) state.SkipWithError("the paste was refused");
+        if (!history.undo(game)) state.SkipWithError("the paste was not undone");
+    }
+}
+BENCHMARK(BM_EditPasteWholeFactoryAndUndo)->Unit(benchmark::kMillisecond);
+
+// The paste footprint's colour, asked every frame while pasting: a blueprint
+// of the whole factory over a cleared map, where every tile is tested.
+void BM_EditPastePreview(benchmark::State& state)
+{
+    const Blueprint blueprint = copyArea(referenceFactory(FULL_FACTORY_ITEMS), 0, 0, GRID_WIDTH - 1, GRID_HEIGHT - 1);
+    Game game;
+    game.tiles.assign(TILE_COUNT, Tile{});
+    for (auto _ : state) {
+        if (!canPlaceArea(game, blueprint, 0, 0)) state.SkipWithError("the blueprint does not fit");
+    }
+}
+BENCHMARK(BM_EditPastePreview)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

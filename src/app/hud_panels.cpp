@@ -1,5 +1,6 @@
 #include "app/hud_panels.h"
 
+#include "app/frame_update.h"
 #include "persistence/save_menu.h"
 #include "render/clip_scope.h"
 #include "ui/income_popups.h"
@@ -38,7 +39,7 @@ BottomBarView bottomBarView(const LoopState& state, const SaveMenu& menu, LoopCl
     BottomBarView view;
     view.viewWidth = state.viewWidth;
     view.viewHeight = state.viewHeight;
-    view.skipPending = state.pendingSkip > 0.0;
+    view.skipPending = skipPending(state);
     view.settingsWindowOpen = state.settingsWindowVisible;
     view.languagePopupOpen = state.languagePopupOpen;
     view.menuOpen = menu.state != MenuState::Closed;

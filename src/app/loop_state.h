@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,7 @@ struct LoopState {
     LoopClock::time_point lastFrameTime{};
     bool waitingForStartGate = false;
     LoopClock::time_point startGateDeadline{};
+    std::filesystem::path startGatePath;  // the recorder removes this file when it is ready
 
     std::vector<SaleMarker> saleMarkers;  // oldest first
 };

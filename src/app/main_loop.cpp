@@ -1,7 +1,9 @@
 #include "app/main_loop.h"
 
+#include "app/frame_update.h"
 #include "app/hud_panels.h"
 #include "app/map_interaction.h"
+#include "app/recording_input.h"
 #include "app/side_panel_shell.h"
 
 namespace {
@@ -23,19 +25,14 @@ void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
     state.sizeSavePending = true;
 }
 
-// Every pending event; recording mode's input filter and the demo's interruption
-// by real input go in front of the dispatch.
+// Every pending event that recording mode and a running demo let through.
 void takeEvents(Shell& shell)
 {
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0)
-        dispatchEvent(shell, event);
+    while (SDL_PollEvent(&event) != 0) {
+        if (admitEvent(shell, event)) dispatchEvent(shell, event);
+    }
 }
-
-// Advances what moves with time. Returns the frame's start, from which the next
-// frame measures its elapsed time. The world stands still until the frame update
-// (demo step, autosave, speed, pause, time skip, sale markers, title) lands.
-LoopClock::time_point updateFrame(Shell&) { return LoopClock::now(); }
 
 void drawFrame(Shell& shell)
 {
@@ -90,9 +87,8 @@ void runMainLoop(Shell& shell)
     LoopState& state = shell.state;
     while (state.running) {
         takeEvents(shell);
-        const LoopClock::time_point frameStart = updateFrame(shell);
+        updateFrame(shell, LoopClock::now());
         drawFrame(shell);
         finishFrame(shell);
-        state.lastFrameTime = frameStart;
     }
 }

@@ -9,12 +9,14 @@
 
 #include "demo/demo_script.h"
 
+class Game;
+
 // Holds the demo the command line named but plays none of it: the game opens as for
 // a plain start and the script waits at its first command.
 struct DemoPlayer {
-    bool running = true;
+    bool active = true;
     const DemoScript* script = nullptr;  // none without "--demo"
-    std::size_t commandIndex = 0;
+    std::size_t index = 0;
     bool demoMouse = false;
     double speed = 1.0;
 
@@ -24,6 +26,16 @@ struct DemoPlayer {
         if (script != nullptr) SDL_Log("Demo-Spieler fehlt in diesem Build: das Drehbuch wird nicht abgespielt.");
     }
 
-    bool isRunning() const { return running && script != nullptr && commandIndex < script->commands.size(); }
+    bool isRunning() const { return active && script != nullptr && index < script->commands.size(); }
+    void update(float, const Game&, int, int, int&, int&, int, int&, int, int) {}
+    void noteSales(const Game&) {}
     void drawOverlay(SDL_Renderer*) const {}
+
+    // Real input stopped the demo for good.
+    void interruptByUser()
+    {
+        active = false;
+        if (!demoMouse) SDL_ShowCursor(SDL_ENABLE);
+        SDL_Log("Demo durch Benutzereingabe unterbrochen");
+    }
 };

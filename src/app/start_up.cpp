@@ -160,6 +160,7 @@ void armStartGate(LoopState& state, const Options& options, const RecordingEnvir
 {
     if (!options.hasDemo()) return;
     if (!environment.startGate.empty()) {
+        state.startGatePath = environment.startGate;
         std::error_code error;
         state.waitingForStartGate = std::filesystem::exists(std::filesystem::status(environment.startGate, error));
     }

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool carriesPower(ControlType type) { return powerCableLimit(type) > 0; }
-
-bool carries5V(ControlType type) { return type == POWER_SUPPLY || isSignalType(type); }
-
 // Two different tiles of the map, both of a type the cable may join.
 template <typename Carries> bool cableEndsFit(const Game& game, int x0, int y0, int x1, int y1, Carries carries)
 {
@@ -27,16 +23,6 @@ template <typename Carries> bool cableEndsFit(const Game& game, int x0, int y0, 
 bool eraseJoining(std::vector<Link>& cables, int x0, int y0, int x1, int y1)
 {
     return std::erase_if(cables, [&](const Link& cable) { return joinsEitherWay(cable, x0, y0, x1, y1); }) > 0;
-}
-
-bool hasRoomForCable(const Game& game, int x, int y)
-{
-    const ControlType type = game.tileAt(x, y).type;
-    if (type == COAL_GENERATOR) return true;
-    const auto count = std::count_if(game.powerLinks.begin(), game.powerLinks.end(), [x, y](const Link& cable) {
-        return (cable.x0 == x && cable.y0 == y) || (cable.x1 == x && cable.y1 == y);
-    });
-    return count < powerCableLimit(type);
 }
 
 bool toggleMeasureWire(Game& game, Link wire)
@@ -144,6 +130,23 @@ void clickWireTool(Interaction& interaction, Game& game, UndoHistory& history, b
 }
 
 }  // namespace
+
+bool carriesPower(ControlType type) { return powerCableLimit(type) > 0; }
+
+bool carries5V(ControlType type) { return type == POWER_SUPPLY || isSignalType(type); }
+
+bool hasRoomForCable(const Game& game, int x, int y, int except)
+{
+    const ControlType type = game.tileAt(x, y).type;
+    if (type == COAL_GENERATOR) return true;
+    int count = 0;
+    for (std::size_t i = 0; i < game.powerLinks.size(); ++i) {
+        const Link& cable = game.powerLinks[i];
+        const bool endsHere = (cable.x0 == x && cable.y0 == y) || (cable.x1 == x && cable.y1 == y);
+        if (endsHere && static_cast<int>(i) != except) ++count;
+    }
+    return count < powerCableLimit(type);
+}
 
 TileSpot tileSpotAt(int cameraY, int pointerY, int tileSize)
 {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editing/tool.h"
+#include "world/control_type.h"
 #include "world/link.h"
 
 class Game;
@@ -37,6 +38,18 @@ struct PendingLinkEnd {
 // The game's list of links of the kind; any kind but power cables, measure
 // wires and 5V cables names the switch wires.
 std::vector<Link>& linksOfKind(Game& game, LinkKind kind);
+
+// The control type takes the end of a power cable: a coal generator, a power
+// pole or a 5V supply.
+bool carriesPower(ControlType type);
+
+// The control type takes the end of a 5V cable: a 5V supply or a signal component.
+bool carries5V(ControlType type);
+
+// One more power cable may end on tile (x, y), which takes a power cable: a
+// generator takes any number, a pole three, a 5V supply one. The cable at
+// index except (of the power cables) does not count.
+bool hasRoomForCable(const Game& game, int x, int y, int except = -1);
 
 // The link joins the two tiles, in either orientation.
 bool joinsEitherWay(const Link& link, int x0, int y0, int x1, int y1);

@@ -12,4 +12,6 @@ void cancelInteraction(Interaction& interaction, Game& game)
 {
     resetInteraction(interaction, game);
     interaction.pendingLinkEnd = {};
+    interaction.wireDrag = {};
+    interaction.linkEndDrag = {};
 }

@@ -6,17 +6,21 @@
 #include "editing/labels.h"
 #include "editing/selection.h"
 #include "editing/switches_buttons.h"
+#include "editing/wire_drags.h"
 
 class Game;
 
 // What the player is in the middle of on the map, kept by the shell beside
 // the stroke: the held button, the selected control, the label being
-// typed, the first end of a cable or wire, and the status line.
+// typed, the first end of a cable or wire, the link being dragged, and the
+// status line.
 struct Interaction {
     HeldButton heldButton;
     ControlSelection selection;
     LabelEntry label;
     PendingLinkEnd pendingLinkEnd;
+    WireDrag wireDrag;
+    LinkEndDrag linkEndDrag;
     std::string statusText;
 };
 
@@ -26,5 +30,6 @@ struct Interaction {
 void resetInteraction(Interaction& interaction, Game& game);
 
 // After an undo or when another tool is picked: the pending end of a cable
-// or wire goes too.
+// or wire goes too, and so do the drags, whose links the undo may have
+// taken away.
 void cancelInteraction(Interaction& interaction, Game& game);

@@ -3,7 +3,8 @@
 //
 //     gearhaven-window-driver WIDTHxHEIGHT|keep PROGRAM [ARGUMENTS...]
 //
-// Once the window "Gearhaven" shows, it is resized (unless "keep") and then closed
+// Once the game's window shows (its title begins with "Gearhaven"; the first frame
+// adds the delivered count), it is resized (unless "keep") and then closed
 // as by its close button. Both requests reach the game in this order through the
 // X server, so the game sees the new size before it is asked to quit.
 // Exit codes of its own: 124 the game hung, 125 the driver could not work.
@@ -34,7 +35,7 @@ bool isGameWindow(Display* display, Window window)
     if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable) return false;
     XTextProperty name;
     if (XGetWMName(display, window, &name) == 0) return false;
-    const bool named = name.value != nullptr && std::strcmp(reinterpret_cast<char*>(name.value), "Gearhaven") == 0;
+    const bool named = name.value != nullptr && std::strncmp(reinterpret_cast<char*>(name.value), "Gearhaven", 9) == 0;
     XFree(name.value);
     return named;
 }

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/main_loop.h"
+
+// A whole shell as main makes it, on SDL's dummy video driver: a window for the
+// title, no renderer, a silent sound engine, no current directory, and a demo of
+// `demoCommands` commands when that is not negative. Tests set the parts they need
+// and step frames by hand with times of their own.
+struct ShellFixture {
+    Options options;
+    std::optional<std::filesystem::path> directory;
+    DemoScript script;
+    Game game;
+    Screen screen;
+    SdlSoundEngine sound;
+    UndoHistory undoHistory;
+    PendingUndo pendingUndo;
+    DemoPlayer demoPlayer;
+    ProductionStats stats;
+    MultiSelection selection;
+    SaveMenu saveMenu;
+    WindowSizeMemory windowSize;
+    LoopState state;
+    Shell shell{options,    directory, game,      screen,   sound,      undoHistory, pendingUndo,
+                demoPlayer, stats,     selection, saveMenu, windowSize, state};
+
+    explicit ShellFixture(int demoCommands = -1, bool demoMouse = false)
+        : script{demoScriptOf(demoCommands)}, demoPlayer(nullptr, demoCommands >= 0 ? &script : nullptr, demoMouse, 1.0)
+    {
+        SDL_Init(SDL_INIT_VIDEO);
+        screen.window = SDL_CreateWindow("Gearhaven", 0, 0, 1024, 768, SDL_WINDOW_HIDDEN);
+        game.sound = &sound;
+        resizeView(state, 1024, 768);
+    }
+    ~ShellFixture() { closeScreen(screen); }
+
+    static DemoScript demoScriptOf(int commands)
+    {
+        DemoScript demo;
+        DemoCommand wait;
+        wait.kind = DEMO_WAIT;
+        wait.numbers = {60.0};
+        demo.commands.assign(std::max(commands, 0), wait);
+        return demo;
+    }
+};
+
+// SDL's log lines while it lives, the text of each.
+class LogCapture {
+  public:
+    LogCapture()
+    {
+        SDL_LogGetOutputFunction(&savedOutput_, &savedData_);
+        SDL_LogSetOutputFunction(keep, &lines);
+    }
+    ~LogCapture() { SDL_LogSetOutputFunction(savedOutput_, savedData_); }
+    LogCapture(const LogCapture&) = delete;
+    LogCapture& operator=(const LogCapture&) = delete;
+
+    std::vector<std::string> lines;
+
+  private:
+    static void keep(void* lines, int, SDL_LogPriority, const char* message)
+    {
+        static_cast<std::vector<std::string>*>(lines)->push_back(message);
+    }
+
+    SDL_LogOutputFunction savedOutput_ = nullptr;
+    void* savedData_ = nullptr;
+};
