@@ -47,7 +47,7 @@ void drawFrame(Shell& shell)
     drawSaleMarkers(renderer, state);
     drawToolPalette(renderer, state);
     drawSidePanel(renderer, windowWidth, windowHeight, shell.state, shell.game, shell.selection,
-                  shell.screen.cargoTextures);
+                  shell.screen.cargoTextures, nullptr, &shell.stats);
     drawToolChoosers(renderer, state, windowWidth, windowHeight);
     // The menu is drawn here, under the bottom bar.
     drawBottomBarAndSettings(renderer, shell.game, state, shell.saveMenu, LoopClock::now());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editing/number_entry.h"
 #include "editing/recorded_commands.h"
 #include "machines/distributor_control.h"
 #include "machines/mixer_control.h"
@@ -10,7 +11,9 @@
 #include "render/widgets.h"
 #include "ui/income_popups.h"
 #include "ui/inspector_widgets.h"
+#include "ui/logic_section.h"
 #include "ui/panel_drawing.h"
+#include "ui/sensor_section.h"
 #include "ui/tool_help_panels.h"
 #include "world/game.h"
 
@@ -23,8 +26,6 @@ constexpr PackedColor WATER_CUT_COLOUR = packColor(206, 95, 79);
 constexpr PackedColor TANK_EMPTY_COLOUR = packColor(34, 51, 63);
 constexpr PackedColor TANK_WATER_COLOUR = packColor(61, 188, 230);
 constexpr int BRIDGE_SPEED_BUTTONS = MAX_BELT_SPEED + 1;
-
-bool isLogicType(ControlType type) { return (type >= LOGIC_AND && type <= LOGIC_STEPPER) || type == LOGIC_RS; }
 
 // A row spanning the panel with its margins, as the on/off buttons are.
 ScreenRect wideButton(const ScreenRect& panel, int top, int height)
@@ -184,7 +185,15 @@ void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const Informat
     case POWER_SUPPLY:
         drawPowerSupply(renderer, panel, tile);
         break;
+    case SENSOR:
+        drawSensorSection(renderer, panel, view.game, view.x, view.y,
+                          view.sprites != nullptr ? *view.sprites : CargoTextures{});
+        break;
     default:
+        if (isLogicComponent(view.type)) {
+            drawLogicSection(renderer, panel, view.game, view.x, view.y,
+                             view.numberEntry != nullptr ? *view.numberEntry : NumberEntry{});
+        }
         break;
     }
 }
@@ -379,7 +388,7 @@ void drawInformationPanel(SDL_Renderer* renderer, const ScreenRect& panel, const
     drawSection(renderer, panel, view);
     if (view.status.empty()) return;
     setDrawColor(renderer, PANEL_TEXT_COLOUR);
-    wrapped(renderer, panel, std::string(view.status), isLogicType(view.type) ? 300 : 160);
+    wrapped(renderer, panel, std::string(view.status), isLogicComponent(view.type) ? 300 : 160);
 }
 
 bool pressInformationPanel(Game& game, UndoHistory& history, const ScreenRect& panel, int x, int y, ControlType type,
