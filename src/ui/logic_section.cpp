@@ -11,7 +11,7 @@
 #include "ui/inspector_widgets.h"
 #include "ui/panel_drawing.h"
 #include "ui/sensor_section.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 #include "world/game.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include "simulation/production_stats.h"
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
-#include "ui/language.h"
 #include "ui/machine_overview.h"
 #include "ui/text_probe.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include "editing/undo_history.h"
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
-#include "ui/language.h"
 #include "ui/text_probe.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "inspector_bench.h"
 #include "ui/information_panel.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
 #include "text_probe.h"
-#include "ui/language.h"
 #include "ui/machine_overview.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 
