@@ -450,7 +450,7 @@ int main(int argc, char** argv)
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
         writeGlyphSheets,   writeButtons,      writeArrows,           writeLanguageIcons,    writeCargoSprites,
         writeCargoCloseups, writeArmSprites,   writeControlGallery,   writeMapSpriteGallery, writeCablesAndWires,
-        writeMinimaps,      writePanelGallery, writeInspectorGallery, writeSidePanelGallery, writeFactoryFrames,
+        writeMinimaps,      writePanelGallery, writeInspectorGallery, writeFactoryFrames,    writeSidePanelGallery,
     };
     bool ok = true;
     for (const auto& group : groups)
