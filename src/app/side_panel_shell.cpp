@@ -204,7 +204,7 @@ bool pressInformation(LoopState& state, Game& game, UndoHistory& history, const 
     const ControlPick* pick = informationShown(state, game, selection);
     if (pick == nullptr || !contains(content, px, py)) return false;
     const UndoGuard press(history, game);
-    if (pick->type == SENSOR || isLogicComponent(pick->type))
+    if (pick->type == SENSOR || isLogicType(pick->type))
         return pressSignalSection(state, game, history, content, pick->x, pick->y, px, py);
     return pressInformationPanel(game, history, content, pick->x, pick->y, pick->type, px, py);
 }

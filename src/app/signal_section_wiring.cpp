@@ -27,7 +27,7 @@ bool pressSignalSection(LoopState& state, Game& game, UndoHistory& history, cons
         if (press == SensorPress::OPEN_CARGO_CHOICE) state.cargoChoiceOpen = true;
         return press != SensorPress::NONE;
     }
-    if (!isLogicComponent(tile.type)) return false;
+    if (!isLogicType(tile.type)) return false;
     const LogicPress press = pressLogicSection(game, history, state.numberEntry, content, x, y, px, py);
     if (press == LogicPress::ENTRY_OPENED) SDL_StartTextInput();
     if (press == LogicPress::ENTRY_FINISHED && !state.numberEntry.active) SDL_StopTextInput();

@@ -190,7 +190,7 @@ void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const Informat
                           view.sprites != nullptr ? *view.sprites : CargoTextures{});
         break;
     default:
-        if (isLogicComponent(view.type)) {
+        if (isLogicType(view.type)) {
             drawLogicSection(renderer, panel, view.game, view.x, view.y,
                              view.numberEntry != nullptr ? *view.numberEntry : NumberEntry{});
         }
@@ -388,7 +388,7 @@ void drawInformationPanel(SDL_Renderer* renderer, const ScreenRect& panel, const
     drawSection(renderer, panel, view);
     if (view.status.empty()) return;
     setDrawColor(renderer, PANEL_TEXT_COLOUR);
-    wrapped(renderer, panel, std::string(view.status), isLogicComponent(view.type) ? 300 : 160);
+    wrapped(renderer, panel, std::string(view.status), isLogicType(view.type) ? 300 : 160);
 }
 
 bool pressInformationPanel(Game& game, UndoHistory& history, const ScreenRect& panel, int x, int y, ControlType type,

@@ -11,8 +11,8 @@
 #include "ui/inspector_widgets.h"
 #include "ui/panel_drawing.h"
 #include "ui/sensor_section.h"
-#include "world/translate.h"
 #include "world/game.h"
+#include "world/translate.h"
 
 namespace {
 
@@ -215,8 +215,6 @@ LogicPress pressCounter(Game& game, UndoHistory& history, NumberEntry& entry, co
 
 }  // namespace
 
-bool isLogicComponent(ControlType type) { return (type >= LOGIC_AND && type <= LOGIC_STEPPER) || type == LOGIC_RS; }
-
 int logicInputCount(ControlType type)
 {
     switch (type) {
@@ -229,7 +227,7 @@ int logicInputCount(ControlType type)
     case LOGIC_BUTTON:
         return 0;
     default:
-        return isLogicComponent(type) ? 1 : 0;
+        return isLogicType(type) ? 1 : 0;
     }
 }
 

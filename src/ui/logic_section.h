@@ -18,7 +18,6 @@ struct Tile;
 // where they are wired from, the output, the type's own rows and a hint.
 // Positions are offsets from the content area's corner.
 
-bool isLogicComponent(ControlType type);
 int logicInputCount(ControlType type);
 
 // "A: EIN - 12,7", or "... - NICHT VERBUNDEN" without a switch wire into the
