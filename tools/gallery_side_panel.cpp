@@ -7,8 +7,10 @@
 #include "app/map_interaction.h"
 #include "app/side_panel_shell.h"
 #include "editing/multi_selection.h"
+#include "editing/number_entry.h"
 #include "gallery_picture.h"
 #include "render/cargo_textures.h"
+#include "simulation/production_stats.h"
 #include "world/control.h"
 #include "world/game.h"
 
@@ -155,7 +157,74 @@ std::vector<SidePanelSample> samples()
         information("water pipe", WATER_PIPE, [](Tile&) {}),
         information("ejector, 2 orders", EJECTOR, [](Tile& t) { t.ejectorJobs = 2; }),
         information("5v supply", POWER_SUPPLY, [](Tile&) {}),
+        information("sensor, camera on, pulse mode", SENSOR,
+                    [](Tile& t) {
+                        t.dir = SOUTH;
+                        t.limit = 12;
+                        t.sensorWatchItems = t.sensorPerItem = true;
+                    }),
+        {"sensor cargo page",
+         [](Game& g, LoopState& s, MultiSelection&) {
+             Tile& t = place(g, SENSOR, 10, 10);
+             t.type = SENSOR;  // no belt to watch is needed for the page
+             t.sensorCargo = IRON_ORE;
+             select(g, s, 10, 10);
+             s.cargoChoiceOpen = true;
+         }},
+        {"and, input A wired, output on",
+         [](Game& g, LoopState& s, MultiSelection&) {
+             Tile& t = place(g, LOGIC_AND, 10, 10);
+             t.inputA = t.signalOut = true;
+             g.signalControlLinks.push_back({4, 7, 10, 10, 0});
+             select(g, s, 10, 10);
+         }},
+        information("rs latch, stored", LOGIC_RS, [](Tile& t) { t.rsState = true; }),
+        information("switch on", LOGIC_SWITCH, [](Tile& t) { t.switchOn = t.signalOut = true; }),
+        {"counter, bad number typed",
+         [](Game& g, LoopState& s, MultiSelection&) {
+             place(g, LOGIC_COUNTER, 10, 10);
+             select(g, s, 10, 10);
+             beginNumberEntry(s.numberEntry, 0);
+             s.numberEntry.invalid = true;
+         }},
+        information("timer running", LOGIC_TIMER,
+                    [](Tile& t) {
+                        t.running = true;
+                        t.periodSeconds = 20;
+                        t.elapsed = 4.5f;
+                    }),
+        information("stepper at output 2", LOGIC_STEPPER,
+                    [](Tile& t) {
+                        t.stepperIndex = 1;
+                        t.signalOut = true;
+                    }),
+        {"machine overview",
+         [](Game& g, LoopState& s, MultiSelection&) {
+             powerScene(g);
+             place(g, SMELTER, 20, 3).smelterHeld = 3;
+             place(g, STORAGE, 30, 12);
+             s.machineOverviewVisible = true;
+         }},
+        {"statistics",
+         [](Game& g, LoopState& s, MultiSelection&) {
+             place(g, SOURCE, 5, 5).sourceProduced[0] = 42;
+             g.deliveredCount = 17;
+             s.statisticsVisible = true;
+         }},
     };
+}
+
+// Deliveries over the last minute for the statistics window's graph.
+ProductionStats sampledDeliveries()
+{
+    ProductionStats stats;
+    std::uint32_t delivered = 0;
+    for (int second = 0; second <= 60; ++second) {
+        delivered += static_cast<std::uint32_t>((second * 7) % 5 / 2);
+        stats.samples.push_back({static_cast<float>(second) + 65.0f, delivered});
+    }
+    stats.clock = 125.0f;
+    return stats;
 }
 
 }  // namespace
@@ -168,6 +237,7 @@ bool writeSidePanelGallery(const std::filesystem::path& out)
     Picture picture(columns * (PANEL_WIDTH + 20) + 10, rows * (PANEL_HEIGHT + 30) + 10);
     SDL_Renderer* r = picture.renderer();
     CargoTextures sprites{};
+    const ProductionStats stats = sampledDeliveries();
     for (std::size_t i = 0; i < all.size(); ++i) {
         Game game;
         game.tiles.assign(TILE_COUNT, Tile{});
@@ -179,7 +249,7 @@ bool writeSidePanelGallery(const std::filesystem::path& out)
         label(r, all[i].caption, x, y - 16);
         const SDL_Rect view{x, y, PANEL_WIDTH, PANEL_HEIGHT};
         SDL_RenderSetViewport(r, &view);
-        drawSidePanel(r, PANEL_WIDTH, PANEL_HEIGHT, state, game, selection, sprites);
+        drawSidePanel(r, PANEL_WIDTH, PANEL_HEIGHT, state, game, selection, sprites, nullptr, &stats);
         SDL_RenderSetViewport(r, nullptr);
     }
     return picture.save(out / "panel-side-panel.png");

@@ -33,7 +33,9 @@ void drawFrame(Shell& shell)
                  .state = shell.state,
                  .demoPlayer = shell.demoPlayer,
                  .saveMenu = shell.saveMenu,
-                 .now = LoopClock::now()});
+                 .now = LoopClock::now(),
+                 .selection = &shell.selection,
+                 .stats = &shell.stats});
 }
 
 // After the frame is shown: the settings file learns a size that has held still.

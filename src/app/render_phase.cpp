@@ -2,6 +2,7 @@
 
 #include "app/hud_panels.h"
 #include "app/map_view.h"
+#include "app/side_panel_shell.h"
 #include "render/clip_scope.h"
 #include "render/minimap.h"
 #include "render/wire_drawing.h"
@@ -108,7 +109,10 @@ void drawFrame(const FrameScene& scene)
     int windowWidth = 0;
     int windowHeight = 0;
     SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
-    // The side panel's frame and inspectors are drawn here, the tool choosers among them.
+    if (scene.selection != nullptr) {
+        drawSidePanel(renderer, windowWidth, windowHeight, scene.state, scene.game, *scene.selection,
+                      scene.screen.cargoTextures, nullptr, scene.stats);
+    }
     drawToolChoosers(renderer, state, windowWidth, windowHeight);
     SDL_RenderSetClipRect(renderer, nullptr);
     // The menu is drawn here, under the bottom bar.

@@ -6,15 +6,22 @@
 #include "persistence/save_menu.h"
 #include "world/game.h"
 
+class MultiSelection;
+struct ProductionStats;
+
 // What one frame is drawn from. The window may be null (pictures drawn off
 // screen); the game is written only to take its new window title.
 struct FrameScene {
     Screen& screen;
     Game& game;
-    const LoopState& state;
+    LoopState& state;  // the side panel keeps the power overview's scroll inside its list
     const DemoPlayer& demoPlayer;
     const SaveMenu& saveMenu;  // the bottom bar tells of the last quick save
     LoopClock::time_point now{};
+    // Without a selection the side panel is left out (pictures of the map
+    // alone); without the sampler its statistics window is.
+    const MultiSelection* selection = nullptr;
+    const ProductionStats* stats = nullptr;
 };
 
 // The window's colour where nothing is drawn, the map's surroundings included.

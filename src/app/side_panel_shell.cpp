@@ -1,11 +1,14 @@
 #include "app/side_panel_shell.h"
 
 #include "app/map_interaction.h"
+#include "app/overview_wiring.h"
 #include "app/side_panel_wiring.h"
+#include "app/signal_section_wiring.h"
 #include "editing/multi_selection.h"
 #include "editing/undo_history.h"
 #include "render/clip_scope.h"
 #include "ui/information_panel.h"
+#include "ui/logic_section.h"
 #include "ui/multi_selection_panel.h"
 #include "ui/panel_drawing.h"
 #include "ui/power_overview_panel.h"
@@ -124,7 +127,8 @@ void closeSidePanel(LoopState& state, Game& game, MultiSelection& selection)
 }
 
 void drawSidePanel(SDL_Renderer* renderer, int windowWidth, int windowHeight, LoopState& state, const Game& game,
-                   const MultiSelection& selection, const CargoTextures& sprites, const PowerOverview* power)
+                   const MultiSelection& selection, const CargoTextures& sprites, const PowerOverview* power,
+                   const ProductionStats* stats)
 {
     const ScreenRect sidePanel = sidePanelRect(windowWidth, windowHeight);
     const ScreenRect content = sidePanelContentRect(windowWidth, windowHeight);
@@ -139,10 +143,18 @@ void drawSidePanel(SDL_Renderer* renderer, int windowWidth, int windowHeight, Lo
     } else if (selectionShown) {
         drawSelectionContent(renderer, content, state, game, selection);
     }
+    drawSidePanelOverviews(renderer, content, state, game, stats);
     if (const ControlPick* pick = informationShown(state, game, selection)) {
-        const InformationView view{
-            game, pick->x, pick->y, pick->type, state.interaction.statusText, molderReachesWater(game, *pick)};
+        const InformationView view{game,
+                                   pick->x,
+                                   pick->y,
+                                   pick->type,
+                                   state.interaction.statusText,
+                                   molderReachesWater(game, *pick),
+                                   &sprites,
+                                   &state.numberEntry};
         drawInformationPanel(renderer, content, view);
+        drawCargoChoice(renderer, content, state, game, sprites);
     }
     drawSidePanelInspector(renderer, content, state, game, selection, sprites);
     if (selectionShown && state.selectionSettingsOpen) drawSelectionBackButton(renderer, content);
@@ -192,6 +204,8 @@ bool pressInformation(LoopState& state, Game& game, UndoHistory& history, const 
     const ControlPick* pick = informationShown(state, game, selection);
     if (pick == nullptr || !contains(content, px, py)) return false;
     const UndoGuard press(history, game);
+    if (pick->type == SENSOR || isLogicType(pick->type))
+        return pressSignalSection(state, game, history, content, pick->x, pick->y, px, py);
     return pressInformationPanel(game, history, content, pick->x, pick->y, pick->type, px, py);
 }
 

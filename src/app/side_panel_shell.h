@@ -9,6 +9,7 @@
 class Game;
 class MultiSelection;
 class UndoHistory;
+struct ProductionStats;
 
 // The loop's side of the side panel around the inspectors: its frame, the
 // help page, the power overview, the multi-selection panel and the
@@ -28,9 +29,10 @@ void closeSidePanel(LoopState& state, Game& game, MultiSelection& selection);
 
 // The whole side panel. `power` is the frame's power overview when the map
 // view has it already; it is worked out here otherwise. The overview's scroll
-// is kept inside its list.
+// is kept inside its list. The statistics window needs the sampler.
 void drawSidePanel(SDL_Renderer* renderer, int windowWidth, int windowHeight, LoopState& state, const Game& game,
-                   const MultiSelection& selection, const CargoTextures& sprites, const PowerOverview* power = nullptr);
+                   const MultiSelection& selection, const CargoTextures& sprites, const PowerOverview* power = nullptr,
+                   const ProductionStats* stats = nullptr);
 
 // A left press on the side panel's top bar: "STROM P", then "X" where it is
 // shown. While the overview is open it takes every other press in the panel.

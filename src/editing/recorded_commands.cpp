@@ -20,8 +20,6 @@ constexpr int COMMAND_ROW_HEIGHT = 22;
 constexpr int COMMAND_ROW_INSET = 8;
 constexpr int INTERVAL_MINUS_RIGHT = 41;  // from the panel's left edge
 constexpr int INTERVAL_PLUS_LEFT = 42;    // from the panel's right edge
-constexpr int SWITCH_ACTION_COUNT = 3;
-constexpr int PRIORITY_COUNT = 10;
 
 // The tile at (x, y) when it holds one of the types, else null.
 Tile* tileOfType(Game& game, int x, int y, std::initializer_list<ControlType> types)
@@ -118,7 +116,7 @@ void setSubButton(UndoHistory& history, Game& game, int x, int y, const PanelPre
     recordOnTile(history, game, x, y, {LOGIC_AND, LOGIC_OR, LOGIC_XOR, LOGIC_NOT, LOGIC_RS}, [row](Tile& logic) {
         if (row == 0) logic.thenAction = (logic.thenAction + 1) % SWITCH_ACTION_COUNT;
         if (row == 1) logic.elseAction = (logic.elseAction + 1) % SWITCH_ACTION_COUNT;
-        if (row == 2) logic.switchPriority = (logic.switchPriority + 1) % PRIORITY_COUNT;
+        if (row == 2) logic.switchPriority = (logic.switchPriority + 1) % SWITCH_PRIORITY_COUNT;
     });
 }
 

@@ -22,6 +22,11 @@ struct PanelPress {
     int pointerY = 0;
 };
 
+// A signal source's THEN and ELSE commands step through no change, on and
+// off; its priority through 0..9.
+constexpr int SWITCH_ACTION_COUNT = 3;
+constexpr int SWITCH_PRIORITY_COUNT = 10;
+
 // The command row of a logic component's panel under the press: 0 THEN,
 // 1 ELSE, 2 PRIORITY, -1 none.
 int commandRowAt(const PanelPress& press);

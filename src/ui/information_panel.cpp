@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editing/number_entry.h"
 #include "editing/recorded_commands.h"
 #include "machines/distributor_control.h"
 #include "machines/mixer_control.h"
@@ -10,7 +11,9 @@
 #include "render/widgets.h"
 #include "ui/income_popups.h"
 #include "ui/inspector_widgets.h"
+#include "ui/logic_section.h"
 #include "ui/panel_drawing.h"
+#include "ui/sensor_section.h"
 #include "ui/tool_help_panels.h"
 #include "world/game.h"
 
@@ -182,7 +185,15 @@ void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const Informat
     case POWER_SUPPLY:
         drawPowerSupply(renderer, panel, tile);
         break;
+    case SENSOR:
+        drawSensorSection(renderer, panel, view.game, view.x, view.y,
+                          view.sprites != nullptr ? *view.sprites : CargoTextures{});
+        break;
     default:
+        if (isLogicType(view.type)) {
+            drawLogicSection(renderer, panel, view.game, view.x, view.y,
+                             view.numberEntry != nullptr ? *view.numberEntry : NumberEntry{});
+        }
         break;
     }
 }

@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "render/cargo_textures.h"
 #include "ui/hud_layout.h"
 #include "world/control_type.h"
 
 class Game;
 class UndoHistory;
+struct NumberEntry;
 struct Tile;
 
 // The information panel of the controls without an inspector of their own:
@@ -67,6 +69,10 @@ struct InformationView {
     ControlType type = EMPTY;
     std::string_view status;          // the shell's status line
     bool molderReachesWater = false;  // the water network reaches the tile
+    // The sensor's cargo sprite and the counter's number entry; without them
+    // no sprite shows and the entry counts as closed.
+    const CargoTextures* sprites = nullptr;
+    const NumberEntry* numberEntry = nullptr;
 };
 
 void drawInformationPanel(SDL_Renderer* renderer, const ScreenRect& panel, const InformationView& view);
