@@ -3,6 +3,7 @@
 #include "app/frame_update.h"
 #include "app/hud_panels.h"
 #include "app/map_interaction.h"
+#include "app/panel_clicks.h"
 #include "app/recording_input.h"
 
 namespace {
@@ -67,6 +68,7 @@ void finishFrame(Shell& shell)
 
 void dispatchEvent(Shell& shell, const SDL_Event& event)
 {
+    if (event.type == SDL_MOUSEBUTTONDOWN && takePanelPress(shell, event.button)) return;
     switch (event.type) {
     case SDL_QUIT:
         handleQuit(shell);
