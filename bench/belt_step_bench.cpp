@@ -32,9 +32,9 @@ void BM_BeltStep(benchmark::State& state)
 {
     Game game = snakeGame(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        game.stepItems(false, true, -1);
-        game.stepItems(true, true, -1);
-        game.stepItems(true, true, -1);
+        game.stepItems(BeltPass::Full);
+        game.stepItems(BeltPass::FollowUp);
+        game.stepItems(BeltPass::FollowUp);
         game.replanItems();
     }
     state.counters["items"] = static_cast<double>(game.items.size());

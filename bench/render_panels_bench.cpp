@@ -8,9 +8,9 @@
 #include "software_screen.h"
 #include "ui/bottom_bar.h"
 #include "ui/income_popups.h"
-#include "ui/language.h"
 #include "ui/tool_palette.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/language.h"
-#include "ui/translate.h"
+#include "world/language.h"
+#include "world/translate.h"
 
 // A frame's worth of typical interface texts: short labels, status lines and the title.
 static const std::vector<std::string> FRAME_TEXTS = {

@@ -28,9 +28,9 @@
 #include "render/texture_caches.h"
 #include "render/widgets.h"
 #include "render/wire_drawing.h"
-#include "ui/language.h"
 #include "world/cargo.h"
 #include "world/control.h"
+#include "world/language.h"
 #include "world/tile_item_index.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include "ui/bottom_bar.h"
 #include "ui/hud_layout.h"
 #include "ui/income_popups.h"
-#include "ui/language.h"
 #include "ui/settings_window.h"
 #include "ui/tool_help_panels.h"
 #include "ui/tool_palette.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

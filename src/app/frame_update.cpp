@@ -7,7 +7,7 @@
 #include "app/main_loop.h"
 #include "app/recording_input.h"
 #include "ui/income_popups.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 
 namespace {
 

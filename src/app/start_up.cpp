@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "ui/language.h"
+#include "world/language.h"
 
 namespace {
 

@@ -97,7 +97,8 @@ void clickPowerLine(Interaction& interaction, Game& game, UndoHistory& history, 
 
 void clickDcLine(Interaction& interaction, Game& game, int x, int y)
 {
-    if (!secondCableEnd(interaction, game, x, y, carries5V, "5V-NETZTEIL ODER SIGNALBAUSTEIN WAEHLEN", nullptr)) return;
+    if (!secondCableEnd(interaction, game, x, y, isDcNetworkType, "5V-NETZTEIL ODER SIGNALBAUSTEIN WAEHLEN", nullptr))
+        return;
     PendingLinkEnd& first = interaction.pendingLinkEnd;
     toggle5vCable(game, first.x, first.y, x, y);
     first = {};
@@ -132,8 +133,6 @@ void clickWireTool(Interaction& interaction, Game& game, UndoHistory& history, b
 }  // namespace
 
 bool carriesPower(ControlType type) { return powerCableLimit(type) > 0; }
-
-bool carries5V(ControlType type) { return type == POWER_SUPPLY || isSignalType(type); }
 
 bool hasRoomForCable(const Game& game, int x, int y, int except)
 {
@@ -193,7 +192,7 @@ bool togglePowerCable(Game& game, int x0, int y0, int x1, int y1)
 
 bool toggle5vCable(Game& game, int x0, int y0, int x1, int y1)
 {
-    if (!cableEndsFit(game, x0, y0, x1, y1, carries5V)) return false;
+    if (!cableEndsFit(game, x0, y0, x1, y1, isDcNetworkType)) return false;
     if (!eraseJoining(game.dcLinks, x0, y0, x1, y1)) game.dcLinks.push_back({x0, y0, x1, y1, 0, 0});
     game.updateNetworks(0.0f);
     return true;

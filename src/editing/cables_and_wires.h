@@ -43,9 +43,6 @@ std::vector<Link>& linksOfKind(Game& game, LinkKind kind);
 // pole or a 5V supply.
 bool carriesPower(ControlType type);
 
-// The control type takes the end of a 5V cable: a 5V supply or a signal component.
-bool carries5V(ControlType type);
-
 // One more power cable may end on tile (x, y), which takes a power cable: a
 // generator takes any number, a pole three, a 5V supply one. The cable at
 // index except (of the power cables) does not count.

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editing/grid_walk.h"
-#include "editing/switch_wire_target.h"
 #include "world/control.h"
+#include "world/control_type.h"
 #include "world/game.h"
 
 namespace {

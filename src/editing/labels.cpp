@@ -1,14 +1,12 @@
 #include "editing/labels.h"
 
 #include "editing/undo_history.h"
-#include "render/undrawable_char.h"
 #include "world/game.h"
+#include "world/tile.h"
 
 namespace {
 
 char upperCased(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool labelMayHold(char c) { return findUndrawableChar(&c, &c + 1) != &c; }
 
 void writeLabel(const LabelEntry& entry, Game& game)
 {
@@ -45,7 +43,7 @@ void typeLabelText(LabelEntry& entry, std::string_view text)
     if (!entry.active) return;
     for (const char typed : text) {
         const char c = upperCased(typed);
-        if (entry.buffer.size() < static_cast<std::size_t>(MAX_LABEL_LENGTH) && labelMayHold(c)) entry.buffer += c;
+        if (entry.buffer.size() < static_cast<std::size_t>(MAX_LABEL_LENGTH) && isLabelChar(c)) entry.buffer += c;
     }
 }
 

@@ -7,11 +7,11 @@
 #include "editing/demolishing.h"
 #include "editing/interaction.h"
 #include "editing/multi_selection.h"
-#include "editing/switch_wire_target.h"
 #include "editing/switches_buttons.h"
 #include "editing/undo_history.h"
 #include "logic/logic_controls.h"
 #include "machines/power_pole_control.h"
+#include "world/control_type.h"
 #include "world/game.h"
 
 namespace {
@@ -35,7 +35,7 @@ template <typename Edit> bool validWithChange(const Game& game, std::vector<Link
 bool addDcCable(Game& game, const WireDrag& drag, int x, int y, bool commit, Link* candidate)
 {
     if (!game.inBounds(x, y) || (x == drag.x && y == drag.y)) return false;
-    if (!carries5V(typeAt(game, drag.x, drag.y)) || !carries5V(typeAt(game, x, y))) return false;
+    if (!isDcNetworkType(typeAt(game, drag.x, drag.y)) || !isDcNetworkType(typeAt(game, x, y))) return false;
     const bool exists = std::any_of(game.dcLinks.begin(), game.dcLinks.end(),
                                     [&](const Link& cable) { return joinsEitherWay(cable, drag.x, drag.y, x, y); });
     if (exists) return false;
@@ -119,7 +119,7 @@ bool movedLinkFits(const Game& game, LinkKind kind, int index, Link& link, int x
     case DC_CABLE:
         link.input = 0;
         link.param = 0;
-        return carries5V(typeAt(game, x, y)) && !otherJoins(game.dcLinks, index, link);
+        return isDcNetworkType(typeAt(game, x, y)) && !otherJoins(game.dcLinks, index, link);
     case POWER_CABLE:
         return powerCableMayEndAt(game, index, link, x, y);
     case MEASURE_WIRE:
@@ -170,7 +170,7 @@ void beginWireDrag(WireDrag& drag, const Game& game, Tool tool, bool ctrl, int x
     // The tools that paint, lay pipes or join tiles keep the plain drag for
     // themselves, as they keep the switches.
     const bool starts =
-        ctrl ? carries5V(type)
+        ctrl ? isDcNetworkType(type)
              : toolWorksSwitches(tool) && (isSignalSourceType(type) || isSwitchWireTarget(type) || isLogicType(type));
     if (starts) drag = {x, y, spot.half, spot.quarter, pointerX, pointerY, false, ctrl};
 }

@@ -6,9 +6,6 @@
 // The limit a newly built counter counts to.
 constexpr int COUNTER_PLACED_LIMIT = 99999;
 
-// AND, OR, XOR, NOT, signal lamp, counter, timer, clock, switch, button,
-// stepper and RS latch.
-inline bool isLogicType(ControlType t) { return isSignalType(t) && t != SENSOR; }
 // AND, OR, XOR and the RS latch take two switch wires, on inputs A and B.
 inline bool hasTwoInputs(ControlType t) { return t == LOGIC_AND || t == LOGIC_OR || t == LOGIC_XOR || t == LOGIC_RS; }
 

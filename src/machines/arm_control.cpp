@@ -6,7 +6,6 @@ namespace {
 
 constexpr float HALF_PI = 1.57079632679f;
 constexpr float PI = 3.14159265359f;
-constexpr std::uint32_t SIDE_BITS = 30;  // bits 1..4, one per compass direction
 
 // y grows downwards, so north points at -pi/2.
 float angleOf(Direction d)
@@ -69,7 +68,7 @@ bool ArmControl::sideEnabled(const Tile& tile, Direction d)
 
 void ArmControl::setFilterMask(Tile& tile, std::uint32_t mask) { tile.armCargoFilter = clampCargoMask(mask); }
 
-void ArmControl::setSideMask(Tile& tile, std::uint32_t mask) { tile.armSideMask = mask & SIDE_BITS; }
+void ArmControl::setSideMask(Tile& tile, std::uint32_t mask) { tile.armSideMask = mask & ARM_ALL_SIDES; }
 
 float ArmControl::armAngle(const Tile& tile)
 {

@@ -7,6 +7,12 @@
 // An arm's return position, kept in Tile::armHomeMode.
 using ArmState = int;
 
+constexpr int ARM_REACH = 1;
+constexpr int LONG_ARM_REACH = 2;
+
+// Tiles between an arm of the type and its grab and drop tiles; 0 for any other type.
+constexpr int armReach(ControlType t) { return t == ARM ? ARM_REACH : t == LONG_ARM ? LONG_ARM_REACH : 0; }
+
 // A grab arm lifts single items from the tile reach steps behind it to the
 // tile reach steps ahead, along its axis. The simulation moves the items; this
 // class builds, switches and removes arms and holds the rules on what they grab.
@@ -16,7 +22,7 @@ class ArmControl : public Control {
     static constexpr ArmState FACING = 1;    // rests toward its direction
     static constexpr ArmState OPPOSITE = 2;  // rests away from its direction
 
-    ArmControl(ControlType armType, int armReach) : type(armType), reach(armReach) {}
+    explicit ArmControl(ControlType armType) : type(armType), reach(armReach(armType)) {}
 
     const ControlType type;  // the type this exemplar builds and removes
     const int reach;         // tiles between the arm and its grab and drop tiles

@@ -7,11 +7,7 @@
 
 namespace {
 
-bool hasInputsAndRoom(const Tile& tile)
-{
-    return tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= MOLDER_WATER_PER_GEAR &&
-           tile.molderOutputCount < MOLDER_STORE_LIMIT;
-}
+bool hasInputsAndRoom(const Tile& tile) { return molderHasInputs(tile) && !molderStoreFull(tile); }
 
 // The gear remembers what went into it: each identified input, then all of
 // that input's own parts.
@@ -87,7 +83,7 @@ void InjectionMolderControl::update(Tile& tile, float seconds) const
 
 bool InjectionMolderControl::acceptWater(Tile& tile, ItemRecord&& record)
 {
-    if (tile.type != INJECTION_MOLDER || tile.molderWater >= MOLDER_STORE_LIMIT) return false;
+    if (tile.type != INJECTION_MOLDER || !molderTakesWater(tile)) return false;
     ++tile.molderWater;
     tile.molderWaterItems.push_back(std::move(record));
     return true;

@@ -7,6 +7,19 @@ constexpr int MOLDER_GRANULATE_PER_GEAR = 2;
 constexpr int MOLDER_WATER_PER_GEAR = 1;
 constexpr int MOLDER_STORE_LIMIT = 10;  // granulate, water and waiting gears alike
 
+// Enough granulate and water on hand for one gear.
+inline bool molderHasInputs(const Tile& tile)
+{
+    return tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= MOLDER_WATER_PER_GEAR;
+}
+// Room for one more water unit.
+inline bool molderTakesWater(const Tile& tile) { return tile.molderWater < MOLDER_STORE_LIMIT; }
+// The gear store is full: the molder waits for its output.
+inline bool molderStoreFull(const Tile& tile) { return tile.molderOutputCount >= MOLDER_STORE_LIMIT; }
+// Switched on, with inputs and room for the gear: the molder works once its
+// network feeds it, and draws power only then.
+inline bool molderCanWork(const Tile& tile) { return tile.molderOn && molderHasInputs(tile) && !molderStoreFull(tile); }
+
 // The injection molder: two granulate and one water make a plastic gear in
 // 4 s. Granulate comes as cargo, water through the pipes via acceptWater.
 // The simulation runs it only while it is switched on and powered.

@@ -8,8 +8,6 @@
 
 namespace {
 
-bool outputStoreFull(const Tile& tile) { return tile.ovenOutputCount >= OVEN_OUTPUT_LIMIT; }
-
 // One input becomes one coal; the input's identity is not kept as a part.
 void burnOneUnit(Tile& tile)
 {
@@ -25,7 +23,7 @@ void burnOneUnit(Tile& tile)
 bool OvenControl::canAccept(const Tile& tile, Direction travel, CargoType cargo) const
 {
     if (travel == NONE || entersThroughOutputFace(tile, travel)) return false;
-    if (cargo != LOG && cargo != PLANKS) return false;
+    if (!maskHasCargo(OVEN_INTAKE, cargo)) return false;
     if (!maskHasCargo(tile.ovenAcceptMask, cargo)) return false;
     const auto queued = std::count(tile.ovenInputCargo.begin(), tile.ovenInputCargo.end(), cargo);
     return queued < OVEN_INPUT_LIMIT_PER_KIND;
@@ -49,15 +47,15 @@ void OvenControl::update(Tile& tile, float seconds) const
 {
     // A negative or NaN step would wind the timer back or poison it for good.
     if (!(seconds >= 0.0f)) return;
-    if (tile.ovenInputCargo.empty() || outputStoreFull(tile)) return;
+    if (tile.ovenInputCargo.empty() || ovenStoreFull(tile)) return;
     tile.ovenTimer += seconds;
     while (tile.ovenTimer >= OVEN_SECONDS_PER_COAL) {
-        if (outputStoreFull(tile)) break;
+        if (ovenStoreFull(tile)) break;
         burnOneUnit(tile);
         if (tile.ovenInputCargo.empty()) break;
     }
     // Leftover time only carries over to a unit that can actually be worked.
-    if (tile.ovenInputCargo.empty() || outputStoreFull(tile)) tile.ovenTimer = 0.0f;
+    if (tile.ovenInputCargo.empty() || ovenStoreFull(tile)) tile.ovenTimer = 0.0f;
 }
 
 void OvenControl::popOutput(Tile& tile) const

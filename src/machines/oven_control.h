@@ -6,6 +6,9 @@ constexpr float OVEN_SECONDS_PER_COAL = 5.0f;
 constexpr int OVEN_INPUT_LIMIT_PER_KIND = 10;
 constexpr int OVEN_OUTPUT_LIMIT = 10;  // the kiln stops while this many coal wait
 
+// The coal store is full: the kiln waits for its output.
+inline bool ovenStoreFull(const Tile& tile) { return tile.ovenOutputCount >= OVEN_OUTPUT_LIMIT; }
+
 // The charcoal kiln: works logs and planks into coal, one unit every 5 s,
 // and keeps the coal until the output step takes it out.
 class OvenControl : public Control {

@@ -48,10 +48,10 @@ bool placeBuildOnly(ControlGrid& grid, int x, int y, ControlType type, Direction
     return true;
 }
 
-bool removeOfType(ControlGrid& grid, int x, int y, ControlType type, bool clearItems)
+bool removeOfType(ControlGrid& grid, int x, int y, ControlType type, ItemsOnTile items)
 {
     if (!grid.inBounds(x, y) || grid.tileAt(x, y).type != type) return false;
-    if (clearItems) grid.removeItemsAt(x, y);
+    if (items == ItemsOnTile::Clear) grid.removeItemsAt(x, y);
     grid.tileAt(x, y) = Tile{};
     return true;
 }

@@ -17,8 +17,14 @@ enum class ItemBlocks {
 
 // How the place-or-rotate family turns a tile whose direction is not a compass one.
 enum class OddDirectionTurn {
-    ToEast,  // R1
-    ToNone,  // R2
+    ToEast,  // such a tile faces east afterwards
+    ToNone,  // such a tile is left without a direction
+};
+
+// What removing a control does with the items standing on its tile.
+enum class ItemsOnTile {
+    Clear,  // they go with it
+    Keep,   // they stay where they are (a power pole only stands on its tile)
 };
 
 // In the grid, no bridge part, nothing built, no item standing on it.
@@ -33,8 +39,8 @@ bool placeOrRotate(ControlGrid& grid, int x, int y, ControlType type, ItemBlocks
 // Builds a default tile of the type and direction on a free tile; never turns.
 bool placeBuildOnly(ControlGrid& grid, int x, int y, ControlType type, Direction dir);
 
-// Clears a tile holding the type: its items first (unless told not to), then the default tile.
-bool removeOfType(ControlGrid& grid, int x, int y, ControlType type, bool clearItems = true);
+// Clears a tile holding the type: its items first (unless kept), then the default tile.
+bool removeOfType(ControlGrid& grid, int x, int y, ControlType type, ItemsOnTile items = ItemsOnTile::Clear);
 
 // Stamps a fresh product identity from the producing tile: with a machine id
 // the serial counter rises and the label is copied; without one the product

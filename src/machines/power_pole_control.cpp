@@ -10,7 +10,7 @@ bool PowerPoleControl::place(ControlGrid& grid, int x, int y) const
 
 bool PowerPoleControl::remove(ControlGrid& grid, int x, int y) const
 {
-    return removeOfType(grid, x, y, POWER_POLE, false);
+    return removeOfType(grid, x, y, POWER_POLE, ItemsOnTile::Keep);
 }
 
 int powerCableLimit(ControlType type)

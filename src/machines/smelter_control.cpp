@@ -79,7 +79,7 @@ bool SmelterControl::canAccept(const Tile& tile, Direction travel, CargoType car
 {
     if (travel == NONE || entersThroughOutputFace(tile, travel)) return false;
     if (!maskHasCargo(tile.smelterAcceptMask, cargo)) return false;
-    if (cargo != COAL && cargo != IRON_ORE && cargo != IRON_INGOT) return false;
+    if (!maskHasCargo(SMELTER_INTAKE, cargo)) return false;
     return countOf(tile, cargo) < SMELTER_STOCK_LIMIT;
 }
 

@@ -9,7 +9,7 @@ bool StorageControl::canAccept(const Tile& tile, Direction travel, CargoType car
 {
     if (!maskHasCargo(tile.storageAcceptMask, cargo) || travel == NONE) return false;
     if (entersThroughOutputFace(tile, travel)) return false;
-    return tile.storageCargo.size() < STORAGE_CAPACITY;
+    return !storageFull(tile);
 }
 
 bool StorageControl::place(ControlGrid& grid, int x, int y) const

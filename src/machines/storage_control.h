@@ -1,8 +1,16 @@
 #pragma once
 
+#include <cstddef>
+
 #include "world/control.h"
 
 constexpr int STORAGE_CAPACITY = 100;  // units in total, whatever their kinds
+
+// Holding its capacity, the storage takes nothing more and warns that it is full.
+inline bool storageFull(const Tile& tile)
+{
+    return tile.storageCargo.size() >= static_cast<std::size_t>(STORAGE_CAPACITY);
+}
 
 // The storage: buffers up to 100 units of the kinds its filter allows and,
 // while its output is on, gives them out first in, first out with their records.

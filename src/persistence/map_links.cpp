@@ -5,7 +5,6 @@
 #include <set>
 #include <utility>
 
-#include "editing/switch_wire_target.h"
 #include "machines/power_pole_control.h"
 
 namespace {
@@ -65,7 +64,7 @@ void dropLegacyMolderLinks(const std::vector<Tile>& tiles, std::vector<Link>& ca
 
 bool dcCablesFit(const std::vector<Tile>& tiles, const std::vector<Link>& cables)
 {
-    auto carries5V = [&tiles](int end) { return tiles[end].type == POWER_SUPPLY || isSignalType(tiles[end].type); };
+    auto carries5V = [&tiles](int end) { return isDcNetworkType(tiles[end].type); };
     std::set<std::pair<int, int>> joined;
     for (const Link& cable : cables) {
         if (!endsFit(cable) || !carries5V(firstEnd(cable)) || !carries5V(secondEnd(cable)) ||

@@ -6,7 +6,6 @@
 #include <istream>
 #include <limits>
 
-#include "render/undrawable_char.h"
 #include "world/tile.h"
 
 namespace {
@@ -77,12 +76,6 @@ template <typename Number> bool readNumber(std::istream& in, Number& value)
         return false;
     }
     return true;
-}
-
-bool labelAllowed(const std::string& label)
-{
-    return label.size() <= static_cast<std::size_t>(MAX_LABEL_LENGTH) &&
-           findUndrawableChar(label.data(), label.data() + label.size()) == label.data() + label.size();
 }
 
 // Everything up to the closing quote; a backslash takes the next character as it is.
@@ -171,7 +164,7 @@ bool readLabel(std::istream& in, std::string& label)
         if (!readToken(in, token)) return false;
         label.assign(token.begin(), token.end());
     }
-    return labelAllowed(label);
+    return isValidLabel(label);
 }
 
 bool readKeyword(std::istream& in, std::string_view keyword)

@@ -7,8 +7,9 @@
 #include "persistence/map_file.h"
 #include "persistence/settings.h"
 #include "persistence/text_file.h"
-#include "ui/translate.h"
 #include "world/game.h"
+#include "world/tile.h"
+#include "world/translate.h"
 
 namespace fs = std::filesystem;
 
@@ -20,6 +21,11 @@ constexpr std::array<int, 4> AUTOSAVE_CHOICES = {0, 1, 5, 10};
 constexpr int LOAD_AUTOSAVE_BUTTON = 4;
 
 enum SlotButton { SAVE_BUTTON, LOAD_BUTTON, RENAME_BUTTON, DELETE_BUTTON };
+
+// How the main menu's buttons open the slot screen.
+constexpr bool SAVING = true;
+constexpr bool LOADING = false;
+constexpr bool FROM_MAIN_MENU = true;
 
 constexpr const char* NO_DIRECTORY = "DAS AKTUELLE VERZEICHNIS IST NICHT VERFUEGBAR";
 constexpr const char* AUTOSAVE_SETTING_FAILED = "AUTOSAVE-EINSTELLUNG KONNTE NICHT GESPEICHERT WERDEN";
@@ -101,11 +107,8 @@ std::string SaveMenu::slotLabel(const fs::path& dir, int n, const SystemCalls& c
     return translate("KARTE ") + std::to_string(n);
 }
 
-bool SaveMenu::isSlotNameChar(char c)
-{
-    unsigned char byte = static_cast<unsigned char>(c);
-    return (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') || byte == ' ' || byte == '-' || byte == '.';
-}
+// Slot names are drawn in the same font as machine labels.
+bool SaveMenu::isSlotNameChar(char c) { return isLabelChar(c); }
 
 bool SaveMenu::isValidSlotName(std::string_view text)
 {
@@ -190,10 +193,10 @@ void SaveMenu::handleMainMenuClick(const MenuRect& menu, int x, int y)
         state = MenuState::Closed;
         break;
     case 1:
-        openSlotScreen(true, true);
+        openSlotScreen(SAVING, FROM_MAIN_MENU);
         break;
     case 2:
-        openSlotScreen(false, true);
+        openSlotScreen(LOADING, FROM_MAIN_MENU);
         break;
     case 3:
         state = MenuState::ConfirmNewMap;
@@ -297,7 +300,7 @@ void SaveMenu::setAutosaveInterval(int minutes, const fs::path& dir)
     Settings settings = loadSettings(dir, services.files);
     settings.autosaveMinutes = minutes;
     if (!saveSettings(dir, settings, services.files)) {
-        showResult(true, AUTOSAVE_SETTING_FAILED);
+        showFailure(AUTOSAVE_SETTING_FAILED);
         return;
     }
     autosaveMinutes = minutes;
@@ -311,7 +314,7 @@ void SaveMenu::selectSlot(Game& game, int n, const fs::path& dir)
     slotPath = slotMapPath(dir, n);
     switch (queryFile(slotPath)) {
     case FileQuery::Undetermined:
-        showResult(true, SLOT_UNCHECKED);
+        showFailure(SLOT_UNCHECKED);
         break;
     case FileQuery::Exists:
         // Overwriting asks; so does loading over a world that holds work.
@@ -343,7 +346,7 @@ void SaveMenu::runSlotAction(Game& game)
         status = LOADED;
         state = MenuState::Closed;
     } else {
-        showResult(true, LOAD_FAILED);
+        showFailure(LOAD_FAILED);
     }
 }
 
@@ -357,26 +360,22 @@ void SaveMenu::renameSlot(const fs::path& dir)
 void SaveMenu::deleteSlot(const fs::path& dir)
 {
     if (!isSlotNumber(slot)) {
-        showResult(true, DELETE_FAILED);
+        showFailure(DELETE_FAILED);
         return;
     }
     fs::path mapFile = slotMapPath(dir, slot);
     std::error_code error;
     bool removed = fs::remove(mapFile, error);
     if (error) {
-        showResult(true, DELETE_FAILED);
+        showFailure(DELETE_FAILED);
         return;
     }
     // The name goes with the slot even when its map was already gone.
     std::error_code ignored;
     fs::remove(slotNamePath(dir, slot), ignored);
-    if (!removed) {
-        showResult(true, DELETE_FAILED);
-        return;
-    }
     // The next quick save must not bring the deleted slot back.
-    if (!currentPath.empty() && sameFile(currentPath, mapFile)) currentPath.clear();
-    showResult(false, DELETED);
+    if (removed && !currentPath.empty() && sameFile(currentPath, mapFile)) currentPath.clear();
+    showResult(!removed, removed ? DELETED : DELETE_FAILED);
 }
 
 void SaveMenu::typeName(std::string_view typed)
@@ -420,7 +419,7 @@ void SaveMenu::armAutosave()
 std::optional<fs::path> SaveMenu::saveDirectoryOrReport()
 {
     std::optional<fs::path> dir = services.saveDirectory ? services.saveDirectory() : std::nullopt;
-    if (!dir) showResult(true, NO_DIRECTORY);
+    if (!dir) showFailure(NO_DIRECTORY);
     return dir;
 }
 
@@ -432,6 +431,8 @@ void SaveMenu::clearSelection()
     status.clear();
     name.clear();
 }
+
+void SaveMenu::showFailure(std::string message) { showResult(true, std::move(message)); }
 
 void SaveMenu::showResult(bool failed, std::string message)
 {

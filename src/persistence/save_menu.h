@@ -44,7 +44,9 @@ struct SaveMenuServices {
 
 // The controller behind the in-game menu: ten named save slots, the autosave,
 // their dialogs, the quick save and the timed autosave. The interface draws it
-// from these fields.
+// from these fields. The open screen, the selection, the typed name and the
+// result text are interface state: they live here, free of SDL, because the
+// slot actions that change them live here, and src/ui only draws them.
 struct SaveMenu {
     MenuState state = MenuState::Closed;
     bool saveMode = false;  // the slot screen and its pending action save rather than load
@@ -107,4 +109,5 @@ struct SaveMenu {
     std::optional<std::filesystem::path> saveDirectoryOrReport();
     void clearSelection();
     void showResult(bool failed, std::string message);
+    void showFailure(std::string message);
 };

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "persistence/system_calls.h"
-#include "ui/language.h"
+#include "world/language.h"
 
 // The player's lasting preferences, stored in "gearhaven.ini" in the settings directory.
 // Every change reads the whole file, changes one field and writes the whole file again.

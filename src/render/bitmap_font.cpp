@@ -4,7 +4,7 @@
 #include <array>
 
 #include "render/texture_caches.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 
 namespace {
 

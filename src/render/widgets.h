@@ -3,8 +3,8 @@
 #include <SDL.h>
 
 #include "render/design_grid.h"
-#include "ui/language.h"
 #include "world/direction.h"
+#include "world/language.h"
 
 // Small drawing routines that give the panels and the map a common look.
 

@@ -6,6 +6,7 @@
 #include "machines/arm_control.h"
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -376,7 +377,7 @@ void pickUpWithArm(Game& game, const WorldLayout& layout, int x, int y, Tile& ar
 
 void Game::rotateArms(float dt)
 {
-    StepScratch& s = stepScratch_;
+    StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     listIdleArms(*this, layout.arms, s);
     carryAndFileItems(*this, layout, dt, s);
@@ -386,7 +387,7 @@ void Game::rotateArms(float dt)
 
 void Game::pickUpItems()
 {
-    StepScratch& s = stepScratch_;
+    StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, s);
     s.idleArmsStillListed = false;

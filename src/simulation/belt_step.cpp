@@ -7,6 +7,7 @@
 #include "simulation/move_execution.h"
 #include "simulation/move_planning.h"
 #include "simulation/right_of_way.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -180,13 +181,14 @@ void reserveForMostItems(ItemStepScratch& s)
     s.room.reserve();
 }
 
-void Game::stepItems(bool followUp, bool, int firstItem)
+void Game::stepItems(BeltPass pass, int firstItem)
 {
-    ItemStepScratch& s = itemStepScratch_;
+    const bool followUp = pass == BeltPass::FollowUp;
+    ItemStepScratch& s = tables_.get().itemStep;
     const WorldLayout& layout = currentLayout();
     if (items.empty()) {
         if (!followUp) {
-            spawnMachineOutputs(true, false);
+            spawnMachineOutputs(OutputMachines::Producers);
             ++stepCount;
         }
         return;
@@ -199,13 +201,13 @@ void Game::stepItems(bool followUp, bool, int firstItem)
     findRings(*this, s);
 
     MoveResolver resolver(*this, layout, s);
-    MoveExecution execution(*this, s, stepScratch_);
+    MoveExecution execution(*this, s, tables_.get().step);
     for (int i : s.planned) {
         if (resolver.resolveMove(i)) execution.moveItem(i);
     }
     if (!followUp) {
         indexTunnelItems();
-        spawnMachineOutputs(true, false);
+        spawnMachineOutputs(OutputMachines::Producers);
         ++stepCount;
     }
 }

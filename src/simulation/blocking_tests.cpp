@@ -5,6 +5,7 @@
 
 #include "simulation/item_transport.h"
 #include "simulation/room_index.h"
+#include "simulation/step_tables.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ bool itemsOverlap(const Game& game, const CargoItem& item, const CargoItem& othe
 
 bool Game::canMoveItemTo(const CargoItem& item, int fromX, int fromY, int toX, int toY, RoomIndex* near)
 {
-    CargoItem& trial = itemStepScratch_.trial;
+    CargoItem& trial = tables_.get().itemStep.trial;
     trial.layer = item.layer;
     trial.x = toX;
     trial.y = toY;
@@ -197,7 +198,7 @@ bool Game::outputEntryAt(int x, int y, float& entryX, float& entryY, int& phase)
     }
 
     // A fresh item at the front tile, keeping only the storage of its path.
-    CargoItem& test = entryTrial_.item;
+    CargoItem& test = tables_.get().entryTrial.item;
     Fifo<PathPoint> path = std::move(test.path);
     test = CargoItem(frontX, frontY, machineDir, 0);
     test.path = std::move(path);

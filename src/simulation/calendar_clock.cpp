@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "ui/calendar.h"
+#include "world/calendar.h"
 #include "world/game.h"
 
 namespace {

@@ -1,12 +1,9 @@
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
 
 constexpr int SLOTS_PER_SUPPLY = 100;
-
-// The tiles a 5V network names: sensors, logic components and the supplies
-// themselves (all of 24 and 26..38).
-bool isDcNetworkTile(ControlType type) { return type == SENSOR || (type >= LOGIC_AND && type <= LOGIC_RS); }
 
 // What each network's powered supplies offer; every other entry stays 0.
 void countSlots(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
@@ -23,7 +20,7 @@ void countSlots(const Game& game, const NetworkLayout& layout, NetworkBuffers& w
 void rewriteDcFields(Tile& tile, int root, const NetworkLayout& layout, const NetworkBuffers& work)
 {
     const bool hadDc = tile.dcSupplied;
-    const bool signalTile = isDcNetworkTile(tile.type);
+    const bool signalTile = isDcNetworkType(tile.type);
     tile.dcRoot = signalTile ? root : -1;
     tile.dcSlots = work.dcSlots[static_cast<std::size_t>(root)];
     tile.dcCount = layout.dcConsumers[static_cast<std::size_t>(root)];
@@ -40,8 +37,8 @@ void rewriteDcFields(Tile& tile, int root, const NetworkLayout& layout, const Ne
 void Game::updateDcNetwork()
 {
     currentLayout();
-    NetworkLayout& layout = layout_.network;
-    NetworkBuffers& work = networkBuffers_;
+    NetworkLayout& layout = tables_.get().layout.network;
+    NetworkBuffers& work = tables_.get().network;
     countSlots(*this, layout, work);
     if (layout.dcFresh) {
         for (int i = 0; i < TILE_COUNT; ++i)

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -203,7 +204,7 @@ void stepEjector(Game& game, int index, float dt)
 void Game::landThrownItems()
 {
     std::erase_if(items, [this](const CargoItem& item) { return landsOnEmptyGround(*this, item); });
-    if (feedEjectors(*this, currentLayout().ejectorBelts, stepScratch_)) stepItems(true, true, -1);
+    if (feedEjectors(*this, currentLayout().ejectorBelts, tables_.get().step)) stepItems(BeltPass::FollowUp);
 }
 
 void Game::stepEjectors(float dt)

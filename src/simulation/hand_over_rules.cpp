@@ -19,20 +19,6 @@ bool sameAxis(Direction a, Direction b) { return isEastWest(a) == isEastWest(b);
 
 }  // namespace
 
-namespace {
-
-int reachOf(ControlType arm) { return static_cast<const ArmControl&>(controlForType(arm)).reach; }
-
-}  // namespace
-
-int armReach(ControlType type)
-{
-    if (!isArm(type)) return 0;
-    // Asked for every carried item and side exit: the controls are asked once.
-    static const int reaches[2] = {reachOf(ARM), reachOf(LONG_ARM)};
-    return reaches[type == LONG_ARM ? 1 : 0];
-}
-
 bool carriedItemDropTile(const Game& game, const CargoItem& item, int& dropX, int& dropY)
 {
     if (!item.carried || !game.inBounds(item.x, item.y)) return false;

@@ -4,12 +4,10 @@
 #include <cstdlib>
 
 #include "simulation/room_index.h"
+#include "simulation/world_layout.h"
 #include "world/game.h"
 
 // The rules that decide whether an item may pass from one tile to the next.
-
-// Tiles reach of a grab arm (1) or long arm (2); 0 for any other type.
-int armReach(ControlType type);
 
 // Where the arm that carries the item will set it down; false when no arm
 // carries it or that tile lies off the map.

@@ -17,13 +17,17 @@ struct ResolveOp {
     int item = -1;  // the item asked, for ASK and ASK_ALL
 };
 
+// The most ops one item's resolution plans: a mixer's five (ask both
+// halves, check them, ask the item on its way out, succeed) and one spare.
+constexpr int MOST_RESOLVE_OPS = 6;
+
 // An item whose resolution waits for the items in its way.
 struct ResolveFrame {
     int item = -1;
     int next = 0;  // the op to work off next
     int count = 0;
     bool allMove = true;  // every ASK_ALL so far answered that its item moves
-    ResolveOp ops[6];
+    ResolveOp ops[MOST_RESOLVE_OPS];
 };
 
 // One item's wanted move in a belt step.
@@ -69,11 +73,8 @@ struct ItemStepScratch {
     RoomIndex room;                  // for the planning, in which no item moves; junctions ask its path points
 
     ItemStepScratch() = default;
-    ItemStepScratch(const ItemStepScratch&) {}
-    ItemStepScratch(ItemStepScratch&&) noexcept = default;
-    ItemStepScratch& operator=(const ItemStepScratch&) { return *this; }
-    ItemStepScratch& operator=(ItemStepScratch&&) noexcept = default;
-    ~ItemStepScratch() = default;
+    ItemStepScratch(const ItemStepScratch&) = delete;
+    ItemStepScratch& operator=(const ItemStepScratch&) = delete;
 };
 
 // Sizes the per-item tables once for as many items as a world can hold, so

@@ -16,7 +16,6 @@ constexpr int MOVE_COST = 3;              // speed credit one tile costs on a be
 // it can always be saved. Tunnels could otherwise take it beyond.
 constexpr std::size_t MOST_WORLD_ITEMS = 2 * TILE_COUNT;
 
-inline bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
 inline bool isMixerHalf(ControlType t) { return t == MIXER || t == MIXER_SECOND; }
 
 // Machines that take an item in once it has arrived at their centre.

@@ -11,6 +11,7 @@
 #include "machines/storage_control.h"
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -23,9 +24,9 @@ struct Product {
     CargoType cargo = 0;
 };
 
-Product offeredProduct(const Tile& tile, bool storagesOnly)
+Product offeredProduct(const Tile& tile, OutputMachines machines)
 {
-    if (storagesOnly) {
+    if (machines == OutputMachines::Storages) {
         if (tile.type == STORAGE && tile.storageOutputOn && !tile.storageCargo.empty()) {
             return {true, tile.storageCargo.front()};
         }
@@ -98,8 +99,9 @@ bool chooseTarget(const Game& game, int x, int y, OutputTargetRule& rule, int& t
     ty = y + directionDy(dir);
     if (rule.accepts(tx, ty)) return true;
     if (game.inBounds(tx, ty) && couldTakeItems(game.tileAt(tx, ty), dir)) return false;
-    tx += directionDx(dir);  // a long arm may take it from two tiles away
-    ty += directionDy(dir);
+    // A long arm may take it over the tile in front.
+    tx = x + LONG_ARM_REACH * directionDx(dir);
+    ty = y + LONG_ARM_REACH * directionDy(dir);
     return game.inBounds(tx, ty) && game.tileAt(tx, ty).type == LONG_ARM && rule.accepts(tx, ty);
 }
 
@@ -235,23 +237,23 @@ void emitProduct(Game& game, int x, int y, CargoType cargo, OutputTargetRule& ru
 
 }  // namespace
 
-void Game::spawnMachineOutputs(bool, bool storagesOnly)
+void Game::spawnMachineOutputs(OutputMachines machines)
 {
     const WorldLayout& layout = currentLayout();
     // The tiles taken are found when the first product is offered: until
     // then no item has changed, and often nothing is offered at all.
     BlockedTiles blocked;
     bool blockedFound = false;
-    for (int index : storagesOnly ? layout.storages : layout.producers) {
+    for (int index : machines == OutputMachines::Storages ? layout.storages : layout.producers) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;
-        const Product product = offeredProduct(tileAt(x, y), storagesOnly);
+        const Product product = offeredProduct(tileAt(x, y), machines);
         if (!product.offered) continue;
         if (!blockedFound) {
             blocked = blockedOutputTiles(*this, layout);
             blockedFound = true;
         }
         OutputTargetRule rule(*this, blocked, x, y, product.cargo);
-        emitProduct(*this, x, y, product.cargo, rule, blocked, stepScratch_);
+        emitProduct(*this, x, y, product.cargo, rule, blocked, tables_.get().step);
     }
 }

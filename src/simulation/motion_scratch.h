@@ -54,11 +54,8 @@ struct MotionScratch {
     CargoItem trial{0, 0, NONE, 0};
 
     MotionScratch() = default;
-    MotionScratch(const MotionScratch&) {}
-    MotionScratch(MotionScratch&&) noexcept = default;
-    MotionScratch& operator=(const MotionScratch&) { return *this; }
-    MotionScratch& operator=(MotionScratch&&) noexcept = default;
-    ~MotionScratch() = default;
+    MotionScratch(const MotionScratch&) = delete;
+    MotionScratch& operator=(const MotionScratch&) = delete;
 };
 
 // Sizes the tables once for as many items as a world can hold and for the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/item_step_scratch.h"
+#include "simulation/step_scratch.h"
 #include "world/game.h"
 
 // Carries out the granted moves, updating the items in place.

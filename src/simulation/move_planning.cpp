@@ -131,7 +131,7 @@ MovePlanner::WantedMove MovePlanner::wantedMove(const CargoItem& item, int plann
 void MovePlanner::trySideExits(const CargoItem& item, WantedMove& move) const
 {
     if (game_.inBounds(item.x, item.y) && sideExits_[tileIndex(item.x, item.y)] == 0) return;  // nothing around to try
-    for (int reach = 1; reach <= 2; ++reach) {
+    for (int reach = 1; reach <= LONG_ARM_REACH; ++reach) {
         for (Direction d : SIDE_ORDER) {
             const int ax = item.x + directionDx(d) * reach;
             const int ay = item.y + directionDy(d) * reach;

@@ -2,12 +2,10 @@
 
 #include "world/game.h"
 
-void groupWiresByTile(const std::vector<Link>& links, bool byFirstEnd, WiresByTile& groups)
+void groupWiresByTile(const std::vector<Link>& links, WiresByTile& groups)
 {
     groups.start.assign(TILE_COUNT + 1, 0);
-    auto endOf = [byFirstEnd](const Link& link) {
-        return byFirstEnd ? tileIndex(link.x0, link.y0) : tileIndex(link.x1, link.y1);
-    };
+    auto endOf = [](const Link& link) { return tileIndex(link.x0, link.y0); };
     auto inside = [](const Link& link) { return inGrid(link.x0, link.y0) && inGrid(link.x1, link.y1); };
     for (const Link& link : links) {
         if (inside(link)) ++groups.start[endOf(link) + 1];

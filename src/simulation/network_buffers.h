@@ -9,8 +9,7 @@ struct Link;
 
 // Working tables of the network refresh. They are sized once and reused, so a
 // refresh allocates nothing once the world has settled. They carry nothing
-// from one refresh to the next: a copy starts empty and assignment keeps the
-// target's own tables.
+// from one refresh to the next, and a copy of the world starts without them.
 
 // Wires grouped by the tile at one of their ends, keeping list order.
 struct WiresByTile {
@@ -45,12 +44,10 @@ struct NetworkBuffers {
     std::vector<int> sensorSlots;   // per sensor of the layout: its slot, or -1
 
     NetworkBuffers() = default;
-    NetworkBuffers(const NetworkBuffers&) {}
-    NetworkBuffers(NetworkBuffers&&) noexcept = default;
-    NetworkBuffers& operator=(const NetworkBuffers&) { return *this; }
-    NetworkBuffers& operator=(NetworkBuffers&&) noexcept = default;
+    NetworkBuffers(const NetworkBuffers&) = delete;
+    NetworkBuffers& operator=(const NetworkBuffers&) = delete;
 };
 
-// Groups the wires of a list by one end inside the grid (the first end when
-// byFirstEnd, else the second); wires with an end outside the grid are left out.
-void groupWiresByTile(const std::vector<Link>& links, bool byFirstEnd, WiresByTile& groups);
+// Groups the wires of a list by their first end; wires with an end outside
+// the grid are left out.
+void groupWiresByTile(const std::vector<Link>& links, WiresByTile& groups);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "logic/logic_controls.h"
 #include "simulation/cable_groups.h"
 #include "simulation/switching_table.h"
 #include "world/game.h"
@@ -45,9 +44,8 @@ void addReachingRoots(const Game& game, int consumer, NetworkLayout& layout)
 int secondTileOf(const Tile& tile, int index)
 {
     if (tile.type != DISTRIBUTOR && tile.type != MIXER) return -1;
-    const Direction side = clockwiseDirection(tile.dir);
-    const int x = index % GRID_WIDTH + directionDx(side);
-    const int y = index / GRID_WIDTH + directionDy(side);
+    const int x = index % GRID_WIDTH + pairStepX(tile);
+    const int y = index / GRID_WIDTH + pairStepY(tile);
     return inGrid(x, y) ? tileIndex(x, y) : -1;
 }
 
@@ -76,10 +74,6 @@ void buildPower(const Game& game, NetworkLayout& layout)
     sortUnique(layout.powerTiles);
 }
 
-// The tiles a 5V network names: sensors, logic components and the supplies
-// themselves (all of 24 and 26..38).
-bool isDcNetworkTile(ControlType type) { return type == SENSOR || (type >= LOGIC_AND && type <= LOGIC_RS); }
-
 // Tiles of 5V networks and every tile a 5V cable joins to another.
 void buildDc(const Game& game, NetworkLayout& layout)
 {
@@ -93,7 +87,7 @@ void buildDc(const Game& game, NetworkLayout& layout)
         const int root = layout.dcRoot[static_cast<std::size_t>(i)];
         if (type == POWER_SUPPLY) layout.supplies.push_back(i);
         if (isSignalType(type)) ++layout.dcConsumers[static_cast<std::size_t>(root)];
-        if (isDcNetworkTile(type) || groupSize[static_cast<std::size_t>(root)] > 1) layout.dcTiles.push_back(i);
+        if (isDcNetworkType(type) || groupSize[static_cast<std::size_t>(root)] > 1) layout.dcTiles.push_back(i);
     }
 }
 
@@ -125,8 +119,8 @@ void buildSignals(const Game& game, NetworkLayout& layout)
         const bool switchable = type == DISTRIBUTOR || isArm(type);
         if (switchable && layout.switchWireEnds[static_cast<std::size_t>(i)] == 0) layout.releasedTiles.push_back(i);
     }
-    groupWiresByTile(game.signalControlLinks, true, layout.switchWiresBySource);
-    groupWiresByTile(game.signalMeasureLinks, true, layout.measureWiresBySource);
+    groupWiresByTile(game.signalControlLinks, layout.switchWiresBySource);
+    groupWiresByTile(game.signalMeasureLinks, layout.measureWiresBySource);
     layout.signalsValid =
         layout.hasLogic && Game::validateSignalLinks(game.tiles, game.signalControlLinks, layout.evaluationOrder);
     if (layout.signalsValid) findInputWires(game, layout);

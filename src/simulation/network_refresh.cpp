@@ -1,16 +1,12 @@
 #include <algorithm>
 
-#include "logic/logic_controls.h"
 #include "logic/logic_rules.h"
 #include "simulation/sensor_measurement.h"
+#include "simulation/step_tables.h"
 #include "simulation/switching_table.h"
 #include "world/game.h"
 
 namespace {
-
-// What a kiln and a smelter take when newly built; ON restores it.
-constexpr CargoMask KILN_BUILT_MASK = 3;      // logs and planks
-constexpr CargoMask SMELTER_BUILT_MASK = 28;  // coal, iron ore and iron ingots
 
 // A distributor or arm whose wire is gone falls back to its unswitched state.
 void releaseUnwiredMachines(Game& game, const NetworkLayout& layout)
@@ -95,10 +91,10 @@ void applySwitch(Tile& tile, bool on)
         tile.signalSelectsB = on;
         break;
     case OVEN:
-        tile.ovenAcceptMask = on ? KILN_BUILT_MASK : 0;
+        tile.ovenAcceptMask = on ? OVEN_INTAKE : 0;
         break;
     case SMELTER:
-        tile.smelterAcceptMask = on ? SMELTER_BUILT_MASK : 0;
+        tile.smelterAcceptMask = on ? SMELTER_INTAKE : 0;
         break;
     case FILLER:
         tile.fillerAccepting = on;
@@ -134,9 +130,9 @@ void applySwitching(Game& game, SwitchingTable& table)
 void Game::updateNetworks(float dt)
 {
     currentLayout();
-    const LayoutTrust trust(layout_);
-    const NetworkLayout& layout = layout_.network;
-    NetworkBuffers& work = networkBuffers_;
+    const LayoutTrust trust(tables_.get().layout);
+    const NetworkLayout& layout = tables_.get().layout.network;
+    NetworkBuffers& work = tables_.get().network;
     updatePowerNetwork();
     updateDcNetwork();
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "machines/generator_control.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -152,8 +153,8 @@ void spreadLoadOverGenerators(Game& game, const NetworkLayout& layout, NetworkBu
 void Game::updatePowerNetwork()
 {
     currentLayout();
-    NetworkLayout& layout = layout_.network;
-    NetworkBuffers& work = networkBuffers_;
+    NetworkLayout& layout = tables_.get().layout.network;
+    NetworkBuffers& work = tables_.get().network;
     rankConsumers(*this, layout, work);
     clearLastRebuild(*this, layout);
     countSupply(*this, layout, work);

@@ -1,9 +1,11 @@
 #include "simulation/right_of_way.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 #include <utility>
 
+#include "machines/arm_control.h"
 #include "simulation/hand_over_rules.h"
 #include "simulation/item_transport.h"
 #include "simulation/world_layout.h"
@@ -38,6 +40,7 @@ bool comesFromAnotherSide(const CargoItem& other, int fromX, int fromY, int nx, 
 
 void addOp(ResolveFrame& frame, ResolveOp::Kind kind, int item = -1)
 {
+    assert(frame.count < MOST_RESOLVE_OPS);
     frame.ops[frame.count++] = ResolveOp{kind, item};
 }
 

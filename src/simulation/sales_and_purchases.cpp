@@ -6,6 +6,7 @@
 #include "machines/source_control.h"
 #include "simulation/item_transport.h"
 #include "simulation/prices.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 const std::uint64_t CARGO_PURCHASE_COST[CARGO_TYPE_COUNT] = {100, 250,  200,  300, 750, 2000, 100,
@@ -81,6 +82,6 @@ void Game::stepSources()
         if (!isCargoType(tile.sourceCargo)) continue;
         const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);
         if (money < cost || items.size() >= MOST_WORLD_ITEMS) continue;
-        buyItem(*this, tile, x, y, cost, stepScratch_);
+        buyItem(*this, tile, x, y, cost, tables_.get().step);
     }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "logic/logic_controls.h"
 #include "simulation/switching_table.h"
 #include "world/game.h"
 

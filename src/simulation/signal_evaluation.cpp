@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "logic/logic_controls.h"
 #include "logic/logic_rules.h"
+#include "simulation/world_layout.h"
 #include "world/game.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "editing/switch_wire_target.h"
 #include "logic/logic_controls.h"
+#include "simulation/network_buffers.h"
 #include "world/game.h"
 
 namespace {
@@ -70,7 +70,7 @@ bool isLogicEdge(const std::vector<Tile>& layer, const Link& wire)
 bool orderSignalTiles(const std::vector<Tile>& layer, const std::vector<Link>& wires, std::vector<int>& order,
                       SignalOrderBuffers& work)
 {
-    groupWiresByTile(wires, true, work.edgesBySource);
+    groupWiresByTile(wires, work.edgesBySource);
     work.waitingInputs.assign(TILE_COUNT, 0);
     for (const Link& wire : wires) {
         if (isLogicEdge(layer, wire)) ++work.waitingInputs[tileIndex(wire.x1, wire.y1)];

@@ -6,8 +6,10 @@
 
 #include "audio/sound_engine.h"
 #include "logic/logic_rules.h"
+#include "machines/injection_molder_control.h"
 #include "machines/production_rules.h"
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/control.h"
 #include "world/game.h"
 
@@ -68,11 +70,6 @@ void scanTile(Game& game, int index, float dt, StepScratch& scan, bool& storageO
     default:
         break;
     }
-}
-
-bool canMold(const Tile& molder)
-{
-    return molder.molderOn && molder.molderGranulate >= 2 && molder.molderWater >= 1 && molder.molderOutputCount <= 9;
 }
 
 void runMolder(Game& game, int index, float dt)
@@ -145,9 +142,9 @@ void deliverItems(Game& game, const WorldLayout& layout, StepScratch& scratch)
 void spawnStorageOutputs(Game& game, bool skipMode)
 {
     const std::size_t before = game.items.size();
-    game.spawnMachineOutputs(true, true);
+    game.spawnMachineOutputs(OutputMachines::Storages);
     if (game.items.size() <= before) return;
-    game.stepItems(true, true, static_cast<int>(before));
+    game.stepItems(BeltPass::FollowUp, static_cast<int>(before));
     if (skipMode) game.replanItems();
     for (std::size_t i = before; i < game.items.size(); ++i) {
         if (game.items[i].speedCredit > 2) game.items[i].speedCredit -= 3;
@@ -191,10 +188,10 @@ void Game::update(float dt, bool skipMode)
 {
     if (!(dt > 0.0f)) dt = 0.0f;
     // A loaded world brings a list of its own, neither sized nor reserved.
-    if (!stepScratch_.storageReserved || items.capacity() < MOST_WORLD_ITEMS) reserveStepStorage();
+    if (!tables_.get().step.storageReserved || items.capacity() < MOST_WORLD_ITEMS) reserveStepStorage();
     const WorldLayout& layout = currentLayout();
-    const LayoutTrust trust(layout_);
-    StepScratch& s = stepScratch_;
+    const LayoutTrust trust(tables_.get().layout);
+    StepScratch& s = tables_.get().step;
 
     updateNetworks(dt);
     landThrownItems();
@@ -210,7 +207,7 @@ void Game::update(float dt, bool skipMode)
 
     s.workingMolders.clear();
     for (int index : s.molders) {
-        if (canMold(tiles[index])) s.workingMolders.push_back(index);
+        if (molderCanWork(tiles[index])) s.workingMolders.push_back(index);
     }
     updatePowerNetwork();
     for (int index : s.generators) {
@@ -223,15 +220,15 @@ void Game::update(float dt, bool skipMode)
     for (int index : s.workingMolders) {
         if (tiles[index].molderPowered) runMolder(*this, index, dt);
     }
-    spawnMachineOutputs(true, false);
+    spawnMachineOutputs(OutputMachines::Producers);
 
     stepClock += dt;
     bool replanned = false;
     while (stepClock >= BELT_STEP_PERIOD) {
         stepClock -= BELT_STEP_PERIOD;
-        stepItems(false, true, -1);
-        stepItems(true, true, -1);
-        stepItems(true, true, -1);
+        stepItems(BeltPass::Full);
+        stepItems(BeltPass::FollowUp);
+        stepItems(BeltPass::FollowUp);
         replanned = skipMode;
         if (skipMode) replanItems();
     }
@@ -266,11 +263,12 @@ void Game::reserveStepStorage()
     for (Tile& tile : tiles)
         reserveRecordQueues(tile);
     incomeEvents.reserve(MAX_INCOME_EVENTS);
-    reservePath(entryTrial_.item.path);
-    reserveForMostItems(itemStepScratch_);
-    reserveForMostItems(motionScratch_);
-    reserveForMostItems(stepScratch_);
-    stepScratch_.storageReserved = true;
+    StepTables& scratch = tables_.get();
+    reservePath(scratch.entryTrial.item.path);
+    reserveForMostItems(scratch.itemStep);
+    reserveForMostItems(scratch.motion);
+    reserveForMostItems(scratch.step);
+    scratch.step.storageReserved = true;
 }
 
 void Game::replanItems()

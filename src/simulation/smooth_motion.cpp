@@ -7,6 +7,7 @@
 #include "simulation/item_transport.h"
 #include "simulation/motion_scratch.h"
 #include "simulation/passage_sound.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -445,7 +446,7 @@ void reserveForMostItems(MotionScratch& s)
 
 void Game::moveItems(float dt)
 {
-    SmoothMotion motion(*this, motionScratch_, currentLayout());
+    SmoothMotion motion(*this, tables_.get().motion, currentLayout());
     while (dt > 0.0f) {
         const float step = std::min(dt, LONGEST_SUB_STEP);
         dt = dt - step;

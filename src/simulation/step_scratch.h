@@ -52,11 +52,8 @@ struct StepScratch {
     bool storageReserved = false;
 
     StepScratch() = default;
-    StepScratch(const StepScratch&) {}
-    StepScratch(StepScratch&&) noexcept = default;
-    StepScratch& operator=(const StepScratch&) { return *this; }
-    StepScratch& operator=(StepScratch&&) noexcept = default;
-    ~StepScratch() = default;
+    StepScratch(const StepScratch&) = delete;
+    StepScratch& operator=(const StepScratch&) = delete;
 };
 
 // Points a path stores without growing: a belt step adds at most three to
@@ -79,9 +76,6 @@ struct EntryTrial {
     CargoItem item{0, 0, NONE, 0};
 
     EntryTrial() = default;
-    EntryTrial(const EntryTrial&) {}
-    EntryTrial(EntryTrial&&) noexcept = default;
-    EntryTrial& operator=(const EntryTrial&) { return *this; }
-    EntryTrial& operator=(EntryTrial&&) noexcept = default;
-    ~EntryTrial() = default;
+    EntryTrial(const EntryTrial&) = delete;
+    EntryTrial& operator=(const EntryTrial&) = delete;
 };

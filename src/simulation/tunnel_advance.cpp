@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -49,7 +50,7 @@ void comeOut(CargoItem& item, int x, int y, Direction exitDir)
 
 void Game::indexTunnelItems()
 {
-    ItemStepScratch& s = itemStepScratch_;
+    ItemStepScratch& s = tables_.get().itemStep;
     listItemsByTile(*this, s.tunnelHeads, s.tunnelNext);
     for (int index : currentLayout().tunnels) {
         const int ex = index % GRID_WIDTH;

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "machines/injection_molder_control.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -46,7 +47,7 @@ int moldWithRoom(const Game& game, const Tile& source, const std::vector<int>& m
     const std::size_t start = static_cast<std::size_t>(source.serialCounter % n);
     for (std::size_t i = 0; i < n; ++i) {
         const int index = molders[(start + i) % n];
-        if (game.tiles[index].molderWater <= 9) return index;
+        if (molderTakesWater(game.tiles[index])) return index;
     }
     return -1;
 }
@@ -55,7 +56,7 @@ int moldWithRoom(const Game& game, const Tile& source, const std::vector<int>& m
 
 void Game::deliverWater(int sourceIndex, float dt)
 {
-    const std::vector<int>& molders = moldersOnPipes(*this, sourceIndex, stepScratch_);
+    const std::vector<int>& molders = moldersOnPipes(*this, sourceIndex, tables_.get().step);
     if (molders.empty()) return;
     Tile& source = tiles[sourceIndex];
     assignMachineId(source);

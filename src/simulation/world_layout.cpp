@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "machines/arm_control.h"
 #include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
 #include "world/game.h"
 
 namespace {
@@ -60,12 +62,12 @@ bool isJunction(const Game& game, int x, int y)
 bool hasSideExit(const Game& game, int x, int y)
 {
     for (Direction d = NORTH; d <= WEST; ++d) {
-        for (int reach = 1; reach <= 2; ++reach) {
+        for (int reach = 1; reach <= LONG_ARM_REACH; ++reach) {
             const int ax = x + directionDx(d) * reach;
             const int ay = y + directionDy(d) * reach;
             if (!inGrid(ax, ay)) continue;
             const Tile& tile = game.tileAt(ax, ay);
-            if ((reach == 1 && tile.type == ARM) || (reach == 2 && tile.type == LONG_ARM)) return true;
+            if (armReach(tile.type) == reach) return true;
             if (reach == 1 && tile.type == DISTRIBUTOR && tile.dir == d) return true;
             if (reach == 1 && (tile.type == MIXER || tile.type == MIXER_SECOND)) return true;
         }
@@ -153,6 +155,7 @@ WorldLayout::TileKind WorldLayout::deckKind(const Game& game, std::size_t index)
 
 const WorldLayout& Game::currentLayout()
 {
-    if (!layout_.trusted && !layout_.matches(*this)) layout_.build(*this);
-    return layout_;
+    WorldLayout& layout = tables_.get().layout;
+    if (!layout.trusted && !layout.matches(*this)) layout.build(*this);
+    return layout;
 }

@@ -66,11 +66,8 @@ struct WorldLayout {
     bool trusted = false;
 
     WorldLayout() = default;
-    WorldLayout(const WorldLayout&) {}
-    WorldLayout(WorldLayout&&) noexcept = default;
-    WorldLayout& operator=(const WorldLayout&) { return *this; }
-    WorldLayout& operator=(WorldLayout&&) noexcept = default;
-    ~WorldLayout() = default;
+    WorldLayout(const WorldLayout&) = delete;
+    WorldLayout& operator=(const WorldLayout&) = delete;
 
     // Built for exactly the world's present tiles and links.
     bool matches(const Game& game) const;

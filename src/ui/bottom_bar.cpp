@@ -6,9 +6,9 @@
 #include "render/bitmap_font.h"
 #include "render/widgets.h"
 #include "ui/calendar.h"
-#include "ui/language.h"
 #include "ui/panel_drawing.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

@@ -1,31 +1,10 @@
 #pragma once
 
-#include <array>
 #include <string>
 
-// Game time is a count of seconds since 2000-01-01 00:00 on the Gregorian calendar.
-struct CalendarDate {
-    int year = 2000;
-    int month = 1;  // 1..12
-    int day = 1;    // 1..31
-};
+#include "world/calendar.h"
 
-constexpr std::array<int, 12> DAYS_IN_MONTH = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-constexpr int SECONDS_PER_DAY = 86400;
-// The calendar runs this many game seconds for every simulated second.
-constexpr double GAME_SECONDS_PER_SECOND = 1440.0;
-
-bool isLeapYear(int year);
-// 0 for a month outside 1..12.
-int daysInMonth(int year, int month);
-
-// Negative and NaN times count as the first second of 2000.
-CalendarDate timeToCalendar(double seconds);
-
-// Whole days to the same time of day on the same day of the next month, the day clamped
-// to that month's length.
-float secondsToNextMonth(double seconds);
-
+// The date and time texts of the bottom bar.
 struct DateTimeText {
     std::string date;  // "DD.MM.YYYY"
     std::string time;  // "HH:MM", truncated, never rounded

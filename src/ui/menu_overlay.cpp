@@ -7,7 +7,7 @@
 #include "render/widgets.h"
 #include "ui/inspector_widgets.h"
 #include "ui/panel_drawing.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 
 namespace fs = std::filesystem;
 

@@ -40,8 +40,8 @@ struct Registry {
     BeltControl belt;
     SourceControl source;
     SinkControl sink;
-    ArmControl arm{ARM, 1};
-    LongArmControl longArm{LONG_ARM, 2};
+    ArmControl arm{ARM};
+    LongArmControl longArm{LONG_ARM};
     DistributorControl distributor;
     MixerControl mixer;
     BridgeControl bridge;

@@ -46,15 +46,30 @@ constexpr ControlType LOGIC_RS = 38;
 constexpr ControlType CONTROL_TYPE_COUNT = 39;
 
 inline bool isArm(ControlType t) { return t == ARM || t == LONG_ARM; }
+// Belts and bridge ramps: the tiles whose belt level moves items on.
+inline bool isBeltOrBridge(ControlType t) { return t == BELT || t == BRIDGE; }
 // Arms, distributors and mixers with both their tiles stand still without
 // power; other controls need none.
 inline bool runsOnlyWithPower(ControlType t) { return t >= ARM && t <= MIXER_SECOND; }
 
 // Sensor, every logic component and the RS latch: the ends a 5V cable may join
 // besides a 5V supply.
-bool isSignalType(ControlType t);
+inline bool isSignalType(ControlType t)
+{
+    return t == SENSOR || (t >= LOGIC_AND && t <= LOGIC_STEPPER) || t == LOGIC_RS;
+}
 // Signal components whose output can drive a switch wire (all but the lamp).
-bool isSignalSourceType(ControlType t);
+inline bool isSignalSourceType(ControlType t) { return isSignalType(t) && t != SIGNAL_LAMP; }
+// AND, OR, XOR, NOT, signal lamp, counter, timer, clock, switch, button,
+// stepper and RS latch: the signal types but the sensor.
+inline bool isLogicType(ControlType t) { return isSignalType(t) && t != SENSOR; }
+// The signal types and the 5V supply: the tiles of a 5V network.
+inline bool isDcNetworkType(ControlType t) { return isSignalType(t) || t == POWER_SUPPLY; }
+// The machines a switch wire may switch and a measure wire may measure:
+// source, sink, both arms, distributor, kiln, smelter, bottling plant,
+// storage, coal generator, injection molder and ejector. Any int is asked,
+// so that map values outside the types are simply refused.
+bool isSwitchWireTarget(int type);
 // Types whose own rule decides whether an item may enter; every other type refuses.
 inline bool takesItemsIn(ControlType t)
 {

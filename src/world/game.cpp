@@ -4,35 +4,17 @@
 #include <limits>
 #include <utility>
 
-Game::Game() : tiles(TILE_COUNT), deckTiles(TILE_COUNT) { resetMap(); }
+// A load moves in the WorldState alone, so the world's fields must all be
+// there: a field added to Game itself would outlive every load.
+static_assert(sizeof(Game) ==
+                  sizeof(ControlGrid) + sizeof(WorldState) + sizeof(SoundEngine*) + sizeof(StepTablesHolder),
+              "Game holds a field outside WorldState");
+
+Game::Game() { resetMap(); }
 
 Game& Game::operator=(Game&& other) noexcept
 {
-    if (this == &other) return *this;
-    SoundEngine* keptSound = sound;
-    tiles = std::move(other.tiles);
-    deckTiles = std::move(other.deckTiles);
-    items = std::move(other.items);
-    powerLinks = std::move(other.powerLinks);
-    signalControlLinks = std::move(other.signalControlLinks);
-    signalMeasureLinks = std::move(other.signalMeasureLinks);
-    dcLinks = std::move(other.dcLinks);
-    incomeEvents = std::move(other.incomeEvents);
-    nextMachineId = other.nextMachineId;
-    deliveredCount = other.deliveredCount;
-    money = other.money;
-    moneyAtMonthStart = other.moneyAtMonthStart;
-    lastMonthResult = other.lastMonthResult;
-    monthReportPending = other.monthReportPending;
-    sourcesEnabled = other.sourcesEnabled;
-    gameTime = other.gameTime;
-    sourceClock = other.sourceClock;
-    stepClock = other.stepClock;
-    stepCount = other.stepCount;
-    titleDirty = other.titleDirty;
-    titleChanged = other.titleChanged;
-    titleText = std::move(other.titleText);
-    sound = keptSound;
+    if (this != &other) WorldState::operator=(std::move(other));
     return *this;
 }
 

@@ -3,14 +3,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "simulation/item_step_scratch.h"
-#include "simulation/motion_scratch.h"
-#include "simulation/network_buffers.h"
-#include "simulation/step_scratch.h"
-#include "simulation/world_layout.h"
 #include "world/cargo_item.h"
 #include "world/control_grid.h"
 #include "world/geometry.h"
@@ -24,6 +20,9 @@
 class SoundEngine;
 class RoomIndex;
 class TileItemIndex;
+struct SignalOrderBuffers;
+struct StepTables;
+struct WorldLayout;
 
 // One sale, as the floating income texts show it.
 struct IncomeEvent {
@@ -44,11 +43,10 @@ constexpr int STARTER_SINK_Y = 9;
 // How high an item rides on a bridge deck, in tiles.
 constexpr float DECK_HEIGHT = 0.1875f;
 
-// The whole world of one running game; final, so that the hot paths call its
-// grid queries directly.
-class Game final : public ControlGrid {
-  public:
-    SoundEngine* sound = nullptr;  // not owned; shared by copies
+// Everything a world is, and all that loading a map replaces. Game adds the
+// rules, the sound engine it reports to and the step's working tables, which
+// a load leaves as they are: a field of the world belongs here.
+struct WorldState {
     std::vector<Tile> tiles;       // layer 0: tile (x, y) is element y * 80 + x
     std::vector<Tile> deckTiles;   // layer 1: bridge decks, same indexing
     std::vector<CargoItem> items;  // in creation order
@@ -72,10 +70,45 @@ class Game final : public ControlGrid {
     bool titleChanged = true;
     std::string titleText;
 
+    WorldState() : tiles(TILE_COUNT), deckTiles(TILE_COUNT) {}
+};
+
+// Owns the step's working tables (StepTables, in src/simulation), made on
+// first use. They are kept between steps only so that a settled world
+// allocates nothing, and belong to no world: a copy starts without them and
+// an assignment leaves the target's own in place.
+class StepTablesHolder {
+  public:
+    StepTablesHolder() noexcept;
+    StepTablesHolder(const StepTablesHolder&) noexcept;
+    StepTablesHolder(StepTablesHolder&&) noexcept;
+    StepTablesHolder& operator=(const StepTablesHolder&) noexcept { return *this; }
+    StepTablesHolder& operator=(StepTablesHolder&&) noexcept { return *this; }
+    ~StepTablesHolder();
+
+    StepTables& get() const;
+
+  private:
+    mutable std::unique_ptr<StepTables> tables_;
+};
+
+// The belt step's passes: the full one, and the follow-ups in which only
+// items on belts and bridges move on (fast belts get further that way).
+enum class BeltPass { Full, FollowUp };
+// Whose finished products Game::spawnMachineOutputs puts out.
+enum class OutputMachines { Producers, Storages };
+
+// The whole world of one running game; final, so that the hot paths call its
+// grid queries directly.
+class Game final : public ControlGrid, public WorldState {
+  public:
+    SoundEngine* sound = nullptr;  // not owned; shared by copies
+
     Game();
     Game(const Game& other) = default;
     Game(Game&& other) noexcept = default;
-    // Loading moves a scratch world in; the target keeps its own sound engine.
+    // Loading moves a scratch world in: only its WorldState, so the target
+    // keeps its own sound engine and tables.
     Game& operator=(Game&& other) noexcept;
     Game& operator=(const Game&) = delete;
     ~Game() override = default;
@@ -169,7 +202,7 @@ class Game final : public ControlGrid {
     // Copies of all ground tiles that form one control with (x, y).
     MachineGroup machineGroupAt(int x, int y) const;
 
-    // Status texts, warnings and the blank-world test.
+    // Status texts and warnings.
     // Each takes an optional index of the present items, which views that ask
     // about every tile or item in a frame build once and share; without one
     // the item list is walked.
@@ -182,9 +215,6 @@ class Game final : public ControlGrid {
     std::string statusText(int x, int y, const TileItemIndex* itemIndex = nullptr) const;
     // Why an item with no planned path waits, in German; empty when no reason can be named.
     std::string blockedReason(const CargoItem& item, const TileItemIndex* itemIndex = nullptr) const;
-    // An untouched new map (its starting source and sink have not worked yet)
-    // or a world without any control or item: loading over it needs no asking.
-    bool isBlank() const;
 
     // Simulation.
 
@@ -214,9 +244,10 @@ class Game final : public ControlGrid {
     // lists every sensor and logic tile, each after the tiles that feed it.
     static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
                                     std::vector<int>& order);
-    // Belt step and machine outputs.
-    void stepItems(bool followUp, bool smooth, int firstItem);
-    void spawnMachineOutputs(bool roomTests, bool storagesOnly);
+    // Belt step and machine outputs. A step may be kept to the items from
+    // firstItem on (those just put out); -1 steps every item.
+    void stepItems(BeltPass pass, int firstItem = -1);
+    void spawnMachineOutputs(OutputMachines machines);
     // Moves every tunnel's items on by one slot; one may come out on the exit.
     void indexTunnelItems();
     // No other item is in the way of the item's step from (fromX, fromY) to
@@ -243,6 +274,10 @@ class Game final : public ControlGrid {
     // Reads a map file; false, with the world unchanged, when it cannot be
     // opened or is refused.
     bool loadFromFile(const std::filesystem::path& file);
+    // An untouched new map (its starting source and sink have not worked yet)
+    // or a world without any control or item: the save slots load over it
+    // without asking.
+    bool isBlank() const;
     // Puts the map on disk under target so that the file is at every moment
     // either the old or the new complete map; only a map that reads back is
     // put in place. True once the new map is there for good.
@@ -252,12 +287,7 @@ class Game final : public ControlGrid {
     static bool validateSignalLinks(const std::vector<Tile>& layer, const std::vector<Link>& wires,
                                     std::vector<int>& order, SignalOrderBuffers& buffers);
 
-    NetworkBuffers networkBuffers_;    // refresh scratch, never saved or copied
-    ItemStepScratch itemStepScratch_;  // belt-step tables, never saved or copied
-    MotionScratch motionScratch_;      // smooth-motion tables, never saved or copied
-    StepScratch stepScratch_;          // step work lists, never saved or copied
-    WorldLayout layout_;               // tiles by role, checked against the world before use
-    mutable EntryTrial entryTrial_;    // outputEntryAt's stand-in, never saved or copied
+    StepTablesHolder tables_;  // never saved or copied
 
     // Sizes the step's tables and the items' paths on the first step, so
     // that a world keeping its size allocates nothing in later steps.

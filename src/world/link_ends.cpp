@@ -3,18 +3,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "editing/switch_wire_target.h"
-#include "logic/logic_controls.h"
 #include "world/game.h"
 
 namespace {
 
 // What a switch wire may switch: a machine or a logic input.
 bool isSwitchedEnd(ControlType t) { return isSwitchWireTarget(t) || isLogicType(t); }
-
-// The step from a pair's main tile to its second tile.
-int pairStepX(const Tile& tile) { return directionDx(clockwiseDirection(tile.dir)); }
-int pairStepY(const Tile& tile) { return directionDy(clockwiseDirection(tile.dir)); }
 
 // Moves an end off a distributor's second tile onto its main tile.
 void moveToDistributorMain(const Game& game, int& x, int& y)

@@ -15,16 +15,6 @@ bool isPowerConsumerType(ControlType t)
 
 namespace {
 
-bool molderCanWork(const Tile& tile)
-{
-    return tile.molderOn && tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR &&
-           tile.molderWater >= MOLDER_WATER_PER_GEAR && tile.molderOutputCount < MOLDER_STORE_LIMIT;
-}
-
-// The other tile of a distributor or mixer pair lies clockwise of its facing.
-int pairStepX(const Tile& tile) { return directionDx(clockwiseDirection(tile.dir)); }
-int pairStepY(const Tile& tile) { return directionDy(clockwiseDirection(tile.dir)); }
-
 // Cables whose ends leave the grid would alias other tiles by index; they join nothing.
 bool cableInGrid(const Link& link) { return inGrid(link.x0, link.y0) && inGrid(link.x1, link.y1); }
 

@@ -2,21 +2,16 @@
 #include <string>
 
 #include "machines/arm_control.h"
+#include "machines/filler_control.h"
+#include "machines/injection_molder_control.h"
+#include "machines/oven_control.h"
 #include "machines/smelter_control.h"
 #include "world/control.h"
 #include "world/game.h"
+#include "world/power_overview.h"
 #include "world/tile_item_index.h"
 
 namespace {
-
-// Ten finished products fill a machine's product store.
-constexpr int MACHINE_STOCK_FULL_ABOVE = 9;
-constexpr int MOLDER_GRANULATE_PER_GEAR = 2;
-
-bool isLogicComponent(ControlType t) { return (t >= LOGIC_AND && t <= LOGIC_STEPPER) || t == LOGIC_RS; }
-bool isBeltLike(ControlType t) { return t == BELT || t == BRIDGE; }
-
-int armReach(ControlType t) { return static_cast<const ArmControl&>(controlForType(t)).reach; }
 
 std::string generatorText(const Tile& tile)
 {
@@ -33,15 +28,11 @@ std::string molderGateText(const Tile& tile)
 {
     if (!tile.molderOn) return "MASCHINE AUSGESCHALTET";
     if (!tile.powerConnected) return "KEIN STROM";
-    if (tile.molderOutputCount > MACHINE_STOCK_FULL_ABOVE) return "PRODUKTLAGER VOLL";
+    if (molderStoreFull(tile)) return "PRODUKTLAGER VOLL";
     // Without both inputs the molder draws no power, so it cannot be overloaded.
-    const bool working = tile.molderGranulate >= MOLDER_GRANULATE_PER_GEAR && tile.molderWater >= 1;
-    if (working && !tile.powerSupplied) return "NETZ UEBERLASTET";
+    if (molderCanWork(tile) && !tile.powerSupplied) return "NETZ UEBERLASTET";
     return {};
 }
-
-// Controls that need power from the cable network to move.
-bool needsGridPower(ControlType t) { return isArm(t) || t == DISTRIBUTOR || t == MIXER || t == POWER_SUPPLY; }
 
 std::string gridPowerText(const Tile& tile)
 {
@@ -52,7 +43,7 @@ std::string gridPowerText(const Tile& tile)
 
 std::string ovenText(const Tile& tile, unsigned warnings)
 {
-    if (tile.ovenOutputCount > MACHINE_STOCK_FULL_ABOVE) return "PRODUKTLAGER VOLL";
+    if (ovenStoreFull(tile)) return "PRODUKTLAGER VOLL";
     if (warnings & OUTPUT_BLOCKED) return "AUSGANG BLOCKIERT";
     if (!tile.ovenInputCargo.empty()) return "VERARBEITET HOLZ";
     if (tile.ovenAcceptMask == 0) return "ANNAHME AUSGESCHALTET";
@@ -61,7 +52,7 @@ std::string ovenText(const Tile& tile, unsigned warnings)
 
 std::string fillerText(const Tile& tile, unsigned warnings)
 {
-    if (tile.fillerOutputCount > MACHINE_STOCK_FULL_ABOVE) return "PRODUKTLAGER VOLL";
+    if (fillerStoreFull(tile)) return "PRODUKTLAGER VOLL";
     if (warnings & OUTPUT_BLOCKED) return "AUSGANG BLOCKIERT";
     if (tile.fillerWaiting != 0) return "FUELLT FLASCHEN";
     if (!tile.fillerAccepting) return "ANNAHME AUSGESCHALTET";
@@ -81,7 +72,7 @@ std::string smelterText(const Tile& tile)
 std::string molderText(const Tile& tile)
 {
     if (tile.molderGranulate < MOLDER_GRANULATE_PER_GEAR) return "PLASTIKGRANULAT FEHLT";
-    if (tile.molderWater > 0) return "PRODUZIERT ZAHNRAEDER";
+    if (tile.molderWater >= MOLDER_WATER_PER_GEAR) return "PRODUZIERT ZAHNRAEDER";
     return "WASSER FEHLT";
 }
 
@@ -151,7 +142,7 @@ std::string warningStatusText(ItemLookup items, int x, int y)
         if (tile.armCargoFilter == 0 || tile.armSideMask == 0) return "GREIFEN DEAKTIVIERT";
         if (!items.anyAt(x, y) && game.hasSwitchWireTo(x, y) && armHeldBySignal(tile)) return "WARTET AUF SIGNAL";
     }
-    if (isBeltLike(tile.type) && tile.beltSpeed == 0) return "BAND GESTOPPT";
+    if (isBeltOrBridge(tile.type) && tile.beltSpeed == 0) return "BAND GESTOPPT";
     if (!reportsItemOnTile(tile.type)) return {};
     // Items on a bridge deck above the tile are not its own.
     if (const CargoItem* item = items.firstGroundItem(x, y)) return itemStatusText(items, *item);
@@ -166,7 +157,7 @@ std::string Game::blockedReason(const CargoItem& item, const TileItemIndex* item
     if (!item.path.empty() || !inBounds(item.x, item.y)) return {};
     const Tile& under = tileUnder(item);
     if (under.type == TUNNEL && item.tunnelProgress > 1) return {};
-    if (isBeltLike(under.type) && under.beltSpeed == 0) return "BAND GESTOPPT";
+    if (isBeltOrBridge(under.type) && under.beltSpeed == 0) return "BAND GESTOPPT";
     if (item.carried && item.holdState == HOLD_AT_DROP) return "AUSGANG BELEGT";
 
     const bool onArm = isArm(under.type);
@@ -196,10 +187,10 @@ std::string Game::statusText(int x, int y, const TileItemIndex* itemIndex) const
 {
     if (!inBounds(x, y)) return {};
     if (tileAt(x, y).type == DISTRIBUTOR_SECOND || tileAt(x, y).type == MIXER_SECOND) {
-        // The pair reports from its main tile, a quarter turn back from the second.
-        const Direction side = clockwiseDirection(tileAt(x, y).dir);
-        x -= directionDx(side);
-        y -= directionDy(side);
+        // The pair reports from its main tile.
+        const Tile& second = tileAt(x, y);
+        x -= pairStepX(second);
+        y -= pairStepY(second);
         if (!inBounds(x, y)) return {};
     }
     const Tile& tile = tileAt(x, y);
@@ -219,8 +210,9 @@ std::string Game::statusText(int x, int y, const TileItemIndex* itemIndex) const
         if (std::string gate = molderGateText(tile); !gate.empty()) return gate;
         break;
     default:
-        if (isLogicComponent(tile.type)) return tile.signalOut ? "ERGEBNIS EIN" : "ERGEBNIS AUS";
-        if (needsGridPower(tile.type)) {
+        if (isLogicType(tile.type)) return tile.signalOut ? "ERGEBNIS EIN" : "ERGEBNIS AUS";
+        // The molder, the one other consumer, has its own checks above.
+        if (isPowerConsumerType(tile.type)) {
             if (std::string gate = gridPowerText(tile); !gate.empty()) return gate;
         }
         break;

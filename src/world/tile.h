@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "world/cargo.h"
@@ -27,6 +28,21 @@ constexpr int MAX_LABEL_LENGTH = 50;
 
 // Belt speed levels run from 0 (stopped) to this; 3 is a new belt's.
 constexpr int MAX_BELT_SPEED = 5;
+
+// Every kind a charcoal kiln or a smelter takes: its intake when built, and
+// again when a switch wire turns it on.
+constexpr CargoMask OVEN_INTAKE = 3;      // logs and planks
+constexpr CargoMask SMELTER_INTAKE = 28;  // coal, iron ore and iron ingots
+
+// An arm's sides: bit d stands for compass direction d, so bits 1..4.
+constexpr std::uint32_t ARM_ALL_SIDES = 30;
+
+// The characters a machine label may hold, those the bitmap font draws:
+// 'A'..'Z', '0'..'9', the blank, '-' and '.'. Lower-case letters and other
+// punctuation are refused even where the font has a glyph.
+bool isLabelChar(char c);
+// At most MAX_LABEL_LENGTH label characters; the empty label too.
+bool isValidLabel(std::string_view label);
 
 // One item a sensor saw.
 struct SensorSighting {
@@ -71,7 +87,7 @@ struct Tile {
 
     // Arms.
     CargoMask armCargoFilter = ALL_CARGO;
-    std::uint32_t armSideMask = 30;
+    std::uint32_t armSideMask = ARM_ALL_SIDES;
     int armPendingJobs = 0;
     bool armContinuous = false;
     bool armSignalOn = false;
@@ -93,8 +109,8 @@ struct Tile {
     bool sinkAccepting = true;
 
     // Charcoal kiln and smelter settings.
-    CargoMask ovenAcceptMask = 3;
-    CargoMask smelterAcceptMask = 28;
+    CargoMask ovenAcceptMask = OVEN_INTAKE;
+    CargoMask smelterAcceptMask = SMELTER_INTAKE;
 
     // Charcoal kiln.
     int ovenHeld = 0;
@@ -210,3 +226,8 @@ struct Tile {
 
     friend bool operator==(const Tile&, const Tile&) = default;
 };
+
+// The step from a distributor's or mixer's main tile to its second tile,
+// which lies a quarter turn clockwise of the facing both tiles share.
+inline int pairStepX(const Tile& pairTile) { return directionDx(clockwiseDirection(pairTile.dir)); }
+inline int pairStepY(const Tile& pairTile) { return directionDy(clockwiseDirection(pairTile.dir)); }

@@ -1,23 +1,18 @@
 #include "machines/arm_control.h"
+#include "machines/storage_control.h"
 #include "world/control.h"
 #include "world/game.h"
 #include "world/tile_item_index.h"
 
 namespace {
 
-// The full intake of a newly built kiln and smelter.
-constexpr CargoMask OVEN_DEFAULT_INTAKE = 3;
-constexpr CargoMask SMELTER_DEFAULT_INTAKE = 28;
-// A storage with more units than this counts as full.
-constexpr std::size_t STORAGE_FULL_ABOVE = 99;
-
 bool intakeRestricted(const Tile& tile)
 {
     switch (tile.type) {
     case OVEN:
-        return tile.ovenAcceptMask != OVEN_DEFAULT_INTAKE;
+        return tile.ovenAcceptMask != OVEN_INTAKE;
     case SMELTER:
-        return tile.smelterAcceptMask != SMELTER_DEFAULT_INTAKE;
+        return tile.smelterAcceptMask != SMELTER_INTAKE;
     case FILLER:
         return !tile.fillerAccepting;
     case STORAGE:
@@ -40,7 +35,7 @@ struct OutputTarget {
         const Game& game = items.game;
         if (!game.inBounds(tx, ty) || items.anyAt(tx, ty)) return false;
         const Tile& target = game.tileAt(tx, ty);
-        if (target.type == ARM || target.type == LONG_ARM) return armTakes(target, tx, ty);
+        if (isArm(target.type)) return armTakes(target, tx, ty);
         if (target.type != SINK && !items.hasRoom(tx, ty)) return false;
         return game.canEnterTile(tx, ty, d, product);
     }
@@ -53,7 +48,7 @@ struct OutputTarget {
             !ArmControl::sideEnabled(arm, d)) {
             return false;
         }
-        const int reach = static_cast<const ArmControl&>(controlForType(arm.type)).reach;
+        const int reach = armReach(arm.type);
         const int dropX = tx + reach * directionDx(d);
         const int dropY = ty + reach * directionDy(d);
         if (!items.game.inBounds(dropX, dropY) || items.anyAt(dropX, dropY)) return false;
@@ -61,8 +56,8 @@ struct OutputTarget {
     }
 };
 
-// The tile in front takes the product, or an empty tile in front lets a long
-// arm two steps out reach over it.
+// The tile in front takes the product, or, over an empty tile in front, a
+// long arm at its reach does.
 bool outputBlocked(ItemLookup items, int x, int y, Direction d, CargoType product)
 {
     const Game& game = items.game;
@@ -71,8 +66,8 @@ bool outputBlocked(ItemLookup items, int x, int y, Direction d, CargoType produc
     const int dy = directionDy(d);
     if (canTake(x + dx, y + dy)) return false;
     if (!game.inBounds(x + dx, y + dy) || game.tileAt(x + dx, y + dy).type != EMPTY) return true;
-    const int farX = x + 2 * dx;
-    const int farY = y + 2 * dy;
+    const int farX = x + LONG_ARM_REACH * dx;
+    const int farY = y + LONG_ARM_REACH * dy;
     const bool longArmReaches =
         game.inBounds(farX, farY) && game.tileAt(farX, farY).type == LONG_ARM && canTake(farX, farY);
     return !longArmReaches;
@@ -118,7 +113,7 @@ unsigned Game::tileWarnings(int x, int y, const TileItemIndex* itemIndex) const
     if (tile.type == SINK) return tile.sinkAccepting ? 0u : INPUT_RESTRICTED;
 
     unsigned warnings = intakeRestricted(tile) ? INPUT_RESTRICTED : 0u;
-    if (tile.type == STORAGE && tile.storageCargo.size() > STORAGE_FULL_ABOVE) warnings |= STORAGE_FULL;
+    if (tile.type == STORAGE && storageFull(tile)) warnings |= STORAGE_FULL;
     if (tile.type == SMELTER && smelterLacksCoal(tile)) warnings |= COAL_MISSING;
     CargoType product = LOG;
     if (readyProduct(tile, product) && outputBlocked({*this, itemIndex}, x, y, tile.dir, product)) {

@@ -8,7 +8,7 @@
 #include "app/shell_fixture.h"
 #include "support/scratch_directory.h"
 #include "ui/calendar.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include "app/hud_panels.h"
 #include "persistence/save_menu.h"
-#include "ui/language.h"
 #include "ui/text_probe.h"
 #include "ui/tool_panel_layout.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

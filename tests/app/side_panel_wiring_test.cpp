@@ -7,9 +7,9 @@
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
 #include "ui/hud_layout.h"
-#include "ui/language.h"
 #include "ui/text_probe.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

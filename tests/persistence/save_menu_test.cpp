@@ -12,7 +12,7 @@
 #include "persistence/save_menu.h"
 #include "persistence/settings.h"
 #include "support/world_builders.h"
-#include "ui/language.h"
+#include "world/language.h"
 
 namespace fs = std::filesystem;
 

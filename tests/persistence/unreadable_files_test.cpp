@@ -14,7 +14,7 @@
 #include "persistence/save_menu.h"
 #include "persistence/settings.h"
 #include "support/scratch_directory.h"
-#include "ui/translate.h"
+#include "world/translate.h"
 
 namespace fs = std::filesystem;
 

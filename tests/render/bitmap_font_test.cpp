@@ -6,7 +6,7 @@
 #include "render/bitmap_font.h"
 #include "render/texture_caches.h"
 #include "support/software_canvas.h"
-#include "ui/language.h"
+#include "world/language.h"
 
 namespace {
 

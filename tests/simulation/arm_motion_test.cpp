@@ -105,7 +105,7 @@ TEST(ArmMotion, KilnProductWaitsForTheArmThenIsGrippedAndSwungOver)
     Tile& arm = build(game, ARM, 11, 20);
     supplyPower(game, 11, 20);
     ASSERT_FLOAT_EQ(arm.armAngle, 0.0f) << "built pointing at the belt";
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     ASSERT_EQ(game.items.size(), 1u);
     ASSERT_EQ(game.items[0].holdState, HOLD_TURNING);
 

@@ -54,7 +54,7 @@ TEST(BeltStep, EachSpeedLevelKeepsItsRhythm)
     itemAtPosition(game, 10, 10, EAST, COAL);
     std::vector<int> credits;
     for (int i = 0; i < 3; ++i) {
-        game.stepItems(false, true, -1);
+        game.stepItems(BeltPass::Full);
         credits.push_back(game.items[0].speedCredit);
     }
     EXPECT_EQ(credits, (std::vector<int>{2, 1, 0})) << "granted 2, 4 and 3; moves at 4 and at 3";
@@ -92,7 +92,7 @@ TEST(BeltStep, ItemSlowsDownOntoASlowerBelt)
     layBelt(game, 10, 10, EAST, 3);
     layBelt(game, 11, 10, EAST, 1);
     itemAtPosition(game, 10, 10, EAST, COAL);
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     ASSERT_EQ(game.items[0].path.size(), 1u);
     EXPECT_FLOAT_EQ(game.items[0].path.front().speed, 1.7f / 3.0f);
     EXPECT_EQ(game.items[0].speedCredit, 0);
@@ -104,12 +104,12 @@ TEST(BeltStep, AnItemTakenOffTheMapBetweenStepsNoLongerBlocksItsTile)
     layBeltRun(game, 10, 10, EAST, 2);  // the run ends at empty ground: the front item stays
     itemAtPosition(game, 11, 10, EAST, COAL);
     itemAtPosition(game, 30, 30, EAST, LOG);  // stands on empty ground and never moves
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     ASSERT_EQ(game.items[0].x, 11);
 
     game.items.erase(game.items.begin());  // the item on the belt end is gone; the other one takes its list place
     itemAtPosition(game, 10, 10, EAST, COAL);
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items[1].x, 11) << "the tile ahead is free now";
 }
 
@@ -120,10 +120,10 @@ TEST(BeltStep, WithoutItemsTheFirstPassStillCountsAndEmits)
     kiln.ovenOutputCount = 1;
     kiln.ovenHeld = 1;
     layBelt(game, 6, 5, EAST);
-    game.stepItems(true, true, -1);
+    game.stepItems(BeltPass::FollowUp);
     EXPECT_EQ(game.stepCount, 0u);
     EXPECT_TRUE(game.items.empty());
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.stepCount, 1u);
     EXPECT_EQ(game.items.size(), 1u);
 }
@@ -149,7 +149,7 @@ TEST(Distributor, AlternatesAndTakesTheFreeLaneWhenThePreferredOneIsStuck)
     stuck.tileAt(20, 10).lastSideB = true;
     itemAtPosition(stuck, 21, 11, EAST, COAL);
     itemAtPosition(stuck, 20, 10, EAST, LOG);
-    stuck.stepItems(false, true, -1);
+    stuck.stepItems(BeltPass::Full);
     EXPECT_EQ(stuck.items[1].x, 21);
     EXPECT_EQ(stuck.items[1].y, 10) << "left by the straight lane in the same step";
     EXPECT_TRUE(stuck.tileAt(20, 10).lastSideB);
@@ -166,7 +166,7 @@ TEST(Distributor, TakesTheStraightLaneWhenTheSideLaneMayNotBePlannedAtAll)
     CargoItem& crossing = itemAtPosition(game, 21, 12, NORTH, COAL);
     crossing.path.push_back(PathPoint{21, 11, 1.0f, EAST, false});
     itemAtPosition(game, 20, 10, EAST, LOG);
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items[1].x, 21);
     EXPECT_EQ(game.items[1].y, 10);
 }
@@ -193,7 +193,7 @@ TEST(Distributor, SideExitJumpsOverTheSecondTile)
     Game game = distributorWorld();
     game.tileAt(20, 10).lastSideB = true;
     itemAtPosition(game, 20, 10, EAST, LOG);
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     const CargoItem& item = game.items[0];
     EXPECT_EQ(item.x, 21);
     EXPECT_EQ(item.y, 11);
@@ -229,7 +229,7 @@ TEST(Bridge, ItemsAlongTheBridgeClimbOnTheDeckAndCrossingItemsStayBelow)
     itemAtPosition(game, 31, 49, SOUTH, COAL);
     game.items[0].speedCredit = 3;
     game.items[1].speedCredit = 3;
-    game.stepItems(true, true, -1);
+    game.stepItems(BeltPass::FollowUp);
     EXPECT_EQ(game.items[0].x, 31);
     EXPECT_EQ(game.items[0].layer, 1);
     EXPECT_EQ(game.items[1].y, 50);
@@ -248,7 +248,7 @@ TEST(Tunnel, ItemTravelsInsideAndComesOutWhenTheExitIsFree)
     layBeltRun(game, 24, 45, EAST, 5);
     itemAtPosition(game, 19, 45, EAST, LOG);
     game.items[0].speedCredit = 3;
-    game.stepItems(true, true, -1);
+    game.stepItems(BeltPass::FollowUp);
     EXPECT_EQ(game.items[0].x, 20);
     EXPECT_EQ(game.items[0].tunnelProgress, 4);
 
@@ -302,7 +302,7 @@ TEST(EjectorPush, ItemIsThrownAndAnIdleEjectorStartsItsStroke)
     item.state = ITEM_TAKEN_BY_EJECTOR;
     item.ejectTarget = tileIndex(40, 56);
     item.id = ItemId{7, 3, "PRESS"};
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
 
     const CargoItem& thrown = game.items[0];
     EXPECT_EQ(thrown.y, 54);
@@ -325,7 +325,7 @@ TEST(EjectorPush, ItemIsThrownAndAnIdleEjectorStartsItsStroke)
     game.items[0].path.clear();
     game.items[0].y = 53;  // the first one has flown on
     game.items[0].posY = 53.0f;
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items[1].state, ITEM_IN_FLIGHT);
     EXPECT_FLOAT_EQ(game.tileAt(40, 56).ejectorTimer, 0.02f);
     EXPECT_EQ(sound.hits, 1);
@@ -342,11 +342,11 @@ TEST(Arm, TakesFromASourceAndSetsDownOnTheFarSide)
     const float bearing = std::atan2(0.0f, -1.0f);
     arm.armAngle = bearing + 0.03f;
     itemAtPosition(game, 60, 10, EAST, LOG);
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items[0].x, 60) << "an arm 0.03 rad off does not take it";
 
     game.tileAt(61, 10).armAngle = bearing + 0.02f;
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     CargoItem& item = game.items[0];
     EXPECT_EQ(item.x, 61);
     EXPECT_TRUE(item.carried);
@@ -355,7 +355,7 @@ TEST(Arm, TakesFromASourceAndSetsDownOnTheFarSide)
     EXPECT_FLOAT_EQ(game.tileAt(61, 10).armAngle, bearing);
 
     item.holdState = HOLD_AT_DROP;  // the arm has swung over
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items[0].x, 62);
     EXPECT_FALSE(game.items[0].carried);
     EXPECT_FLOAT_EQ(game.items[0].posX, 62.0f);

@@ -34,7 +34,7 @@ TEST(MachineOutputs, ProductGlidesOntoTheBeltAndOnlyTheFirstKilnGetsTheTile)
     first.ovenOutputItems.push_back(ItemRecord{ItemId{5, 1, "MEILER"}, {ItemId{2, 8, ""}}});
     kilnWithCoal(game, 12, 20, WEST);
     layBelt(game, 11, 20, SOUTH, 1);
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
 
     ASSERT_EQ(game.items.size(), 1u);
     const CargoItem& coal = game.items[0];
@@ -50,7 +50,7 @@ TEST(MachineOutputs, ProductGlidesOntoTheBeltAndOnlyTheFirstKilnGetsTheTile)
     EXPECT_EQ(sound.ovenOutputs, 1);
 
     // The belt tile is still taken in the next call.
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     EXPECT_EQ(game.items.size(), 1u);
 }
 
@@ -59,7 +59,7 @@ TEST(MachineOutputs, StoppedBeltStillGetsAMovingProduct)
     Game game = emptyGame();
     kilnWithCoal(game, 10, 20, EAST);
     layBelt(game, 11, 20, EAST, 0);
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     ASSERT_EQ(game.items.size(), 1u);
     EXPECT_FLOAT_EQ(game.items[0].path.front().speed, 1.7f);
     EXPECT_TRUE(game.items[0].id.isAnonymous()) << "no record was queued";
@@ -75,7 +75,7 @@ TEST(MachineOutputs, ShopsAndSinksTakeProductsStraightIn)
     kilnWithCoal(game, 10, 22, EAST);
     setTile(game, 11, 22, SINK);
     const std::int64_t before = game.money;
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
 
     EXPECT_TRUE(game.items.empty());
     EXPECT_EQ(game.money, before + static_cast<std::int64_t>(CARGO_SALE_PRICE[COAL]));
@@ -92,7 +92,7 @@ TEST(MachineOutputs, ProductIntoATunnelStartsInItsEntrySlot)
     Game game = emptyGame();
     kilnWithCoal(game, 10, 30, EAST);
     layTunnel(game, 11, 30, 14, 30, EAST);
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     ASSERT_EQ(game.items.size(), 1u);
     EXPECT_EQ(game.items[0].tunnelProgress, 4);
 }
@@ -104,13 +104,13 @@ TEST(MachineOutputs, LongArmTakesTheProductOnlyFromTwoTilesAway)
     Tile& near = build(game, LONG_ARM, 11, 50);
     near.powerSupplied = true;
     layBeltRun(game, 13, 50, EAST, 3);
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     EXPECT_TRUE(game.items.empty()) << "a long arm right in front blocks the output";
 
     setTile(game, 11, 50, EMPTY);
     Tile& far = build(game, LONG_ARM, 12, 50);
     far.powerSupplied = true;
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     ASSERT_EQ(game.items.size(), 1u);
     const CargoItem& held = game.items[0];
     EXPECT_EQ(held.x, 12);
@@ -124,13 +124,13 @@ TEST(MachineOutputs, StorageGivesOutOnlyWhenAskedAndStartsBehindTheNearestItem)
     Game game = emptyGame();
     Tile& storage = storageGivingOut(game, 10, 40, IRON_ORE);
     layBeltRun(game, 11, 40, EAST, 5);
-    game.spawnMachineOutputs(true, false);
+    game.spawnMachineOutputs(OutputMachines::Producers);
     EXPECT_TRUE(game.items.empty()) << "storages give out only in their own call";
 
     CargoItem& ahead = itemAtPosition(game, 12, 40, EAST, LOG);  // still gliding onto its tile
     ahead.posX = 11.5f;
     ahead.speedCredit = 7;
-    game.spawnMachineOutputs(true, true);
+    game.spawnMachineOutputs(OutputMachines::Storages);
     ASSERT_EQ(game.items.size(), 2u);
     const CargoItem& ore = game.items[1];
     EXPECT_EQ(ore.x, 11);
@@ -143,7 +143,7 @@ TEST(MachineOutputs, StorageGivesOutOnlyWhenAskedAndStartsBehindTheNearestItem)
 
     storage.storageOutputOn = false;
     storage.storageCargo.push_back(COAL);
-    game.spawnMachineOutputs(true, true);
+    game.spawnMachineOutputs(OutputMachines::Storages);
     EXPECT_EQ(game.items.size(), 2u);
 }
 

@@ -88,7 +88,7 @@ TEST(Claims, TurnAtAJunctionRotatesWithTheBeltStepCount)
     for (std::uint32_t count : {0u, 1u, 2u}) {
         Game game = junctionWorld();
         game.stepCount = count;
-        game.stepItems(false, true, -1);
+        game.stepItems(BeltPass::Full);
         const bool westMoved = game.items[0].x == 40;
         const bool northMoved = game.items[1].y == 20;
         EXPECT_NE(westMoved, northMoved) << "exactly one enters, count " << count;
@@ -101,7 +101,7 @@ TEST(Claims, PriorityGivesTheFavouredDirectionTheTile)
     Game game = junctionWorld();
     game.tileAt(40, 20).beltPriority = SOUTH;  // right of way from the north
     game.stepCount = 0;                        // the rotation alone would pick the west feeder
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items[1].y, 20);
     EXPECT_EQ(game.items[0].x, 39);
 }
@@ -115,7 +115,7 @@ TEST(Claims, ItemWaitsWhileAnotherGlidesIntoTheJunctionFromAnotherSide)
     gliding.path.push_back(PathPoint{40, 20, 1.7f, EAST, false});
     gliding.speedCredit = 3;  // and it is allowed to move on now
     game.items[0].speedCredit = 3;
-    game.stepItems(true, true, -1);
+    game.stepItems(BeltPass::FollowUp);
     EXPECT_EQ(game.items[1].x, 41);
     EXPECT_EQ(game.items[0].x, 39) << "the junction is still being entered";
 
@@ -127,7 +127,7 @@ TEST(Claims, ItemWaitsWhileAnotherGlidesIntoTheJunctionFromAnotherSide)
     leader.path.push_back(PathPoint{40, 20, 1.7f, EAST, false});
     leader.speedCredit = 3;
     same.items[0].speedCredit = 3;
-    same.stepItems(true, true, -1);
+    same.stepItems(BeltPass::FollowUp);
     EXPECT_EQ(same.items[1].x, 41);
     EXPECT_EQ(same.items[0].x, 40);
 }
@@ -143,7 +143,7 @@ TEST(Resolution, ClosedRingMovesAsAWholeAndFacingItemsBlock)
     itemAtPosition(game, 51, 30, SOUTH, COAL);
     itemAtPosition(game, 51, 31, WEST, IRON_ORE);
     itemAtPosition(game, 50, 31, NORTH, WATER);
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     const int expected[4][2] = {{51, 30}, {51, 31}, {50, 31}, {50, 30}};
     for (int i = 0; i < 4; ++i) {
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
@@ -159,7 +159,7 @@ TEST(Resolution, ClosedRingMovesAsAWholeAndFacingItemsBlock)
     layBelt(facing, 61, 40, WEST);
     itemAtPosition(facing, 60, 40, EAST, LOG);
     itemAtPosition(facing, 61, 40, WEST, LOG);
-    facing.stepItems(false, true, -1);
+    facing.stepItems(BeltPass::Full);
     EXPECT_EQ(facing.items[0].x, 60);
     EXPECT_EQ(facing.items[1].x, 61);
 }
@@ -183,7 +183,7 @@ TEST(Resolution, AMapFullOfItemsMovesUpInOneStep)
             itemAtPosition(game, x, y, game.tileAt(x, y).dir, COAL);
         }
     }
-    game.stepItems(false, true, -1);
+    game.stepItems(BeltPass::Full);
     EXPECT_EQ(game.items.front().x, 1);
     EXPECT_EQ(game.items.front().y, 0);
     EXPECT_EQ(game.items.back().x, 0);

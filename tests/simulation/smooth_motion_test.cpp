@@ -163,8 +163,8 @@ TEST(SmoothMotion, SteadyStateAllocatesNothing)
     long allocations = 0;
     float glided = 0.0f;
     for (int cycle = 0; cycle < 24; ++cycle) {
-        for (bool followUp : {false, true, true})
-            game.stepItems(followUp, true, -1);
+        for (BeltPass pass : {BeltPass::Full, BeltPass::FollowUp, BeltPass::FollowUp})
+            game.stepItems(pass);
         const CargoItem before = game.items[0];
         if (cycle == 12) allocations = 0;  // the tables have reached their sizes
         startCountingAllocations();

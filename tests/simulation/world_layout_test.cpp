@@ -63,6 +63,30 @@ TEST(WorldLayout, ACopyOfTheWorldRefreshesLikeTheOriginal)
     EXPECT_TRUE(game.tileAt(12, 10).powerSupplied);
 }
 
+TEST(WorldLayout, CopiedMovedAndLoadedWorldsStepOnLikeTheOriginal)
+{
+    Game game;
+    game.tileAt(STARTER_SOURCE_X, STARTER_SOURCE_Y).sourceRunning = true;
+    layBeltRun(game, STARTER_SOURCE_X + 1, STARTER_SOURCE_Y, EAST, 30);
+    runFor(game, 4.0f);
+
+    Game copy(game);  // starts without working tables
+    Game stepped(game);
+    stepped.updateNetworks(0.0f);
+    Game moved(std::move(stepped));  // takes the tables along
+    Game loaded;
+    runFor(loaded, 1.0f);
+    Game scratch(game);
+    loaded = std::move(scratch);  // keeps its own tables, built for another world
+
+    for (Game* world : {&game, &copy, &moved, &loaded})
+        runFor(*world, 4.0f);
+    ASSERT_GT(game.items.size(), 3u);
+    EXPECT_EQ(copy.items, game.items);
+    EXPECT_EQ(moved.items, game.items);
+    EXPECT_EQ(loaded.items, game.items);
+}
+
 TEST(WorldLayout, BeltLevelsEditedBetweenStepsAreUsedAtOnce)
 {
     Game game = emptyGame();

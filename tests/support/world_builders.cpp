@@ -90,9 +90,9 @@ void supplyPower(Game& game, int x, int y) { game.tileAt(x, y).powerSupplied = t
 
 void runBeltStep(Game& game)
 {
-    game.stepItems(false, true, -1);
-    game.stepItems(true, true, -1);
-    game.stepItems(true, true, -1);
+    game.stepItems(BeltPass::Full);
+    game.stepItems(BeltPass::FollowUp);
+    game.stepItems(BeltPass::FollowUp);
     game.replanItems();
 }
 

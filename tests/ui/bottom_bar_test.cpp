@@ -9,8 +9,8 @@
 #include "support/scratch_directory.h"
 #include "text_probe.h"
 #include "ui/bottom_bar.h"
-#include "ui/language.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

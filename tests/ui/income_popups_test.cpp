@@ -4,8 +4,8 @@
 
 #include "text_probe.h"
 #include "ui/income_popups.h"
-#include "ui/language.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

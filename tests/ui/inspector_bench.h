@@ -8,9 +8,9 @@
 #include "support/world_builders.h"
 #include "text_probe.h"
 #include "ui/hud_layout.h"
-#include "ui/language.h"
 #include "ui/side_panel_inspectors.h"
 #include "world/game.h"
+#include "world/language.h"
 
 // The shell's side of the inspectors for one test: a world, the interaction, the
 // multi-selection and the item panel's state, a side panel in a window 320 pixels

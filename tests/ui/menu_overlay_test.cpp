@@ -7,9 +7,9 @@
 #include "support/scratch_directory.h"
 #include "support/world_builders.h"
 #include "text_probe.h"
-#include "ui/language.h"
 #include "ui/menu_overlay.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace fs = std::filesystem;
 

@@ -7,9 +7,9 @@
 #include "support/scratch_directory.h"
 #include "support/screen_rect_print.h"
 #include "text_probe.h"
-#include "ui/language.h"
 #include "ui/settings_window.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 

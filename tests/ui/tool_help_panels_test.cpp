@@ -5,8 +5,8 @@
 #include "support/screen_rect_print.h"
 #include "text_probe.h"
 #include "ui/hud_layout.h"
-#include "ui/language.h"
 #include "ui/tool_help_panels.h"
+#include "world/language.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 
 #include "support/screen_rect_print.h"
 #include "text_probe.h"
-#include "ui/language.h"
 #include "ui/tool_palette.h"
 #include "ui/tool_panel_layout.h"
 #include "ui/tool_table.h"
+#include "world/language.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "editing/switch_wire_target.h"
 #include "world/game.h"
 
 namespace {

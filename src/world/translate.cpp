@@ -1,11 +1,11 @@
-#include "ui/translate.h"
+#include "world/translate.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
-#include "ui/language.h"
-#include "ui/phrase_table.h"
+#include "world/language.h"
+#include "world/phrase_table.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/language.h"
+#include "world/language.h"
 
 namespace {
 // Switched by the language pop-up and the settings file; read by every drawn text.

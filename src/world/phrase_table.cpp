@@ -1,4 +1,4 @@
-#include "ui/phrase_table.h"
+#include "world/phrase_table.h"
 
 const std::array<PhrasePair, PHRASE_COUNT> PHRASES = {{
     {"WERT VON 1 BIS 1000000 EINGEBEN.", "ENTER A VALUE FROM 1 TO 1000000."},

@@ -3,9 +3,9 @@
 #include <set>
 #include <string>
 
-#include "ui/language.h"
-#include "ui/phrase_table.h"
-#include "ui/translate.h"
+#include "world/language.h"
+#include "world/phrase_table.h"
+#include "world/translate.h"
 
 namespace {
 
