@@ -12,12 +12,12 @@
 #include "persistence/settings.h"
 #include "ui/bottom_bar.h"
 #include "ui/hud_layout.h"
-#include "ui/language.h"
 #include "ui/settings_window.h"
 #include "ui/tool_help_panels.h"
 #include "ui/tool_palette.h"
 #include "ui/tool_panel_layout.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 
@@ -358,6 +358,14 @@ bool pressMinimap(LoopState& state, const SDL_MouseButtonEvent& press)
     return true;
 }
 
+// A right press on the tool panel or its pop-up closes the open pop-up and does nothing else.
+bool rightPressToolPanel(LoopState& state, const SDL_MouseButtonEvent& press)
+{
+    return press.button == SDL_BUTTON_RIGHT && state.openToolGroup >= 0 &&
+           rightPressToolPalette(press.x, press.y, state.toolPanelX, state.toolPanelY, state.openToolGroup,
+                                 state.viewWidth, state.viewHeight);
+}
+
 // Past the cargo choice and the language, one undo step whatever it changes.
 bool pressLeft(Shell& shell, const SDL_MouseButtonEvent& press)
 {
@@ -372,7 +380,8 @@ bool pressLeft(Shell& shell, const SDL_MouseButtonEvent& press)
 bool takePanelPress(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     if (leftToTheMap(shell.state, press)) return false;
-    if (pressCargoChoice(shell, press) || pressLanguageButton(shell, press) || pressLanguagePopup(shell, press))
+    if (pressCargoChoice(shell, press) || pressLanguageButton(shell, press) || pressLanguagePopup(shell, press) ||
+        rightPressToolPanel(shell.state, press))
         return true;
     return press.button == SDL_BUTTON_LEFT && pressLeft(shell, press);
 }

@@ -16,11 +16,11 @@
 #include "ui/calendar.h"
 #include "ui/hud_layout.h"
 #include "ui/inspector_widgets.h"
-#include "ui/language.h"
 #include "ui/settings_window.h"
 #include "ui/tool_help_panels.h"
 #include "ui/tool_palette.h"
 #include "ui/tool_panel_layout.h"
+#include "world/language.h"
 
 namespace {
 
@@ -55,7 +55,10 @@ struct PanelShell : ShellFixture {
     Point inSidePanel() const { return {viewWidth() + 160, 400}; }
 
     // True when a panel took the press, so that the map never saw it.
-    bool press(Point at, Uint8 button = SDL_BUTTON_LEFT) { return takePanelPress(shell, pressEvent(at, button).button); }
+    bool press(Point at, Uint8 button = SDL_BUTTON_LEFT)
+    {
+        return takePanelPress(shell, pressEvent(at, button).button);
+    }
 
     void select(int x, int y) { ASSERT_TRUE(selectControlAt(state, game, x, y)); }
 };
@@ -99,8 +102,7 @@ TEST_F(PanelClicks, EachPanelTakesItsPressesAndTheMapTheRest)
          [](const PanelShell& f) { return centreOf(skipDayButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT, true,
          [](const PanelShell& f) { return f.state.pendingSkip == DAY_SKIP_SECONDS; }},
         {"MONAT skips to the same day of next month", nothing,
-         [](const PanelShell& f) { return centreOf(skipToMonthButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT,
-         true,
+         [](const PanelShell& f) { return centreOf(skipToMonthButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT, true,
          [](const PanelShell& f) {
              return f.state.pendingSkip == secondsToNextMonth(f.game.gameTime) / GAME_SECONDS_PER_SECOND;
          }},
@@ -108,8 +110,8 @@ TEST_F(PanelClicks, EachPanelTakesItsPressesAndTheMapTheRest)
          [](const PanelShell& f) { return centreOf(skipDayButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT, true,
          [](const PanelShell& f) { return f.state.pendingSkip == 5.0; }},
         {"MONAT waits for a pending skip", pending,
-         [](const PanelShell& f) { return centreOf(skipToMonthButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT,
-         true, [](const PanelShell& f) { return f.state.pendingSkip == 5.0; }},
+         [](const PanelShell& f) { return centreOf(skipToMonthButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT, true,
+         [](const PanelShell& f) { return f.state.pendingSkip == 5.0; }},
         {"the settings field opens the settings window", nothing,
          [](const PanelShell& f) {
              return centreOf(bottomBarFieldRect(f.viewWidth(), f.viewHeight(), SETTINGS_FIELD));
@@ -163,15 +165,24 @@ TEST_F(PanelClicks, EachPanelTakesItsPressesAndTheMapTheRest)
          LEFT, true, [](const PanelShell& f) { return f.state.paused; }},
         {"a tool button chooses its tool", nothing,
          [](const PanelShell& f) {
-             return centreOf(toolButtonRect(TOOL_SMELTER, f.state.toolPanelX, f.state.toolPanelY, f.viewWidth(),
-                                            f.viewHeight()));
+             return centreOf(
+                 toolButtonRect(TOOL_SMELTER, f.state.toolPanelX, f.state.toolPanelY, f.viewWidth(), f.viewHeight()));
          },
          LEFT, true, [](const PanelShell& f) { return f.state.selectedTool == TOOL_SMELTER; }},
         {"the tool panel's title bar starts its drag", nothing,
-         [](const PanelShell& f) { return Point{f.state.toolPanelX + 100, f.state.toolPanelY + 5}; }, LEFT, true,
+         [](const PanelShell& f) {
+             return Point{f.state.toolPanelX + 100, f.state.toolPanelY + 5};
+         },
+         LEFT, true,
          [](const PanelShell& f) {
              return f.state.toolPanelDragging && f.state.toolPanelGrabX == 100 && f.state.toolPanelGrabY == 5;
          }},
+        {"a right press on the tool panel closes the open pop-up",
+         [](PanelShell& f) { f.state.openToolGroup = POWER_GROUP; },
+         [](const PanelShell& f) {
+             return Point{f.state.toolPanelX + 100, f.state.toolPanelY + 5};
+         },
+         RIGHT, true, [](const PanelShell& f) { return f.state.openToolGroup == -1; }},
         {"the minimap centres the camera and starts its drag", nothing,
          [](const PanelShell& f) {
              const ScreenRect box = minimapRect(f.viewWidth(), f.viewHeight());
@@ -200,10 +211,14 @@ TEST_F(PanelClicks, EachPanelTakesItsPressesAndTheMapTheRest)
         {"a cargo cell sets the sensor's cargo and keeps the choice", sensorChoosing,
          [](const PanelShell& f) { return centreOf(choiceGridCellRect(f.content(), STEEL_INGOT)); }, LEFT, true,
          [](const PanelShell& f) {
-             return f.game.tileAt(5, 5).sensorCargo == STEEL_INGOT && f.state.cargoChoiceOpen && f.undoHistory.size() == 1;
+             return f.game.tileAt(5, 5).sensorCargo == STEEL_INGOT && f.state.cargoChoiceOpen &&
+                    f.undoHistory.size() == 1;
          }},
         {"the cargo choice's head closes it", sensorChoosing,
-         [](const PanelShell& f) { return Point{f.content().left + 20, f.content().top + 40}; }, LEFT, true,
+         [](const PanelShell& f) {
+             return Point{f.content().left + 20, f.content().top + 40};
+         },
+         LEFT, true,
          [](const PanelShell& f) { return !f.state.cargoChoiceOpen && f.game.tileAt(5, 5).sensorCargo == COAL; }},
         {"a right press anywhere closes the cargo choice", sensorChoosing,
          [](const PanelShell& f) { return f.onMap(); }, RIGHT, true,
