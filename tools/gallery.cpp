@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gallery_controls.h"
+#include "gallery_frames.h"
 #include "gallery_inspectors.h"
 #include "gallery_map_sprites.h"
 #include "gallery_panels.h"
@@ -448,7 +449,7 @@ int main(int argc, char** argv)
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
         writeGlyphSheets,   writeButtons,      writeArrows,           writeLanguageIcons,    writeCargoSprites,
         writeCargoCloseups, writeArmSprites,   writeControlGallery,   writeMapSpriteGallery, writeCablesAndWires,
-        writeMinimaps,      writePanelGallery, writeInspectorGallery,
+        writeMinimaps,      writePanelGallery, writeInspectorGallery, writeFactoryFrames,
     };
     bool ok = true;
     for (const auto& group : groups)

@@ -32,11 +32,7 @@ class Picture {
     ~Picture()
     {
         // Textures made for this renderer go before it does.
-        clearGlyphCache();
-        clearControlSpriteCache();
-        clearControlAtlas();
-        clearBridgeAtlas();
-        clearWaterPipeTextures();
+        clearAllTextureCaches();
         if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
         if (surface_ != nullptr) SDL_FreeSurface(surface_);
     }

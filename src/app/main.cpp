@@ -97,5 +97,6 @@ int main(int argc, char** argv)
                 .state = state};
     runMainLoop(shell);
     shutDown(shell);
-    return 0;
+    // A demo that failed part-way must not pass for one that played to its end.
+    return demoPlayer.failed() ? EXIT_BAD_REQUEST : 0;
 }

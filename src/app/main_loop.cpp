@@ -1,10 +1,10 @@
 #include "app/main_loop.h"
 
 #include "app/frame_update.h"
-#include "app/hud_panels.h"
 #include "app/map_interaction.h"
 #include "app/panel_clicks.h"
 #include "app/recording_input.h"
+#include "app/render_phase.h"
 
 namespace {
 
@@ -36,22 +36,12 @@ void takeEvents(Shell& shell)
 
 void drawFrame(Shell& shell)
 {
-    SDL_Renderer* renderer = shell.screen.renderer;
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    const LoopState& state = shell.state;
-    int windowWidth = 0;
-    int windowHeight = 0;
-    SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
-    // The map view and its overlays are drawn here, the sale texts right after the map.
-    drawSaleMarkers(renderer, state);
-    drawToolPalette(renderer, state);
-    // The side panel's frame and inspectors are drawn here, the tool choosers among them.
-    drawToolChoosers(renderer, state, windowWidth, windowHeight);
-    // The menu is drawn here, under the bottom bar.
-    drawBottomBarAndSettings(renderer, shell.game, state, shell.saveMenu, LoopClock::now());
-    shell.demoPlayer.drawOverlay(renderer);
-    SDL_RenderPresent(renderer);
+    renderFrame({.screen = shell.screen,
+                 .game = shell.game,
+                 .state = shell.state,
+                 .demoPlayer = shell.demoPlayer,
+                 .saveMenu = shell.saveMenu,
+                 .now = LoopClock::now()});
 }
 
 // After the frame is shown: the settings file learns a size that has held still.

@@ -18,7 +18,7 @@
 // the step's exit code.
 
 constexpr int EXIT_START_FAILED = 1;  // SDL, window, renderer, a sprite, the export, window-id capture
-constexpr int EXIT_BAD_REQUEST = 2;   // command line, demo script, map file
+constexpr int EXIT_BAD_REQUEST = 2;   // command line, demo script (also one failing as it runs), map file
 
 // Before SDL: the command line, the demo script it names, the map it names.
 bool readCommandLine(int argc, const char* const* argv, Options& options);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "render/asset_files.h"
+#include "render/scaled_sprite.h"
 
 SDL_Texture* loadAssetTexture(SDL_Renderer* renderer, const char* file, const char* what)
 {
@@ -22,6 +23,7 @@ SDL_Texture* loadAssetTexture(SDL_Renderer* renderer, const char* file, const ch
 void destroyTextures(std::span<SDL_Texture*> slots)
 {
     for (SDL_Texture*& texture : slots) {
+        forgetScaledCopies(texture);
         if (texture != nullptr) SDL_DestroyTexture(texture);
         texture = nullptr;
     }

@@ -19,3 +19,15 @@ ClipScope::~ClipScope()
     if (!open_) return;
     SDL_RenderSetClipRect(renderer_, wasClipping_ ? &previous_ : nullptr);
 }
+
+bool clipExcludes(SDL_Renderer* renderer, const SDL_Rect& area)
+{
+    SDL_Rect shown;
+    if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
+        SDL_RenderGetClipRect(renderer, &shown);
+    } else {
+        SDL_RenderGetViewport(renderer, &shown);
+        shown.x = shown.y = 0;
+    }
+    return SDL_HasIntersection(&area, &shown) == SDL_FALSE;
+}

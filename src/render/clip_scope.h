@@ -22,3 +22,8 @@ class ClipScope {
     SDL_Rect previous_{};
     bool open_ = false;
 };
+
+// Nothing drawn inside the area can show: it lies wholly outside the clip in
+// force, or outside the target where there is none. Lets a painter skip work
+// off screen.
+bool clipExcludes(SDL_Renderer* renderer, const SDL_Rect& area);

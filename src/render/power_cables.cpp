@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
+#include "render/clip_scope.h"
+#include "render/line_batch.h"
 #include "world/power_overview.h"
 
 namespace {
@@ -13,6 +16,8 @@ constexpr double MAX_SAG = 9.0;                 // pixels at a cable's middle
 constexpr double SAG_PER_LENGTH = 0.1;          // of the cable's length, up to the maximum
 constexpr double PIXELS_PER_CABLE_SEGMENT = 7;  // a strand bends every 7 pixels
 constexpr int MIN_CABLE_SEGMENTS = 4;
+// How far a cable's strands, shadow and caps reach beyond the box of its two ends.
+constexpr int CABLE_REACH = 16;
 
 constexpr PackedColor CABLE_SHADOW = packColor(12, 16, 18);
 constexpr PackedColor CABLE_CORE = packColor(165, 112, 48);
@@ -32,13 +37,14 @@ constexpr std::uint8_t RANGE_OUTLINE_ALPHA = 180;
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }
 
-void drawSegment(SDL_Renderer* renderer, ScreenPoint p, ScreenPoint q)
+void drawSegment(SDL_Renderer* renderer, LineBatch& shadow, ScreenPoint p, ScreenPoint q)
 {
     setDrawColor(renderer, CABLE_SHADOW);
     for (int ey = -1; ey <= 1; ++ey) {
         for (int ex = -1; ex <= 1; ++ex)
-            SDL_RenderDrawLine(renderer, p.x + ex, p.y + ey, q.x + ex, q.y + ey);
+            shadow.add(p.x + ex, p.y + ey, q.x + ex, q.y + ey);
     }
+    shadow.draw();
     setDrawColor(renderer, CABLE_CORE);
     SDL_RenderDrawLine(renderer, p.x, p.y, q.x, q.y);
     setDrawColor(renderer, CABLE_HIGHLIGHT);
@@ -89,10 +95,14 @@ Route cableStrand(ScreenPoint a, ScreenPoint b, int side)
 
 void drawCable(SDL_Renderer* renderer, ScreenPoint a, ScreenPoint b)
 {
+    const SDL_Rect reach{std::min(a.x, b.x) - CABLE_REACH, std::min(a.y, b.y) - CABLE_REACH,
+                         std::abs(a.x - b.x) + 2 * CABLE_REACH + 1, std::abs(a.y - b.y) + 2 * CABLE_REACH + 1};
+    if (clipExcludes(renderer, reach)) return;
+    LineBatch shadow(renderer);
     for (const int side : CABLE_STRAND_SIDES) {
         const Route strand = cableStrand(a, b, side);
         for (std::size_t i = 1; i < strand.size(); ++i)
-            drawSegment(renderer, strand[i - 1], strand[i]);
+            drawSegment(renderer, shadow, strand[i - 1], strand[i]);
     }
     drawCap(renderer, a);
     drawCap(renderer, b);

@@ -73,6 +73,25 @@ void clearWaterPipeTextures()
     c.waterPipeRenderer = nullptr;
 }
 
+void clearScaledSprites()
+{
+    TextureCaches& c = textureCaches();
+    destroyAll(c.scaledSprites);
+    c.scaledSpriteRenderer = nullptr;
+}
+
+void clearAllTextureCaches()
+{
+    clearGlyphCache();
+    clearBridgeAtlas();
+    clearControlSpriteCache();
+    // The loaded control sheets would go with the renderer; emptying them keeps
+    // the process-wide cache from pointing at freed textures.
+    clearControlAtlas();
+    clearWaterPipeTextures();
+    clearScaledSprites();
+}
+
 SDL_Texture* loadSheetTexture(SDL_Renderer* renderer, const std::string& file,
                               std::map<std::string, SDL_Texture*>& sheets, std::map<std::string, Uint64>& retries,
                               SDL_BlendMode blend)

@@ -5,6 +5,7 @@
 #include <array>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "render/bridge_sprite_key.h"
 #include "render/sprite_key.h"
@@ -44,6 +45,9 @@ struct TextureCaches {
     // The water pipe's variants by connection mask, loaded or painted.
     std::array<SDL_Texture*, 16> waterPipes{};
     SDL_Renderer* waterPipeRenderer = nullptr;
+    // Loaded sprites scaled to the sizes they are copied at, by sprite, width and height.
+    std::map<std::tuple<const SDL_Texture*, int, int>, SDL_Texture*> scaledSprites;
+    SDL_Renderer* scaledSpriteRenderer = nullptr;
 };
 
 // The run's one set of caches: the renderer owns the textures, so they are
@@ -58,6 +62,9 @@ void clearBridgeAtlas();
 // Destroys the bridge sheets alone and empties their index.
 void clearBridgeSheets();
 void clearWaterPipeTextures();
+void clearScaledSprites();
+// Every cache above emptied, as before the renderer they were made for goes.
+void clearAllTextureCaches();
 
 // The texture of a sheet in the control sheet folder, from `sheets` or loaded
 // into it on first use with nearest-pixel scaling and the blend mode given. A

@@ -1,9 +1,12 @@
 #include "render/wire_drawing.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "logic/logic_controls.h"
 #include "logic/logic_rules.h"
+#include "render/clip_scope.h"
+#include "render/line_batch.h"
 
 namespace {
 
@@ -31,13 +34,28 @@ PackedColor darkened(PackedColor colour)
 }
 
 // The segment twice, the second one pixel further across it, so it is two pixels wide.
-void drawWideSegment(SDL_Renderer* renderer, ScreenPoint p, ScreenPoint q, int ox, int oy)
+void addWideSegment(LineBatch& lines, ScreenPoint p, ScreenPoint q, int ox, int oy)
 {
     const bool steep = std::abs(q.y - p.y) > std::abs(q.x - p.x);
-    SDL_RenderDrawLine(renderer, p.x + ox, p.y + oy, q.x + ox, q.y + oy);
+    lines.add(p.x + ox, p.y + oy, q.x + ox, q.y + oy);
     const int ax = steep ? ox + 1 : ox;
     const int ay = steep ? oy : oy + 1;
-    SDL_RenderDrawLine(renderer, p.x + ax, p.y + ay, q.x + ax, q.y + ay);
+    lines.add(p.x + ax, p.y + ay, q.x + ax, q.y + ay);
+}
+
+// Where the wire's outline and pin markers can reach: its points' box and two pixels round it.
+SDL_Rect routeReach(ScreenPoint start, ScreenPoint end, const Route& points)
+{
+    int left = std::min(start.x, end.x), right = std::max(start.x, end.x);
+    int top = std::min(start.y, end.y), bottom = std::max(start.y, end.y);
+    for (const ScreenPoint& p : points) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    constexpr int REACH = 3;
+    return {left - REACH, top - REACH, right - left + 2 * REACH + 1, bottom - top + 2 * REACH + 1};
 }
 
 void drawPinMarker(SDL_Renderer* renderer, ScreenPoint p, PackedColor colour)
@@ -87,20 +105,24 @@ bool machineSwitchedOn(const Tile& target)
 void drawLinkRoute(SDL_Renderer* renderer, ScreenPoint start, ScreenPoint end, PackedColor colour, int tileSize,
                    const Route* route, bool markersOnly)
 {
+    const Route own = route != nullptr || markersOnly ? Route{} : computeLinkRoute(start, end, tileSize);
+    const Route& points = route != nullptr ? *route : own;
+    if (clipExcludes(renderer, routeReach(start, end, markersOnly ? Route{} : points))) return;
     if (!markersOnly) {
-        const Route own = route != nullptr ? Route{} : computeLinkRoute(start, end, tileSize);
-        const Route& points = route != nullptr ? *route : own;
         // All of the outline before any of the line, so no corner is nicked.
+        LineBatch lines(renderer);
         setDrawColor(renderer, WIRE_OUTLINE);
         for (std::size_t i = 1; i < points.size(); ++i) {
             for (int oy = -1; oy <= 1; ++oy) {
                 for (int ox = -1; ox <= 1; ++ox)
-                    drawWideSegment(renderer, points[i - 1], points[i], ox, oy);
+                    addWideSegment(lines, points[i - 1], points[i], ox, oy);
             }
         }
+        lines.draw();
         setDrawColor(renderer, colour);
         for (std::size_t i = 1; i < points.size(); ++i)
-            drawWideSegment(renderer, points[i - 1], points[i], 0, 0);
+            addWideSegment(lines, points[i - 1], points[i], 0, 0);
+        lines.draw();
     }
     drawPinMarker(renderer, start, colour);
     drawPinMarker(renderer, end, colour);

@@ -286,12 +286,8 @@ bool Game::isItemPowerStopped(const CargoItem& item) const
 int Game::sensorWatchedTile(int x, int y, const Tile& sensor) const
 {
     if (sensor.type != SENSOR || !sensor.sensorWatchItems) return -1;
-    TileOffset offset{1, 0};
-    if (sensor.sensorTargetIndex >= 0 && sensor.sensorTargetIndex < static_cast<int>(SENSOR_DIRECTIONS.size())) {
-        offset = SENSOR_DIRECTIONS[static_cast<std::size_t>(sensor.sensorTargetIndex)];
-    } else if (isCompassDirection(sensor.dir)) {
-        offset = {directionDx(sensor.dir), directionDy(sensor.dir)};
-    }
+    const TileOffset offset =
+        SENSOR_DIRECTIONS[static_cast<std::size_t>(sensorViewIndex(sensor.sensorTargetIndex, sensor.dir))];
     const int tx = x + offset.dx;
     const int ty = y + offset.dy;
     if (!inBounds(tx, ty) || tileAt(tx, ty).type != BELT) return -1;

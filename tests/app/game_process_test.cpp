@@ -109,6 +109,30 @@ TEST(GameProcess, RefusedRequestsEndWithTheirLogLineAndExitCode)
     }
 }
 
+TEST(GameProcess, ADemoEndsTheGameWithZeroAtItsFinishAndWithTwoWhenACommandFails)
+{
+    // SDL's dummy video driver: the loop runs unpaced, so the demo's time passes quickly.
+    ScratchDirectory scratch;
+    fs::create_directory_symlink(fs::path(GEARHAVEN_SOURCE_DIR) / "assets", scratch.path / "assets");
+    struct Case {
+        std::string script;
+        int exitCode;
+        std::string logLine;
+    };
+    const std::vector<Case> cases = {
+        {"SCENE Start\nWAIT 0.2\nFINISH\n", 0, "Demo-Szene: Start"},
+        {"# a key the demo cannot press\nKEY F12\nFINISH\n", 2, "Demo-Fehler in Zeile 2: unbekannte Taste F12"},
+        {"WAIT 0.1\nTEXT \"" + std::string(32, 'x') + "\"\n", 2, "Demo-Fehler in Zeile 2: TEXT ist zu lang"},
+    };
+    for (const Case& c : cases) {
+        scratch.write("demo.txt", c.script);
+        const Finished finished = runIn(scratch.path, "timeout 60 " + game("--demo demo.txt"));
+        EXPECT_EQ(finished.exitCode, c.exitCode) << c.script << "\n" << finished.log;
+        EXPECT_TRUE(finished.logged(c.logLine)) << c.script << "\n" << finished.log;
+        EXPECT_EQ(finished.log.find("Demo-Fehler") == std::string::npos, c.exitCode == 0) << c.script;
+    }
+}
+
 TEST(GameProcess, TheSpriteExportNeedsNoSpritesAndEndsTheRun)
 {
     // SDL's dummy video driver: the export needs a renderer, not a screen.

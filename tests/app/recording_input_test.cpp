@@ -53,11 +53,6 @@ char verdictLetter(InputVerdict verdict)
     return '?';
 }
 
-int count(const std::vector<std::string>& lines, const std::string& line)
-{
-    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
-}
-
 }  // namespace
 
 TEST(RecordingInput, EachEventPassesOrIsDroppedByTheDemosStateAndRecording)
@@ -118,7 +113,7 @@ TEST(RecordingInput, ARealPressStopsTheDemoOnceAndEndsWhatThePointerHadUnderWay)
     f.state.moveDrag.active = true;
     f.state.ctrlRect.active = true;
 
-    LogCapture log;
+    SdlLogCapture log;
     EXPECT_FALSE(admitEvent(f.shell, pointerEvent(SDL_MOUSEMOTION, REAL_MOUSE)));
     EXPECT_TRUE(admitEvent(f.shell, pointerEvent(SDL_MOUSEBUTTONUP, REAL_MOUSE)));
     EXPECT_TRUE(f.demoPlayer.isRunning()) << "a release does not interrupt";
@@ -135,19 +130,19 @@ TEST(RecordingInput, ARealPressStopsTheDemoOnceAndEndsWhatThePointerHadUnderWay)
     EXPECT_TRUE(admitEvent(f.shell, pointerEvent(SDL_MOUSEBUTTONDOWN, REAL_MOUSE)));
     EXPECT_TRUE(admitEvent(f.shell, pointerEvent(SDL_MOUSEMOTION, REAL_MOUSE)));
     EXPECT_TRUE(admitEvent(f.shell, pointerEvent(SDL_MOUSEBUTTONUP, DEMO_EVENT_MARK)));
-    EXPECT_EQ(count(log.lines, "Demo durch Benutzereingabe unterbrochen"), 1);
+    EXPECT_EQ(log.count("Demo durch Benutzereingabe unterbrochen"), 1);
 }
 
 TEST(RecordingInput, RecordingIgnoresRealPressesAndKeepsTheDemoGoing)
 {
     ShellFixture f(3);
     f.state.recording = true;
-    LogCapture log;
+    SdlLogCapture log;
     EXPECT_FALSE(admitEvent(f.shell, keyEvent(SDL_KEYDOWN, REAL_WINDOW)));
     EXPECT_FALSE(admitEvent(f.shell, pointerEvent(SDL_MOUSEBUTTONDOWN, REAL_MOUSE)));
     EXPECT_TRUE(admitEvent(f.shell, plainEvent(SDL_QUIT)));
     EXPECT_TRUE(f.demoPlayer.isRunning());
-    EXPECT_TRUE(log.lines.empty());
+    EXPECT_TRUE(log.lines().empty());
 }
 
 TEST(RecordingInput, TheStartGateHoldsTheDemoUntilTheRecorderIsReadyOrFiveSecondsHavePassed)
@@ -184,7 +179,7 @@ TEST(RecordingInput, TheStartGateHoldsTheDemoUntilTheRecorderIsReadyOrFiveSecond
         LoopState state;
         armStartGate(state, options, environment, start);
 
-        LogCapture log;
+        SdlLogCapture log;
         double opened = -1.0;
         for (double frame : frames) {
             if (c.removedAt >= 0.0 && frame >= c.removedAt) std::filesystem::remove(gate);
@@ -193,6 +188,6 @@ TEST(RecordingInput, TheStartGateHoldsTheDemoUntilTheRecorderIsReadyOrFiveSecond
         EXPECT_EQ(opened, c.opensAt) << c.name;
         const std::vector<std::string> expected =
             c.logLine ? std::vector<std::string>{c.logLine} : std::vector<std::string>{};
-        EXPECT_EQ(log.lines, expected) << c.name;
+        EXPECT_EQ(log.lines(), expected) << c.name;
     }
 }

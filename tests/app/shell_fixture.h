@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/main_loop.h"
+#include "support/sdl_log_capture.h"
 
 // A whole shell as main makes it, on SDL's dummy video driver: a window for the
 // title, no renderer, a silent sound engine, no current directory, and a demo of
@@ -51,28 +52,4 @@ struct ShellFixture {
         demo.commands.assign(std::max(commands, 0), wait);
         return demo;
     }
-};
-
-// SDL's log lines while it lives, the text of each.
-class LogCapture {
-  public:
-    LogCapture()
-    {
-        SDL_LogGetOutputFunction(&savedOutput_, &savedData_);
-        SDL_LogSetOutputFunction(keep, &lines);
-    }
-    ~LogCapture() { SDL_LogSetOutputFunction(savedOutput_, savedData_); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-
-    std::vector<std::string> lines;
-
-  private:
-    static void keep(void* lines, int, SDL_LogPriority, const char* message)
-    {
-        static_cast<std::vector<std::string>*>(lines)->push_back(message);
-    }
-
-    SDL_LogOutputFunction savedOutput_ = nullptr;
-    void* savedData_ = nullptr;
 };

@@ -13,6 +13,7 @@
 
 #include "audio/sdl_sound_engine.h"
 #include "audio/wav_loader.h"
+#include "support/sdl_log_capture.h"
 #include "support/world_builders.h"
 
 namespace {
@@ -20,31 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path SOUNDS = fs::path(GEARHAVEN_SOURCE_DIR) / "assets" / "sounds";
-
-// Collects SDL's log lines while it lives.
-class LogCapture {
-  public:
-    LogCapture()
-    {
-        SDL_LogGetOutputFunction(&previous_, &previousData_);
-        SDL_LogSetOutputFunction(&LogCapture::keep, this);
-    }
-    ~LogCapture() { SDL_LogSetOutputFunction(previous_, previousData_); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
-
-    const std::vector<std::string>& lines() const { return lines_; }
-
-  private:
-    static void SDLCALL keep(void* self, int, SDL_LogPriority, const char* message)
-    {
-        static_cast<LogCapture*>(self)->lines_.emplace_back(message);
-    }
-
-    SDL_LogOutputFunction previous_ = nullptr;
-    void* previousData_ = nullptr;
-    std::vector<std::string> lines_;
-};
 
 class SoundFiles : public ::testing::Test {
   protected:
@@ -75,7 +51,7 @@ std::string floatWav(const std::string& data)
            data;
 }
 
-bool hasLine(const LogCapture& log, const std::string& line)
+bool hasLine(const SdlLogCapture& log, const std::string& line)
 {
     return std::find(log.lines().begin(), log.lines().end(), line) != log.lines().end();
 }
@@ -147,7 +123,7 @@ TEST_F(SoundFiles, AllFifteenLoadAndASecondInitDoesNotReload)
 TEST_F(SoundFiles, AMissingLoopFailsTheWholeLoadAndKeepsTheBuffersEmpty)
 {
     fs::remove(dir_ / PRESS_MOTOR_FILE_NAME);
-    LogCapture log;
+    SdlLogCapture log;
     SdlSoundEngine engine;
     EXPECT_FALSE(engine.init(dir_.string()));
     EXPECT_FALSE(engine.isOpen());
@@ -159,7 +135,7 @@ TEST_F(SoundFiles, AMissingLoopFailsTheWholeLoadAndKeepsTheBuffersEmpty)
 
 TEST_F(SoundFiles, FilesWithoutAWholeSampleOrInAnUnknownFormatAreRefused)
 {
-    LogCapture log;
+    SdlLogCapture log;
     SampleBuffer samples = {0.5f};
     const fs::path short_ = dir_ / "short.wav";
     std::ofstream(short_, std::ios::binary) << floatWav("abc");
@@ -236,7 +212,7 @@ TEST(SoundEngine, WithoutADeviceTheGameRunsUnchangedAndSilent)
     const char* set = std::getenv("SDL_AUDIODRIVER");
     const std::optional<std::string> driver = set != nullptr ? std::optional<std::string>(set) : std::nullopt;
     ::setenv("SDL_AUDIODRIVER", "no-such-output", 1);
-    LogCapture log;
+    SdlLogCapture log;
     SdlSoundEngine engine;
     const bool started = startSoundEngine(engine, SOUNDS.string());
     if (driver) {

@@ -72,6 +72,7 @@ class SoftwareCanvas {
         if (caches.atlasRenderer == renderer_) clearControlAtlas();
         if (caches.bridgeCacheRenderer == renderer_ || caches.bridgeIndexRenderer == renderer_) clearBridgeAtlas();
         if (caches.waterPipeRenderer == renderer_) clearWaterPipeTextures();
+        if (caches.scaledSpriteRenderer == renderer_) clearScaledSprites();
         SDL_DestroyRenderer(renderer_);
         SDL_FreeSurface(surface_);
     }

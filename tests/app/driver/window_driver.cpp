@@ -3,23 +3,17 @@
 //
 //     gearhaven-window-driver WIDTHxHEIGHT|keep PROGRAM [ARGUMENTS...]
 //
-// Once the game's window shows (its title begins with "Gearhaven"; the first frame
-// adds the delivered count), it is resized (unless "keep") and then closed
+// Once the game's window shows, it is resized (unless "keep") and then closed
 // as by its close button. Both requests reach the game in this order through the
 // X server, so the game sees the new size before it is asked to quit.
 // Exit codes of its own: 124 the game hung, 125 the driver could not work.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <thread>
+
+#include "x11_game_window.h"
 
 namespace {
 
@@ -29,77 +23,22 @@ constexpr auto PATIENCE = std::chrono::seconds(15);
 constexpr auto POLL_INTERVAL = std::chrono::milliseconds(20);
 constexpr auto RETRY_INTERVAL = std::chrono::milliseconds(500);
 
-bool isGameWindow(Display* display, Window window)
-{
-    XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) == 0 || attributes.map_state != IsViewable) return false;
-    XTextProperty name;
-    if (XGetWMName(display, window, &name) == 0) return false;
-    const bool named = name.value != nullptr && std::strncmp(reinterpret_cast<char*>(name.value), "Gearhaven", 9) == 0;
-    XFree(name.value);
-    return named;
-}
-
-// Searched through the whole tree: a full-screen window without a window manager
-// sits inside a frame window of SDL's own.
-std::optional<Window> findGameWindow(Display* display, Window below)
-{
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    std::optional<Window> found;
-    if (XQueryTree(display, below, &root, &parent, &children, &count) == 0) return found;
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        found = isGameWindow(display, children[i]) ? children[i] : findGameWindow(display, children[i]);
-    }
-    if (children != nullptr) XFree(children);
-    return found;
-}
-
-void askToClose(Display* display, Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-}
-
-int exitCodeOf(int status) { return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status); }
-
-// The game's exit code once it ends, or nothing while it runs.
-std::optional<int> finished(pid_t game)
-{
-    int status = 0;
-    if (waitpid(game, &status, WNOHANG) != game) return std::nullopt;
-    return exitCodeOf(status);
-}
-
 int stopHungGame(pid_t game)
 {
-    kill(game, SIGKILL);
-    waitpid(game, nullptr, 0);
+    killGame(game);
     std::fprintf(stderr, "window driver: the game did not finish in time\n");
     return GAME_HUNG;
 }
-
-// A window SDL replaced while it was being found is gone by the time a request
-// reaches it; the next attempt finds its successor.
-int ignoreError(Display*, XErrorEvent*) { return 0; }
 
 // Resizes and closes the game's window, again every half second while the game runs, and
 // waits for it to end.
 int drive(Display* display, pid_t game, std::optional<std::pair<int, int>> size)
 {
-    XSetErrorHandler(ignoreError);
+    XSetErrorHandler(ignoreXError);
     const auto deadline = std::chrono::steady_clock::now() + PATIENCE;
     auto nextAttempt = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() < deadline) {
-        if (auto code = finished(game)) return *code;
+        if (auto code = finishedGame(game)) return *code;
         const std::optional<Window> window = findGameWindow(display, DefaultRootWindow(display));
         if (window && std::chrono::steady_clock::now() >= nextAttempt) {
             if (size)
@@ -131,13 +70,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "window driver: no X display\n");
         return DRIVER_FAILED;
     }
-    const pid_t game = fork();
+    const pid_t game = startGame(display, argv + 2, DRIVER_FAILED);
     if (game < 0) return DRIVER_FAILED;
-    if (game == 0) {
-        close(ConnectionNumber(display));
-        execv(argv[2], argv + 2);
-        _exit(DRIVER_FAILED);
-    }
     const int code = drive(display, game, size);
     XCloseDisplay(display);
     return code;

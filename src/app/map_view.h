@@ -1,0 +1,87 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <vector>
+
+#include "render/arm_textures.h"
+#include "render/cargo_textures.h"
+#include "render/map_scroll.h"
+#include "ui/camera.h"
+#include "world/game.h"
+#include "world/tile_item_index.h"
+#include "world/water_network.h"
+
+// What the layers of one frame ask about the whole world, worked out once after
+// the world update and shared, so that no layer walks the item list per tile.
+struct FrameFacts {
+    explicit FrameFacts(const Game& game);
+
+    TileItemIndex itemIndex;
+    std::vector<unsigned> warnings;  // Game::mapWarnings
+    WaterNetwork water;
+};
+
+// The three item layers: items on the ground go under the bridges, items on a
+// deck over them, and items in an arm's hand over everything but the cables.
+enum class ItemLayer { GROUND, DECK, CARRIED };
+
+// The tiles a viewport shows, as half-open column and row ranges inside the map.
+struct TileRange {
+    int firstColumn = 0;
+    int endColumn = 0;
+    int firstRow = 0;
+    int endRow = 0;
+};
+
+TileRange visibleTiles(const Camera& camera, int viewWidth, int viewHeight);
+
+// The map in the viewport of one frame: each layer of the map view draws from
+// the world and the frame's facts, and keeps nothing. The passes over the
+// visible tiles walk only those; the few passes over the whole map (arms,
+// ejectors, flashes) draw what reaches into the view from outside it and rely
+// on the clip for the rest.
+struct MapView {
+    SDL_Renderer* renderer;
+    const Game& game;
+    const FrameFacts& facts;
+    const CargoTextures& cargoTextures;
+    const ArmTextures& armTextures;
+    Camera camera;
+    int viewWidth = 0;
+    int viewHeight = 0;
+    float time = 0.0f;  // the animation clock
+
+    int tileSize() const { return ::tileSize(camera); }
+    SDL_Rect viewport() const { return {0, 0, viewWidth, viewHeight}; }
+    MapScroll scroll() const { return {camera.scrollX, camera.scrollY, tileSize()}; }
+    SDL_Rect tileSquare(int x, int y) const;
+
+    // Unbuilt tiles, then every control with its sensor head and warning badge.
+    void drawGround() const;
+    void drawControls() const;
+    // Measure and switch wires: whole under the controls, or their pins over them.
+    void drawWires(int pass) const;
+    // Red 5V cables, bright while highlighted, dark where their supply falls short.
+    void drawDcCables(bool highlighted) const;
+    void drawSensorFlashes() const;
+    // The ejectors' rails under the items, or their plates over them.
+    void drawEjectors(bool platePass) const;
+    void drawWaterPipes() const;
+    // No-power bolts and the molders' water gauges.
+    void drawStatusMarks() const;
+    void drawBridges() const;
+    // Each item of the layer in its cargo's sprite, cut to what of it shows;
+    // the clip is left at the last item's.
+    void drawItems(ItemLayer layer) const;
+    // Shaft, hand and base of every arm; a hand is closed while it holds an item.
+    void drawArms() const;
+    void drawPowerCables() const;
+
+  private:
+    template <typename Visit> void forEachVisibleTile(Visit visit) const;
+    void drawPipe(int x, int y) const;
+    void drawStatusMark(int x, int y) const;
+    void drawItem(const CargoItem& item) const;
+    void drawArm(int x, int y, bool holding) const;
+};

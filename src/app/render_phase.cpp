@@ -1,0 +1,124 @@
+#include "app/render_phase.h"
+
+#include "app/hud_panels.h"
+#include "app/map_view.h"
+#include "render/clip_scope.h"
+#include "render/minimap.h"
+#include "render/wire_drawing.h"
+#include "ui/hud_layout.h"
+#include "world/translate.h"
+
+namespace {
+
+// The world rebuilds its title text as it runs; until its first step has built
+// one, the window keeps the name it was opened with.
+void takeWindowTitle(SDL_Window* window, Game& game)
+{
+    if (!game.titleChanged) return;
+    game.titleChanged = false;
+    if (window != nullptr && !game.titleText.empty()) SDL_SetWindowTitle(window, translate(game.titleText).c_str());
+}
+
+void clipTo(SDL_Renderer* renderer, const SDL_Rect& area) { SDL_RenderSetClipRect(renderer, &area); }
+
+// Everything of the map, from the ground up to the sale texts, inside the viewport.
+void drawMapLayers(const MapView& map, const LoopState& state)
+{
+    SDL_Renderer* renderer = map.renderer;
+    const SDL_Rect view = map.viewport();
+    map.drawGround();
+    map.drawWires(WIRES_UNDER_CONTROLS);
+    map.drawDcCables(state.selectedTool == TOOL_DC_LINE);
+    // The 5V cable being dragged is previewed here.
+    map.drawControls();
+    map.drawSensorFlashes();
+    map.drawEjectors(false);
+    // The ranges of the 5V supplies are shown here.
+    map.drawWaterPipes();
+    map.drawStatusMarks();
+    // The multi-selection, the Ctrl rectangle, the stored tunnel entrance, the
+    // power view's frames and the power cable being dragged are drawn here.
+    clipTo(renderer, view);
+    map.drawItems(ItemLayer::GROUND);
+    clipTo(renderer, view);
+    map.drawBridges();
+    map.drawItems(ItemLayer::DECK);
+    clipTo(renderer, view);
+    map.drawEjectors(true);
+    map.drawArms();
+    map.drawItems(ItemLayer::CARRIED);
+    clipTo(renderer, view);
+    map.drawPowerCables();
+    // The switch wire tool's input marker is drawn here.
+    map.drawWires(WIRES_OVER_CONTROLS);
+    // The wire being dragged and the frame of the selected item are drawn here.
+    clipTo(renderer, view);
+    drawSaleMarkers(renderer, state);
+    // The diagnostics markers, the copy rectangle or paste preview, the wire drag
+    // from a signal component, the grabbed link, the moved control and the frame
+    // of the inspected tile are drawn here.
+}
+
+// Over the map's lower right corner. Where the view is wider than the map, the
+// frame of what it shows is wider than the minimap too: it is cut at the
+// viewport's edge rather than reach into the side panel.
+void drawMinimapBox(const MapView& map, const LoopState& state)
+{
+    if (!state.minimapVisible) return;
+    const ClipScope inView(map.renderer, map.viewport());
+    const ScreenRect box = minimapRect(map.viewWidth, map.viewHeight);
+    drawMinimap(map.renderer, map.game, map.facts.warnings, {box.left, box.top, box.width, box.height}, map.scroll(),
+                map.viewWidth, map.viewHeight);
+}
+
+}  // namespace
+
+void drawFrame(const FrameScene& scene)
+{
+    SDL_Renderer* renderer = scene.screen.renderer;
+    const LoopState& state = scene.state;
+    takeWindowTitle(scene.screen.window, scene.game);
+
+    SDL_RenderSetClipRect(renderer, nullptr);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(renderer, BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255);
+    SDL_RenderClear(renderer);
+
+    const FrameFacts facts(scene.game);
+    const MapView map{.renderer = renderer,
+                      .game = scene.game,
+                      .facts = facts,
+                      .cargoTextures = scene.screen.cargoTextures,
+                      .armTextures = scene.screen.armTextures,
+                      .camera = state.camera,
+                      .viewWidth = state.viewWidth,
+                      .viewHeight = state.viewHeight,
+                      .time = state.animationTime};
+    // A window no wider than the side panel leaves the map no room at all.
+    const SDL_Rect view = map.viewport();
+    if (!SDL_RectEmpty(&view)) {
+        clipTo(renderer, view);
+        drawMapLayers(map, state);
+        SDL_RenderSetClipRect(renderer, nullptr);
+        drawMinimapBox(map, state);
+    }
+    SDL_RenderSetClipRect(renderer, nullptr);
+
+    drawToolPalette(renderer, state);
+    int windowWidth = 0;
+    int windowHeight = 0;
+    SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
+    // The side panel's frame and inspectors are drawn here, the tool choosers among them.
+    drawToolChoosers(renderer, state, windowWidth, windowHeight);
+    SDL_RenderSetClipRect(renderer, nullptr);
+    // The menu is drawn here, under the bottom bar.
+    drawBottomBarAndSettings(renderer, scene.game, state, scene.saveMenu, scene.now);
+    // The language pop-up and the pointer's status tip are drawn here.
+    scene.demoPlayer.drawOverlay(renderer);
+}
+
+void renderFrame(const FrameScene& scene)
+{
+    drawFrame(scene);
+    SDL_RenderPresent(scene.screen.renderer);
+}

@@ -1,0 +1,64 @@
+#include "render/line_batch.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+LineBatch::LineBatch(SDL_Renderer* renderer) : renderer_(renderer)
+{
+    // SDL cuts a slanted line to the clip where there is one, else to the viewport.
+    if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
+        SDL_RenderGetClipRect(renderer, &bounds_);
+    } else {
+        SDL_RenderGetViewport(renderer, &bounds_);
+    }
+}
+
+void LineBatch::add(int x1, int y1, int x2, int y2)
+{
+    // SDL fills a level or upright line as a rectangle and steps any other
+    // one pixel by pixel from where it enters the drawn area.
+    if (x1 == x2 || y1 == y2) {
+        addSpan(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
+    } else {
+        addSlanted(x1, y1, x2, y2);
+    }
+}
+
+void LineBatch::addSpan(int left, int top, int right, int bottom)
+{
+    spans_.push_back({left, top, right - left + 1, bottom - top + 1});
+}
+
+void LineBatch::addSlanted(int x1, int y1, int x2, int y2)
+{
+    if (SDL_IntersectRectAndLine(&bounds_, &x1, &y1, &x2, &y2) == SDL_FALSE) return;
+    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
+    const int stepX = x1 > x2 ? -1 : 1, stepY = y1 > y2 ? -1 : 1;
+    const bool flat = dx >= dy;
+    const int major = flat ? dx : dy, minor = flat ? dy : dx;
+    int error = 2 * minor - major;
+    int x = x1, y = y1;
+    for (int i = 0; i <= major; ++i) {
+        points_.push_back({x, y});
+        if (error < 0) {
+            error += 2 * minor;
+            if (flat) {
+                x += stepX;
+            } else {
+                y += stepY;
+            }
+        } else {
+            error += 2 * (minor - major);
+            x += stepX;
+            y += stepY;
+        }
+    }
+}
+
+void LineBatch::draw()
+{
+    if (!spans_.empty()) SDL_RenderFillRects(renderer_, spans_.data(), static_cast<int>(spans_.size()));
+    if (!points_.empty()) SDL_RenderDrawPoints(renderer_, points_.data(), static_cast<int>(points_.size()));
+    spans_.clear();
+    points_.clear();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+
+// Whole windows of the full reference factory after a few seconds of running,
+// drawn as the game draws them: a 2560 x 1440 and a 1280 x 800 window at the
+// start's zoom, the whole map at the smallest zoom, and the map file of that
+// moment, which `gearhaven --load` shows in a real window
+// (scripts/screenshot-map MAP OUT.png 3 2560x1440 gives the first picture).
+// True when every file was written.
+bool writeFactoryFrames(const std::filesystem::path& out);
