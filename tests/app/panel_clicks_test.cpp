@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <functional>
@@ -11,6 +10,7 @@
 #include "app/panel_clicks.h"
 #include "app/shell_fixture.h"
 #include "support/scratch_directory.h"
+#include "support/sdl_log_capture.h"
 #include "support/world_builders.h"
 #include "ui/bottom_bar.h"
 #include "ui/calendar.h"
@@ -302,11 +302,11 @@ TEST_F(PanelClicks, TheSoundSwitchIsStoredAndAQuickSaveWithoutDirectoryFails)
     EXPECT_NE(text.str().find("sound_enabled=0"), std::string::npos) << text.str();
 
     PanelShell unknown;
-    LogCapture log;
+    SdlLogCapture log;
     ASSERT_TRUE(unknown.press(centreOf(saveButtonIconRect(unknown.viewWidth(), unknown.viewHeight()))));
     EXPECT_FALSE(unknown.state.quickSaveSucceeded);
     EXPECT_GT(unknown.state.quickSaveFeedbackUntil, LoopClock::now() + std::chrono::seconds(1));
-    EXPECT_NE(std::find(log.lines.begin(), log.lines.end(), "Schnellspeichern fehlgeschlagen"), log.lines.end());
+    EXPECT_EQ(log.count("Schnellspeichern fehlgeschlagen"), 1);
 }
 
 TEST_F(PanelClicks, TheLoopHandsPressesToThePanelsBeforeTheMap)
