@@ -366,13 +366,15 @@ bool rightPressToolPanel(LoopState& state, const SDL_MouseButtonEvent& press)
                                  state.viewWidth, state.viewHeight);
 }
 
-// Past the cargo choice and the language, one undo step whatever it changes.
+// Past the cargo choice, the language and the menu, one undo step whatever it
+// changes. A map the menu loads is no step: an undo would bring back the old map
+// under the loaded map's file name, which the next quick save would overwrite.
 bool pressLeft(Shell& shell, const SDL_MouseButtonEvent& press)
 {
+    if (pressMenu(shell, press)) return true;
     const UndoGuard guard(shell.undoHistory, shell.game);
-    return pressMenu(shell, press) || pressBar(shell, press) || pressSettings(shell, press) ||
-           pressSidePanelFrame(shell, press) || pressToolPanel(shell, press) || pressMinimap(shell.state, press) ||
-           pressSidePanelContent(shell, press);
+    return pressBar(shell, press) || pressSettings(shell, press) || pressSidePanelFrame(shell, press) ||
+           pressToolPanel(shell, press) || pressMinimap(shell.state, press) || pressSidePanelContent(shell, press);
 }
 
 }  // namespace
