@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/blueprint.h"
 #include "editing/interaction.h"
 #include "editing/map_stroke.h"
 #include "editing/number_entry.h"
@@ -96,8 +97,7 @@ struct LoopState {
     MoveDrag moveDrag;
     TileRectDrag ctrlRect;
     TileRectDrag copyRect;
-    bool copyMode = false;
-    bool pasteMode = false;
+    AreaClipboard clipboard;  // with the copy and the paste mode
     TilePoint tunnelEntrance = NO_TILE;
 
     // Frame timing, the settings countdown and the recorder's start gate.

@@ -2,6 +2,7 @@
 
 #include "app/frame_update.h"
 #include "app/map_interaction.h"
+#include "app/map_pointer.h"
 #include "app/panel_clicks.h"
 #include "app/recording_input.h"
 #include "app/render_phase.h"
@@ -59,6 +60,7 @@ void finishFrame(Shell& shell)
 void dispatchEvent(Shell& shell, const SDL_Event& event)
 {
     if (event.type == SDL_MOUSEBUTTONDOWN && takePanelPress(shell, event.button)) return;
+    if (dispatchPointerEvent(shell, event)) return;
     switch (event.type) {
     case SDL_QUIT:
         handleQuit(shell);
