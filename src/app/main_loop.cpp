@@ -4,6 +4,7 @@
 #include "app/keyboard_input.h"
 #include "app/map_interaction.h"
 #include "app/map_pointer.h"
+#include "app/panel_clicks.h"
 #include "app/recording_input.h"
 #include "app/render_phase.h"
 #include "app/text_input.h"
@@ -52,6 +53,7 @@ void finishFrame(Shell& shell)
 
 void dispatchEvent(Shell& shell, const SDL_Event& event)
 {
+    if (event.type == SDL_MOUSEBUTTONDOWN && takePanelPress(shell, event.button)) return;
     if (dispatchPointerEvent(shell, event)) return;
     switch (event.type) {
     case SDL_QUIT:
