@@ -8,14 +8,15 @@ FUZZ_SECONDS ?= 60
 FUZZ_SEED ?= 1
 FUZZ_WORK := build/fuzz/corpus
 
-.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean assets
+.PHONY: run test deps build build-asan test-release test-asan format format-check bench fuzz fuzz-run fuzz-replay clean assets \
+	demos demo-tour demo-factory demo-factory-shot
 
 # Started from the top folder, where the game finds "assets/" and keeps its
 # settings and saves. Arguments go through ARGS, e.g. make run ARGS="--load karte-1.map".
 run: build
 	./build/release/gearhaven $(ARGS)
 
-test: format-check test-release test-asan
+test: format-check test-release test-asan demos
 
 FORMATTED := $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'bench/*.h' \
 	'tools/*.cpp' 'tools/*.h' 'fuzz/*.cpp' 'fuzz/*.h' 2>/dev/null)
@@ -43,6 +44,29 @@ test-release: build
 
 test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
+
+# The demos play the game in a real window on a virtual X display, at a high
+# demo speed: a failed command (exit code 2), a crash or a run longer than
+# DEMO_LIMIT seconds fails. The factory demo saves to two slots; the later one
+# must hold more money. The deliveries they wait for run at the game's own pace.
+DEMO_SPEED ?= 8
+DEMO_LIMIT ?= 240
+FACTORY_SAVES := build/demo-factory
+
+demos: demo-tour
+
+demo-tour: build
+	scripts/run-demo demos/starter-map-tour.demo $(DEMO_SPEED) $(DEMO_LIMIT)
+
+demo-factory: build
+	rm -rf $(FACTORY_SAVES)
+	KEEP_DIR=$(FACTORY_SAVES) scripts/run-demo demos/factory.demo $(DEMO_SPEED) $(DEMO_LIMIT)
+	scripts/money-rose $(FACTORY_SAVES)/karte-1.map $(FACTORY_SAVES)/karte-2.map
+
+# The factory as the demo left it, running from its last save, in a window
+# wide enough to show it beside the tool palette.
+demo-factory-shot:
+	scripts/screenshot-map $(FACTORY_SAVES)/karte-2.map build/demo-factory.png 5 1600x900
 
 # The game's generated assets, committed under assets/: each generator draws or
 # synthesizes its files anew, the same bytes on every run.
