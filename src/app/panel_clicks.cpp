@@ -6,7 +6,10 @@
 #include "app/frame_update.h"
 #include "app/main_loop.h"
 #include "app/map_interaction.h"
+#include "app/overview_wiring.h"
+#include "app/side_panel_shell.h"
 #include "app/side_panel_wiring.h"
+#include "app/signal_section_wiring.h"
 #include "editing/recorded_commands.h"
 #include "editing/undo_history.h"
 #include "persistence/settings.h"
@@ -22,8 +25,6 @@
 namespace {
 
 constexpr auto QUICK_SAVE_FEEDBACK = std::chrono::seconds(2);
-constexpr int CARGO_CHOICE_HEADER = 58;  // the page's title and "ZURUECK" above its grid
-constexpr int MACHINE_ROW_PITCH = 42;    // the overview's rows, the first one pitch below the content's top
 
 int windowWidth(const LoopState& state) { return state.viewWidth + SIDE_PANEL_WIDTH; }
 
@@ -61,27 +62,11 @@ void endPanAndStrokes(Shell& shell)
 
 // -- Before the menu ---------------------------------------------------------
 
-// While the sensor's cargo choice is open it takes every press: a cell sets the
-// sensor's cargo and leaves the page open; its head, "ZURUECK" with it, a press
-// outside it and the right button close it.
-bool pressCargoChoice(Shell& shell, const SDL_MouseButtonEvent& press)
+// The sensor's cargo page, while open, takes every press.
+bool takeCargoChoicePress(Shell& shell, const SDL_MouseButtonEvent& press)
 {
-    LoopState& state = shell.state;
-    if (!state.cargoChoiceOpen) return false;
-    const ScreenRect page = sidePanelContent(state);
-    const bool left = press.button == SDL_BUTTON_LEFT;
-    const bool onGrid = contains(page, press.x, press.y) && press.y >= page.top + CARGO_CHOICE_HEADER;
-    if (press.button == SDL_BUTTON_RIGHT || (left && !onGrid)) {
-        state.cargoChoiceOpen = false;
-        return true;
-    }
-    if (!left) return true;
-    const ControlPick& sensor = state.interaction.selection.control;
-    for (int cargo = 0; cargo < CARGO_TYPE_COUNT; ++cargo) {
-        if (contains(choiceGridCellRect(page, cargo), press.x, press.y))
-            setSensorCargo(shell.undoHistory, shell.game, sensor.x, sensor.y, cargo);
-    }
-    return true;
+    return pressCargoChoice(shell.state, shell.game, shell.undoHistory, windowWidth(shell.state),
+                            shell.state.viewHeight, press.x, press.y, press.button == SDL_BUTTON_RIGHT);
 }
 
 bool pressLanguageButton(Shell& shell, const SDL_MouseButtonEvent& press)
@@ -135,57 +120,17 @@ bool pressLanguagePopup(Shell& shell, const SDL_MouseButtonEvent& press)
 
 // -- The side panel's overviews ----------------------------------------------
 
-bool listedInMachineOverview(ControlType type)
+void takeMachineOverviewPress(Shell& shell, const SDL_MouseButtonEvent& press)
 {
-    switch (type) {
-    case ARM:
-    case LONG_ARM:
-    case DISTRIBUTOR:
-    case MIXER:
-    case OVEN:
-    case SMELTER:
-    case FILLER:
-    case STORAGE:
-    case COAL_GENERATOR:
-    case INJECTION_MOLDER:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The index-th machine of the overview, counted over the grid row by row.
-std::optional<TilePoint> listedMachine(const Game& game, int index)
-{
-    for (int y = 0; y < GRID_HEIGHT; ++y) {
-        for (int x = 0; x < GRID_WIDTH; ++x) {
-            if (!listedInMachineOverview(game.tileAt(x, y).type)) continue;
-            if (index-- == 0) return TilePoint{x, y};
-        }
-    }
-    return std::nullopt;
-}
-
-// A row brings its machine into view and closes the overview. The row band is
-// tested before dividing, so a press just above the first row finds none.
-void pressMachineOverview(Shell& shell, int py)
-{
-    LoopState& state = shell.state;
-    const int offset = py - (sidePanelContent(state).top + MACHINE_ROW_PITCH);
-    if (offset < 0) return;
-    const std::optional<TilePoint> machine =
-        listedMachine(shell.game, offset / MACHINE_ROW_PITCH + state.machineOverviewScroll);
-    if (!machine) return;
-    centerCameraOnTile(state.camera, machine->x, machine->y, state.viewWidth, state.viewHeight);
-    resetInteraction(state, shell.game);
+    pressMachineOverview(shell.state, shell.game, windowWidth(shell.state), shell.state.viewHeight, press.x, press.y);
 }
 
 // "STROM P" and "X" on the side panel's top bar, tested before the overviews take
 // the rest of the panel.
-bool pressSidePanelTopBar(Shell&, const SDL_MouseButtonEvent&)
+bool pressSidePanelTopBar(Shell& shell, const SDL_MouseButtonEvent& press)
 {
-    // The top bar's buttons answer here once the side panel's frame is on main.
-    return false;
+    return pressSidePanelBar(shell.state, shell.game, shell.selection, windowWidth(shell.state), shell.state.viewHeight,
+                             press.x, press.y);
 }
 
 // -- The menu, the bottom bar and the settings window ------------------------
@@ -196,7 +141,7 @@ bool pressMenu(Shell& shell, const SDL_MouseButtonEvent& press)
     LoopState& state = shell.state;
     if (menu.state == MenuState::Closed) return false;
     if (state.machineOverviewVisible && inSidePanel(state, press.x, press.y)) {
-        if (!pressSidePanelTopBar(shell, press)) pressMachineOverview(shell, press.y);
+        if (!pressSidePanelTopBar(shell, press)) takeMachineOverviewPress(shell, press);
         return true;
     }
     shell.selection.clear();
@@ -274,15 +219,15 @@ bool pressSidePanelFrame(Shell& shell, const SDL_MouseButtonEvent& press)
     LoopState& state = shell.state;
     const bool inside = inSidePanel(state, press.x, press.y);
     if (state.machineOverviewVisible && inside) {
-        if (!pressSidePanelTopBar(shell, press)) pressMachineOverview(shell, press.y);
+        if (!pressSidePanelTopBar(shell, press)) takeMachineOverviewPress(shell, press);
         return true;
     }
     if (state.powerOverviewVisible && !inside) resetInteraction(state, shell.game);
     if (pressSidePanelTopBar(shell, press)) return true;
     // While the power overview is shown, the rest of the panel is its list.
     if (state.powerOverviewVisible && inside) return true;
-    // The multi-selection panel and its settings view answer here once they are on main.
-    return false;
+    return pressSelectionPanel(state, shell.game, shell.undoHistory, shell.selection, windowWidth(state),
+                               state.viewHeight, press.x, press.y);
 }
 
 // The inspector of the selected control, "DREHEN", the painted panels and the
@@ -292,8 +237,11 @@ bool pressSidePanelContent(Shell& shell, const SDL_MouseButtonEvent& press)
     LoopState& state = shell.state;
     if (!inSidePanel(state, press.x, press.y)) return false;
     const ScreenRect content = sidePanelContent(state);
-    // The information panel and the sections of logic components and sensors answer
-    // here, before "DREHEN", once they are on main.
+    // The information panel, with the sections of logic components and sensors,
+    // comes before "DREHEN".
+    if (pressInformation(state, shell.game, shell.undoHistory, shell.selection, windowWidth(state), state.viewHeight,
+                         press.x, press.y))
+        return true;
     if (pressSidePanelInspector(state, shell.game, shell.undoHistory, shell.selection, content, press.x, press.y) !=
         InspectorPress::None)
         return true;
@@ -382,7 +330,7 @@ bool pressLeft(Shell& shell, const SDL_MouseButtonEvent& press)
 bool takePanelPress(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     if (leftToTheMap(shell.state, press)) return false;
-    if (pressCargoChoice(shell, press) || pressLanguageButton(shell, press) || pressLanguagePopup(shell, press) ||
+    if (takeCargoChoicePress(shell, press) || pressLanguageButton(shell, press) || pressLanguagePopup(shell, press) ||
         rightPressToolPanel(shell.state, press))
         return true;
     return press.button == SDL_BUTTON_LEFT && pressLeft(shell, press);
