@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/main_loop.h"
+#include "app/map_interaction.h"
 #include "app/recording_input.h"
 #include "ui/income_popups.h"
 #include "world/translate.h"
@@ -120,6 +121,19 @@ void advanceWorld(const WorldClock& clock, bool menuOpen, float dt)
     }
 }
 
+// The selected control's panel shows a tile that no longer holds what was
+// selected there (demolished, replaced, or a bridge gone from under its deck):
+// everything open closes once.
+void checkInspector(Shell& shell)
+{
+    const ControlPick& pick = shell.state.interaction.selection.control;
+    if (!shell.state.interaction.selection.selected()) return;
+    const Game& game = shell.game;
+    const bool stands = game.inBounds(pick.x, pick.y) && game.tileAt(pick.x, pick.y).type == pick.type &&
+                        (pick.type != BRIDGE || game.tileAt(pick.x, pick.y).bridgePart >= 0);
+    if (!stands) resetInteraction(shell.state, shell.game);
+}
+
 void updateFrame(Shell& shell, LoopClock::time_point now)
 {
     LoopState& state = shell.state;
@@ -127,7 +141,7 @@ void updateFrame(Shell& shell, LoopClock::time_point now)
     state.lastFrameTime = now;
     stepDemo(shell, dt, now);
     autosave(shell);
-    // The inspector check joins here once the panels keep their tiles.
+    checkInspector(shell);
     shell.sound.setView(state.camera.scrollX, state.camera.scrollY, tileSize(state.camera), state.viewWidth,
                         state.viewHeight);
     const bool menuOpen = shell.saveMenu.state != MenuState::Closed;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/frame_update.h"
+#include "app/map_interaction.h"
 #include "app/shell_fixture.h"
 #include "support/scratch_directory.h"
 #include "ui/calendar.h"
@@ -178,4 +179,18 @@ TEST(FrameUpdate, TheAutosaveRunsWhenDueAndOnlyWithAKnownDirectory)
         updateFrame(f.shell, after(0.032));
         EXPECT_EQ(std::filesystem::exists(SaveMenu::autosavePath(scratch.path)), known);
     }
+}
+
+TEST(FrameUpdate, AnInspectorWhoseControlIsGoneClosesOnce)
+{
+    ShellFixture f;
+    f.state.lastFrameTime = START;
+    f.game.tileAt(10, 10).type = SHOP;
+    ASSERT_TRUE(selectControlAt(f.state, f.game, 10, 10));
+    updateFrame(f.shell, after(0.016));
+    EXPECT_TRUE(f.state.interaction.selection.selected());
+
+    f.game.tileAt(10, 10).type = EMPTY;
+    updateFrame(f.shell, after(0.032));
+    EXPECT_FALSE(f.state.interaction.selection.selected());
 }
