@@ -148,6 +148,9 @@ bool pressMenu(Shell& shell, const SDL_MouseButtonEvent& press)
     const bool wasNaming = menu.state == MenuState::Rename;
     if (menu.handleClick(shell.game, dialogRect(windowWidth(state), state.viewHeight), press.x, press.y))
         state.running = false;
+    // A load or a new map may have replaced the world under a control picked up
+    // before the menu opened.
+    endMoveDrag(state);
     const bool naming = menu.state == MenuState::Rename;
     if (naming && !wasNaming) SDL_StartTextInput();
     if (wasNaming && !naming) SDL_StopTextInput();
