@@ -53,7 +53,7 @@ DEMO_SPEED ?= 8
 DEMO_LIMIT ?= 240
 FACTORY_SAVES := build/demo-factory
 
-demos: demo-tour
+demos: demo-tour demo-factory
 
 demo-tour: build
 	scripts/run-demo demos/starter-map-tour.demo $(DEMO_SPEED) $(DEMO_LIMIT)
