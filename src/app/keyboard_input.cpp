@@ -238,14 +238,14 @@ bool endPressOrGrab(Shell& shell, SDL_Keycode key)
 {
     LoopState& state = shell.state;
     if (isModifierKey(key)) return false;
-    if (state.press.active()) {
-        state.press = PressRecord{};
+    if (state.interaction.wireDrag.active()) {
+        state.interaction.wireDrag = {};
         releaseHeldButton(state, shell.game);
         state.selectDragging = false;
         return true;
     }
-    if (state.grabbedLink.active()) {
-        state.grabbedLink = GrabbedLink{};
+    if (state.interaction.linkEndDrag.active()) {
+        state.interaction.linkEndDrag = {};
         return true;
     }
     return false;

@@ -37,26 +37,6 @@ struct MoveDrag {
     TilePoint target = NO_TILE;
 };
 
-// A left press on a signal component, kept until its release: a key in between ends it.
-struct PressRecord {
-    TilePoint tile = NO_TILE;
-    int screenX = 0;
-    int screenY = 0;
-    bool moved = false;
-    bool ctrlHeld = false;
-
-    bool active() const { return tile.x >= 0; }
-};
-
-// The cable or wire whose end the right button drags.
-struct GrabbedLink {
-    LinkKind kind = NO_LINK;
-    int index = -1;
-    bool nearFirstEnd = false;
-
-    bool active() const { return kind != NO_LINK; }
-};
-
 // Everything the loop's handlers, its frame update and its drawing share, from the
 // start of the first frame to shutdown. The member values are the start values.
 struct LoopState {
@@ -115,8 +95,6 @@ struct LoopState {
     bool toolPanelDragging = false;
     int toolPanelGrabX = 0;  // pointer offset from the panel's corner while dragged
     int toolPanelGrabY = 0;
-    PressRecord press;
-    GrabbedLink grabbedLink;
     MoveDrag moveDrag;
     TileRectDrag ctrlRect;
     TileRectDrag copyRect;

@@ -89,8 +89,8 @@ void interruptDemo(Shell& shell)
     endStroke(state.stroke, shell.undoHistory, shell.game);
     commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     endMoveDrag(state);
-    state.press = PressRecord{};
-    state.grabbedLink = GrabbedLink{};
+    state.interaction.wireDrag = {};
+    state.interaction.linkEndDrag = {};
     state.ctrlRect = TileRectDrag{};
     state.copyRect = TileRectDrag{};
     state.panning = false;

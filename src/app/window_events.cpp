@@ -20,8 +20,8 @@ void letGoOnFocusLoss(Shell& shell)
     releaseHeldButton(state, shell.game);
     commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     endStroke(state.stroke, shell.undoHistory, shell.game);
-    state.press = PressRecord{};
-    state.grabbedLink = GrabbedLink{};
+    state.interaction.wireDrag = {};
+    state.interaction.linkEndDrag = {};
     endMoveDrag(state);
     state.minimapDragging = false;
     state.toolPanelDragging = false;

@@ -273,11 +273,16 @@ TEST(KeyboardShortcuts, EscEndsTheInnermostThingPending)
     const std::vector<Case> cases = {
         {"a press",
          [](ShellFixture& f) {
-             f.state.press.tile = {4, 4};
+             f.state.interaction.wireDrag.x = 4;
+             f.state.interaction.wireDrag.y = 4;
          },
-         [](const ShellFixture& f) { return !f.state.press.active() && f.saveMenu.state == MenuState::Closed; }},
-        {"a grabbed link", [](ShellFixture& f) { f.state.grabbedLink.kind = POWER_CABLE; },
-         [](const ShellFixture& f) { return !f.state.grabbedLink.active() && f.saveMenu.state == MenuState::Closed; }},
+         [](const ShellFixture& f) {
+             return !f.state.interaction.wireDrag.active() && f.saveMenu.state == MenuState::Closed;
+         }},
+        {"a grabbed link", [](ShellFixture& f) { f.state.interaction.linkEndDrag.kind = POWER_CABLE; },
+         [](const ShellFixture& f) {
+             return !f.state.interaction.linkEndDrag.active() && f.saveMenu.state == MenuState::Closed;
+         }},
         {"the cargo choice before the tool group",
          [](ShellFixture& f) {
              f.state.cargoChoiceOpen = true;
@@ -333,7 +338,8 @@ TEST(KeyboardShortcuts, EscEndsTheInnermostThingPending)
 TEST(KeyboardShortcuts, EscWithNothingPendingOpensTheMainMenuUntilTheNextEsc)
 {
     ShellFixture f;
-    f.state.press.tile = {4, 4};
+    f.state.interaction.wireDrag.x = 4;
+    f.state.interaction.wireDrag.y = 4;
     press(f, SDLK_ESCAPE);
     EXPECT_EQ(f.saveMenu.state, MenuState::Closed) << "the first Esc only ended the press";
     press(f, SDLK_ESCAPE, KMOD_NONE, true);
@@ -378,11 +384,12 @@ TEST(WindowEvents, ResizeFocusLossAndFullScreen)
 
     f.state.moveDrag.active = true;
     f.state.panning = true;
-    f.state.press.tile = {2, 2};
+    f.state.interaction.wireDrag.x = 2;
+    f.state.interaction.wireDrag.y = 2;
     f.state.ctrlRect.active = true;
     f.state.stroke.kind = StrokeKind::BELT;
     dispatchEvent(f.shell, windowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
-    EXPECT_FALSE(f.state.moveDrag.active || f.state.panning || f.state.press.active());
+    EXPECT_FALSE(f.state.moveDrag.active || f.state.panning || f.state.interaction.wireDrag.active());
     EXPECT_EQ(f.state.stroke.kind, StrokeKind::NONE);
     EXPECT_TRUE(f.state.ctrlRect.active) << "a Ctrl frame survives";
 
