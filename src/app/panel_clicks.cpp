@@ -10,6 +10,7 @@
 #include "app/side_panel_shell.h"
 #include "app/side_panel_wiring.h"
 #include "app/signal_section_wiring.h"
+#include "app/window_events.h"
 #include "editing/recorded_commands.h"
 #include "editing/undo_history.h"
 #include "persistence/settings.h"
@@ -91,8 +92,7 @@ bool pressLanguageButton(Shell& shell, const SDL_MouseButtonEvent& press)
 // in the settings file when the directory is known.
 void chooseLanguage(Shell& shell, Language chosen)
 {
-    setLanguage(chosen);
-    shell.game.titleChanged = true;
+    switchLanguage(shell.game, chosen);
     if (!shell.directory) return;
     Settings settings = loadSettings(*shell.directory);
     settings.language = chosen;
