@@ -67,15 +67,23 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
     s.granted.assign(itemCount, 0);
     s.switched.assign(itemCount, 0);
     s.resolution.assign(itemCount, 0);
+    s.inTunnel.assign(itemCount, 0);
+    s.tunnelled.clear();
 }
 
 // One pass over the items: the first call of a belt step grants belt
-// credit, and both tables fill; none of the three reads what another writes.
+// credit, both tables fill and the items on tunnel entrances are listed;
+// none of these reads what another writes.
 void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratch& s, bool grantCredit)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
         CargoItem& item = game.items[i];
         if (!game.inBounds(item.x, item.y)) continue;
+        const int tile = tileIndex(item.x, item.y);
+        if (item.layer != 1 && layout.types[static_cast<std::size_t>(tile)] == TUNNEL) {
+            s.inTunnel[i] = 1;
+            s.tunnelled.push_back({static_cast<int>(i), tile, item.layer == 0});
+        }
         if (grantCredit) grantSpeedCredit(item, layout.kindUnder(game, item));
         if (!isInsideTunnel(game, layout, item)) {
             s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
@@ -136,10 +144,11 @@ void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool f
     s.planned.clear();
     for (int i = 0; i < n; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const CargoItem& item = game.items[at];
         s.plans[at] = MovePlan{};
         s.pushed[at] = 0;
-        if (!planner.mayMove(item)) continue;  // without a call for most items
+        if (s.inTunnel[at] != 0) continue;  // most items, which mayMove would refuse too
+        const CargoItem& item = game.items[at];
+        if (!planner.mayMove(item)) continue;
         bool pushed = false;
         s.plans[at] = planner.plan(i, 0, pushed);
         s.pushed[at] = pushed ? 1 : 0;
@@ -166,6 +175,8 @@ void reserveForMostItems(ItemStepScratch& s)
     s.onRing.reserve(MOST_WORLD_ITEMS);
     s.ringSeen.reserve(MOST_WORLD_ITEMS);
     s.tunnelNext.reserve(MOST_WORLD_ITEMS);
+    s.inTunnel.reserve(MOST_WORLD_ITEMS);
+    s.tunnelled.reserve(MOST_WORLD_ITEMS);
     s.onDistributor.reserve(MOST_WORLD_ITEMS);
     s.planned.reserve(MOST_WORLD_ITEMS);
     s.occupiedNodes.reserve(MOST_WORLD_ITEMS);
@@ -206,7 +217,7 @@ void Game::stepItems(BeltPass pass, int firstItem)
         if (resolver.resolveMove(i)) execution.moveItem(i);
     }
     if (!followUp) {
-        indexTunnelItems();
+        advanceTunnelItems(*this, layout, s);
         spawnMachineOutputs(OutputMachines::Producers);
         ++stepCount;
     }

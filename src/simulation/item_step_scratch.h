@@ -38,6 +38,13 @@ struct MovePlan {
     Direction dir = NONE;
 };
 
+// An item standing on a tunnel entrance, as the belt step found it.
+struct TunnelledItem {
+    int item = -1;
+    int tile = -1;
+    bool ground = false;  // on layer 0
+};
+
 // Working tables of the belt step, kept between calls only so that a step in
 // steady state allocates nothing; every call starts them afresh. A copy of
 // the world starts with empty tables.
@@ -66,6 +73,11 @@ struct ItemStepScratch {
     std::vector<char> onRing;  // per item: its chain of occupants ahead comes back to it
     std::vector<char> ringSeen;
     std::vector<int> ringWalk;
+    // The ground items standing on a tunnel entrance when the call began, in
+    // list order, with their tiles: nothing plans for them or moves them, so
+    // the planning and the tunnel advance need not look at them again.
+    std::vector<char> inTunnel;  // per item
+    std::vector<TunnelledItem> tunnelled;
     std::vector<int> tunnelHeads;  // per tile: first item standing on it
     std::vector<int> tunnelNext;   // per item: next item on the same tile
     std::vector<int> tunnelSlots;
@@ -80,3 +92,10 @@ struct ItemStepScratch {
 // Sizes the per-item tables once for as many items as a world can hold, so
 // that a growing world does not reallocate them step by step.
 void reserveForMostItems(ItemStepScratch& s);
+
+class Game;
+struct WorldLayout;
+// Moves every tunnel's items on by one slot, as Game::indexTunnelItems, once
+// the belt step has moved its items: the items s.tunnelled lists stood on a
+// tunnel entrance before the moves, which none of them took part in.
+void advanceTunnelItems(Game& game, const WorldLayout& layout, ItemStepScratch& s);
