@@ -72,11 +72,16 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
 }
 
 // One pass over the items: the first call of a belt step grants belt
-// credit, both tables fill and the items on tunnel entrances are listed;
-// none of these reads what another writes.
-void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratch& s, bool grantCredit)
+// credit, both tables fill and the items on tunnel entrances are marked,
+// those at rest there without a look; none of these reads what another writes.
+void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, const TunnelItemIndex& tunnels, ItemStepScratch& s,
+                           bool grantCredit)
 {
     for (std::size_t i = 0; i < game.items.size(); ++i) {
+        if (tunnels.holds(i)) {  // no belt credit, no node taken, no drop
+            s.inTunnel[i] = 1;
+            continue;
+        }
         CargoItem& item = game.items[i];
         if (!game.inBounds(item.x, item.y)) continue;
         const int tile = tileIndex(item.x, item.y);
@@ -205,7 +210,8 @@ void Game::stepItems(BeltPass pass, int firstItem)
         return;
     }
     resetTables(s, items.size());
-    fillOccupancyAndDrops(*this, layout, s, !followUp);
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
+    fillOccupancyAndDrops(*this, layout, tunnels, s, !followUp);
     planMoves(*this, s, layout, followUp, firstItem);
     resolveRightOfWay(*this, layout, s);
 
@@ -217,7 +223,7 @@ void Game::stepItems(BeltPass pass, int firstItem)
         if (resolver.resolveMove(i)) execution.moveItem(i);
     }
     if (!followUp) {
-        advanceTunnelItems(*this, layout, s);
+        advanceTunnelItems(*this, layout, tunnels, s);
         spawnMachineOutputs(OutputMachines::Producers);
         ++stepCount;
     }

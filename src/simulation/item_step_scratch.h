@@ -94,8 +94,10 @@ struct ItemStepScratch {
 void reserveForMostItems(ItemStepScratch& s);
 
 class Game;
+class TunnelItemIndex;
 struct WorldLayout;
 // Moves every tunnel's items on by one slot, as Game::indexTunnelItems, once
 // the belt step has moved its items: the items s.tunnelled lists stood on a
-// tunnel entrance before the moves, which none of them took part in.
-void advanceTunnelItems(Game& game, const WorldLayout& layout, ItemStepScratch& s);
+// tunnel entrance before the moves, which none of them took part in, and
+// those the tunnel index holds are taken from there without a look.
+void advanceTunnelItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, ItemStepScratch& s);

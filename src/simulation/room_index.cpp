@@ -9,6 +9,7 @@ void RoomIndex::filePositions(const Game& game)
 {
     byPosition_.start();
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        if (tunnels_ != nullptr && tunnels_->holds(static_cast<std::size_t>(i))) continue;
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         // An item less than a tile from a tile centre rounds to that tile or a neighbour.
         if (!std::isnan(item.posX) && !std::isnan(item.posY)) {
@@ -25,6 +26,7 @@ const TileItemLists& RoomIndex::pathPoints(const Game& game)
     if (pathsFiled_) return byPath_;
     byPath_.start();
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
+        if (tunnels_ != nullptr && tunnels_->holds(static_cast<std::size_t>(i))) continue;  // no path
         for (const PathPoint& p : game.items[static_cast<std::size_t>(i)].path) {
             if (inGrid(p.x, p.y)) byPath_.file(tileIndex(p.x, p.y), i);
         }
@@ -52,5 +54,7 @@ bool RoomIndex::hasRoomOnTile(const Game& game, int x, int y, const CargoItem* s
         }
     }
     const int tile = tileIndex(x, y);
-    return !blockedBy(byPath.begin(tile), byPath.end(tile));
+    if (blockedBy(byPath.begin(tile), byPath.end(tile))) return false;
+    // An item at rest in a tunnel stands on its entrance's centre, away from bridges.
+    return tunnels_ == nullptr || tunnels_->othersOn(game, tile, self) == 0;
 }

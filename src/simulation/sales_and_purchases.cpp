@@ -19,9 +19,12 @@ namespace {
 constexpr std::int64_t MAX_MONEY = std::numeric_limits<std::int64_t>::max();
 
 // Something lies within a tile of the source on both axes.
-bool itemCrowdsSource(const Game& game, int x, int y)
+// Items at rest in tunnels stand on the centre of a tunnel entrance, never on a source.
+bool itemCrowdsSource(const Game& game, const TunnelItemIndex& tunnels, int x, int y)
 {
-    for (const CargoItem& item : game.items) {
+    for (std::size_t i = 0; i < game.items.size(); ++i) {
+        if (tunnels.holds(i)) continue;
+        const CargoItem& item = game.items[i];
         if (isHeldByArm(item)) continue;
         if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f &&
             std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
@@ -67,8 +70,11 @@ void Game::sellCargo(int x, int y, CargoType cargo)
 void Game::stepSources()
 {
     if (!sourcesEnabled) return;
-    std::bitset<TILE_COUNT> occupied;
-    for (const CargoItem& item : items) {
+    const TunnelItemIndex& tunnels = tables_.get().tunnels;
+    std::bitset<TILE_COUNT> occupied;  // asked only on sources
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (tunnels.holds(i)) continue;
+        const CargoItem& item = items[i];
         if (item.layer == 0 && inBounds(item.x, item.y))
             occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
     }
@@ -77,7 +83,7 @@ void Game::stepSources()
         const int y = index / GRID_WIDTH;
         Tile& tile = tileAt(x, y);
         if (!SourceControl::isRunning(tile)) continue;
-        if (occupied.test(static_cast<std::size_t>(index)) || itemCrowdsSource(*this, x, y)) continue;
+        if (occupied.test(static_cast<std::size_t>(index)) || itemCrowdsSource(*this, tunnels, x, y)) continue;
         if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
         if (!isCargoType(tile.sourceCargo)) continue;
         const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);

@@ -124,19 +124,24 @@ bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
 }
 
 // Offers every item once, in order, and drops those that were taken, keeping
-// the order of the rest; the path storage of those that left is kept for new items.
-void deliverItems(Game& game, const WorldLayout& layout, StepScratch& scratch)
+// the order of the rest; the path storage of those that left is kept for new
+// items. Items at rest in tunnels reach no taking control.
+void deliverItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, StepScratch& scratch)
 {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (deliverItem(game, layout, game.items[i])) {
+        if (!tunnels.holds(i) && deliverItem(game, layout, game.items[i])) {
             keepSparePath(scratch, game.items[i]);
             continue;
         }
-        if (kept != i) game.items[kept] = std::move(game.items[i]);
+        if (kept != i) {
+            game.items[kept] = std::move(game.items[i]);
+            tunnels.moveEntry(i, kept);
+        }
         ++kept;
     }
     game.items.erase(game.items.begin() + static_cast<std::ptrdiff_t>(kept), game.items.end());
+    tunnels.keepFirst(kept);
 }
 
 void spawnStorageOutputs(Game& game, bool skipMode)
@@ -150,6 +155,22 @@ void spawnStorageOutputs(Game& game, bool skipMode)
         if (game.items[i].speedCredit > 2) game.items[i].speedCredit -= 3;
     }
 }
+
+// Lists the items at rest in tunnels for one step and forgets them after it.
+class TunnelListing {
+  public:
+    TunnelListing(TunnelItemIndex& tunnels, const Game& game, const WorldLayout& layout, bool listed)
+        : tunnels_(tunnels)
+    {
+        if (listed) tunnels_.list(game, layout);
+    }
+    ~TunnelListing() { tunnels_.clear(); }
+    TunnelListing(const TunnelListing&) = delete;
+    TunnelListing& operator=(const TunnelListing&) = delete;
+
+  private:
+    TunnelItemIndex& tunnels_;
+};
 
 void reportMotorSounds(Game& game, StepScratch& s)
 {
@@ -192,6 +213,8 @@ void Game::update(float dt, bool skipMode)
     const WorldLayout& layout = currentLayout();
     const LayoutTrust trust(tables_.get().layout);
     StepScratch& s = tables_.get().step;
+    // Skipping replans every item each step, so most items in tunnels rest there.
+    const TunnelListing tunnels(tables_.get().tunnels, *this, layout, skipMode);
 
     updateNetworks(dt);
     landThrownItems();
@@ -240,7 +263,7 @@ void Game::update(float dt, bool skipMode)
         moveItems(dt);
     }
     stepEjectors(dt);
-    deliverItems(*this, layout, s);
+    deliverItems(*this, layout, tables_.get().tunnels, s);
     if (storageOutputDue) spawnStorageOutputs(*this, skipMode);
     rotateArms(dt);
     s.idleArmsStillListed = true;
@@ -268,13 +291,17 @@ void Game::reserveStepStorage()
     reserveForMostItems(scratch.itemStep);
     reserveForMostItems(scratch.motion);
     reserveForMostItems(scratch.step);
+    scratch.tunnels.reserve();
     scratch.step.storageReserved = true;
 }
 
 void Game::replanItems()
 {
     const bool allPowered = currentLayout().isAllPowered(*this);
-    for (CargoItem& item : items) {
+    const TunnelItemIndex& tunnels = tables_.get().tunnels;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (tunnels.holds(i)) continue;  // replanned as they are
+        CargoItem& item = items[i];
         if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) continue;
         item.progress = 0.0f;
         item.heading = item.dir;

@@ -12,15 +12,20 @@ using GroundTiles = std::bitset<TILE_COUNT>;
 
 // Lists the items of every tunnel entrance in item order (heads per tile,
 // links per item) and marks the tiles a ground item stands on. The items
-// s.tunnelled names are taken as listed there without being looked at.
-void listTunnelItems(const Game& game, const WorldLayout& layout, ItemStepScratch& s, GroundTiles& ground)
+// the tunnel index holds and those s.tunnelled names are taken as listed
+// there without being looked at.
+void listTunnelItems(const Game& game, const WorldLayout& layout, const TunnelItemIndex& tunnels, ItemStepScratch& s,
+                     GroundTiles& ground)
 {
     s.tunnelHeads.assign(TILE_COUNT, -1);
     s.tunnelNext.assign(game.items.size(), -1);
     auto listed = s.tunnelled.rbegin();
     for (std::size_t i = game.items.size(); i-- > 0;) {
         int tile = -1;
-        if (listed != s.tunnelled.rend() && listed->item == static_cast<int>(i)) {
+        if (tunnels.holds(i)) {
+            tile = tunnels.tileOf(i);
+            ground.set(static_cast<std::size_t>(tile));
+        } else if (listed != s.tunnelled.rend() && listed->item == static_cast<int>(i)) {
             tile = listed->tile;
             if (listed->ground) ground.set(static_cast<std::size_t>(tile));
             ++listed;
@@ -59,13 +64,13 @@ void Game::indexTunnelItems()
 {
     ItemStepScratch& s = tables_.get().itemStep;
     s.tunnelled.clear();  // every item is looked at
-    advanceTunnelItems(*this, currentLayout(), s);
+    advanceTunnelItems(*this, currentLayout(), tables_.get().tunnels, s);
 }
 
-void advanceTunnelItems(Game& game, const WorldLayout& layout, ItemStepScratch& s)
+void advanceTunnelItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, ItemStepScratch& s)
 {
     GroundTiles ground;
-    listTunnelItems(game, layout, s, ground);
+    listTunnelItems(game, layout, tunnels, s, ground);
     for (int index : layout.tunnels) {
         const int ex = index % GRID_WIDTH;
         const int ey = index / GRID_WIDTH;
@@ -84,6 +89,7 @@ void advanceTunnelItems(Game& game, const WorldLayout& layout, ItemStepScratch& 
         }
         if (slots[1] >= 0 && !ground.test(static_cast<std::size_t>(tileIndex(px, py)))) {
             comeOut(game.items[static_cast<std::size_t>(slots[1])], px, py, game.tileAt(px, py).dir);
+            tunnels.release(static_cast<std::size_t>(slots[1]));
             slots[1] = -1;
         }
         for (int k = 2; k < length; ++k) {

@@ -1,0 +1,135 @@
+#include "simulation/tunnel_item_index.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+
+#include "simulation/item_transport.h"
+#include "simulation/step_tables.h"
+#include "simulation/world_layout.h"
+#include "world/game.h"
+
+namespace {
+
+bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+
+// Replanning the item would write nothing new.
+bool isReplanned(const CargoItem& item, int tile)
+{
+    return sameBits(item.progress, 0.0f) && item.heading == item.dir &&
+           sameBits(item.posX, static_cast<float>(item.x)) && sameBits(item.posY, static_cast<float>(item.y)) &&
+           item.originX == item.x && item.originY == item.y && (item.targetTile < 0 || item.targetTile == tile);
+}
+
+bool isAtRestInTunnel(const WorldLayout& layout, const CargoItem& item)
+{
+    if (item.layer != 0 || !inGrid(item.x, item.y)) return false;
+    const int tile = tileIndex(item.x, item.y);
+    const WorldLayout::TileKind& kind = layout.kinds[static_cast<std::size_t>(tile)];
+    if (kind.type != TUNNEL || layout.bridgeTiles[static_cast<std::size_t>(tile)] != 0) return false;
+    const int depth = std::abs(item.x - kind.tunnelPartnerX) + std::abs(item.y - kind.tunnelPartnerY);
+    if (item.tunnelProgress < 1 || item.tunnelProgress > depth) return false;
+    if (!item.path.empty() || item.carried || item.state != ITEM_FREE || item.ejectTarget >= 0 || item.leavingTunnel)
+        return false;
+    return isReplanned(item, tile);
+}
+
+}  // namespace
+
+void TunnelItemIndex::reserve()
+{
+    held_.reserve(MOST_WORLD_ITEMS);
+    tiles_.reserve(MOST_WORLD_ITEMS);
+    counts_.reserve(TILE_COUNT);
+    byTile_.reserve();
+}
+
+void TunnelItemIndex::list(const Game& game, const WorldLayout& layout)
+{
+    const std::size_t n = game.items.size();
+    held_.assign(n, 0);
+    tiles_.assign(n, -1);
+    counts_.assign(TILE_COUNT, 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const CargoItem& item = game.items[i];
+        if (!isAtRestInTunnel(layout, item)) continue;
+        held_[i] = 1;
+        tiles_[i] = tileIndex(item.x, item.y);
+        ++counts_[static_cast<std::size_t>(tiles_[i])];
+    }
+    filed_ = false;
+}
+
+void TunnelItemIndex::clear()
+{
+    held_.clear();
+    tiles_.clear();
+    counts_.clear();
+    filed_ = false;
+}
+
+int TunnelItemIndex::othersOn(const Game& game, int tile, const CargoItem* self) const
+{
+    const int count = countOn(tile);
+    const std::less<const CargoItem*> before;
+    if (count == 0 || self == nullptr || before(self, game.items.data()) ||
+        !before(self, game.items.data() + game.items.size()))
+        return count;
+    const auto index = static_cast<std::size_t>(self - game.items.data());
+    return holds(index) && tiles_[index] == tile ? count - 1 : count;
+}
+
+void TunnelItemIndex::release(std::size_t item)
+{
+    if (!holds(item)) return;
+    held_[item] = 0;
+    --counts_[static_cast<std::size_t>(tiles_[item])];
+}
+
+void TunnelItemIndex::moveEntry(std::size_t from, std::size_t to)
+{
+    if (to >= held_.size()) return;
+    if (from >= held_.size()) {  // an item added during the step
+        held_[to] = 0;
+        return;
+    }
+    held_[to] = held_[from];
+    tiles_[to] = tiles_[from];
+    filed_ = false;
+}
+
+void TunnelItemIndex::keepFirst(std::size_t count)
+{
+    if (count >= held_.size()) return;
+    held_.resize(count);
+    tiles_.resize(count);
+    filed_ = false;
+}
+
+void TunnelItemIndex::file()
+{
+    byTile_.start();
+    for (std::size_t i = 0; i < held_.size(); ++i) {
+        if (held_[i] != 0) byTile_.file(tiles_[i], static_cast<int>(i));
+    }
+    byTile_.finish();
+    filed_ = true;
+}
+
+bool Game::itemAt(int x, int y) const
+{
+    // Within a step the items at rest in tunnels are counted by tile instead of looked at.
+    const StepTables* tables = tables_.ifMade();
+    if (tables != nullptr && !tables->tunnels.empty()) {
+        const TunnelItemIndex& tunnels = tables->tunnels;
+        if (inGrid(x, y) && tunnels.countOn(tileIndex(x, y)) > 0) return true;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (!tunnels.holds(i) && items[i].x == x && items[i].y == y) return true;
+        }
+        return false;
+    }
+    return std::any_of(items.begin(), items.end(),
+                       [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "simulation/tile_item_lists.h"
+
+class Game;
+struct CargoItem;
+struct WorldLayout;
+
+// The items at rest deep inside a tunnel during one step: on a tunnel
+// entrance that no bridge spans, between its first and last slot, with the
+// path spent, neither carried nor in an ejector's charge, and as replanning
+// leaves an item. Only the tunnel rule moves them and nothing meets them
+// but the room on their entrance tile, so the step's phases skip them and
+// the room tests answer for them from here. Listed at the start of a step;
+// an item leaves when it comes out, and items that go in during the step
+// join at the next listing. Empty outside a step: then every phase looks at
+// every item.
+class TunnelItemIndex {
+  public:
+    void reserve();
+    // Lists the items at rest in tunnels now.
+    void list(const Game& game, const WorldLayout& layout);
+    // Lists none.
+    void clear();
+
+    // Nothing is listed, as outside a step.
+    bool empty() const { return held_.empty(); }
+    bool holds(std::size_t item) const { return item < held_.size() && held_[item] != 0; }
+    // The entrance tile of a held item.
+    int tileOf(std::size_t item) const { return tiles_[item]; }
+    // How many held items stand on the tile.
+    int countOn(int tile) const { return counts_.empty() ? 0 : counts_[static_cast<std::size_t>(tile)]; }
+    // The same, leaving out self, which may be null or any item record.
+    int othersOn(const Game& game, int tile, const CargoItem* self) const;
+    // Whether test holds for some held item on the tile.
+    template <typename Test> bool anyOn(int tile, Test test)
+    {
+        if (countOn(tile) == 0) return false;
+        if (!filed_) file();
+        for (const int* i = byTile_.begin(tile); i != byTile_.end(tile); ++i) {
+            if (holds(static_cast<std::size_t>(*i)) && test(*i)) return true;
+        }
+        return false;
+    }
+
+    // The item came out of its tunnel.
+    void release(std::size_t item);
+    // The item list closes up over items that left: the entry at from moves
+    // down to to, and once all have moved only the first count are kept.
+    void moveEntry(std::size_t from, std::size_t to);
+    void keepFirst(std::size_t count);
+
+  private:
+    void file();
+
+    std::vector<char> held_;  // per item
+    std::vector<int> tiles_;  // per item: its tile, where held
+    std::vector<int> counts_;  // per tile
+    TileItemLists byTile_;     // filed on first need after a change
+    bool filed_ = false;
+};
