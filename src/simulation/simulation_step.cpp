@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -160,16 +161,22 @@ void spawnStorageOutputs(Game& game, bool skipMode)
 class TunnelListing {
   public:
     TunnelListing(TunnelItemIndex& tunnels, const Game& game, const WorldLayout& layout, bool listed)
-        : tunnels_(tunnels)
+        : tunnels_(tunnels), game_(game), layout_(layout)
     {
         if (listed) tunnels_.list(game, layout);
     }
-    ~TunnelListing() { tunnels_.clear(); }
+    ~TunnelListing()
+    {
+        assert(tunnels_.agrees(game_, layout_));  // no phase moved a listed item but the tunnel rule
+        tunnels_.clear();
+    }
     TunnelListing(const TunnelListing&) = delete;
     TunnelListing& operator=(const TunnelListing&) = delete;
 
   private:
     TunnelItemIndex& tunnels_;
+    const Game& game_;
+    const WorldLayout& layout_;
 };
 
 void reportMotorSounds(Game& game, StepScratch& s)

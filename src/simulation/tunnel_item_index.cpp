@@ -118,6 +118,23 @@ void TunnelItemIndex::file()
     filed_ = true;
 }
 
+bool TunnelItemIndex::agrees(const Game& game, const WorldLayout& layout) const
+{
+    if (held_.size() > game.items.size()) return false;
+    long held = 0;
+    for (std::size_t i = 0; i < held_.size(); ++i) {
+        if (held_[i] == 0) continue;
+        const CargoItem& item = game.items[i];
+        if (!isAtRestInTunnel(layout, item) || tileIndex(item.x, item.y) != tiles_[i]) return false;
+        if (counts_[static_cast<std::size_t>(tiles_[i])] <= 0) return false;
+        ++held;
+    }
+    long counted = 0;
+    for (int count : counts_)
+        counted += count;
+    return held == counted;
+}
+
 bool Game::itemAt(int x, int y) const
 {
     // Within a step the items at rest in tunnels are counted by tile instead of looked at.

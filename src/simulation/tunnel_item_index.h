@@ -25,6 +25,9 @@ class TunnelItemIndex {
     void list(const Game& game, const WorldLayout& layout);
     // Lists none.
     void clear();
+    // Every held item is still at rest in its tunnel and the counts are
+    // right: the check that the step's phases left the held items alone.
+    bool agrees(const Game& game, const WorldLayout& layout) const;
 
     // Nothing is listed, as outside a step.
     bool empty() const { return held_.empty(); }
@@ -56,8 +59,8 @@ class TunnelItemIndex {
   private:
     void file();
 
-    std::vector<char> held_;  // per item
-    std::vector<int> tiles_;  // per item: its tile, where held
+    std::vector<char> held_;   // per item
+    std::vector<int> tiles_;   // per item: its tile, where held
     std::vector<int> counts_;  // per tile
     TileItemLists byTile_;     // filed on first need after a change
     bool filed_ = false;
