@@ -135,18 +135,42 @@ bool TunnelItemIndex::agrees(const Game& game, const WorldLayout& layout) const
     return held == counted;
 }
 
+namespace {
+
+// The index while a step lists items, else null.
+const TunnelItemIndex* listedIn(const StepTables* tables)
+{
+    return tables != nullptr && !tables->tunnels.empty() ? &tables->tunnels : nullptr;
+}
+
+}  // namespace
+
+// Within a step the items at rest in tunnels are counted by tile instead of looked at.
 bool Game::itemAt(int x, int y) const
 {
-    // Within a step the items at rest in tunnels are counted by tile instead of looked at.
-    const StepTables* tables = tables_.ifMade();
-    if (tables != nullptr && !tables->tunnels.empty()) {
-        const TunnelItemIndex& tunnels = tables->tunnels;
-        if (inGrid(x, y) && tunnels.countOn(tileIndex(x, y)) > 0) return true;
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (!tunnels.holds(i) && items[i].x == x && items[i].y == y) return true;
-        }
-        return false;
+    const TunnelItemIndex* tunnels = listedIn(tables_.ifMade());
+    if (tunnels == nullptr) {
+        return std::any_of(items.begin(), items.end(),
+                           [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
     }
-    return std::any_of(items.begin(), items.end(),
-                       [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
+    if (inGrid(x, y) && tunnels->countOn(tileIndex(x, y)) > 0) return true;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!tunnels->holds(i) && items[i].x == x && items[i].y == y) return true;
+    }
+    return false;
+}
+
+// An item at rest in a tunnel takes the room of its entrance tile alone, as
+// it stands on the centre and no bridge spans it.
+bool Game::hasRoomOnTile(int x, int y, const CargoItem* self) const
+{
+    const bool underDeck = inBounds(x, y) && tileAt(x, y).bridgePart == BRIDGE_DECK;
+    auto blocks = [&](const CargoItem& item) { return &item != self && takesRoomOnTile(item, x, y, underDeck); };
+    const TunnelItemIndex* tunnels = listedIn(tables_.ifMade());
+    if (tunnels == nullptr) return std::none_of(items.begin(), items.end(), blocks);
+    if (inGrid(x, y) && tunnels->othersOn(*this, tileIndex(x, y), self) > 0) return false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!tunnels->holds(i) && blocks(items[i])) return false;
+    }
+    return true;
 }

@@ -45,7 +45,11 @@ TEST(TunnelItemIndex, HoldsOnlyItemsThatNothingButTheTunnelRuleCanChange)
         {"in the first slot", [](CargoItem& item) { item.tunnelProgress = 1; }, true},
         {"not yet in", [](CargoItem& item) { item.tunnelProgress = 0; }, false},
         {"put in past the last slot", [](CargoItem& item) { item.tunnelProgress = DEPTH + 1; }, false},
-        {"still gliding in", [](CargoItem& item) { item.path.push_back(PathPoint{ENTRANCE_X, ENTRANCE_Y}); }, false},
+        {"still gliding in",
+         [](CargoItem& item) {
+             item.path.push_back(PathPoint{ENTRANCE_X, ENTRANCE_Y});
+         },
+         false},
         {"carried", [](CargoItem& item) { item.carried = true; }, false},
         {"in an ejector's charge", [](CargoItem& item) { item.ejectTarget = 7; }, false},
         {"in flight", [](CargoItem& item) { item.state = ITEM_IN_FLIGHT; }, false},
@@ -92,7 +96,8 @@ TEST(TunnelItemIndex, RoomTestsAnswerForHeldItemsAsTheWholeListDoes)
         RoomIndex room;
         room.answerForTunnels(tunnels);
         for (int x = ENTRANCE_X - 1; x <= ENTRANCE_X + 1; ++x) {
-            for (const CargoItem* self : {static_cast<const CargoItem*>(nullptr), static_cast<const CargoItem*>(&game.items[0])}) {
+            for (const CargoItem* self :
+                 {static_cast<const CargoItem*>(nullptr), static_cast<const CargoItem*>(&game.items[0])}) {
                 EXPECT_EQ(room.hasRoomOnTile(game, x, ENTRANCE_Y, self), game.hasRoomOnTile(x, ENTRANCE_Y, self))
                     << resting << " resting, tile x " << x << (self != nullptr ? ", asked for the first" : "");
             }
