@@ -176,25 +176,14 @@ void fileByLookAhead(const WorldLayout& layout, const CargoItem& item, int index
     }
 }
 
-// An item at rest in a tunnel is filed, uncarried, at the centre of its
-// entrance, where no belt carries it on; false for every other item.
-bool fileAtRestInTunnel(const TunnelItemIndex& tunnels, int item, StepScratch& s)
-{
-    if (!tunnels.holds(static_cast<std::size_t>(item))) return false;
-    const int tile = tunnels.tileOf(static_cast<std::size_t>(item));
-    if (s.pickupTiles[static_cast<std::size_t>(tile)] != 0) s.nearArms.file(tile, item);
-    return true;
-}
-
 // Files every item under the tile its position rounds to, when an arm picks
 // up there, and marks the tiles on which arms will set down what they carry.
 // Within the pick-up a drop is added only by an arm taking an item, which marks it.
-void fileItemsByPosition(const Game& game, const TunnelItemIndex& tunnels, StepScratch& s)
+void fileItemsByPosition(const Game& game, StepScratch& s)
 {
     s.nearArms.start();
     s.dropTiles.assign(TILE_COUNT, 0);
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        if (fileAtRestInTunnel(tunnels, i, s)) continue;
         const CargoItem& item = game.items[static_cast<std::size_t>(i)];
         const int x = nearestWhole(item.posX);
         const int y = nearestWhole(item.posY);
@@ -290,11 +279,10 @@ void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
 // One pass: arms swing the items they carry on, and every other item is
 // filed for the aim of the idle arms. A carrying arm is never idle and
 // aiming reads no carried item, so neither part sees what the other changes.
-void carryAndFileItems(Game& game, const WorldLayout& layout, const TunnelItemIndex& tunnels, float dt, StepScratch& s)
+void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, StepScratch& s)
 {
     s.nearArms.start();
     for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        if (fileAtRestInTunnel(tunnels, i, s)) continue;
         CargoItem& item = game.items[static_cast<std::size_t>(i)];
         if (!item.carried) {
             fileByLookAhead(layout, item, i, s);
@@ -392,7 +380,7 @@ void Game::rotateArms(float dt)
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     listIdleArms(*this, layout.arms, s);
-    carryAndFileItems(*this, layout, tables_.get().tunnels, dt, s);
+    carryAndFileItems(*this, layout, dt, s);
     for (int index : s.idleArms)
         aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
 }
@@ -403,7 +391,7 @@ void Game::pickUpItems()
     const WorldLayout& layout = currentLayout();
     if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, s);
     s.idleArmsStillListed = false;
-    fileItemsByPosition(*this, tables_.get().tunnels, s);
+    fileItemsByPosition(*this, s);
     // A taken item keeps the tile its position rounds to and loses its path,
     // so the filing of the room index stays good for the whole phase.
     s.room.reset();

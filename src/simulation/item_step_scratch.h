@@ -38,13 +38,6 @@ struct MovePlan {
     Direction dir = NONE;
 };
 
-// An item standing on a tunnel entrance, as the belt step found it.
-struct TunnelledItem {
-    int item = -1;
-    int tile = -1;
-    bool ground = false;  // on layer 0
-};
-
 // Working tables of the belt step, kept between calls only so that a step in
 // steady state allocates nothing; every call starts them afresh. A copy of
 // the world starts with empty tables.
@@ -73,13 +66,10 @@ struct ItemStepScratch {
     std::vector<char> onRing;  // per item: its chain of occupants ahead comes back to it
     std::vector<char> ringSeen;
     std::vector<int> ringWalk;
-    // The ground items standing on a tunnel entrance when the call began, in
-    // list order, with their tiles: nothing plans for them or moves them, so
-    // the planning and the tunnel advance need not look at them again.
-    std::vector<char> inTunnel;  // per item
-    std::vector<TunnelledItem> tunnelled;
-    std::vector<int> tunnelHeads;  // per tile: first item standing on it
-    std::vector<int> tunnelNext;   // per item: next item on the same tile
+    // Per item: it stands on a tunnel entrance, not on a deck, when the call
+    // begins, so that nothing plans a move for it.
+    std::vector<char> inTunnel;
+    TileItemLists onEntrances;  // the tunnel advance's items outside the tunnel index
     std::vector<int> tunnelSlots;
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
     RoomIndex room;                  // for the planning, in which no item moves; junctions ask its path points
@@ -96,8 +86,6 @@ void reserveForMostItems(ItemStepScratch& s);
 class Game;
 class TunnelItemIndex;
 struct WorldLayout;
-// Moves every tunnel's items on by one slot, as Game::indexTunnelItems, once
-// the belt step has moved its items: the items s.tunnelled lists stood on a
-// tunnel entrance before the moves, which none of them took part in, and
-// those the tunnel index holds are taken from there without a look.
+// Moves every tunnel's items on by one slot, as Game::indexTunnelItems;
+// the items the tunnel index holds are taken from there without a look.
 void advanceTunnelItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, ItemStepScratch& s);

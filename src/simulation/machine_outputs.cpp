@@ -75,11 +75,10 @@ void markBlocked(BlockedTiles& blocked, int x, int y) { blocked.set(static_cast<
 
 // Ground items outside tunnels and the drops of powered arms; one pass over
 // the items, as the marks do not depend on one another.
-BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout, const TunnelItemIndex& tunnels)
+BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels)
 {
     BlockedTiles blocked;
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (tunnels.holds(i)) continue;  // inside a tunnel and carried by no arm
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {  // held items: inside, carried by no arm
         const CargoItem& item = game.items[i];
         if (item.layer == 0 && game.inBounds(item.x, item.y) && !isInsideTunnel(game, layout, item)) {
             markBlocked(blocked, item.x, item.y);
@@ -89,7 +88,7 @@ BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout, con
         if (item.carried && carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
             markBlocked(blocked, dropX, dropY);
         }
-    }
+    });
     return blocked;
 }
 

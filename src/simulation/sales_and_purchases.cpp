@@ -20,18 +20,13 @@ constexpr std::int64_t MAX_MONEY = std::numeric_limits<std::int64_t>::max();
 
 // Something lies within a tile of the source on both axes.
 // Items at rest in tunnels stand on the centre of a tunnel entrance, never on a source.
-bool itemCrowdsSource(const Game& game, const TunnelItemIndex& tunnels, int x, int y)
+bool itemCrowdsSource(const Game& game, TunnelItemIndex& tunnels, int x, int y)
 {
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (tunnels.holds(i)) continue;
+    return tunnels.anyOutside(game.items.size(), [&](std::size_t i) {
         const CargoItem& item = game.items[i];
-        if (isHeldByArm(item)) continue;
-        if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f &&
-            std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
-            return true;
-        }
-    }
-    return false;
+        return !isHeldByArm(item) && std::fabs(item.posX - static_cast<float>(x)) < 1.0f &&
+               std::fabs(item.posY - static_cast<float>(y)) < 1.0f;
+    });
 }
 
 void buyItem(Game& game, Tile& source, int x, int y, std::int64_t cost, StepScratch& scratch)
@@ -70,14 +65,13 @@ void Game::sellCargo(int x, int y, CargoType cargo)
 void Game::stepSources()
 {
     if (!sourcesEnabled) return;
-    const TunnelItemIndex& tunnels = tables_.get().tunnels;
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
     std::bitset<TILE_COUNT> occupied;  // asked only on sources
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (tunnels.holds(i)) continue;
+    tunnels.forEachOutside(items.size(), [&](std::size_t i) {
         const CargoItem& item = items[i];
         if (item.layer == 0 && inBounds(item.x, item.y))
             occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
-    }
+    });
     for (int index : currentLayout().sources) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;

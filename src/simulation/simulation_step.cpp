@@ -129,16 +129,23 @@ bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
 // items. Items at rest in tunnels reach no taking control.
 void deliverItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, StepScratch& scratch)
 {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (!tunnels.holds(i) && deliverItem(game, layout, game.items[i])) {
-            keepSparePath(scratch, game.items[i]);
+    std::vector<int>& taken = scratch.takenItems;
+    taken.clear();
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        if (!deliverItem(game, layout, game.items[i])) return;
+        keepSparePath(scratch, game.items[i]);
+        taken.push_back(static_cast<int>(i));
+    });
+    if (taken.empty()) return;
+    auto next = taken.begin();
+    std::size_t kept = static_cast<std::size_t>(taken.front());
+    for (std::size_t i = kept; i < game.items.size(); ++i) {
+        if (next != taken.end() && static_cast<std::size_t>(*next) == i) {
+            ++next;
             continue;
         }
-        if (kept != i) {
-            game.items[kept] = std::move(game.items[i]);
-            tunnels.moveEntry(i, kept);
-        }
+        game.items[kept] = std::move(game.items[i]);
+        tunnels.moveEntry(i, kept);
         ++kept;
     }
     game.items.erase(game.items.begin() + static_cast<std::ptrdiff_t>(kept), game.items.end());
@@ -305,11 +312,10 @@ void Game::reserveStepStorage()
 void Game::replanItems()
 {
     const bool allPowered = currentLayout().isAllPowered(*this);
-    const TunnelItemIndex& tunnels = tables_.get().tunnels;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (tunnels.holds(i)) continue;  // replanned as they are
+    // The items at rest in tunnels are replanned as they are.
+    tables_.get().tunnels.forEachOutside(items.size(), [&](std::size_t i) {
         CargoItem& item = items[i];
-        if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) continue;
+        if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) return;
         item.progress = 0.0f;
         item.heading = item.dir;
         item.posX = static_cast<float>(item.x);
@@ -319,5 +325,5 @@ void Game::replanItems()
         item.path.clear();
         if (item.leavingTunnel && item.x == item.tunnelExitX && item.y == item.tunnelExitY) item.leavingTunnel = false;
         if (item.targetTile >= 0 && item.targetTile != tileIndex(item.x, item.y)) item.targetTile = -1;
-    }
+    });
 }

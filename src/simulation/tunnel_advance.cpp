@@ -10,34 +10,23 @@ namespace {
 
 using GroundTiles = std::bitset<TILE_COUNT>;
 
-// Lists the items of every tunnel entrance in item order (heads per tile,
-// links per item) and marks the tiles a ground item stands on. The items
-// the tunnel index holds and those s.tunnelled names are taken as listed
-// there without being looked at.
-void listTunnelItems(const Game& game, const WorldLayout& layout, const TunnelItemIndex& tunnels, ItemStepScratch& s,
+// Files the items on tunnel entrances that the tunnel index does not hold,
+// by tile in list order, and marks the tiles a ground item stands on; held
+// items are ground items on tunnel entrances.
+void listTunnelItems(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, ItemStepScratch& s,
                      GroundTiles& ground)
 {
-    s.tunnelHeads.assign(TILE_COUNT, -1);
-    s.tunnelNext.assign(game.items.size(), -1);
-    auto listed = s.tunnelled.rbegin();
-    for (std::size_t i = game.items.size(); i-- > 0;) {
-        int tile = -1;
-        if (tunnels.holds(i)) {
-            tile = tunnels.tileOf(i);
-            ground.set(static_cast<std::size_t>(tile));
-        } else if (listed != s.tunnelled.rend() && listed->item == static_cast<int>(i)) {
-            tile = listed->tile;
-            if (listed->ground) ground.set(static_cast<std::size_t>(tile));
-            ++listed;
-        } else {
-            const CargoItem& item = game.items[i];
-            if (!inGrid(item.x, item.y)) continue;
-            tile = tileIndex(item.x, item.y);
-            if (item.layer == 0) ground.set(static_cast<std::size_t>(tile));
-            if (layout.types[static_cast<std::size_t>(tile)] != TUNNEL) continue;
-        }
-        s.tunnelNext[i] = s.tunnelHeads[static_cast<std::size_t>(tile)];
-        s.tunnelHeads[static_cast<std::size_t>(tile)] = static_cast<int>(i);
+    s.onEntrances.start();
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        const CargoItem& item = game.items[i];
+        if (!inGrid(item.x, item.y)) return;
+        const int tile = tileIndex(item.x, item.y);
+        if (item.layer == 0) ground.set(static_cast<std::size_t>(tile));
+        if (layout.types[static_cast<std::size_t>(tile)] == TUNNEL) s.onEntrances.file(tile, static_cast<int>(i));
+    });
+    s.onEntrances.finish();
+    for (int entrance : layout.tunnels) {
+        if (tunnels.countOn(entrance) > 0) ground.set(static_cast<std::size_t>(entrance));
     }
 }
 
@@ -63,7 +52,6 @@ void comeOut(CargoItem& item, int x, int y, Direction exitDir)
 void Game::indexTunnelItems()
 {
     ItemStepScratch& s = tables_.get().itemStep;
-    s.tunnelled.clear();  // every item is looked at
     advanceTunnelItems(*this, currentLayout(), tables_.get().tunnels, s);
 }
 
@@ -82,11 +70,10 @@ void advanceTunnelItems(Game& game, const WorldLayout& layout, TunnelItemIndex& 
         const int length = std::abs(px - ex) + std::abs(py - ey) + 2;
         std::vector<int>& slots = s.tunnelSlots;
         slots.assign(static_cast<std::size_t>(length), -1);
-        for (int i = s.tunnelHeads[static_cast<std::size_t>(index)]; i >= 0;
-             i = s.tunnelNext[static_cast<std::size_t>(i)]) {
+        tunnels.forEachOn(index, s.onEntrances.begin(index), s.onEntrances.end(index), [&](int i) {
             const int slot = game.items[static_cast<std::size_t>(i)].tunnelProgress;
             if (slot >= 1 && slot < length) slots[static_cast<std::size_t>(slot)] = i;
-        }
+        });
         if (slots[1] >= 0 && !ground.test(static_cast<std::size_t>(tileIndex(px, py)))) {
             comeOut(game.items[static_cast<std::size_t>(slots[1])], px, py, game.tileAt(px, py).dir);
             tunnels.release(static_cast<std::size_t>(slots[1]));

@@ -41,6 +41,7 @@ bool isAtRestInTunnel(const WorldLayout& layout, const CargoItem& item)
 void TunnelItemIndex::reserve()
 {
     held_.reserve(MOST_WORLD_ITEMS);
+    outside_.reserve(MOST_WORLD_ITEMS);
     tiles_.reserve(MOST_WORLD_ITEMS);
     counts_.reserve(TILE_COUNT);
     byTile_.reserve();
@@ -52,9 +53,14 @@ void TunnelItemIndex::list(const Game& game, const WorldLayout& layout)
     held_.assign(n, 0);
     tiles_.assign(n, -1);
     counts_.assign(TILE_COUNT, 0);
+    outside_.clear();
+    outsideStale_ = false;
     for (std::size_t i = 0; i < n; ++i) {
         const CargoItem& item = game.items[i];
-        if (!isAtRestInTunnel(layout, item)) continue;
+        if (!isAtRestInTunnel(layout, item)) {
+            outside_.push_back(static_cast<int>(i));
+            continue;
+        }
         held_[i] = 1;
         tiles_[i] = tileIndex(item.x, item.y);
         ++counts_[static_cast<std::size_t>(tiles_[i])];
@@ -67,6 +73,8 @@ void TunnelItemIndex::clear()
     held_.clear();
     tiles_.clear();
     counts_.clear();
+    outside_.clear();
+    outsideStale_ = false;
     filed_ = false;
 }
 
@@ -86,11 +94,16 @@ void TunnelItemIndex::release(std::size_t item)
     if (!holds(item)) return;
     held_[item] = 0;
     --counts_[static_cast<std::size_t>(tiles_[item])];
+    if (!outsideStale_) {
+        const int index = static_cast<int>(item);
+        outside_.insert(std::lower_bound(outside_.begin(), outside_.end(), index), index);
+    }
 }
 
 void TunnelItemIndex::moveEntry(std::size_t from, std::size_t to)
 {
     if (to >= held_.size()) return;
+    outsideStale_ = true;
     if (from >= held_.size()) {  // an item added during the step
         held_[to] = 0;
         return;
@@ -98,6 +111,7 @@ void TunnelItemIndex::moveEntry(std::size_t from, std::size_t to)
     held_[to] = held_[from];
     tiles_[to] = tiles_[from];
     filed_ = false;
+    outsideStale_ = true;
 }
 
 void TunnelItemIndex::keepFirst(std::size_t count)
@@ -106,6 +120,21 @@ void TunnelItemIndex::keepFirst(std::size_t count)
     held_.resize(count);
     tiles_.resize(count);
     filed_ = false;
+    outsideStale_ = true;
+}
+
+void TunnelItemIndex::refreshOutside()
+{
+    if (!outsideStale_) return;
+    // Without a branch per item: held and other items lie mixed in the list.
+    outside_.resize(held_.size());
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < held_.size(); ++i) {
+        outside_[count] = static_cast<int>(i);
+        count += held_[i] == 0 ? 1 : 0;
+    }
+    outside_.resize(count);
+    outsideStale_ = false;
 }
 
 void TunnelItemIndex::file()
@@ -138,7 +167,7 @@ bool TunnelItemIndex::agrees(const Game& game, const WorldLayout& layout) const
 namespace {
 
 // The index while a step lists items, else null.
-const TunnelItemIndex* listedIn(const StepTables* tables)
+TunnelItemIndex* listedIn(StepTables* tables)
 {
     return tables != nullptr && !tables->tunnels.empty() ? &tables->tunnels : nullptr;
 }
@@ -148,16 +177,13 @@ const TunnelItemIndex* listedIn(const StepTables* tables)
 // Within a step the items at rest in tunnels are counted by tile instead of looked at.
 bool Game::itemAt(int x, int y) const
 {
-    const TunnelItemIndex* tunnels = listedIn(tables_.ifMade());
+    TunnelItemIndex* tunnels = listedIn(tables_.ifMade());
     if (tunnels == nullptr) {
         return std::any_of(items.begin(), items.end(),
                            [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
     }
     if (inGrid(x, y) && tunnels->countOn(tileIndex(x, y)) > 0) return true;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!tunnels->holds(i) && items[i].x == x && items[i].y == y) return true;
-    }
-    return false;
+    return tunnels->anyOutside(items.size(), [&](std::size_t i) { return items[i].x == x && items[i].y == y; });
 }
 
 // An item at rest in a tunnel takes the room of its entrance tile alone, as
@@ -166,11 +192,8 @@ bool Game::hasRoomOnTile(int x, int y, const CargoItem* self) const
 {
     const bool underDeck = inBounds(x, y) && tileAt(x, y).bridgePart == BRIDGE_DECK;
     auto blocks = [&](const CargoItem& item) { return &item != self && takesRoomOnTile(item, x, y, underDeck); };
-    const TunnelItemIndex* tunnels = listedIn(tables_.ifMade());
+    TunnelItemIndex* tunnels = listedIn(tables_.ifMade());
     if (tunnels == nullptr) return std::none_of(items.begin(), items.end(), blocks);
     if (inGrid(x, y) && tunnels->othersOn(*this, tileIndex(x, y), self) > 0) return false;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!tunnels->holds(i) && blocks(items[i])) return false;
-    }
-    return true;
+    return !tunnels->anyOutside(items.size(), [&](std::size_t i) { return blocks(items[i]); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -49,6 +50,63 @@ class TunnelItemIndex {
         return false;
     }
 
+    // Calls visit(i) for every item 0 .. count-1 that the index does not
+    // hold, in list order; items added since the listing are among them.
+    template <typename Visit> void forEachOutside(std::size_t count, Visit visit)
+    {
+        if (empty()) {
+            for (std::size_t i = 0; i < count; ++i)
+                visit(i);
+            return;
+        }
+        refreshOutside();
+        for (int i : outside_)
+            visit(static_cast<std::size_t>(i));
+        for (std::size_t i = held_.size(); i < count; ++i)
+            visit(i);
+    }
+    // Whether test holds for some item 0 .. count-1 that the index does not hold.
+    template <typename Test> bool anyOutside(std::size_t count, Test test)
+    {
+        if (empty()) {
+            for (std::size_t i = 0; i < count; ++i) {
+                if (test(i)) return true;
+            }
+            return false;
+        }
+        refreshOutside();
+        for (int i : outside_) {
+            if (test(static_cast<std::size_t>(i))) return true;
+        }
+        for (std::size_t i = held_.size(); i < count; ++i) {
+            if (test(i)) return true;
+        }
+        return false;
+    }
+    // Calls visit(i) in list order for the held items on the tile and the
+    // items first .. last (in list order, none of them held).
+    template <typename Visit> void forEachOn(int tile, const int* first, const int* last, Visit visit)
+    {
+        const int* held = nullptr;
+        const int* heldEnd = nullptr;
+        if (countOn(tile) > 0) {
+            if (!filed_) file();
+            held = byTile_.begin(tile);
+            heldEnd = byTile_.end(tile);
+        }
+        while (held != heldEnd || first != last) {
+            if (held != heldEnd && !holds(static_cast<std::size_t>(*held))) {
+                ++held;  // came out since the filing
+            } else if (first == last || (held != heldEnd && *held < *first)) {
+                visit(*held++);
+            } else {
+                visit(*first++);
+            }
+        }
+    }
+    // Marks the held items in flags, which has an entry per item.
+    void markHeld(std::vector<char>& flags) const { std::copy(held_.begin(), held_.end(), flags.begin()); }
+
     // The item came out of its tunnel.
     void release(std::size_t item);
     // The item list closes up over items that left: the entry at from moves
@@ -58,10 +116,13 @@ class TunnelItemIndex {
 
   private:
     void file();
+    void refreshOutside();
 
-    std::vector<char> held_;   // per item
-    std::vector<int> tiles_;   // per item: its tile, where held
-    std::vector<int> counts_;  // per tile
-    TileItemLists byTile_;     // filed on first need after a change
+    std::vector<char> held_;    // per item
+    std::vector<int> tiles_;    // per item: its tile, where held
+    std::vector<int> counts_;   // per tile
+    std::vector<int> outside_;  // the listed items not held, in list order
+    bool outsideStale_ = false;
+    TileItemLists byTile_;  // filed on first need after a change
     bool filed_ = false;
 };

@@ -88,7 +88,7 @@ class StepTablesHolder {
 
     StepTables& get() const;
     // The tables when made already, else null.
-    const StepTables* ifMade() const { return tables_.get(); }
+    StepTables* ifMade() const { return tables_.get(); }
 
   private:
     mutable std::unique_ptr<StepTables> tables_;
