@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/render_phase.h"
 #include "editing/blueprint.h"
 #include "editing/multi_selection.h"
+#include "gallery_frames.h"
 #include "gallery_picture.h"
+#include "ui/tool_panel_layout.h"
 #include "world/control.h"
 
 namespace {
@@ -190,30 +191,15 @@ std::vector<OverlayScene> scenes()
 bool writeScene(Game& game, const OverlayScene& scene, const std::filesystem::path& out)
 {
     Picture picture(WIDTH, HEIGHT);
-    Screen screen;
-    screen.renderer = picture.renderer();
-    bool ok = loadCargoTextures(screen.renderer, screen.cargoTextures) &&
-              loadArmTextures(screen.renderer, screen.armTextures);
     LoopState state;
     state.minimapVisible = false;
     resizeView(state, WIDTH, HEIGHT);
-    state.toolPanelX = state.viewWidth - 224;  // the palette aside, at the view's right edge
+    state.toolPanelX = state.viewWidth - TOOL_PANEL_WIDTH;  // the palette aside, at the view's right edge
     MultiSelection selection;
     scene.set(game, state, selection);
-    const DemoPlayer noDemo(nullptr, nullptr, false, 1.0);
-    const SaveMenu noSaves;
-    drawFrame({.screen = screen,
-               .game = game,
-               .state = state,
-               .demoPlayer = noDemo,
-               .saveMenu = noSaves,
-               .selection = &selection,
-               .pointer = scene.pointer});
+    const bool ok = drawWindow(picture, game, state, &selection, scene.pointer);
     label(picture.renderer(), scene.name, state.viewWidth + 10, HEIGHT - 20);
-    ok = picture.save(out / ("overlay-" + std::string(scene.name) + ".png")) && ok;
-    destroyCargoTextures(screen.cargoTextures);
-    destroyArmTextures(screen.armTextures);
-    return ok;
+    return picture.save(out / ("overlay-" + std::string(scene.name) + ".png")) && ok;
 }
 
 }  // namespace
