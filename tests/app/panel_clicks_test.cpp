@@ -5,9 +5,11 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/map_interaction.h"
 #include "app/panel_clicks.h"
+#include "app/render_phase.h"
 #include "app/shell_fixture.h"
 #include "support/scratch_directory.h"
 #include "support/sdl_log_capture.h"
@@ -132,12 +134,12 @@ TEST_F(PanelClicks, EachPanelTakesItsPressesAndTheMapTheRest)
         {"the language button opens its pop-up", nothing,
          [](const PanelShell& f) { return centreOf(languageButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT, true,
          [](const PanelShell& f) { return f.state.languagePopupOpen; }},
-        {"a pop-up row chooses its language and renews the title", popupOpen,
+        {"a pop-up row chooses its language and renews the title; without a directory it is not stored", popupOpen,
          [](const PanelShell& f) { return centreOf(languagePopupRowRect(f.viewWidth(), f.viewHeight(), 0)); }, LEFT,
          true,
          [](const PanelShell& f) {
              return language() == GERMAN && f.game.titleChanged && f.state.languagePopupOpen &&
-                    !f.state.languageStoreFailed;
+                    f.state.languageStoreFailed;
          }},
         {"a press beside the pop-up closes it", popupOpen, [](const PanelShell& f) { return f.onMap(); }, LEFT, true,
          [](const PanelShell& f) { return !f.state.languagePopupOpen && language() == ENGLISH; }},
@@ -323,4 +325,54 @@ TEST_F(PanelClicks, TheLoopHandsPressesToThePanelsBeforeTheMap)
     f.state.interaction.linkEndDrag.kind = POWER_CABLE;
     EXPECT_FALSE(f.press(centreOf(bottomBarFieldRect(f.viewWidth(), f.viewHeight(), SETTINGS_FIELD))));
     EXPECT_FALSE(f.state.settingsWindowVisible);
+}
+
+TEST_F(PanelClicks, ChoosingEnglishStoresItRenewsTheTitleAndTranslatesThePanels)
+{
+    ScratchDirectory scratch;
+    PanelShell f;
+    f.directory = scratch.path;
+    f.screen.renderer = SDL_CreateRenderer(f.screen.window, -1, SDL_RENDERER_SOFTWARE);
+    ASSERT_NE(f.screen.renderer, nullptr) << SDL_GetError();
+    const int windowWidth = f.viewWidth() + SIDE_PANEL_WIDTH;
+    const auto frame = [&f, windowWidth] {
+        drawFrame({.screen = f.shell.screen,
+                   .game = f.game,
+                   .state = f.state,
+                   .demoPlayer = f.demoPlayer,
+                   .saveMenu = f.saveMenu,
+                   .selection = &f.selection,
+                   .pointer = SDL_Point{-1, -1}});
+        std::vector<Uint32> pixels(static_cast<std::size_t>(windowWidth) * f.viewHeight());
+        SDL_RenderReadPixels(f.screen.renderer, nullptr, SDL_PIXELFORMAT_RGBA32, pixels.data(), windowWidth * 4);
+        return pixels;
+    };
+    // The bottom bar and the side panel, left of and below the open pop-up.
+    const auto panels = [&f, windowWidth](const std::vector<Uint32>& pixels) {
+        std::vector<Uint32> part;
+        for (int y = 0; y < f.viewHeight(); ++y) {
+            for (int x = 0; x < windowWidth; ++x) {
+                if (x >= f.viewWidth() || y >= f.viewHeight() - BOTTOM_BAR_SPACE)
+                    part.push_back(pixels[static_cast<std::size_t>(y * windowWidth + x)]);
+            }
+        }
+        return part;
+    };
+
+    setLanguage(GERMAN);
+    f.game.update(1.0f / 60.0f, false);
+    f.state.languagePopupOpen = true;
+    const std::vector<Uint32> german = panels(frame());
+    EXPECT_EQ(std::string(SDL_GetWindowTitle(f.screen.window)).rfind("Gearhaven  -  Geliefert: 0", 0), 0u);
+
+    ASSERT_TRUE(f.press(centreOf(languagePopupRowRect(f.viewWidth(), f.viewHeight(), 1))));
+    EXPECT_EQ(language(), ENGLISH);
+    EXPECT_FALSE(f.state.languageStoreFailed);
+    std::ifstream file(scratch.path / "gearhaven.ini");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_NE(text.str().find("language=en\n"), std::string::npos) << text.str();
+    const std::vector<Uint32> english = panels(frame());
+    EXPECT_EQ(std::string(SDL_GetWindowTitle(f.screen.window)).rfind("Gearhaven  -  Delivered: 0", 0), 0u);
+    EXPECT_TRUE(german != english);
 }

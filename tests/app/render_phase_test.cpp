@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "app/map_view.h"
@@ -16,6 +17,9 @@
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
 #include "ui/hud_layout.h"
+#include "ui/language_popup.h"
+#include "ui/menu_overlay.h"
+#include "ui/status_tip.h"
 #include "world/tile_warning.h"
 
 namespace {
@@ -59,9 +63,15 @@ class Frame {
         destroyArmTextures(screen_.armTextures);
     }
 
-    SoftwareCanvas& draw(Game& game)
+    SoftwareCanvas& draw(Game& game) { return draw(game, noSaves_, std::nullopt); }
+    SoftwareCanvas& draw(Game& game, const SaveMenu& menu, std::optional<SDL_Point> pointer)
     {
-        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_, .saveMenu = noSaves_});
+        drawFrame({.screen = screen_,
+                   .game = game,
+                   .state = state,
+                   .demoPlayer = noDemo_,
+                   .saveMenu = menu,
+                   .pointer = pointer});
         return canvas_;
     }
 
@@ -344,4 +354,55 @@ TEST(ItemLayers, DeckItemsOverBridgesAndHeldItemsOverTheHand)
     EXPECT_EQ(frame.draw(game).pixel(10 * 32 + 16, 4 * 32 + 16), ARM_COLOURS[ARM_HAND_CLOSED]);
     game.items.pop_back();
     EXPECT_EQ(frame.draw(game).pixel(10 * 32 + 16, 4 * 32 + 16), ARM_COLOURS[ARM_HAND_OPEN]);
+}
+
+TEST(RenderPhase, TheLastLayersFollowWhatTheShellHasOpen)
+{
+    Game game = emptyGame();
+    Tile& smelter = build(game, SMELTER, 12, 9);
+    smelter.smelterInputCargo.push_back(IRON_ORE);
+    smelter.smelterCoal = 4;
+    const SDL_Point overSmelter{12 * 32 + 10, 9 * 32 + 10};
+    SaveMenu menu;
+
+    // The tip beside the pointer is all that a pointer over the smelter changes.
+    Frame frame(1280, 800, 2);
+    frame.state.paused = true;
+    const auto changedBy = [&](SDL_Point pointer) {
+        const std::vector<Rgba> without = frame.draw(game, menu, SDL_Point{-1, -1}).pixels();
+        const std::vector<Rgba> with = frame.draw(game, menu, pointer).pixels();
+        return SoftwareCanvas::markedBounds(1280, 800, [&](int x, int y) {
+            const std::size_t i = static_cast<std::size_t>(y * 1280 + x);
+            return with[i] != without[i];
+        });
+    };
+    const StatusTip tip =
+        *statusTipAt("SCHMILZT", true, overSmelter.x, overSmelter.y, frame.state.viewWidth, frame.state.viewHeight);
+    EXPECT_EQ(changedBy(overSmelter), (SDL_Rect{tip.box.left, tip.box.top, tip.box.width, tip.box.height}));
+    EXPECT_EQ(changedBy({5 * 32, 20 * 32}), (SDL_Rect{0, 0, 0, 0})) << "empty tile";
+
+    // An open menu dims the window and hides the tip; the bottom bar stays over it.
+    menu.openMainMenu();
+    EXPECT_EQ(changedBy(overSmelter), (SDL_Rect{0, 0, 0, 0})) << "no tip over the menu";
+    SoftwareCanvas& withMenu = frame.draw(game, menu, overSmelter);
+    SoftwareCanvas menuAlone(1280, 800);
+    drawMenuOverlay(menuAlone.renderer(), 1280, 800, menu);
+    const ScreenRect dialog = dialogRect(1280, 800);
+    for (const SDL_Point p : {SDL_Point{dialog.left + dialog.width / 2, dialog.top + 30},
+                              SDL_Point{dialog.left + 40, dialog.top + dialog.height / 2}})
+        EXPECT_EQ(withMenu.pixel(p.x, p.y), menuAlone.pixel(p.x, p.y)) << p.x << ", " << p.y;
+    const ScreenRect bar = bottomBarRect(frame.state.viewWidth, frame.state.viewHeight);
+    EXPECT_NE(withMenu.pixel(bar.left + 2, bar.top + 2), menuAlone.pixel(bar.left + 2, bar.top + 2));
+
+    // The language pop-up over the bar, as it draws itself.
+    menu.state = MenuState::Closed;
+    frame.state.languagePopupOpen = true;
+    SoftwareCanvas& withPopup = frame.draw(game, menu, SDL_Point{5 * 32, 20 * 32});
+    SoftwareCanvas popupAlone(1280, 800);
+    drawLanguagePopup(popupAlone.renderer(), frame.state.viewWidth, frame.state.viewHeight, false);
+    const ScreenRect popup = languagePopupRect(frame.state.viewWidth, frame.state.viewHeight);
+    for (int y = popup.top; y < popup.top + popup.height; y += 7) {
+        for (int x = popup.left; x < popup.left + popup.width; x += 5)
+            ASSERT_EQ(withPopup.pixel(x, y), popupAlone.pixel(x, y)) << x << ", " << y;
+    }
 }
