@@ -102,87 +102,56 @@ TEST(HudPanels, AFrameShowsThePaletteTheBarAndWhatTheShellHasOpen)
     setLanguage(ENGLISH);
 }
 
-TEST(StatusTip, WaitsWhileThePlayerIsBusyOnTheMap)
+TEST(StatusTip, ShownOverAFreeMapWhileThePlayerIsNotBusyThere)
 {
-    struct Case {
-        const char* what;
-        void (*prepare)(LoopState&, SaveMenu&);
-        bool wanted;
+    using Prepare = void (*)(LoopState&, SaveMenu&);
+    const std::pair<Prepare, bool> busy[] = {
+        {[](LoopState&, SaveMenu&) {}, true},
+        {[](LoopState&, SaveMenu& m) { m.state = MenuState::MainMenu; }, false},
+        {[](LoopState& s, SaveMenu&) { s.stroke.kind = StrokeKind::BELT; }, false},
+        {[](LoopState& s, SaveMenu&) { s.moveDrag.active = true; }, false},
+        {[](LoopState& s, SaveMenu&) { s.interaction.wireDrag.x = 3; }, true},  // pressed, not yet dragged
+        {[](LoopState& s, SaveMenu&) { s.clipboard.pasting = true; }, false},
     };
-    const Case cases[] = {
-        {"nothing under way", [](LoopState&, SaveMenu&) {}, true},
-        {"the menu open", [](LoopState&, SaveMenu& menu) { menu.state = MenuState::MainMenu; }, false},
-        {"a belt stroke", [](LoopState& s, SaveMenu&) { s.stroke.kind = StrokeKind::BELT; }, false},
-        {"a pan", [](LoopState& s, SaveMenu&) { s.panning = true; }, false},
-        {"a select drag", [](LoopState& s, SaveMenu&) { s.selectDragging = true; }, false},
-        {"the tool panel dragged", [](LoopState& s, SaveMenu&) { s.toolPanelDragging = true; }, false},
-        {"the minimap dragged", [](LoopState& s, SaveMenu&) { s.minimapDragging = true; }, false},
-        {"a move drag", [](LoopState& s, SaveMenu&) { s.moveDrag.active = true; }, false},
-        {"a Ctrl rectangle", [](LoopState& s, SaveMenu&) { s.ctrlRect.active = true; }, false},
-        {"a wire pressed but not dragged", [](LoopState& s, SaveMenu&) { s.interaction.wireDrag.x = 3; }, true},
-        {"a wire dragged",
-         [](LoopState& s, SaveMenu&) {
-             s.interaction.wireDrag.x = 3;
-             s.interaction.wireDrag.moved = true;
-         },
-         false},
-        {"copy mode", [](LoopState& s, SaveMenu&) { s.clipboard.copying = true; }, false},
-        {"paste mode", [](LoopState& s, SaveMenu&) { s.clipboard.pasting = true; }, false},
-        {"the language pop-up open", [](LoopState& s, SaveMenu&) { s.languagePopupOpen = true; }, true},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [prepare, wanted] : busy) {
         LoopState state = startState();
         SaveMenu menu;
-        c.prepare(state, menu);
-        EXPECT_EQ(statusTipWanted(state, menu), c.wanted) << c.what;
+        prepare(state, menu);
+        EXPECT_EQ(statusTipWanted(state, menu), wanted) << &prepare - &busy[0].first;
     }
-}
 
-TEST(StatusTip, NamesTheTileUnderThePointerWhereNoPanelCoversTheMap)
-{
+    // Each point over a working smelter of its own, paused.
     setLanguage(GERMAN);
-    struct Case {
-        const char* what;
-        int px, py;
-        bool minimapShown;
-        bool settingsOpen;
-        bool shown;
-    };
     const ScreenRect minimap = minimapRect(890, WINDOW_HEIGHT);
     const ScreenRect settings = settingsWindowRect(WINDOW_HEIGHT);
     const LoopState start = startState();
-    const Case cases[] = {
-        {"open map", 400, 300, true, false, true},
-        {"on the tool panel", start.toolPanelX + 5, start.toolPanelY + 5, true, false, false},
-        {"on the shown minimap", minimap.left + 5, minimap.top + 5, true, false, false},
-        {"where the hidden minimap would be", minimap.left + 5, minimap.top + 5, false, false, true},
-        {"on the open settings window", settings.left + 5, settings.top + 5, true, true, false},
-        {"where the closed settings window would be", settings.left + 5, settings.top + 5, true, false, true},
-        {"last row above the bottom bar", 400, BAR_TOP - 1, true, false, true},
-        {"on the bottom bar's rows", 400, BAR_TOP, true, false, false},
-        {"on the side panel", 900, 300, true, false, false},
+    struct Point {
+        int px, py;
+        bool settingsOpen;
+        bool shown;
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    const Point points[] = {
+        {400, BAR_TOP - 1, false, true},
+        {400, BAR_TOP, false, false},
+        {start.toolPanelX + 5, start.toolPanelY + 5, false, false},
+        {minimap.left + 5, minimap.top + 5, false, false},
+        {settings.left + 5, settings.top + 5, true, false},
+        {settings.left + 5, settings.top + 5, false, true},
+    };
+    for (const Point& p : points) {
         LoopState state = startState();
-        state.minimapVisible = c.minimapShown;
-        state.settingsWindowVisible = c.settingsOpen;
+        state.settingsWindowVisible = p.settingsOpen;
         state.paused = true;
         Game game = emptyGame();
-        const TilePoint tile = screenToTile(state.camera, c.px, c.py);
-        if (game.inBounds(tile.x, tile.y)) {
-            Tile& smelter = build(game, SMELTER, tile.x, tile.y);
-            smelter.smelterInputCargo.push_back(IRON_ORE);
-            smelter.smelterCoal = 4;
-        }
-        const std::optional<StatusTip> tip = pointerStatusTip(game, state, c.px, c.py);
-        ASSERT_EQ(tip.has_value(), c.shown);
+        const TilePoint tile = screenToTile(state.camera, p.px, p.py);
+        Tile& smelter = build(game, SMELTER, tile.x, tile.y);
+        smelter.smelterInputCargo.push_back(IRON_ORE);
+        smelter.smelterCoal = 4;
+        const std::optional<StatusTip> tip = pointerStatusTip(game, state, p.px, p.py);
+        ASSERT_EQ(tip.has_value(), p.shown) << p.px << ", " << p.py;
         if (tip) {
             EXPECT_EQ(tip->text, "PAUSE - SCHMILZT");
         }
     }
-    // An empty tile has nothing to tell.
-    const LoopState state = startState();
-    EXPECT_FALSE(pointerStatusTip(emptyGame(), state, 400, 300).has_value());
     setLanguage(ENGLISH);
 }
