@@ -23,6 +23,7 @@ void takeWindowTitle(SDL_Window* window, Game& game)
 
 void clipTo(SDL_Renderer* renderer, const SDL_Rect& area) { SDL_RenderSetClipRect(renderer, &area); }
 
+// Asked once a frame: the map's previews and the status tip follow the same point.
 SDL_Point framePointer(const FrameScene& scene)
 {
     if (scene.pointer) return *scene.pointer;
@@ -102,6 +103,7 @@ void drawFrame(const FrameScene& scene)
     SDL_SetRenderDrawColor(renderer, BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255);
     SDL_RenderClear(renderer);
 
+    const SDL_Point pointer = framePointer(scene);
     const FrameFacts facts(scene.game, state.powerOverviewVisible);
     const MapView map{.renderer = renderer,
                       .game = scene.game,
@@ -116,7 +118,7 @@ void drawFrame(const FrameScene& scene)
     const SDL_Rect view = map.viewport();
     if (!SDL_RectEmpty(&view)) {
         clipTo(renderer, view);
-        drawMapLayers({.map = map, .state = state, .selection = scene.selection, .pointer = framePointer(scene)});
+        drawMapLayers({.map = map, .state = state, .selection = scene.selection, .pointer = pointer});
         SDL_RenderSetClipRect(renderer, nullptr);
         drawMinimapBox(map, state);
     }
@@ -132,9 +134,9 @@ void drawFrame(const FrameScene& scene)
     }
     drawToolChoosers(renderer, state, windowWidth, windowHeight);
     SDL_RenderSetClipRect(renderer, nullptr);
-    // The menu is drawn here, under the bottom bar.
+    drawOpenMenu(renderer, windowWidth, windowHeight, scene.saveMenu);
     drawBottomBarAndSettings(renderer, scene.game, state, scene.saveMenu, scene.now);
-    // The language pop-up and the pointer's status tip are drawn here.
+    drawPointerOverlays(renderer, scene.game, state, scene.saveMenu, pointer, &facts.itemIndex);
     scene.demoPlayer.drawOverlay(renderer);
 }
 

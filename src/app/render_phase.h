@@ -24,9 +24,9 @@ struct FrameScene {
     // alone); without the sampler its statistics window is.
     const MultiSelection* selection = nullptr;
     const ProductionStats* stats = nullptr;
-    // Where the pointer is, for pictures drawn without one; else the demo
-    // player's synthetic pointer while it drives, or the mouse.
-    std::optional<SDL_Point> pointer = std::nullopt;
+    // Where the pointer stands in a picture drawn off screen; else the demo's
+    // pointer or the mouse.
+    std::optional<SDL_Point> pointer{};
 };
 
 // The window's colour where nothing is drawn, the map's surroundings included.

@@ -56,19 +56,30 @@ class Frame {
     SoftwareCanvas& draw(Game& game, const MultiSelection* selection = nullptr,
                          std::optional<SDL_Point> pointer = std::nullopt)
     {
-        drawFrame({.screen = screen_,
-                   .game = game,
-                   .state = state,
-                   .demoPlayer = noDemo_,
-                   .saveMenu = noSaves_,
-                   .selection = selection,
-                   .pointer = pointer});
-        return canvas_;
+        return draw(game, noSaves_, selection, pointer);
+    }
+    // With the menu as it stands.
+    SoftwareCanvas& draw(Game& game, const SaveMenu& menu, std::optional<SDL_Point> pointer)
+    {
+        return draw(game, menu, nullptr, pointer);
     }
 
     LoopState state;
 
   private:
+    SoftwareCanvas& draw(Game& game, const SaveMenu& menu, const MultiSelection* selection,
+                         std::optional<SDL_Point> pointer)
+    {
+        drawFrame({.screen = screen_,
+                   .game = game,
+                   .state = state,
+                   .demoPlayer = noDemo_,
+                   .saveMenu = menu,
+                   .selection = selection,
+                   .pointer = pointer});
+        return canvas_;
+    }
+
     SoftwareCanvas canvas_;
     Screen screen_;
     const DemoPlayer noDemo_{nullptr, nullptr, false, 1.0};
