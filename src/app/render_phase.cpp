@@ -115,9 +115,15 @@ void drawFrame(const FrameScene& scene)
     }
     drawToolChoosers(renderer, state, windowWidth, windowHeight);
     SDL_RenderSetClipRect(renderer, nullptr);
-    // The menu is drawn here, under the bottom bar.
+    drawOpenMenu(renderer, windowWidth, windowHeight, scene.saveMenu);
     drawBottomBarAndSettings(renderer, scene.game, state, scene.saveMenu, scene.now);
-    // The language pop-up and the pointer's status tip are drawn here.
+    SDL_Point pointer{};
+    if (scene.pointer) {
+        pointer = *scene.pointer;
+    } else {
+        scene.demoPlayer.pointerPosition(pointer.x, pointer.y);
+    }
+    drawPointerOverlays(renderer, scene.game, state, scene.saveMenu, pointer, &facts.itemIndex);
     scene.demoPlayer.drawOverlay(renderer);
 }
 

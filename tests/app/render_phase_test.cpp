@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "app/map_view.h"
@@ -16,6 +17,9 @@
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
 #include "ui/hud_layout.h"
+#include "ui/menu_overlay.h"
+#include "ui/status_tip.h"
+#include "world/language.h"
 #include "world/tile_warning.h"
 
 namespace {
@@ -59,9 +63,15 @@ class Frame {
         destroyArmTextures(screen_.armTextures);
     }
 
-    SoftwareCanvas& draw(Game& game)
+    SoftwareCanvas& draw(Game& game) { return draw(game, noSaves_, std::nullopt); }
+    SoftwareCanvas& draw(Game& game, const SaveMenu& menu, std::optional<SDL_Point> pointer)
     {
-        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_, .saveMenu = noSaves_});
+        drawFrame({.screen = screen_,
+                   .game = game,
+                   .state = state,
+                   .demoPlayer = noDemo_,
+                   .saveMenu = menu,
+                   .pointer = pointer});
         return canvas_;
     }
 
@@ -344,4 +354,44 @@ TEST(ItemLayers, DeckItemsOverBridgesAndHeldItemsOverTheHand)
     EXPECT_EQ(frame.draw(game).pixel(10 * 32 + 16, 4 * 32 + 16), ARM_COLOURS[ARM_HAND_CLOSED]);
     game.items.pop_back();
     EXPECT_EQ(frame.draw(game).pixel(10 * 32 + 16, 4 * 32 + 16), ARM_COLOURS[ARM_HAND_OPEN]);
+}
+
+TEST(RenderPhase, TheLastLayersFollowWhatTheShellHasOpen)
+{
+    Game game = emptyGame();
+    Tile& smelter = build(game, SMELTER, 12, 9);
+    smelter.smelterInputCargo.push_back(IRON_ORE);
+    smelter.smelterCoal = 4;
+    const SDL_Point overSmelter{12 * 32 + 10, 9 * 32 + 10};
+    SaveMenu menu;
+    Frame frame(1280, 800, 2);
+    frame.state.paused = true;
+    // What the pointer at a point changes of the frame: the tip beside it, or nothing.
+    const auto changedBy = [&](SDL_Point pointer) {
+        const std::vector<Rgba> without = frame.draw(game, menu, SDL_Point{-1, -1}).pixels();
+        const std::vector<Rgba> with = frame.draw(game, menu, pointer).pixels();
+        return SoftwareCanvas::markedBounds(1280, 800, [&](int x, int y) {
+            return with[static_cast<std::size_t>(y * 1280 + x)] != without[static_cast<std::size_t>(y * 1280 + x)];
+        });
+    };
+    const ScreenRect tip = statusTipAt("SCHMILZT", true, overSmelter.x, overSmelter.y, 960, 800)->box;
+    EXPECT_EQ(changedBy(overSmelter), (SDL_Rect{tip.left, tip.top, tip.width, tip.height}));
+    EXPECT_EQ(changedBy({5 * 32, 20 * 32}), (SDL_Rect{0, 0, 0, 0})) << "empty tile";
+
+    // An open menu over the dimmed window, under the bottom bar, and no tip.
+    menu.openMainMenu();
+    EXPECT_EQ(changedBy(overSmelter), (SDL_Rect{0, 0, 0, 0}));
+    SoftwareCanvas& withMenu = frame.draw(game, menu, overSmelter);
+    SoftwareCanvas menuAlone(1280, 800);
+    drawMenuOverlay(menuAlone.renderer(), 1280, 800, menu);
+    const ScreenRect dialog = dialogRect(1280, 800);
+    EXPECT_EQ(withMenu.pixel(dialog.left + 40, dialog.top + 30), menuAlone.pixel(dialog.left + 40, dialog.top + 30));
+    const ScreenRect bar = bottomBarRect(960, 800);
+    EXPECT_NE(withMenu.pixel(bar.left + 2, bar.top + 2), menuAlone.pixel(bar.left + 2, bar.top + 2));
+
+    // The language pop-up over the bar: the row of the language in use lit.
+    menu.state = MenuState::Closed;
+    frame.state.languagePopupOpen = true;
+    const ScreenRect row = languagePopupRowRect(960, 800, language());
+    EXPECT_EQ(frame.draw(game).pixel(row.left, row.top), (Rgba{111, 215, 115, 255}));
 }
