@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/render_phase.h"
+#include "gallery_frames.h"
 #include "gallery_picture.h"
 #include "reference_worlds.h"
 #include "ui/bottom_bar.h"
@@ -200,22 +201,8 @@ SDL_Point onScreen(const LoopState& state, TilePoint tile)
 bool writeShellFrame(Game& game, LoopState& state, SDL_Point pointer, const std::filesystem::path& path)
 {
     Picture picture(1280, 800);
-    Screen screen;
-    screen.renderer = picture.renderer();
-    bool ok = loadCargoTextures(screen.renderer, screen.cargoTextures) &&
-              loadArmTextures(screen.renderer, screen.armTextures);
-    const DemoPlayer noDemo(nullptr, nullptr, false, 1.0);
-    const SaveMenu noSaves;
-    drawFrame({.screen = screen,
-               .game = game,
-               .state = state,
-               .demoPlayer = noDemo,
-               .saveMenu = noSaves,
-               .pointer = pointer});
-    ok = picture.save(path) && ok;
-    destroyCargoTextures(screen.cargoTextures);
-    destroyArmTextures(screen.armTextures);
-    return ok;
+    const bool ok = drawWindow(picture, game, state, nullptr, pointer);
+    return picture.save(path) && ok;
 }
 
 // The status tip, paused over a working machine in English and at the view's

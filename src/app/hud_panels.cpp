@@ -1,6 +1,7 @@
 #include "app/hud_panels.h"
 
 #include "app/frame_update.h"
+#include "app/pointer_places.h"
 #include "persistence/save_menu.h"
 #include "render/clip_scope.h"
 #include "ui/income_popups.h"
@@ -9,7 +10,6 @@
 #include "ui/settings_window.h"
 #include "ui/tool_help_panels.h"
 #include "ui/tool_palette.h"
-#include "ui/tool_panel_layout.h"
 #include "world/game.h"
 
 void drawSaleMarkers(SDL_Renderer* renderer, const LoopState& state)
@@ -79,11 +79,8 @@ bool dragUnderWay(const LoopState& state)
 // settings window.
 bool onFreeMap(const LoopState& state, int px, int py)
 {
-    if (px < 0 || py < 0 || px >= state.viewWidth || py >= state.viewHeight - BOTTOM_BAR_SPACE) return false;
-    if (toolPanelHitTest(px, py, state.toolPanelX, state.toolPanelY, state.openToolGroup, state.viewWidth,
-                         state.viewHeight))
-        return false;
-    if (state.minimapVisible && contains(minimapRect(state.viewWidth, state.viewHeight), px, py)) return false;
+    if (!insideView(state, px, py) || py >= state.viewHeight - BOTTOM_BAR_SPACE) return false;
+    if (onToolPanel(state, px, py) || onMinimap(state, px, py)) return false;
     return !(state.settingsWindowVisible && contains(settingsWindowRect(state.viewHeight), px, py));
 }
 

@@ -1,6 +1,6 @@
 // The map view as a player sees it: whole frames drawn by the software
-// renderer, with cargo and arm sprites of one plain colour each, so a probe
-// tells which layer lies on top.
+// renderer, with cargo and arm sprites of one plain colour each (the frame
+// fixture's), so a probe tells which layer lies on top.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/frame_canvas.h"
 #include "app/map_view.h"
 #include "app/render_phase.h"
 #include "app/tile_marks.h"
@@ -25,64 +26,6 @@
 namespace {
 
 const Rgba BACKDROP{BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255};
-const Rgba CARGO_COLOUR{255, 0, 255, 255};
-const std::array<Rgba, ARM_SPRITE_COUNT> ARM_COLOURS = {{
-    {0, 0, 200, 255},    // shaft
-    {0, 0, 150, 255},    // long shaft
-    {0, 200, 0, 255},    // open hand
-    {0, 150, 0, 255},    // closed hand
-    {200, 200, 0, 255},  // horizontal base
-    {150, 150, 0, 255},  // vertical base
-}};
-
-SDL_Texture* solidTexture(SDL_Renderer* renderer, Rgba colour)
-{
-    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, 4, 4);
-    std::array<Rgba, 16> pixels;
-    pixels.fill(colour);
-    SDL_UpdateTexture(texture, nullptr, pixels.data(), 4 * sizeof(Rgba));
-    return texture;
-}
-
-// A window of the given size drawn off screen, the camera at a zoom step.
-class Frame {
-  public:
-    Frame(int width, int height, int zoomIndex) : canvas_(width, height)
-    {
-        screen_.renderer = canvas_.renderer();
-        for (SDL_Texture*& cargo : screen_.cargoTextures)
-            cargo = solidTexture(canvas_.renderer(), CARGO_COLOUR);
-        for (int part = 0; part < ARM_SPRITE_COUNT; ++part)
-            screen_.armTextures.slots[part] = solidTexture(canvas_.renderer(), ARM_COLOURS[part]);
-        state.camera.zoomIndex = zoomIndex;
-        resizeView(state, width, height);
-    }
-    ~Frame()
-    {
-        destroyCargoTextures(screen_.cargoTextures);
-        destroyArmTextures(screen_.armTextures);
-    }
-
-    SoftwareCanvas& draw(Game& game) { return draw(game, noSaves_, std::nullopt); }
-    SoftwareCanvas& draw(Game& game, const SaveMenu& menu, std::optional<SDL_Point> pointer)
-    {
-        drawFrame({.screen = screen_,
-                   .game = game,
-                   .state = state,
-                   .demoPlayer = noDemo_,
-                   .saveMenu = menu,
-                   .pointer = pointer});
-        return canvas_;
-    }
-
-    LoopState state;
-
-  private:
-    SoftwareCanvas canvas_;
-    Screen screen_;
-    const DemoPlayer noDemo_{nullptr, nullptr, false, 1.0};
-    const SaveMenu noSaves_;
-};
 
 // Pixels inside the area that are not the backdrop, leaving out one rectangle.
 int paintedPixels(SoftwareCanvas& canvas, const SDL_Rect& area, const SDL_Rect& spared = {})
