@@ -2,6 +2,7 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -300,6 +301,9 @@ void Game::reserveStepStorage()
     for (Tile& tile : tiles)
         reserveRecordQueues(tile);
     incomeEvents.reserve(MAX_INCOME_EVENTS);
+    // Room for the longest count, so that a count gaining a digit does not grow the title.
+    constexpr std::size_t MOST_COUNT_DIGITS = 20;
+    titleText.reserve(std::strlen(TITLE_PREFIX) + MOST_COUNT_DIGITS + std::strlen(TITLE_HELP));
     StepTables& scratch = tables_.get();
     reservePath(scratch.entryTrial.item.path);
     reserveForMostItems(scratch.itemStep);
