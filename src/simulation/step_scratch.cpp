@@ -53,6 +53,7 @@ void reserveForMostItems(StepScratch& s)
     for (std::vector<char>* table : {&s.pipeSeen, &s.pickupTiles, &s.dropTiles, &s.ejectorsInCharge})
         table->reserve(TILE_COUNT);
     s.candidates.reserve(MOST_WORLD_ITEMS);
+    s.takenItems.reserve(MOST_WORLD_ITEMS);
     s.armLoops.reserve(TILE_COUNT);
     s.pressLoops.reserve(TILE_COUNT);
     s.nearArms.reserve();

@@ -44,6 +44,9 @@ struct StepScratch {
     std::vector<ArmLoopSource> armLoops;
     std::vector<ArmLoopSource> pressLoops;
 
+    // The items a control took in this step, in list order.
+    std::vector<int> takenItems;
+
     // Path storage of items that left the map, handed on to new items.
     std::vector<Fifo<PathPoint>> sparePaths;
     // Longer path storage for items whose paths outgrow PATH_STORAGE: an item
