@@ -18,3 +18,19 @@ RenderTargetScope::~RenderTargetScope()
     SDL_RenderSetClipRect(renderer_, wasClipping_ ? &previousClip_ : nullptr);
     SDL_SetRenderDrawBlendMode(renderer_, previousBlend_);
 }
+
+namespace {
+
+bool hasAlpha(Uint32 format) { return SDL_ISPIXELFORMAT_ALPHA(format) && SDL_BITSPERPIXEL(format) == 32; }
+
+}  // namespace
+
+SDL_Texture* createTargetTexture(SDL_Renderer* renderer, int width, int height)
+{
+    SDL_RendererInfo info;
+    Uint32 format = SDL_PIXELFORMAT_ARGB8888;
+    // Sprites keep their alpha: a first choice without it is passed over.
+    if (SDL_GetRendererInfo(renderer, &info) == 0 && info.num_texture_formats > 0 && hasAlpha(info.texture_formats[0]))
+        format = info.texture_formats[0];
+    return SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_TARGET, width, height);
+}
