@@ -305,7 +305,10 @@ void MapView::drawArm(int x, int y, bool holding) const
 
 void MapView::drawPowerCables() const
 {
+    std::vector<CableEnds> cables;
+    cables.reserve(game.powerLinks.size());
     for (const Link& cable : game.powerLinks)
-        drawCable(renderer, linkAnchorPoint(game, cable.x0, cable.y0, scroll()),
-                  linkAnchorPoint(game, cable.x1, cable.y1, scroll()));
+        cables.push_back(
+            {linkAnchorPoint(game, cable.x0, cable.y0, scroll()), linkAnchorPoint(game, cable.x1, cable.y1, scroll())});
+    drawCables(renderer, cables);
 }

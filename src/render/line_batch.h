@@ -20,10 +20,17 @@ class LineBatch {
 
   private:
     void addSpan(int left, int top, int right, int bottom);
-    void addSlanted(int x1, int y1, int x2, int y2);
 
     SDL_Renderer* renderer_;
     SDL_Rect bounds_{};
     std::vector<SDL_Rect> spans_;  // level and upright lines, filled as SDL fills them
     std::vector<SDL_Point> points_;
 };
+
+// What SDL cuts a slanted line to: the renderer's clip where there is one,
+// else its viewport.
+SDL_Rect lineBounds(SDL_Renderer* renderer);
+
+// The pixels SDL_RenderDrawLine draws for a line that is neither level nor
+// upright, cut to `bounds` first as SDL cuts it, appended to `pixels`.
+void addSlantedLinePixels(const SDL_Rect& bounds, int x1, int y1, int x2, int y2, std::vector<SDL_Point>& pixels);
