@@ -15,6 +15,8 @@ class LineBatch {
     explicit LineBatch(SDL_Renderer* renderer);
 
     void add(int x1, int y1, int x2, int y2);
+    // A filled rectangle, as the level lines that cover it would draw.
+    void addRect(const SDL_Rect& rect) { spans_.push_back(rect); }
     // The lines added since the last draw, in the renderer's draw colour.
     void draw();
 

@@ -47,8 +47,8 @@ class OpaqueSketch {
     SDL_Rect bounds_;  // what SDL draws into: the clip, else the viewport
     SDL_Rect area_;    // the part of the bounds kept
     std::vector<PackedColor> colours_;
-    std::uint8_t colour_ = 0;              // one past the index of the colour set
-    std::vector<std::uint8_t> colourAt_;   // per pixel of the area: 0 where nothing lies
-    std::vector<int> touched_;             // pixels of the area with a colour, by index
-    std::vector<SDL_Point> slanted_;       // scratch for one slanted line
+    std::uint8_t colour_ = 0;             // one past the index of the colour set
+    std::vector<std::uint8_t> colourAt_;  // per pixel of the area: 0 where nothing lies
+    std::vector<int> touched_;            // pixels of the area with a colour, by index
+    std::vector<SDL_Point> slanted_;      // scratch for one slanted line
 };

@@ -30,7 +30,10 @@ std::vector<Stroke> scatteredStrokes()
         const int x = next(70) - 15, y = next(60) - 15;
         const bool level = next(4) == 0;
         strokes.push_back({piece, x, y, piece == Piece::RECT ? next(9) + 1 : next(70) - 15,
-                           piece == Piece::RECT ? next(9) + 1 : level ? y : next(60) - 15, COLOURS[next(4)]});
+                           piece == Piece::RECT ? next(9) + 1
+                           : level              ? y
+                                                : next(60) - 15,
+                           COLOURS[next(4)]});
     }
     return strokes;
 }
@@ -115,7 +118,8 @@ TEST(OpaqueSketch, KeepsOnlyItsAreaAndCanBeDrawnAgain)
 
 TEST(OpaqueSketch, CablesDrawnTogetherLieOverOneAnotherAsDrawnOneByOne)
 {
-    const CableEnds cables[] = {{{10, 40}, {110, 45}}, {{20, 10}, {60, 75}}, {{100, 5}, {15, 70}}, {{-30, 50}, {50, 50}}};
+    const CableEnds cables[] = {
+        {{10, 40}, {110, 45}}, {{20, 10}, {60, 75}}, {{100, 5}, {15, 70}}, {{-30, 50}, {50, 50}}};
     SoftwareCanvas alone(120, 80), together(120, 80);
     const SDL_Rect clip{5, 0, 110, 78};
     SDL_RenderSetClipRect(alone.renderer(), &clip);
