@@ -12,7 +12,7 @@ void LineBatch::add(int x1, int y1, int x2, int y2)
     if (x1 == x2 || y1 == y2) {
         addSpan(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
     } else {
-        addSlantedLinePixels(bounds_, x1, y1, x2, y2, points_);
+        forEachSlantedLinePixel(bounds_, x1, y1, x2, y2, [this](int x, int y) { points_.push_back({x, y}); });
     }
 }
 
@@ -38,30 +38,4 @@ SDL_Rect lineBounds(SDL_Renderer* renderer)
         SDL_RenderGetViewport(renderer, &bounds);
     }
     return bounds;
-}
-
-void addSlantedLinePixels(const SDL_Rect& bounds, int x1, int y1, int x2, int y2, std::vector<SDL_Point>& pixels)
-{
-    if (SDL_IntersectRectAndLine(&bounds, &x1, &y1, &x2, &y2) == SDL_FALSE) return;
-    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    const int stepX = x1 > x2 ? -1 : 1, stepY = y1 > y2 ? -1 : 1;
-    const bool flat = dx >= dy;
-    const int major = flat ? dx : dy, minor = flat ? dy : dx;
-    int error = 2 * minor - major;
-    int x = x1, y = y1;
-    for (int i = 0; i <= major; ++i) {
-        pixels.push_back({x, y});
-        if (error < 0) {
-            error += 2 * minor;
-            if (flat) {
-                x += stepX;
-            } else {
-                y += stepY;
-            }
-        } else {
-            error += 2 * (minor - major);
-            x += stepX;
-            y += stepY;
-        }
-    }
 }

@@ -1,6 +1,7 @@
 #include "render/opaque_sketch.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "render/line_batch.h"
 
@@ -11,6 +12,12 @@ SDL_Rect overlap(const SDL_Rect& a, const SDL_Rect& b)
     SDL_Rect both{};
     if (SDL_IntersectRect(&a, &b, &both) == SDL_FALSE) return {0, 0, 0, 0};
     return both;
+}
+
+bool contains(const SDL_Rect& outer, const SDL_Rect& inner)
+{
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+           inner.y + inner.h <= outer.y + outer.h;
 }
 
 }  // namespace
@@ -41,13 +48,42 @@ void OpaqueSketch::line(int x1, int y1, int x2, int y2)
         fill({std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1});
         return;
     }
-    slanted_.clear();
-    addSlantedLinePixels(bounds_, x1, y1, x2, y2, slanted_);
-    for (const SDL_Point& p : slanted_)
-        plot(p.x, p.y);
+    forEachSlantedLinePixel(bounds_, x1, y1, x2, y2, [this](int x, int y) { plot(x, y); });
 }
 
 void OpaqueSketch::point(int x, int y) { plot(x, y); }
+
+void OpaqueSketch::spreadLine(int x1, int y1, int x2, int y2, int spread)
+{
+    const SDL_Rect reach{std::min(x1, x2) - spread, std::min(y1, y2) - spread, std::abs(x2 - x1) + 2 * spread + 1,
+                         std::abs(y2 - y1) + 2 * spread + 1};
+    // Level and upright copies are rectangles that together fill the reach.
+    if (x1 == x2 || y1 == y2) return fill(reach);
+    // A copy SDL cuts may take other steps than the line: those are drawn one by one.
+    if (!contains(bounds_, reach)) {
+        for (int oy = -spread; oy <= spread; ++oy) {
+            for (int ox = -spread; ox <= spread; ++ox)
+                line(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
+        }
+        return;
+    }
+    // Uncut, each copy is the line moved: a square of pixels lies round each of its pixels.
+    const SDL_Rect inner{area_.x + spread, area_.y + spread, area_.w - 2 * spread, area_.h - 2 * spread};
+    forEachSlantedLinePixel(bounds_, x1, y1, x2, y2, [&](int x, int y) {
+        if (!contains(inner, {x, y, 1, 1})) {
+            for (int oy = -spread; oy <= spread; ++oy) {
+                for (int ox = -spread; ox <= spread; ++ox)
+                    plot(x + ox, y + oy);
+            }
+            return;
+        }
+        for (int row = y - spread - area_.y; row <= y + spread - area_.y; ++row) {
+            const int first = row * area_.w + x - spread - area_.x;
+            for (int at = first; at <= first + 2 * spread; ++at)
+                paint(at);
+        }
+    });
+}
 
 void OpaqueSketch::fill(const SDL_Rect& rect)
 {

@@ -21,6 +21,8 @@ class OpaqueSketch {
 
     void setColour(PackedColor colour);
     void line(int x1, int y1, int x2, int y2);
+    // The line at every offset up to `spread` pixels across and along.
+    void spreadLine(int x1, int y1, int x2, int y2, int spread);
     void point(int x, int y);
     void fill(const SDL_Rect& rect);  // of a width and height above zero
 

@@ -40,10 +40,7 @@ int rounded(double v) { return static_cast<int>(std::lround(v)); }
 void paintSegment(OpaqueSketch& sketch, ScreenPoint p, ScreenPoint q)
 {
     sketch.setColour(CABLE_SHADOW);
-    for (int ey = -1; ey <= 1; ++ey) {
-        for (int ex = -1; ex <= 1; ++ex)
-            sketch.line(p.x + ex, p.y + ey, q.x + ex, q.y + ey);
-    }
+    sketch.spreadLine(p.x, p.y, q.x, q.y, 1);
     sketch.setColour(CABLE_CORE);
     sketch.line(p.x, p.y, q.x, q.y);
     sketch.setColour(CABLE_HIGHLIGHT);

@@ -6,7 +6,7 @@
 
 namespace {
 
-enum class Piece { LINE, POINT, RECT };
+enum class Piece { LINE, POINT, RECT, SPREAD_LINE };
 
 struct Stroke {
     Piece piece;
@@ -26,7 +26,7 @@ std::vector<Stroke> scatteredStrokes()
     };
     std::vector<Stroke> strokes;
     for (int i = 0; i < 400; ++i) {
-        const Piece piece = static_cast<Piece>(next(3));
+        const Piece piece = static_cast<Piece>(next(4));
         const int x = next(70) - 15, y = next(60) - 15;
         const bool level = next(4) == 0;
         strokes.push_back({piece, x, y, piece == Piece::RECT ? next(9) + 1 : next(70) - 15,
@@ -52,6 +52,12 @@ void drawAlone(SDL_Renderer* renderer, const Stroke& s)
     case Piece::RECT:
         SDL_RenderFillRect(renderer, &rect);
         break;
+    case Piece::SPREAD_LINE:
+        for (int oy = -1; oy <= 1; ++oy) {
+            for (int ox = -1; ox <= 1; ++ox)
+                SDL_RenderDrawLine(renderer, s.x1 + ox, s.y1 + oy, s.x2 + ox, s.y2 + oy);
+        }
+        break;
     }
 }
 
@@ -67,6 +73,9 @@ void sketch(OpaqueSketch& sketch, const Stroke& s)
         break;
     case Piece::RECT:
         sketch.fill({s.x1, s.y1, s.x2, s.y2});
+        break;
+    case Piece::SPREAD_LINE:
+        sketch.spreadLine(s.x1, s.y1, s.x2, s.y2, 1);
         break;
     }
 }
