@@ -31,7 +31,12 @@ void LineBatch::draw()
 
 SDL_Rect lineBounds(SDL_Renderer* renderer)
 {
-    SDL_Rect bounds{};
+    // A renderer made for a window steps a slanted line whole and leaves out
+    // the points beyond the clip; the software renderer on a bare surface cuts
+    // the line at the clip first, which may shift its steps.
+    constexpr int FAR = 1 << 24;  // beyond any line drawn
+    SDL_Rect bounds{-FAR, -FAR, 2 * FAR, 2 * FAR};
+    if (SDL_RenderGetWindow(renderer) != nullptr) return bounds;
     if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
         SDL_RenderGetClipRect(renderer, &bounds);
     } else {

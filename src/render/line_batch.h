@@ -29,8 +29,8 @@ class LineBatch {
     std::vector<SDL_Point> points_;
 };
 
-// What SDL cuts a slanted line to: the renderer's clip where there is one,
-// else its viewport.
+// What SDL cuts a slanted line to before it steps it: nothing on a renderer
+// made for a window; else the clip where there is one, else the viewport.
 SDL_Rect lineBounds(SDL_Renderer* renderer);
 
 // Calls plot(x, y) for each pixel SDL_RenderDrawLine draws for a line that is

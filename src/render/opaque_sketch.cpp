@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "render/clip_scope.h"
 #include "render/line_batch.h"
 
 namespace {
@@ -23,7 +24,7 @@ bool contains(const SDL_Rect& outer, const SDL_Rect& inner)
 }  // namespace
 
 OpaqueSketch::OpaqueSketch(SDL_Renderer* renderer, const SDL_Rect& area)
-    : renderer_(renderer), bounds_(lineBounds(renderer)), area_(overlap(bounds_, area)),
+    : renderer_(renderer), cut_(lineBounds(renderer)), area_(overlap(shownArea(renderer), area)),
       colourAt_(static_cast<std::size_t>(area_.w) * static_cast<std::size_t>(area_.h), 0)
 {
 }
@@ -48,7 +49,7 @@ void OpaqueSketch::line(int x1, int y1, int x2, int y2)
         fill({std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1});
         return;
     }
-    forEachSlantedLinePixel(bounds_, x1, y1, x2, y2, [this](int x, int y) { plot(x, y); });
+    forEachSlantedLinePixel(cut_, x1, y1, x2, y2, [this](int x, int y) { plot(x, y); });
 }
 
 void OpaqueSketch::point(int x, int y) { plot(x, y); }
@@ -60,7 +61,7 @@ void OpaqueSketch::spreadLine(int x1, int y1, int x2, int y2, int spread)
     // Level and upright copies are rectangles that together fill the reach.
     if (x1 == x2 || y1 == y2) return fill(reach);
     // A copy SDL cuts may take other steps than the line: those are drawn one by one.
-    if (!contains(bounds_, reach)) {
+    if (!contains(cut_, reach)) {
         for (int oy = -spread; oy <= spread; ++oy) {
             for (int ox = -spread; ox <= spread; ++ox)
                 line(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
@@ -69,7 +70,7 @@ void OpaqueSketch::spreadLine(int x1, int y1, int x2, int y2, int spread)
     }
     // Uncut, each copy is the line moved: a square of pixels lies round each of its pixels.
     const SDL_Rect inner{area_.x + spread, area_.y + spread, area_.w - 2 * spread, area_.h - 2 * spread};
-    forEachSlantedLinePixel(bounds_, x1, y1, x2, y2, [&](int x, int y) {
+    forEachSlantedLinePixel(cut_, x1, y1, x2, y2, [&](int x, int y) {
         if (!contains(inner, {x, y, 1, 1})) {
             for (int oy = -spread; oy <= spread; ++oy) {
                 for (int ox = -spread; ox <= spread; ++ox)

@@ -46,8 +46,8 @@ class OpaqueSketch {
     }
 
     SDL_Renderer* renderer_;
-    SDL_Rect bounds_;  // what SDL draws into: the clip, else the viewport
-    SDL_Rect area_;    // the part of the bounds kept
+    SDL_Rect cut_;   // what SDL cuts a slanted line to
+    SDL_Rect area_;  // what is kept: the part of the clip, else the viewport, asked for
     std::vector<PackedColor> colours_;
     std::uint8_t colour_ = 0;             // one past the index of the colour set
     std::vector<std::uint8_t> colourAt_;  // per pixel of the area: 0 where nothing lies

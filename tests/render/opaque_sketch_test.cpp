@@ -3,6 +3,7 @@
 #include "render/opaque_sketch.h"
 #include "render/power_cables.h"
 #include "support/software_canvas.h"
+#include "window_canvas.h"
 
 namespace {
 
@@ -100,6 +101,24 @@ TEST(OpaqueSketch, EndsWithThePictureOfEachPieceDrawnInTurn)
             ASSERT_EQ(sketched.pixels(), alone.pixels()) << count << " pieces in " << clip;
         }
     }
+}
+
+TEST(OpaqueSketch, EndsWithThePictureOfEachPieceDrawnInTurnInAWindow)
+{
+    const std::vector<Stroke> strokes = scatteredStrokes();
+    WindowCanvas canvas(40, 30);
+    const SDL_Rect clip{6, 4, 20, 17};
+    SDL_RenderSetClipRect(canvas.renderer(), &clip);
+    for (const Stroke& stroke : strokes)
+        drawAlone(canvas.renderer(), stroke);
+    const std::vector<Rgba> alone = canvas.pixels();
+    canvas.clear();
+    SDL_RenderSetClipRect(canvas.renderer(), &clip);
+    OpaqueSketch all(canvas.renderer(), {-100, -100, 300, 300});
+    for (const Stroke& stroke : strokes)
+        sketch(all, stroke);
+    all.draw();
+    EXPECT_EQ(canvas.pixels(), alone);
 }
 
 TEST(OpaqueSketch, KeepsOnlyItsAreaAndCanBeDrawnAgain)
