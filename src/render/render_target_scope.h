@@ -29,3 +29,8 @@ class RenderTargetScope {
 // onto RGBA ones, through SDL's fast blitters; a texture of RGBA8888 order
 // goes through its generic path, ten times slower, on every copy.
 SDL_Texture* createTargetTexture(SDL_Renderer* renderer, int width, int height);
+
+// A texture to draw into that is copied unblended, whose alpha never shows:
+// in the window's own format where the renderer draws into a window, so that
+// the software renderer copies its rows as they are; else as above.
+SDL_Texture* createOpaqueTargetTexture(SDL_Renderer* renderer, int width, int height);
