@@ -81,6 +81,20 @@ void BM_FrameOfTheFullFactory(benchmark::State& state)
 }
 BENCHMARK(BM_FrameOfTheFullFactory)->Arg(START_ZOOM_INDEX)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// The same with the views that ask most of the world: the power view's
+// networks, ranges and frames, and the diagnostics' reason for every item.
+void BM_FrameWithPowerViewAndDiagnostics(benchmark::State& state)
+{
+    Game game = runningFactory();
+    WindowOfFrames window(static_cast<int>(state.range(0)));
+    if (!window.ready(state)) return;
+    window.state.powerOverviewVisible = true;
+    window.state.diagnosticsVisible = true;
+    for (auto _ : state)
+        window.draw(game, FRAME_SECONDS);
+}
+BENCHMARK(BM_FrameWithPowerViewAndDiagnostics)->Arg(START_ZOOM_INDEX)->Arg(0)->Unit(benchmark::kMillisecond);
+
 // A frame at four times the speed: four world steps, the statistics' sample and the drawing.
 void BM_FrameAtFourTimesSpeed(benchmark::State& state)
 {

@@ -17,6 +17,7 @@
 #include "gallery_frames.h"
 #include "gallery_inspectors.h"
 #include "gallery_map_sprites.h"
+#include "gallery_overlays.h"
 #include "gallery_panels.h"
 #include "gallery_picture.h"
 #include "gallery_side_panel.h"
@@ -448,9 +449,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(out, error);
     setLanguage(GERMAN);
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {
-        writeGlyphSheets,   writeButtons,      writeArrows,           writeLanguageIcons,    writeCargoSprites,
-        writeCargoCloseups, writeArmSprites,   writeControlGallery,   writeMapSpriteGallery, writeCablesAndWires,
-        writeMinimaps,      writePanelGallery, writeInspectorGallery, writeFactoryFrames,    writeSidePanelGallery,
+        writeGlyphSheets,      writeButtons,        writeArrows,           writeLanguageIcons,
+        writeCargoSprites,     writeCargoCloseups,  writeArmSprites,       writeControlGallery,
+        writeMapSpriteGallery, writeCablesAndWires, writeMinimaps,         writePanelGallery,
+        writeInspectorGallery, writeFactoryFrames,  writeSidePanelGallery, writeOverlayFrames,
     };
     bool ok = true;
     for (const auto& group : groups)

@@ -15,24 +15,36 @@ constexpr int RUN_STEPS = 180;  // three seconds at normal speed
 bool writeFrame(Game& game, int width, int height, int zoomIndex, const std::filesystem::path& path)
 {
     Picture picture(width, height);
-    Screen screen;
-    screen.renderer = picture.renderer();
-    bool ok = loadCargoTextures(screen.renderer, screen.cargoTextures) &&
-              loadArmTextures(screen.renderer, screen.armTextures);
     LoopState state;
     state.camera.zoomIndex = zoomIndex;
     state.animationTime = RUN_STEPS * STEP_SECONDS;
     resizeView(state, width, height);
+    const bool ok = drawWindow(picture, game, state);
+    return picture.save(path) && ok;
+}
+
+}  // namespace
+
+bool drawWindow(Picture& picture, Game& game, LoopState& state, const MultiSelection* selection,
+                std::optional<SDL_Point> pointer)
+{
+    Screen screen;
+    screen.renderer = picture.renderer();
+    const bool ok = loadCargoTextures(screen.renderer, screen.cargoTextures) &&
+                    loadArmTextures(screen.renderer, screen.armTextures);
     const DemoPlayer noDemo(nullptr, nullptr, false, 1.0);
     const SaveMenu noSaves;
-    drawFrame({.screen = screen, .game = game, .state = state, .demoPlayer = noDemo, .saveMenu = noSaves});
-    ok = picture.save(path) && ok;
+    drawFrame({.screen = screen,
+               .game = game,
+               .state = state,
+               .demoPlayer = noDemo,
+               .saveMenu = noSaves,
+               .selection = selection,
+               .pointer = pointer});
     destroyCargoTextures(screen.cargoTextures);
     destroyArmTextures(screen.armTextures);
     return ok;
 }
-
-}  // namespace
 
 bool writeFactoryFrames(const std::filesystem::path& out)
 {

@@ -1,9 +1,14 @@
 #include "gallery_panels.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/render_phase.h"
+#include "gallery_frames.h"
 #include "gallery_picture.h"
+#include "reference_worlds.h"
 #include "ui/bottom_bar.h"
 #include "ui/hud_layout.h"
 #include "ui/income_popups.h"
@@ -173,6 +178,72 @@ bool writeToolHelpPanels(const std::filesystem::path& out)
     return picture.save(out / "panel-tool-help.png");
 }
 
+// The first tile of the map, row by row, whose status passes `wanted`.
+TilePoint tileWithStatus(const Game& game, bool (*wanted)(const std::string&))
+{
+    for (int y = 0; y < GRID_HEIGHT; ++y) {
+        for (int x = 0; x < GRID_WIDTH; ++x) {
+            if (wanted(game.statusText(x, y))) return {x, y};
+        }
+    }
+    return {0, 0};
+}
+
+// The tile's centre in the view.
+SDL_Point onScreen(const LoopState& state, TilePoint tile)
+{
+    const int t = tileSize(state.camera);
+    return {tile.x * t + t / 2 - state.camera.scrollX, tile.y * t + t / 2 - state.camera.scrollY};
+}
+
+// The reference factory after three seconds in a 1280 x 800 window, with the
+// pointer where the caller puts it and the shell's state as it sets it.
+bool writeShellFrame(Game& game, LoopState& state, SDL_Point pointer, const std::filesystem::path& path)
+{
+    Picture picture(1280, 800);
+    const bool ok = drawWindow(picture, game, state, nullptr, pointer);
+    return picture.save(path) && ok;
+}
+
+// The status tip, paused over a working machine in English and at the view's
+// right edge in German, and the language pop-up after a choice that could not
+// be stored.
+bool writePointerFrames(const std::filesystem::path& out)
+{
+    Game game = referenceFactory(FULL_FACTORY_ITEMS);
+    for (int step = 0; step < 180; ++step) {
+        game.update(1.0f / 60.0f, false);
+        game.advanceClock(1.0f / 60.0f);
+    }
+    LoopState state;
+    resizeView(state, 1280, 800);
+    state.paused = true;
+    state.minimapVisible = false;
+    setLanguage(ENGLISH);
+    const TilePoint working = tileWithStatus(game, [](const std::string& s) {
+        return s == "SCHMILZT" || s == "VERARBEITET HOLZ" || s == "FUELLT FLASCHEN";
+    });
+    centerCameraOnTile(state.camera, working.x, working.y, state.viewWidth, state.viewHeight);
+    bool ok = writeShellFrame(game, state, onScreen(state, working), out / "frame-status-tip-paused.png");
+
+    // A tile with a status at the view's right edge: its tip is pushed left to end there.
+    setLanguage(GERMAN);
+    state.paused = false;
+    const int t = tileSize(state.camera);
+    const int edgeColumn = (state.camera.scrollX + state.viewWidth - 6) / t;
+    int edgeRow = working.y;
+    while (edgeRow < GRID_HEIGHT - 1 && game.statusText(edgeColumn, edgeRow).empty())
+        ++edgeRow;
+    const SDL_Point edge{state.viewWidth - 6, onScreen(state, {edgeColumn, edgeRow}).y};
+    ok = writeShellFrame(game, state, edge, out / "frame-status-tip-right-edge.png") && ok;
+
+    state.languagePopupOpen = true;
+    state.languageStoreFailed = true;
+    ok = writeShellFrame(game, state, onScreen(state, working), out / "frame-language-popup.png") && ok;
+    setLanguage(GERMAN);
+    return ok;
+}
+
 }  // namespace
 
 bool writePanelGallery(const std::filesystem::path& out)
@@ -182,5 +253,6 @@ bool writePanelGallery(const std::filesystem::path& out)
     ok = writeBottomBars(out) && ok;
     ok = writeSettingsWindows(out) && ok;
     ok = writeIncomePopups(out) && ok;
+    ok = writePointerFrames(out) && ok;
     return writeToolHelpPanels(out) && ok;
 }

@@ -4,6 +4,7 @@
 
 #include "app/main_loop.h"
 #include "app/map_interaction.h"
+#include "app/pointer_places.h"
 #include "demo/demo_event_marks.h"
 #include "editing/bridges_and_tunnels.h"
 #include "editing/control_move.h"
@@ -30,22 +31,6 @@ Modifiers modifiersOf(Uint32 which)
     const SDL_Keymod keys = SDL_GetModState();
     return {(keys & KMOD_SHIFT) != 0 || which == DEMO_SHIFT_MARK, (keys & KMOD_CTRL) != 0 || which == DEMO_CTRL_MARK,
             (keys & KMOD_ALT) != 0};
-}
-
-bool insideView(const LoopState& state, int px, int py)
-{
-    return px >= 0 && py >= 0 && px < state.viewWidth && py < state.viewHeight;
-}
-
-bool onToolPanel(const LoopState& state, int px, int py)
-{
-    return toolPanelHitTest(px, py, state.toolPanelX, state.toolPanelY, state.openToolGroup, state.viewWidth,
-                            state.viewHeight);
-}
-
-bool onMinimap(const LoopState& state, int px, int py)
-{
-    return state.minimapVisible && contains(minimapRect(state.viewWidth, state.viewHeight), px, py);
 }
 
 // The panels drawn over the map view, which take a press before the map does.

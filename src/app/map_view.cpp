@@ -68,9 +68,10 @@ void drawArmPart(SDL_Renderer* renderer, SDL_Texture* texture, ArmSprite part, d
 
 }  // namespace
 
-FrameFacts::FrameFacts(const Game& game)
+FrameFacts::FrameFacts(const Game& game, bool powerView)
     : itemIndex(game), warnings(game.mapWarnings(itemIndex)), water(computeWaterNetwork(game))
 {
+    if (powerView) power = game.powerNetworks();
 }
 
 TileRange visibleTiles(const Camera& camera, int viewWidth, int viewHeight)
@@ -128,16 +129,18 @@ void MapView::drawWires(int pass) const
     wires.drawLinks(pass);
 }
 
-void MapView::drawDcCables(bool highlighted) const
+void MapView::drawDcCables(const DcCableHighlight& highlight) const
 {
     const int t = tileSize();
-    for (const Link& cable : game.dcLinks) {
+    for (std::size_t i = 0; i < game.dcLinks.size(); ++i) {
+        const Link& cable = game.dcLinks[i];
         if (!inGrid(cable.x0, cable.y0)) continue;
         const Tile& supply = game.tileAt(cable.x0, cable.y0);
         const bool active = supply.dcSlots > 0 && supply.dcSlots >= supply.dcCount;
         const LinkEnds ends = buildSignalLinkPath(game, cable, scroll());
         const Route route = computeOffsetLinkRoute(ends.start, ends.end, t);
         if (route.size() < 2) continue;
+        const bool highlighted = highlight.covers(static_cast<int>(i), supply);
         drawLinkRoute(renderer, ends.start, ends.end, toggleButtonColor(highlighted, active), t, &route, false);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <optional>
 #include <vector>
 
 #include "render/arm_textures.h"
@@ -9,17 +10,36 @@
 #include "render/map_scroll.h"
 #include "ui/camera.h"
 #include "world/game.h"
+#include "world/power_overview.h"
 #include "world/tile_item_index.h"
 #include "world/water_network.h"
 
 // What the layers of one frame ask about the whole world, worked out once after
 // the world update and shared, so that no layer walks the item list per tile.
+// The power networks are worked out only for the power view, which shows them
+// on the map and in the side panel.
 struct FrameFacts {
-    explicit FrameFacts(const Game& game);
+    explicit FrameFacts(const Game& game, bool powerView = false);
 
     TileItemIndex itemIndex;
     std::vector<unsigned> warnings;  // Game::mapWarnings
     WaterNetwork water;
+    std::optional<PowerOverview> power;
+};
+
+// Which 5V cables are drawn bright: every one, those of the network of one
+// supply (its dcRoot; -1 for none), and the one whose end is carried (its
+// index; -1 for none).
+struct DcCableHighlight {
+    bool all = false;
+    int root = -1;
+    int carried = -1;
+
+    // The cable at index, whose first end stands on the tile.
+    bool covers(int index, const Tile& firstEnd) const
+    {
+        return all || index == carried || (root >= 0 && firstEnd.dcRoot == root);
+    }
 };
 
 // The three item layers: items on the ground go under the bridges, items on a
@@ -63,7 +83,7 @@ struct MapView {
     // Measure and switch wires: whole under the controls, or their pins over them.
     void drawWires(int pass) const;
     // Red 5V cables, bright while highlighted, dark where their supply falls short.
-    void drawDcCables(bool highlighted) const;
+    void drawDcCables(const DcCableHighlight& highlight) const;
     void drawSensorFlashes() const;
     // The ejectors' rails under the items, or their plates over them.
     void drawEjectors(bool platePass) const;

@@ -89,14 +89,18 @@ bool pressLanguageButton(Shell& shell, const SDL_MouseButtonEvent& press)
 }
 
 // The language takes effect at once, the window's title with it, and is stored
-// in the settings file when the directory is known.
+// in the settings file. Without a current directory there is no file to store
+// it in: the pop-up says so, and the choice holds for this run.
 void chooseLanguage(Shell& shell, Language chosen)
 {
     switchLanguage(shell.game, chosen);
-    if (!shell.directory) return;
-    Settings settings = loadSettings(*shell.directory);
-    settings.language = chosen;
-    shell.state.languageStoreFailed = !saveSettings(*shell.directory, settings);
+    bool stored = false;
+    if (shell.directory) {
+        Settings settings = loadSettings(*shell.directory);
+        settings.language = chosen;
+        stored = saveSettings(*shell.directory, settings);
+    }
+    shell.state.languageStoreFailed = !stored;
 }
 
 // While the pop-up is open it takes every press: a row chooses its language and

@@ -1,6 +1,7 @@
 #include "app/render_phase.h"
 
 #include "app/hud_panels.h"
+#include "app/map_overlays.h"
 #include "app/map_view.h"
 #include "app/side_panel_shell.h"
 #include "render/clip_scope.h"
@@ -22,23 +23,36 @@ void takeWindowTitle(SDL_Window* window, Game& game)
 
 void clipTo(SDL_Renderer* renderer, const SDL_Rect& area) { SDL_RenderSetClipRect(renderer, &area); }
 
-// Everything of the map, from the ground up to the sale texts, inside the viewport.
-void drawMapLayers(const MapView& map, const LoopState& state)
+// Asked once a frame: the map's previews and the status tip follow the same point.
+SDL_Point framePointer(const FrameScene& scene)
 {
+    if (scene.pointer) return *scene.pointer;
+    SDL_Point pointer{};
+    scene.demoPlayer.pointerPosition(pointer.x, pointer.y);
+    return pointer;
+}
+
+// Everything of the map, from the ground up to the sale texts and what the
+// pointer is about to do, inside the viewport.
+void drawMapLayers(const MapOverlays& overlays)
+{
+    const MapView& map = overlays.map;
     SDL_Renderer* renderer = map.renderer;
     const SDL_Rect view = map.viewport();
     map.drawGround();
     map.drawWires(WIRES_UNDER_CONTROLS);
-    map.drawDcCables(state.selectedTool == TOOL_DC_LINE);
-    // The 5V cable being dragged is previewed here.
+    map.drawDcCables(overlays.dcCableHighlight());
+    overlays.drawDcCableDrag();
     map.drawControls();
     map.drawSensorFlashes();
     map.drawEjectors(false);
-    // The ranges of the 5V supplies are shown here.
+    overlays.drawPoleRanges();
     map.drawWaterPipes();
     map.drawStatusMarks();
-    // The multi-selection, the Ctrl rectangle, the stored tunnel entrance, the
-    // power view's frames and the power cable being dragged are drawn here.
+    overlays.drawSelection();
+    overlays.drawTunnelEntrance();
+    overlays.drawPowerView();
+    overlays.drawPowerCableDrag();
     clipTo(renderer, view);
     map.drawItems(ItemLayer::GROUND);
     clipTo(renderer, view);
@@ -50,14 +64,18 @@ void drawMapLayers(const MapView& map, const LoopState& state)
     map.drawItems(ItemLayer::CARRIED);
     clipTo(renderer, view);
     map.drawPowerCables();
-    // The switch wire tool's input marker is drawn here.
+    overlays.drawInputMarker();
     map.drawWires(WIRES_OVER_CONTROLS);
-    // The wire being dragged and the frame of the selected item are drawn here.
+    overlays.drawWireToolDrag();
+    overlays.drawSelectedItemFrame();
     clipTo(renderer, view);
-    drawSaleMarkers(renderer, state);
-    // The diagnostics markers, the copy rectangle or paste preview, the wire drag
-    // from a signal component, the grabbed link, the moved control and the frame
-    // of the inspected tile are drawn here.
+    drawSaleMarkers(renderer, overlays.state);
+    overlays.drawDiagnostics();
+    overlays.drawCopyOrPaste();
+    overlays.drawSignalDrag();
+    overlays.drawCarriedLinkEnd();
+    overlays.drawMoveDrag();
+    overlays.drawInspectedFrame();
 }
 
 // Over the map's lower right corner. Where the view is wider than the map, the
@@ -85,7 +103,8 @@ void drawFrame(const FrameScene& scene)
     SDL_SetRenderDrawColor(renderer, BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255);
     SDL_RenderClear(renderer);
 
-    const FrameFacts facts(scene.game);
+    const SDL_Point pointer = framePointer(scene);
+    const FrameFacts facts(scene.game, state.powerOverviewVisible);
     const MapView map{.renderer = renderer,
                       .game = scene.game,
                       .facts = facts,
@@ -99,7 +118,7 @@ void drawFrame(const FrameScene& scene)
     const SDL_Rect view = map.viewport();
     if (!SDL_RectEmpty(&view)) {
         clipTo(renderer, view);
-        drawMapLayers(map, state);
+        drawMapLayers({.map = map, .state = state, .selection = scene.selection, .pointer = pointer});
         SDL_RenderSetClipRect(renderer, nullptr);
         drawMinimapBox(map, state);
     }
@@ -111,13 +130,13 @@ void drawFrame(const FrameScene& scene)
     SDL_GetRendererOutputSize(renderer, &windowWidth, &windowHeight);
     if (scene.selection != nullptr) {
         drawSidePanel(renderer, windowWidth, windowHeight, scene.state, scene.game, *scene.selection,
-                      scene.screen.cargoTextures, nullptr, scene.stats);
+                      scene.screen.cargoTextures, facts.power ? &*facts.power : nullptr, scene.stats);
     }
     drawToolChoosers(renderer, state, windowWidth, windowHeight);
     SDL_RenderSetClipRect(renderer, nullptr);
-    // The menu is drawn here, under the bottom bar.
+    drawOpenMenu(renderer, windowWidth, windowHeight, scene.saveMenu);
     drawBottomBarAndSettings(renderer, scene.game, state, scene.saveMenu, scene.now);
-    // The language pop-up and the pointer's status tip are drawn here.
+    drawPointerOverlays(renderer, scene.game, state, scene.saveMenu, pointer, &facts.itemIndex);
     scene.demoPlayer.drawOverlay(renderer);
 }
 

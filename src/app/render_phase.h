@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "app/loop_state.h"
 #include "app/screen.h"
 #include "demo/demo_player.h"
@@ -22,6 +24,9 @@ struct FrameScene {
     // alone); without the sampler its statistics window is.
     const MultiSelection* selection = nullptr;
     const ProductionStats* stats = nullptr;
+    // Where the pointer stands in a picture drawn off screen; else the demo's
+    // pointer or the mouse.
+    std::optional<SDL_Point> pointer{};
 };
 
 // The window's colour where nothing is drawn, the map's surroundings included.

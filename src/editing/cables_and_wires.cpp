@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "editing/demolishing.h"
 #include "editing/interaction.h"
@@ -156,6 +157,11 @@ TileSpot tileSpotAt(int cameraY, int pointerY, int tileSize)
 }
 
 std::vector<Link>& linksOfKind(Game& game, LinkKind kind)
+{
+    return const_cast<std::vector<Link>&>(linksOfKind(std::as_const(game), kind));
+}
+
+const std::vector<Link>& linksOfKind(const Game& game, LinkKind kind)
 {
     switch (kind) {
     case POWER_CABLE:

@@ -38,6 +38,7 @@ struct PendingLinkEnd {
 // The game's list of links of the kind; any kind but power cables, measure
 // wires and 5V cables names the switch wires.
 std::vector<Link>& linksOfKind(Game& game, LinkKind kind);
+const std::vector<Link>& linksOfKind(const Game& game, LinkKind kind);
 
 // The control type takes the end of a power cable: a coal generator, a power
 // pole or a 5V supply.

@@ -32,23 +32,21 @@ template <typename Edit> bool validWithChange(const Game& game, std::vector<Link
     return Game::validateSignalLinks(game.tiles, wires, order);
 }
 
-bool addDcCable(Game& game, const WireDrag& drag, int x, int y, bool commit, Link* candidate)
+bool dcCableFits(const Game& game, const WireDrag& drag, int x, int y, Link* candidate)
 {
     if (!game.inBounds(x, y) || (x == drag.x && y == drag.y)) return false;
     if (!isDcNetworkType(typeAt(game, drag.x, drag.y)) || !isDcNetworkType(typeAt(game, x, y))) return false;
     const bool exists = std::any_of(game.dcLinks.begin(), game.dcLinks.end(),
                                     [&](const Link& cable) { return joinsEitherWay(cable, drag.x, drag.y, x, y); });
     if (exists) return false;
-    const Link cable{drag.x, drag.y, x, y, 0, 0};
-    if (candidate != nullptr) *candidate = cable;
-    if (commit) {
-        game.dcLinks.push_back(cable);
-        game.updateNetworks(0.0f);
-    }
+    if (candidate != nullptr) *candidate = {drag.x, drag.y, x, y, 0, 0};
     return true;
 }
 
-bool addSwitchWire(Game& game, const WireDrag& drag, int x, int y, int input, int param, bool commit, Link* candidate)
+// The wire in its stored form goes to the candidate, and the switch wires as
+// they would be with it to wires.
+bool switchWireFits(const Game& game, const WireDrag& drag, int x, int y, int input, int param, Link* candidate,
+                    std::vector<Link>& wires)
 {
     Link wire{drag.x, drag.y, x, y, 0, 0};
     if (!game.normaliseLinkEnds(wire.x0, wire.y0, wire.x1, wire.y1, false)) return false;
@@ -58,13 +56,7 @@ bool addSwitchWire(Game& game, const WireDrag& drag, int x, int y, int input, in
     wire.input = inputOnTarget(typeAt(game, wire.x1, wire.y1), fromStart ? input : drag.input);
     wire.param = paramOnSource(typeAt(game, wire.x0, wire.y0), fromStart ? drag.param : param);
     if (candidate != nullptr) *candidate = wire;
-    std::vector<Link> wires;
-    if (!validWithChange(game, wires, [&wire](std::vector<Link>& list) { list.push_back(wire); })) return false;
-    if (commit) {
-        game.signalControlLinks = std::move(wires);
-        game.updateNetworks(0.0f);
-    }
-    return true;
+    return validWithChange(game, wires, [&wire](std::vector<Link>& list) { list.push_back(wire); });
 }
 
 // Another link of the list than index joins the same two tiles.
@@ -131,27 +123,67 @@ bool movedLinkFits(const Game& game, LinkKind kind, int index, Link& link, int x
     }
 }
 
+// The drag's link to (x, y) keeps the rules: in candidate, and for a switch
+// wire the wires as they would be with it.
+bool signalLinkFits(const Game& game, const WireDrag& drag, int x, int y, int input, int param, Link* candidate,
+                    std::vector<Link>& wires)
+{
+    if (!drag.active() || !drag.moved || !game.inBounds(drag.x, drag.y)) return false;
+    return drag.isDc ? dcCableFits(game, drag, x, y, candidate)
+                     : switchWireFits(game, drag, x, y, input, param, candidate, wires);
+}
+
+// The link with the end moved, in its stored form, when it keeps the rules of its kind.
+bool linkEndFits(const Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param,
+                 Link& link, std::vector<Link>& wires)
+{
+    if (kind == NO_LINK || !game.inBounds(x, y) || index < 0) return false;
+    const std::vector<Link>& links = linksOfKind(game, kind);
+    if (static_cast<std::size_t>(index) >= links.size()) return false;
+    link = withEndMoved(game, links[static_cast<std::size_t>(index)], firstEnd, x, y, input, param);
+    if (link.x0 == link.x1 && link.y0 == link.y1) return false;
+    return movedLinkFits(game, kind, index, link, x, y, wires);
+}
+
 }  // namespace
+
+bool canAddSignalLink(const Game& game, const WireDrag& drag, int x, int y, int input, int param, Link* candidate)
+{
+    std::vector<Link> wires;
+    return signalLinkFits(game, drag, x, y, input, param, candidate, wires);
+}
 
 bool addSignalLink(Game& game, const WireDrag& drag, int x, int y, int input, int param, bool commit, Link* candidate)
 {
-    if (!drag.active() || !drag.moved || !game.inBounds(drag.x, drag.y)) return false;
-    return drag.isDc ? addDcCable(game, drag, x, y, commit, candidate)
-                     : addSwitchWire(game, drag, x, y, input, param, commit, candidate);
+    Link own;
+    Link& link = candidate != nullptr ? *candidate : own;
+    std::vector<Link> wires;
+    const bool fits = signalLinkFits(game, drag, x, y, input, param, &link, wires);
+    if (!fits || !commit) return fits;
+    if (drag.isDc) {
+        game.dcLinks.push_back(link);
+    } else {
+        game.signalControlLinks = std::move(wires);
+    }
+    game.updateNetworks(0.0f);
+    return true;
+}
+
+bool canMoveLinkEnd(const Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param)
+{
+    Link link;
+    std::vector<Link> wires;
+    return linkEndFits(game, kind, index, firstEnd, x, y, input, param, link, wires);
 }
 
 bool moveLinkEnd(Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param, bool commit)
 {
-    if (kind == NO_LINK || !game.inBounds(x, y) || index < 0) return false;
-    std::vector<Link>& links = linksOfKind(game, kind);
-    if (static_cast<std::size_t>(index) >= links.size()) return false;
-    Link link = withEndMoved(game, links[static_cast<std::size_t>(index)], firstEnd, x, y, input, param);
-    if (link.x0 == link.x1 && link.y0 == link.y1) return false;
+    Link link;
     std::vector<Link> wires;
-    if (!movedLinkFits(game, kind, index, link, x, y, wires)) return false;
+    if (!linkEndFits(game, kind, index, firstEnd, x, y, input, param, link, wires)) return false;
     if (!commit) return true;
     if (kind == POWER_CABLE || kind == MEASURE_WIRE || kind == DC_CABLE) {
-        links[static_cast<std::size_t>(index)] = link;
+        linksOfKind(game, kind)[static_cast<std::size_t>(index)] = link;
     } else {
         game.signalControlLinks = std::move(wires);
         // The target the end left may have no switch wire left.

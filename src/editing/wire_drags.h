@@ -46,6 +46,9 @@ struct LinkEndDrag {
 // input twice or close a loop, is refused.
 bool addSignalLink(Game& game, const WireDrag& drag, int x, int y, int input, int param, bool commit,
                    Link* candidate = nullptr);
+// The same answer and candidate without the commit, for a view of the world.
+bool canAddSignalLink(const Game& game, const WireDrag& drag, int x, int y, int input, int param,
+                      Link* candidate = nullptr);
 
 // Moves the first or second end of link index of the kind to tile (x, y);
 // the half and quarter of the release give the input of a two-input logic
@@ -55,6 +58,8 @@ bool addSignalLink(Game& game, const WireDrag& drag, int x, int y, int input, in
 // circuit, and no link twice. With commit it is moved and the networks
 // rebuilt; without, only the answer, for the preview.
 bool moveLinkEnd(Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param, bool commit);
+// The same answer without the commit, for a view of the world.
+bool canMoveLinkEnd(const Game& game, LinkKind kind, int index, bool firstEnd, int x, int y, int input, int param);
 
 // What a left press starts (the shell asks only for a press on the map with
 // neither Shift nor Alt): with Ctrl, a 5V drag from a 5V connector, after

@@ -4,6 +4,8 @@
 
 #include "app/hud_panels.h"
 #include "persistence/save_menu.h"
+#include "support/world_builders.h"
+#include "ui/settings_window.h"
 #include "ui/text_probe.h"
 #include "ui/tool_panel_layout.h"
 #include "world/game.h"
@@ -97,5 +99,59 @@ TEST(HudPanels, AFrameShowsThePaletteTheBarAndWhatTheShellHasOpen)
     EXPECT_EQ(canvas.pixel(890 + 8 + 3 * 38, 48 + 89), LIT_FRAME);
     // A box of 8 glyphs at scale 2 is 104 wide and 20 high; the tiles are 32 pixels.
     EXPECT_TRUE(showsText(canvas, "+375 EUR", 890 - 104 + 4, 2 * 32 - 20 - 3 + 3, {250, 215, 105, 255}, 2));
+    setLanguage(ENGLISH);
+}
+
+TEST(StatusTip, ShownOverAFreeMapWhileThePlayerIsNotBusyThere)
+{
+    using Prepare = void (*)(LoopState&, SaveMenu&);
+    const std::pair<Prepare, bool> busy[] = {
+        {[](LoopState&, SaveMenu&) {}, true},
+        {[](LoopState&, SaveMenu& m) { m.state = MenuState::MainMenu; }, false},
+        {[](LoopState& s, SaveMenu&) { s.stroke.kind = StrokeKind::BELT; }, false},
+        {[](LoopState& s, SaveMenu&) { s.moveDrag.active = true; }, false},
+        {[](LoopState& s, SaveMenu&) { s.interaction.wireDrag.x = 3; }, true},  // pressed, not yet dragged
+        {[](LoopState& s, SaveMenu&) { s.clipboard.pasting = true; }, false},
+    };
+    for (const auto& [prepare, wanted] : busy) {
+        LoopState state = startState();
+        SaveMenu menu;
+        prepare(state, menu);
+        EXPECT_EQ(statusTipWanted(state, menu), wanted) << &prepare - &busy[0].first;
+    }
+
+    // Each point over a working smelter of its own, paused.
+    setLanguage(GERMAN);
+    const ScreenRect minimap = minimapRect(890, WINDOW_HEIGHT);
+    const ScreenRect settings = settingsWindowRect(WINDOW_HEIGHT);
+    const LoopState start = startState();
+    struct Point {
+        int px, py;
+        bool settingsOpen;
+        bool shown;
+    };
+    const Point points[] = {
+        {400, BAR_TOP - 1, false, true},
+        {400, BAR_TOP, false, false},
+        {start.toolPanelX + 5, start.toolPanelY + 5, false, false},
+        {minimap.left + 5, minimap.top + 5, false, false},
+        {settings.left + 5, settings.top + 5, true, false},
+        {settings.left + 5, settings.top + 5, false, true},
+    };
+    for (const Point& p : points) {
+        LoopState state = startState();
+        state.settingsWindowVisible = p.settingsOpen;
+        state.paused = true;
+        Game game = emptyGame();
+        const TilePoint tile = screenToTile(state.camera, p.px, p.py);
+        Tile& smelter = build(game, SMELTER, tile.x, tile.y);
+        smelter.smelterInputCargo.push_back(IRON_ORE);
+        smelter.smelterCoal = 4;
+        const std::optional<StatusTip> tip = pointerStatusTip(game, state, p.px, p.py);
+        ASSERT_EQ(tip.has_value(), p.shown) << p.px << ", " << p.py;
+        if (tip) {
+            EXPECT_EQ(tip->text, "PAUSE - SCHMILZT");
+        }
+    }
     setLanguage(ENGLISH);
 }

@@ -8,6 +8,7 @@
 
 #include "app/map_interaction.h"
 #include "app/panel_clicks.h"
+#include "app/render_phase.h"
 #include "app/shell_fixture.h"
 #include "support/scratch_directory.h"
 #include "support/sdl_log_capture.h"
@@ -132,12 +133,12 @@ TEST_F(PanelClicks, EachPanelTakesItsPressesAndTheMapTheRest)
         {"the language button opens its pop-up", nothing,
          [](const PanelShell& f) { return centreOf(languageButtonRect(f.viewWidth(), f.viewHeight())); }, LEFT, true,
          [](const PanelShell& f) { return f.state.languagePopupOpen; }},
-        {"a pop-up row chooses its language and renews the title", popupOpen,
+        {"a pop-up row chooses its language and renews the title; without a directory it is not stored", popupOpen,
          [](const PanelShell& f) { return centreOf(languagePopupRowRect(f.viewWidth(), f.viewHeight(), 0)); }, LEFT,
          true,
          [](const PanelShell& f) {
              return language() == GERMAN && f.game.titleChanged && f.state.languagePopupOpen &&
-                    !f.state.languageStoreFailed;
+                    f.state.languageStoreFailed;
          }},
         {"a press beside the pop-up closes it", popupOpen, [](const PanelShell& f) { return f.onMap(); }, LEFT, true,
          [](const PanelShell& f) { return !f.state.languagePopupOpen && language() == ENGLISH; }},
@@ -323,4 +324,31 @@ TEST_F(PanelClicks, TheLoopHandsPressesToThePanelsBeforeTheMap)
     f.state.interaction.linkEndDrag.kind = POWER_CABLE;
     EXPECT_FALSE(f.press(centreOf(bottomBarFieldRect(f.viewWidth(), f.viewHeight(), SETTINGS_FIELD))));
     EXPECT_FALSE(f.state.settingsWindowVisible);
+}
+
+TEST_F(PanelClicks, ChoosingEnglishStoresItAndRenewsTheTitle)
+{
+    ScratchDirectory scratch;
+    PanelShell f;
+    f.directory = scratch.path;
+    f.screen.renderer = SDL_CreateRenderer(f.screen.window, -1, SDL_RENDERER_SOFTWARE);
+    ASSERT_NE(f.screen.renderer, nullptr) << SDL_GetError();
+    const auto frame = [&f] {
+        drawFrame(
+            {.screen = f.screen, .game = f.game, .state = f.state, .demoPlayer = f.demoPlayer, .saveMenu = f.saveMenu});
+        return std::string(SDL_GetWindowTitle(f.screen.window));
+    };
+    setLanguage(GERMAN);
+    f.game.update(1.0f / 60.0f, false);
+    EXPECT_EQ(frame().rfind("Gearhaven  -  Geliefert: 0", 0), 0u);
+    f.state.languagePopupOpen = true;
+    f.state.languageStoreFailed = true;  // an earlier failure, cleared by a store that works
+    ASSERT_TRUE(f.press(centreOf(languagePopupRowRect(f.viewWidth(), f.viewHeight(), 1))));
+    EXPECT_EQ(language(), ENGLISH);
+    EXPECT_FALSE(f.state.languageStoreFailed);
+    std::ifstream file(scratch.path / "gearhaven.ini");
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_NE(text.str().find("language=en\n"), std::string::npos) << text.str();
+    EXPECT_EQ(frame().rfind("Gearhaven  -  Delivered: 0", 0), 0u);
 }

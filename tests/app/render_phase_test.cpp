@@ -1,12 +1,14 @@
 // The map view as a player sees it: whole frames drawn by the software
-// renderer, with cargo and arm sprites of one plain colour each, so a probe
-// tells which layer lies on top.
+// renderer, with cargo and arm sprites of one plain colour each (the frame
+// fixture's), so a probe tells which layer lies on top.
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "app/frame_canvas.h"
 #include "app/map_view.h"
 #include "app/render_phase.h"
 #include "app/tile_marks.h"
@@ -16,63 +18,14 @@
 #include "support/software_canvas.h"
 #include "support/world_builders.h"
 #include "ui/hud_layout.h"
+#include "ui/menu_overlay.h"
+#include "ui/status_tip.h"
+#include "world/language.h"
 #include "world/tile_warning.h"
 
 namespace {
 
 const Rgba BACKDROP{BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255};
-const Rgba CARGO_COLOUR{255, 0, 255, 255};
-const std::array<Rgba, ARM_SPRITE_COUNT> ARM_COLOURS = {{
-    {0, 0, 200, 255},    // shaft
-    {0, 0, 150, 255},    // long shaft
-    {0, 200, 0, 255},    // open hand
-    {0, 150, 0, 255},    // closed hand
-    {200, 200, 0, 255},  // horizontal base
-    {150, 150, 0, 255},  // vertical base
-}};
-
-SDL_Texture* solidTexture(SDL_Renderer* renderer, Rgba colour)
-{
-    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, 4, 4);
-    std::array<Rgba, 16> pixels;
-    pixels.fill(colour);
-    SDL_UpdateTexture(texture, nullptr, pixels.data(), 4 * sizeof(Rgba));
-    return texture;
-}
-
-// A window of the given size drawn off screen, the camera at a zoom step.
-class Frame {
-  public:
-    Frame(int width, int height, int zoomIndex) : canvas_(width, height)
-    {
-        screen_.renderer = canvas_.renderer();
-        for (SDL_Texture*& cargo : screen_.cargoTextures)
-            cargo = solidTexture(canvas_.renderer(), CARGO_COLOUR);
-        for (int part = 0; part < ARM_SPRITE_COUNT; ++part)
-            screen_.armTextures.slots[part] = solidTexture(canvas_.renderer(), ARM_COLOURS[part]);
-        state.camera.zoomIndex = zoomIndex;
-        resizeView(state, width, height);
-    }
-    ~Frame()
-    {
-        destroyCargoTextures(screen_.cargoTextures);
-        destroyArmTextures(screen_.armTextures);
-    }
-
-    SoftwareCanvas& draw(Game& game)
-    {
-        drawFrame({.screen = screen_, .game = game, .state = state, .demoPlayer = noDemo_, .saveMenu = noSaves_});
-        return canvas_;
-    }
-
-    LoopState state;
-
-  private:
-    SoftwareCanvas canvas_;
-    Screen screen_;
-    const DemoPlayer noDemo_{nullptr, nullptr, false, 1.0};
-    const SaveMenu noSaves_;
-};
 
 // Pixels inside the area that are not the backdrop, leaving out one rectangle.
 int paintedPixels(SoftwareCanvas& canvas, const SDL_Rect& area, const SDL_Rect& spared = {})
@@ -344,4 +297,44 @@ TEST(ItemLayers, DeckItemsOverBridgesAndHeldItemsOverTheHand)
     EXPECT_EQ(frame.draw(game).pixel(10 * 32 + 16, 4 * 32 + 16), ARM_COLOURS[ARM_HAND_CLOSED]);
     game.items.pop_back();
     EXPECT_EQ(frame.draw(game).pixel(10 * 32 + 16, 4 * 32 + 16), ARM_COLOURS[ARM_HAND_OPEN]);
+}
+
+TEST(RenderPhase, TheLastLayersFollowWhatTheShellHasOpen)
+{
+    Game game = emptyGame();
+    Tile& smelter = build(game, SMELTER, 12, 9);
+    smelter.smelterInputCargo.push_back(IRON_ORE);
+    smelter.smelterCoal = 4;
+    const SDL_Point overSmelter{12 * 32 + 10, 9 * 32 + 10};
+    SaveMenu menu;
+    Frame frame(1280, 800, 2);
+    frame.state.paused = true;
+    // What the pointer at a point changes of the frame: the tip beside it, or nothing.
+    const auto changedBy = [&](SDL_Point pointer) {
+        const std::vector<Rgba> without = frame.draw(game, menu, SDL_Point{-1, -1}).pixels();
+        const std::vector<Rgba> with = frame.draw(game, menu, pointer).pixels();
+        return SoftwareCanvas::markedBounds(1280, 800, [&](int x, int y) {
+            return with[static_cast<std::size_t>(y * 1280 + x)] != without[static_cast<std::size_t>(y * 1280 + x)];
+        });
+    };
+    const ScreenRect tip = statusTipAt("SCHMILZT", true, overSmelter.x, overSmelter.y, 960, 800)->box;
+    EXPECT_EQ(changedBy(overSmelter), (SDL_Rect{tip.left, tip.top, tip.width, tip.height}));
+    EXPECT_EQ(changedBy({5 * 32, 20 * 32}), (SDL_Rect{0, 0, 0, 0})) << "empty tile";
+
+    // An open menu over the dimmed window, under the bottom bar, and no tip.
+    menu.openMainMenu();
+    EXPECT_EQ(changedBy(overSmelter), (SDL_Rect{0, 0, 0, 0}));
+    SoftwareCanvas& withMenu = frame.draw(game, menu, overSmelter);
+    SoftwareCanvas menuAlone(1280, 800);
+    drawMenuOverlay(menuAlone.renderer(), 1280, 800, menu);
+    const ScreenRect dialog = dialogRect(1280, 800);
+    EXPECT_EQ(withMenu.pixel(dialog.left + 40, dialog.top + 30), menuAlone.pixel(dialog.left + 40, dialog.top + 30));
+    const ScreenRect bar = bottomBarRect(960, 800);
+    EXPECT_NE(withMenu.pixel(bar.left + 2, bar.top + 2), menuAlone.pixel(bar.left + 2, bar.top + 2));
+
+    // The language pop-up over the bar: the row of the language in use lit.
+    menu.state = MenuState::Closed;
+    frame.state.languagePopupOpen = true;
+    const ScreenRect row = languagePopupRowRect(960, 800, language());
+    EXPECT_EQ(frame.draw(game).pixel(row.left, row.top), (Rgba{111, 215, 115, 255}));
 }
