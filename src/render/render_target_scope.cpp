@@ -46,7 +46,7 @@ SDL_Texture* createTargetTexture(SDL_Renderer* renderer, int width, int height)
 SDL_Texture* createOpaqueTargetTexture(SDL_Renderer* renderer, int width, int height)
 {
     SDL_Window* window = SDL_RenderGetWindow(renderer);
-    const Uint32 format = window != nullptr ? SDL_GetWindowPixelFormat(window) : SDL_PIXELFORMAT_UNKNOWN;
+    const Uint32 format = window != nullptr ? SDL_GetWindowPixelFormat(window) : Uint32{SDL_PIXELFORMAT_UNKNOWN};
     SDL_RendererInfo info;
     if (SDL_BITSPERPIXEL(format) != 32 || SDL_GetRendererInfo(renderer, &info) != 0 || !supports(info, format))
         return createTargetTexture(renderer, width, height);
