@@ -85,6 +85,16 @@ TileRange visibleTiles(const Camera& camera, int viewWidth, int viewHeight)
             std::min(camera.scrollY / t, GRID_HEIGHT), end(camera.scrollY, viewHeight, GRID_HEIGHT)};
 }
 
+SDL_Rect MapView::groundArea() const
+{
+    const int t = tileSize();
+    const SDL_Rect map{-camera.scrollX, -camera.scrollY, GRID_WIDTH * t, GRID_HEIGHT * t};
+    const SDL_Rect view = viewport();
+    SDL_Rect covered{};
+    if (SDL_IntersectRect(&map, &view, &covered) == SDL_FALSE) return {0, 0, 0, 0};
+    return covered;
+}
+
 SDL_Rect MapView::tileSquare(int x, int y) const
 {
     const int t = tileSize();
