@@ -95,6 +95,18 @@ void BM_FrameWithPowerViewAndDiagnostics(benchmark::State& state)
 }
 BENCHMARK(BM_FrameWithPowerViewAndDiagnostics)->Arg(START_ZOOM_INDEX)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// The same with the power view on: the poles' ranges, blended pixel by pixel, and the networks' frames.
+void BM_FrameOfTheFullFactoryInThePowerView(benchmark::State& state)
+{
+    Game game = runningFactory();
+    WindowOfFrames window(START_ZOOM_INDEX);
+    if (!window.ready(state)) return;
+    window.state.powerOverviewVisible = true;
+    for (auto _ : state)
+        window.draw(game, FRAME_SECONDS);
+}
+BENCHMARK(BM_FrameOfTheFullFactoryInThePowerView)->Unit(benchmark::kMillisecond);
+
 // A frame at four times the speed: four world steps, the statistics' sample and the drawing.
 void BM_FrameAtFourTimesSpeed(benchmark::State& state)
 {
