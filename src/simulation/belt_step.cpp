@@ -67,15 +67,21 @@ void resetTables(ItemStepScratch& s, std::size_t itemCount)
     s.granted.assign(itemCount, 0);
     s.switched.assign(itemCount, 0);
     s.resolution.assign(itemCount, 0);
+    s.inTunnel.assign(itemCount, 0);
 }
 
 // One pass over the items: the first call of a belt step grants belt
-// credit, and both tables fill; none of the three reads what another writes.
-void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratch& s, bool grantCredit)
+// credit, both tables fill and the items on tunnel entrances are marked,
+// those at rest there without a look; none of these reads what another writes.
+void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, ItemStepScratch& s,
+                           bool grantCredit)
 {
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
+    tunnels.markHeld(s.inTunnel);  // no belt credit, no node taken, no drop
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
         CargoItem& item = game.items[i];
-        if (!game.inBounds(item.x, item.y)) continue;
+        if (!game.inBounds(item.x, item.y)) return;
+        if (item.layer != 1 && layout.types[static_cast<std::size_t>(tileIndex(item.x, item.y))] == TUNNEL)
+            s.inTunnel[i] = 1;
         if (grantCredit) grantSpeedCredit(item, layout.kindUnder(game, item));
         if (!isInsideTunnel(game, layout, item)) {
             s.occupancy[static_cast<std::size_t>(itemNode(item))] = static_cast<int>(i);
@@ -87,7 +93,7 @@ void fillOccupancyAndDrops(Game& game, const WorldLayout& layout, ItemStepScratc
             s.armDropsPlanned[static_cast<std::size_t>(groundNode(dropX, dropY))] = static_cast<int>(i);
             s.dropNodes.push_back(groundNode(dropX, dropY));
         }
-    }
+    });
 }
 
 // Marks the items whose chain of occupants ahead (the occupant of its target,
@@ -128,24 +134,25 @@ void findRings(const Game& game, ItemStepScratch& s)
 
 // Only a distributor's items plan a second time, for its other output; in a
 // follow-up call items move on belts alone, so none does.
-void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, bool followUp, int firstItem)
+void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, TunnelItemIndex& tunnels, bool followUp,
+               int firstItem)
 {
     MovePlanner planner(game, s, layout, followUp, firstItem);
-    const int n = static_cast<int>(game.items.size());
     s.onDistributor.clear();
     s.planned.clear();
-    for (int i = 0; i < n; ++i) {
-        const auto at = static_cast<std::size_t>(i);
+    std::fill(s.plans.begin(), s.plans.end(), MovePlan{});
+    std::fill(s.pushed.begin(), s.pushed.end(), 0);
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t at) {
+        if (s.inTunnel[at] != 0) return;  // which mayMove would refuse too
         const CargoItem& item = game.items[at];
-        s.plans[at] = MovePlan{};
-        s.pushed[at] = 0;
-        if (!planner.mayMove(item)) continue;  // without a call for most items
+        if (!planner.mayMove(item)) return;
+        const int i = static_cast<int>(at);
         bool pushed = false;
         s.plans[at] = planner.plan(i, 0, pushed);
         s.pushed[at] = pushed ? 1 : 0;
         if (s.plans[at].target >= 0) s.planned.push_back(i);
         if (!followUp && layout.typeUnder(game, item) == DISTRIBUTOR) s.onDistributor.push_back(i);
-    }
+    });
     for (int i : s.onDistributor) {
         bool pushed = false;
         s.alternatives[static_cast<std::size_t>(i)] = planner.plan(i, 1, pushed);
@@ -165,7 +172,8 @@ void reserveForMostItems(ItemStepScratch& s)
     s.resolution.reserve(MOST_WORLD_ITEMS);
     s.onRing.reserve(MOST_WORLD_ITEMS);
     s.ringSeen.reserve(MOST_WORLD_ITEMS);
-    s.tunnelNext.reserve(MOST_WORLD_ITEMS);
+    s.inTunnel.reserve(MOST_WORLD_ITEMS);
+    s.onEntrances.reserve();
     s.onDistributor.reserve(MOST_WORLD_ITEMS);
     s.planned.reserve(MOST_WORLD_ITEMS);
     s.occupiedNodes.reserve(MOST_WORLD_ITEMS);
@@ -175,7 +183,6 @@ void reserveForMostItems(ItemStepScratch& s)
     s.ringWalk.reserve(MOST_WORLD_ITEMS);
     for (std::vector<int>* table : {&s.occupancy, &s.armDropsPlanned, &s.armDrops, &s.claims})
         table->reserve(NODE_COUNT);
-    s.tunnelHeads.reserve(TILE_COUNT);
     s.tunnelSlots.reserve(GRID_WIDTH + GRID_HEIGHT);  // the longest tunnel and its two ends
     s.trial.path.reserve(PATH_STORAGE);
     s.room.reserve();
@@ -194,8 +201,9 @@ void Game::stepItems(BeltPass pass, int firstItem)
         return;
     }
     resetTables(s, items.size());
-    fillOccupancyAndDrops(*this, layout, s, !followUp);
-    planMoves(*this, s, layout, followUp, firstItem);
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
+    fillOccupancyAndDrops(*this, layout, tunnels, s, !followUp);
+    planMoves(*this, s, layout, tunnels, followUp, firstItem);
     resolveRightOfWay(*this, layout, s);
 
     findRings(*this, s);
@@ -206,7 +214,7 @@ void Game::stepItems(BeltPass pass, int firstItem)
         if (resolver.resolveMove(i)) execution.moveItem(i);
     }
     if (!followUp) {
-        indexTunnelItems();
+        advanceTunnelItems(*this, layout, tunnels, s);
         spawnMachineOutputs(OutputMachines::Producers);
         ++stepCount;
     }

@@ -47,17 +47,18 @@ int servingEjector(const Game& game, const CargoItem& item, const std::vector<st
 
 // No item is in the ejector's charge; the items' marks are filed once per
 // pass and kept up as the pass hands items over.
-bool ejectorIsFree(const Game& game, int ejector, StepScratch& s)
+bool ejectorIsFree(const Game& game, int ejector, TunnelItemIndex& tunnels, StepScratch& s)
 {
     const Tile& tile = game.tiles[static_cast<std::size_t>(ejector)];
     if (!tile.ejectorActive || !(tile.ejectorTimer < 0.0f)) return false;
     if (!s.ejectorsInChargeFiled) {
         s.ejectorsInCharge.assign(TILE_COUNT, 0);
-        for (const CargoItem& item : game.items) {
+        tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {  // held items are in no ejector's charge
+            const CargoItem& item = game.items[i];
             // A landed item is let go in the same pass, before or after this item.
-            if (hasLanded(item) || item.ejectTarget < 0 || item.ejectTarget >= TILE_COUNT) continue;
+            if (hasLanded(item) || item.ejectTarget < 0 || item.ejectTarget >= TILE_COUNT) return;
             s.ejectorsInCharge[static_cast<std::size_t>(item.ejectTarget)] = 1;
-        }
+        });
         s.ejectorsInChargeFiled = true;
     }
     return s.ejectorsInCharge[static_cast<std::size_t>(ejector)] == 0;
@@ -94,24 +95,25 @@ bool readyToStep(const Game& game, const CargoItem& item)
 }
 
 // Lets landed items go and offers items resting on served belt tiles to
-// their ejectors, in one pass; true when a belt pass should follow to let
+// their ejectors, in one pass over the items outside tunnels; true when a belt pass should follow to let
 // them move at once.
-bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts, StepScratch& s)
+bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts, TunnelItemIndex& tunnels, StepScratch& s)
 {
     s.ejectorsInChargeFiled = false;
     bool stepAgain = false;
-    for (CargoItem& item : game.items) {
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {  // held items are free and on no belt
+        CargoItem& item = game.items[i];
         if (hasLanded(item)) {
             item.ejectTarget = -1;
             item.state = ITEM_FREE;
         }
         if (item.state == ITEM_TAKEN_BY_EJECTOR) {
             stepAgain = stepAgain || readyToStep(game, item);
-            continue;
+            return;
         }
-        if (item.state != ITEM_FREE) continue;
+        if (item.state != ITEM_FREE) return;
         const int ejector = servingEjector(game, item, ejectorBelts);
-        if (ejector < 0 || !ejectorIsFree(game, ejector, s)) continue;
+        if (ejector < 0 || !ejectorIsFree(game, ejector, tunnels, s)) return;
         item.ejectSkipTile = tileIndex(item.x, item.y);  // offered once per visit
         if (ejectorTakes(game, ejector, item.cargo)) {
             item.ejectTarget = ejector;
@@ -121,7 +123,7 @@ bool feedEjectors(Game& game, const std::vector<std::uint8_t>& ejectorBelts, Ste
         } else if (item.speedCredit >= MOVE_COST) {
             stepAgain = true;
         }
-    }
+    });
     return stepAgain;
 }
 
@@ -203,8 +205,22 @@ void stepEjector(Game& game, int index, float dt)
 
 void Game::landThrownItems()
 {
-    std::erase_if(items, [this](const CargoItem& item) { return landsOnEmptyGround(*this, item); });
-    if (feedEjectors(*this, currentLayout().ejectorBelts, tables_.get().step)) stepItems(BeltPass::FollowUp);
+    // Items at rest in tunnels are not in flight; the list closes up in order over those that fell.
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
+    if (tunnels.anyOutside(items.size(), [this](std::size_t i) { return landsOnEmptyGround(*this, items[i]); })) {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (!tunnels.holds(i) && landsOnEmptyGround(*this, items[i])) continue;
+            if (kept != i) {
+                items[kept] = std::move(items[i]);
+                tunnels.moveEntry(i, kept);
+            }
+            ++kept;
+        }
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(kept), items.end());
+        tunnels.keepFirst(kept);
+    }
+    if (feedEjectors(*this, currentLayout().ejectorBelts, tunnels, tables_.get().step)) stepItems(BeltPass::FollowUp);
 }
 
 void Game::stepEjectors(float dt)

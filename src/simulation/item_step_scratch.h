@@ -66,8 +66,10 @@ struct ItemStepScratch {
     std::vector<char> onRing;  // per item: its chain of occupants ahead comes back to it
     std::vector<char> ringSeen;
     std::vector<int> ringWalk;
-    std::vector<int> tunnelHeads;  // per tile: first item standing on it
-    std::vector<int> tunnelNext;   // per item: next item on the same tile
+    // Per item: it stands on a tunnel entrance, not on a deck, when the call
+    // begins, so that nothing plans a move for it.
+    std::vector<char> inTunnel;
+    TileItemLists onEntrances;  // the tunnel advance's items outside the tunnel index
     std::vector<int> tunnelSlots;
     CargoItem trial{0, 0, NONE, 0};  // the trial move of a mixer's leaving item
     RoomIndex room;                  // for the planning, in which no item moves; junctions ask its path points
@@ -80,3 +82,10 @@ struct ItemStepScratch {
 // Sizes the per-item tables once for as many items as a world can hold, so
 // that a growing world does not reallocate them step by step.
 void reserveForMostItems(ItemStepScratch& s);
+
+class Game;
+class TunnelItemIndex;
+struct WorldLayout;
+// Moves every tunnel's items on by one slot, as Game::indexTunnelItems;
+// the items the tunnel index holds are taken from there without a look.
+void advanceTunnelItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, ItemStepScratch& s);

@@ -75,10 +75,11 @@ void markBlocked(BlockedTiles& blocked, int x, int y) { blocked.set(static_cast<
 
 // Ground items outside tunnels and the drops of powered arms; one pass over
 // the items, as the marks do not depend on one another.
-BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout)
+BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels)
 {
     BlockedTiles blocked;
-    for (const CargoItem& item : game.items) {
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {  // held items: inside, carried by no arm
+        const CargoItem& item = game.items[i];
         if (item.layer == 0 && game.inBounds(item.x, item.y) && !isInsideTunnel(game, layout, item)) {
             markBlocked(blocked, item.x, item.y);
         }
@@ -87,7 +88,7 @@ BlockedTiles blockedOutputTiles(const Game& game, const WorldLayout& layout)
         if (item.carried && carriedItemDropTile(game, item, dropX, dropY) && game.isPoweredAt(item.x, item.y)) {
             markBlocked(blocked, dropX, dropY);
         }
-    }
+    });
     return blocked;
 }
 
@@ -250,7 +251,7 @@ void Game::spawnMachineOutputs(OutputMachines machines)
         const Product product = offeredProduct(tileAt(x, y), machines);
         if (!product.offered) continue;
         if (!blockedFound) {
-            blocked = blockedOutputTiles(*this, layout);
+            blocked = blockedOutputTiles(*this, layout, tables_.get().tunnels);
             blockedFound = true;
         }
         OutputTargetRule rule(*this, blocked, x, y, product.cargo);

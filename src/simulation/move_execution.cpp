@@ -173,6 +173,7 @@ void MoveExecution::appendPath(const Move& m, CargoItem& item, const Tile& targe
     const Direction pointDir = isBeltOrBridge(target.type) ? target.dir : m.dir;
     const bool twoTiles = std::abs(m.nx - m.fromX) + std::abs(m.ny - m.fromY) == 2;
     const Direction side = clockwiseDirection(m.fromDir);
+    makeRoomInPath(spares_, item.path);
     if (m.fromType == DISTRIBUTOR && twoTiles) {
         item.path.push_back(
             PathPoint{m.fromX + directionDx(side), m.fromY + directionDy(side), JUMP_SPEED, m.dir, false});
@@ -180,6 +181,7 @@ void MoveExecution::appendPath(const Move& m, CargoItem& item, const Tile& targe
         item.path.push_back(
             PathPoint{m.fromX - directionDx(side), m.fromY - directionDy(side), JUMP_SPEED, m.dir, false});
     }
+    makeRoomInPath(spares_, item.path);
     item.path.push_back(PathPoint{m.nx, m.ny, speed, pointDir, false});
     if (twoTiles && m.fromType != DISTRIBUTOR && m.fromType != MIXER_SECOND) {
         const int midX = m.fromX + directionDx(m.dir);

@@ -8,13 +8,20 @@
 void RoomIndex::filePositions(const Game& game)
 {
     byPosition_.start();
-    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
+    auto file = [&](std::size_t i) {
+        const CargoItem& item = game.items[i];
         // An item less than a tile from a tile centre rounds to that tile or a neighbour.
         if (!std::isnan(item.posX) && !std::isnan(item.posY)) {
             byPosition_.file(
-                tileIndex(clampedCoordinate(item.posX, GRID_WIDTH), clampedCoordinate(item.posY, GRID_HEIGHT)), i);
+                tileIndex(clampedCoordinate(item.posX, GRID_WIDTH), clampedCoordinate(item.posY, GRID_HEIGHT)),
+                static_cast<int>(i));
         }
+    };
+    if (tunnels_ != nullptr) {
+        tunnels_->forEachOutside(game.items.size(), file);
+    } else {
+        for (std::size_t i = 0; i < game.items.size(); ++i)
+            file(i);
     }
     byPosition_.finish();
     positionsFiled_ = true;
@@ -24,10 +31,16 @@ const TileItemLists& RoomIndex::pathPoints(const Game& game)
 {
     if (pathsFiled_) return byPath_;
     byPath_.start();
-    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        for (const PathPoint& p : game.items[static_cast<std::size_t>(i)].path) {
-            if (inGrid(p.x, p.y)) byPath_.file(tileIndex(p.x, p.y), i);
+    auto file = [&](std::size_t i) {  // the items at rest in tunnels have no path
+        for (const PathPoint& p : game.items[i].path) {
+            if (inGrid(p.x, p.y)) byPath_.file(tileIndex(p.x, p.y), static_cast<int>(i));
         }
+    };
+    if (tunnels_ != nullptr) {
+        tunnels_->forEachOutside(game.items.size(), file);
+    } else {
+        for (std::size_t i = 0; i < game.items.size(); ++i)
+            file(i);
     }
     byPath_.finish();
     pathsFiled_ = true;
@@ -52,5 +65,7 @@ bool RoomIndex::hasRoomOnTile(const Game& game, int x, int y, const CargoItem* s
         }
     }
     const int tile = tileIndex(x, y);
-    return !blockedBy(byPath.begin(tile), byPath.end(tile));
+    if (blockedBy(byPath.begin(tile), byPath.end(tile))) return false;
+    // An item at rest in a tunnel stands on its entrance's centre, away from bridges.
+    return tunnels_ == nullptr || tunnels_->othersOn(game, tile, self) == 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "simulation/tile_item_lists.h"
+#include "simulation/tunnel_item_index.h"
 #include "world/geometry.h"
 
 class Game;
@@ -9,7 +10,8 @@ struct CargoItem;
 // Answers Game::hasRoomOnTile from the items filed by the tile their position
 // rounds to (held inside the map) and by the tiles of their path points,
 // instead of from the whole item list. Good for one phase in which no item
-// moves, gains path points or comes into being; filed on first need.
+// moves, gains path points or comes into being; filed on first need. The
+// items at rest in tunnels are not filed: the tunnel index answers for them.
 class RoomIndex {
   public:
     // Forgets the filing; the next question files the items afresh.
@@ -18,6 +20,7 @@ class RoomIndex {
         positionsFiled_ = false;
         pathsFiled_ = false;
     }
+    void answerForTunnels(TunnelItemIndex& tunnels) { tunnels_ = &tunnels; }
     void reserve()
     {
         byPosition_.reserve();
@@ -38,6 +41,7 @@ class RoomIndex {
                 for (const int* j = byPosition_.begin(tile); j != byPosition_.end(tile); ++j) {
                     if (test(*j)) return true;
                 }
+                if (tunnels_ != nullptr && tunnels_->anyOn(tile, test)) return true;
             }
         }
         return false;
@@ -48,6 +52,7 @@ class RoomIndex {
   private:
     void filePositions(const Game& game);
 
+    TunnelItemIndex* tunnels_ = nullptr;
     TileItemLists byPosition_;
     TileItemLists byPath_;
     bool positionsFiled_ = false;

@@ -19,16 +19,14 @@ namespace {
 constexpr std::int64_t MAX_MONEY = std::numeric_limits<std::int64_t>::max();
 
 // Something lies within a tile of the source on both axes.
-bool itemCrowdsSource(const Game& game, int x, int y)
+// Items at rest in tunnels stand on the centre of a tunnel entrance, never on a source.
+bool itemCrowdsSource(const Game& game, TunnelItemIndex& tunnels, int x, int y)
 {
-    for (const CargoItem& item : game.items) {
-        if (isHeldByArm(item)) continue;
-        if (std::fabs(item.posX - static_cast<float>(x)) < 1.0f &&
-            std::fabs(item.posY - static_cast<float>(y)) < 1.0f) {
-            return true;
-        }
-    }
-    return false;
+    return tunnels.anyOutside(game.items.size(), [&](std::size_t i) {
+        const CargoItem& item = game.items[i];
+        return !isHeldByArm(item) && std::fabs(item.posX - static_cast<float>(x)) < 1.0f &&
+               std::fabs(item.posY - static_cast<float>(y)) < 1.0f;
+    });
 }
 
 void buyItem(Game& game, Tile& source, int x, int y, std::int64_t cost, StepScratch& scratch)
@@ -67,17 +65,19 @@ void Game::sellCargo(int x, int y, CargoType cargo)
 void Game::stepSources()
 {
     if (!sourcesEnabled) return;
-    std::bitset<TILE_COUNT> occupied;
-    for (const CargoItem& item : items) {
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
+    std::bitset<TILE_COUNT> occupied;  // asked only on sources
+    tunnels.forEachOutside(items.size(), [&](std::size_t i) {
+        const CargoItem& item = items[i];
         if (item.layer == 0 && inBounds(item.x, item.y))
             occupied.set(static_cast<std::size_t>(tileIndex(item.x, item.y)));
-    }
+    });
     for (int index : currentLayout().sources) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;
         Tile& tile = tileAt(x, y);
         if (!SourceControl::isRunning(tile)) continue;
-        if (occupied.test(static_cast<std::size_t>(index)) || itemCrowdsSource(*this, x, y)) continue;
+        if (occupied.test(static_cast<std::size_t>(index)) || itemCrowdsSource(*this, tunnels, x, y)) continue;
         if (tile.serialCounter == std::numeric_limits<std::uint64_t>::max()) continue;
         if (!isCargoType(tile.sourceCargo)) continue;
         const auto cost = static_cast<std::int64_t>(CARGO_PURCHASE_COST[tile.sourceCargo]);

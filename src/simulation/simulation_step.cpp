@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -124,19 +126,31 @@ bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
 }
 
 // Offers every item once, in order, and drops those that were taken, keeping
-// the order of the rest; the path storage of those that left is kept for new items.
-void deliverItems(Game& game, const WorldLayout& layout, StepScratch& scratch)
+// the order of the rest; the path storage of those that left is kept for new
+// items. Items at rest in tunnels reach no taking control.
+void deliverItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, StepScratch& scratch)
 {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < game.items.size(); ++i) {
-        if (deliverItem(game, layout, game.items[i])) {
-            keepSparePath(scratch, game.items[i]);
+    std::vector<int>& taken = scratch.takenItems;
+    taken.clear();
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        if (!deliverItem(game, layout, game.items[i])) return;
+        keepSparePath(scratch, game.items[i]);
+        taken.push_back(static_cast<int>(i));
+    });
+    if (taken.empty()) return;
+    auto next = taken.begin();
+    std::size_t kept = static_cast<std::size_t>(taken.front());
+    for (std::size_t i = kept; i < game.items.size(); ++i) {
+        if (next != taken.end() && static_cast<std::size_t>(*next) == i) {
+            ++next;
             continue;
         }
-        if (kept != i) game.items[kept] = std::move(game.items[i]);
+        game.items[kept] = std::move(game.items[i]);
+        tunnels.moveEntry(i, kept);
         ++kept;
     }
     game.items.erase(game.items.begin() + static_cast<std::ptrdiff_t>(kept), game.items.end());
+    tunnels.keepFirst(kept);
 }
 
 void spawnStorageOutputs(Game& game, bool skipMode)
@@ -150,6 +164,28 @@ void spawnStorageOutputs(Game& game, bool skipMode)
         if (game.items[i].speedCredit > 2) game.items[i].speedCredit -= 3;
     }
 }
+
+// Lists the items at rest in tunnels for one step and forgets them after it.
+class TunnelListing {
+  public:
+    TunnelListing(TunnelItemIndex& tunnels, const Game& game, const WorldLayout& layout, bool listed)
+        : tunnels_(tunnels), game_(game), layout_(layout)
+    {
+        if (listed) tunnels_.list(game, layout);
+    }
+    ~TunnelListing()
+    {
+        assert(tunnels_.agrees(game_, layout_));  // no phase moved a listed item but the tunnel rule
+        tunnels_.clear();
+    }
+    TunnelListing(const TunnelListing&) = delete;
+    TunnelListing& operator=(const TunnelListing&) = delete;
+
+  private:
+    TunnelItemIndex& tunnels_;
+    const Game& game_;
+    const WorldLayout& layout_;
+};
 
 void reportMotorSounds(Game& game, StepScratch& s)
 {
@@ -192,6 +228,8 @@ void Game::update(float dt, bool skipMode)
     const WorldLayout& layout = currentLayout();
     const LayoutTrust trust(tables_.get().layout);
     StepScratch& s = tables_.get().step;
+    // Skipping replans every item each step, so most items in tunnels rest there.
+    const TunnelListing tunnels(tables_.get().tunnels, *this, layout, skipMode);
 
     updateNetworks(dt);
     landThrownItems();
@@ -240,7 +278,7 @@ void Game::update(float dt, bool skipMode)
         moveItems(dt);
     }
     stepEjectors(dt);
-    deliverItems(*this, layout, s);
+    deliverItems(*this, layout, tables_.get().tunnels, s);
     if (storageOutputDue) spawnStorageOutputs(*this, skipMode);
     rotateArms(dt);
     s.idleArmsStillListed = true;
@@ -263,19 +301,25 @@ void Game::reserveStepStorage()
     for (Tile& tile : tiles)
         reserveRecordQueues(tile);
     incomeEvents.reserve(MAX_INCOME_EVENTS);
+    // Room for the longest count, so that a count gaining a digit does not grow the title.
+    constexpr std::size_t MOST_COUNT_DIGITS = 20;
+    titleText.reserve(std::strlen(TITLE_PREFIX) + MOST_COUNT_DIGITS + std::strlen(TITLE_HELP));
     StepTables& scratch = tables_.get();
     reservePath(scratch.entryTrial.item.path);
     reserveForMostItems(scratch.itemStep);
     reserveForMostItems(scratch.motion);
     reserveForMostItems(scratch.step);
+    scratch.tunnels.reserve();
     scratch.step.storageReserved = true;
 }
 
 void Game::replanItems()
 {
     const bool allPowered = currentLayout().isAllPowered(*this);
-    for (CargoItem& item : items) {
-        if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) continue;
+    // The items at rest in tunnels are replanned as they are.
+    tables_.get().tunnels.forEachOutside(items.size(), [&](std::size_t i) {
+        CargoItem& item = items[i];
+        if (isHeldByArm(item) || WorldLayout::isItemPowerStopped(*this, item, allPowered)) return;
         item.progress = 0.0f;
         item.heading = item.dir;
         item.posX = static_cast<float>(item.x);
@@ -285,5 +329,5 @@ void Game::replanItems()
         item.path.clear();
         if (item.leavingTunnel && item.x == item.tunnelExitX && item.y == item.tunnelExitY) item.leavingTunnel = false;
         if (item.targetTile >= 0 && item.targetTile != tileIndex(item.x, item.y)) item.targetTile = -1;
-    }
+    });
 }

@@ -1,11 +1,47 @@
 #include "simulation/step_scratch.h"
 
+#include <algorithm>
+
 #include "simulation/item_transport.h"
 
 namespace {
 
 // Enough for the items that leave in a busy step; more would only hoard memory.
 constexpr std::size_t MOST_SPARE_PATHS = 256;
+// Items held up on their way while belt steps carry them on: hundreds in a
+// jammed factory, each keeping every tile it was carried over.
+constexpr std::size_t MOST_LONG_PATHS = 1024;
+constexpr std::size_t LONG_PATH_STORAGE = 8 * PATH_STORAGE;
+
+// Moves a spare storage larger than capacity out of the pool into taken.
+bool takeLarger(std::vector<Fifo<PathPoint>>& pool, std::size_t capacity, Fifo<PathPoint>& taken)
+{
+    const auto found = std::find_if(pool.begin(), pool.end(),
+                                    [&](const Fifo<PathPoint>& spare) { return spare.capacity() > capacity; });
+    if (found == pool.end()) return false;
+    taken = std::move(*found);
+    *found = std::move(pool.back());
+    pool.pop_back();
+    return true;
+}
+
+// Keeps the storage of the path in the pool unless the pool is full.
+void keepIn(std::vector<Fifo<PathPoint>>& pool, std::size_t most, Fifo<PathPoint>& path)
+{
+    if (pool.size() >= most) return;
+    if (pool.capacity() < most) pool.reserve(most);
+    path.clear();
+    pool.push_back(std::move(path));
+}
+
+void fillSpares(std::vector<Fifo<PathPoint>>& spares, std::size_t count, std::size_t points)
+{
+    spares.reserve(count);
+    while (spares.size() < count) {
+        spares.emplace_back();
+        spares.back().reserve(points);
+    }
+}
 
 }  // namespace
 
@@ -17,15 +53,13 @@ void reserveForMostItems(StepScratch& s)
     for (std::vector<char>* table : {&s.pipeSeen, &s.pickupTiles, &s.dropTiles, &s.ejectorsInCharge})
         table->reserve(TILE_COUNT);
     s.candidates.reserve(MOST_WORLD_ITEMS);
+    s.takenItems.reserve(MOST_WORLD_ITEMS);
     s.armLoops.reserve(TILE_COUNT);
     s.pressLoops.reserve(TILE_COUNT);
     s.nearArms.reserve();
     s.room.reserve();
-    s.sparePaths.reserve(MOST_SPARE_PATHS);
-    while (s.sparePaths.size() < MOST_SPARE_PATHS) {
-        s.sparePaths.emplace_back();
-        reservePath(s.sparePaths.back());
-    }
+    fillSpares(s.sparePaths, MOST_SPARE_PATHS, PATH_STORAGE);
+    fillSpares(s.longPaths, MOST_LONG_PATHS, LONG_PATH_STORAGE);
 }
 
 void reservePath(Fifo<PathPoint>& path)
@@ -35,10 +69,23 @@ void reservePath(Fifo<PathPoint>& path)
 
 void keepSparePath(StepScratch& scratch, CargoItem& leaving)
 {
-    if (scratch.sparePaths.size() >= MOST_SPARE_PATHS) return;
-    if (scratch.sparePaths.capacity() < MOST_SPARE_PATHS) scratch.sparePaths.reserve(MOST_SPARE_PATHS);
-    leaving.path.clear();
-    scratch.sparePaths.push_back(std::move(leaving.path));
+    // Long storage goes back to its own pool, where held-up items find it.
+    const bool isLong = leaving.path.capacity() >= LONG_PATH_STORAGE && scratch.longPaths.size() < MOST_LONG_PATHS;
+    keepIn(isLong ? scratch.longPaths : scratch.sparePaths, isLong ? MOST_LONG_PATHS : MOST_SPARE_PATHS, leaving.path);
+}
+
+void makeRoomInPath(StepScratch& scratch, Fifo<PathPoint>& path)
+{
+    if (path.size() < path.capacity()) return;  // room, or a dead prefix to drop
+    Fifo<PathPoint> larger;
+    if (!takeLarger(scratch.sparePaths, path.capacity(), larger) &&
+        !takeLarger(scratch.longPaths, path.capacity(), larger)) {
+        return;  // the path grows as any vector does
+    }
+    for (const PathPoint& p : path)
+        larger.push_back(p);
+    std::swap(path, larger);
+    keepIn(scratch.sparePaths, MOST_SPARE_PATHS, larger);
 }
 
 void giveSparePath(StepScratch& scratch, CargoItem& created)

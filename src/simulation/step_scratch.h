@@ -44,8 +44,14 @@ struct StepScratch {
     std::vector<ArmLoopSource> armLoops;
     std::vector<ArmLoopSource> pressLoops;
 
+    // The items a control took in this step, in list order.
+    std::vector<int> takenItems;
+
     // Path storage of items that left the map, handed on to new items.
     std::vector<Fifo<PathPoint>> sparePaths;
+    // Longer path storage for items whose paths outgrow PATH_STORAGE: an item
+    // held up on its way keeps every tile its belt steps carried it over.
+    std::vector<Fifo<PathPoint>> longPaths;
 
     // The step's storage has been sized for the largest world (see
     // Game::reserveStepStorage); a copy of the world sizes its own again.
@@ -69,6 +75,9 @@ void reservePath(Fifo<PathPoint>& path);
 void keepSparePath(StepScratch& scratch, CargoItem& leaving);
 // Gives a new item the path storage of one that left, when there is one.
 void giveSparePath(StepScratch& scratch, CargoItem& created);
+// Makes room for one more point in the path without allocating: a full path
+// moves into larger spare storage while there is some.
+void makeRoomInPath(StepScratch& scratch, Fifo<PathPoint>& path);
 
 // The stand-in item with which Game::outputEntryAt tries a machine's way out,
 // kept so that its path is not allocated for every try.

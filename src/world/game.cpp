@@ -49,12 +49,6 @@ void Game::resetMap()
     titleDirty = true;
 }
 
-bool Game::itemAt(int x, int y) const
-{
-    return std::any_of(items.begin(), items.end(),
-                       [x, y](const CargoItem& item) { return item.x == x && item.y == y; });
-}
-
 void Game::removeItemsAt(int x, int y)
 {
     // The ejector that took charge of an item is going away: an item in flight

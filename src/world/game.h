@@ -87,6 +87,8 @@ class StepTablesHolder {
     ~StepTablesHolder();
 
     StepTables& get() const;
+    // The tables when made already, else null.
+    StepTables* ifMade() const { return tables_.get(); }
 
   private:
     mutable std::unique_ptr<StepTables> tables_;

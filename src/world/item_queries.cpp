@@ -194,13 +194,6 @@ bool Game::canEnterTile(int x, int y, Direction travel, CargoType cargo) const
     return controlForType(target.type).canAccept(target, travel, cargo);
 }
 
-bool Game::hasRoomOnTile(int x, int y, const CargoItem* self) const
-{
-    const bool underDeck = inBounds(x, y) && tileAt(x, y).bridgePart == BRIDGE_DECK;
-    return std::none_of(items.begin(), items.end(),
-                        [&](const CargoItem& item) { return &item != self && takesRoomOnTile(item, x, y, underDeck); });
-}
-
 bool Game::takesRoomOnTile(const CargoItem& item, int x, int y, bool underDeck) const
 {
     // Items riding over the bridge do not stand on the ground beneath its deck.

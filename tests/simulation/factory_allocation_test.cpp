@@ -4,6 +4,7 @@
 
 #include "allocation_counter.h"
 #include "reference_worlds.h"
+#include "simulation/step_scratch.h"
 #include "world/game.h"
 
 // Once the full factory has run for a while, every table, work list and path
@@ -70,4 +71,46 @@ TEST(FactoryStep, LoadedFactoryAllocatesOnlyInItsFirstStep)
     const long allocations = stopCountingAllocations();
     EXPECT_LE(allocations, static_cast<long>(madeBy(game, INJECTION_MOLDER) - gearsBefore));
     EXPECT_GT(madeBy(game, SOURCE), boughtBefore) << "the sources bought items";
+}
+
+// A path that is full moves into larger spare storage, keeping its points,
+// instead of growing; one with room or a dead prefix keeps its own storage.
+TEST(PathStorage, FullPathsTakeSpareStorageInsteadOfGrowing)
+{
+    struct Case {
+        const char* name;
+        std::size_t reserved;
+        int points;
+        int reached;  // points already taken off the front
+        long allocations;
+    };
+    const Case cases[] = {
+        {"no storage", 0, 0, 0, 0},
+        {"room left", PATH_STORAGE, 5, 0, 0},
+        {"full", PATH_STORAGE, 16, 0, 0},
+        {"full with a dead prefix", PATH_STORAGE, 16, 3, 0},
+        // The longest spare storage has nothing larger behind it: such a path grows.
+        {"longest and full", 8 * PATH_STORAGE, 128, 0, 1},
+    };
+    StepScratch scratch;
+    reserveForMostItems(scratch);
+    for (const Case& c : cases) {
+        Fifo<PathPoint> path;
+        path.reserve(c.reserved);
+        std::vector<PathPoint> expected;
+        for (int k = 0; k < c.points; ++k) {
+            path.push_back(PathPoint{k, 1, 1.0f, EAST, false});
+            if (k >= c.reached) expected.push_back(path.back());
+        }
+        for (int k = 0; k < c.reached; ++k)
+            path.pop_front();
+        const PathPoint added{99, 2, 1.0f, SOUTH, false};
+        expected.push_back(added);
+
+        startCountingAllocations();
+        makeRoomInPath(scratch, path);
+        path.push_back(added);
+        EXPECT_EQ(stopCountingAllocations(), c.allocations) << c.name;
+        EXPECT_EQ(std::vector<PathPoint>(path.begin(), path.end()), expected) << c.name;
+    }
 }

@@ -42,6 +42,8 @@ constexpr const char* SMALL_LOAD_DIGEST = "bd6afbfa1884baab8052277142d0081c9c491
 constexpr const char* FULL_LOAD_DIGEST = "f9c173bba2134e9c6225b16c0c5ae9268bee8f29e2c4654d37b32bb99251ecb3";
 constexpr const char* LARGE_LOAD_DIGEST = "faf2d7d7c4417ac0b7bae3b8fc8f8a8f7b5547edf48355d70f58666fc3cba8b0";
 constexpr const char* TIME_SKIP_DIGEST = "0a49a972f3fb3e522d48449e248ee5be5f4448f5d4e48a0897b3f3d2f2244256";
+constexpr const char* LARGE_TIME_SKIP_DIGEST = "de31a679cd198a39f20484cd909674513e2c41a7a8c5c93186eccd1db11843b0";
+constexpr const char* PLAY_SKIP_PLAY_DIGEST = "7b1374c7db29c0f1c69a182e15e5746d08259efe790ffa08e884b98f8ff97491";
 
 struct GoldenRun {
     int steps = GOLDEN_STEPS;
@@ -281,4 +283,20 @@ TEST(GoldenRun, ReferenceFactoryTimeSkip)
 {
     const GoldenRun skip{100, SKIP_STEP, true};
     expectGolden(referenceFactory(FULL_FACTORY_ITEMS), skip, TIME_SKIP_DIGEST);
+}
+
+// Most of the large load rests in tunnels through a skip.
+TEST(GoldenRun, ReferenceFactoryLargeLoadTimeSkip)
+{
+    const GoldenRun skip{100, SKIP_STEP, true};
+    expectGolden(referenceFactory(LARGE_FACTORY_ITEMS), skip, LARGE_TIME_SKIP_DIGEST);
+}
+
+// A skip started in the middle of play, and play going on after it.
+TEST(GoldenRun, ReferenceFactoryPlaySkipPlay)
+{
+    Game game = referenceFactory(SMALL_FACTORY_ITEMS);
+    playAndDigest(game, GoldenRun{120});
+    playAndDigest(game, GoldenRun{100, SKIP_STEP, true});
+    EXPECT_EQ(playAndDigest(game, GoldenRun{60}), PLAY_SKIP_PLAY_DIGEST);
 }
