@@ -40,7 +40,7 @@ void BM_MinimapWithWarnings(benchmark::State& state)
         SDL_RenderFlush(screen.renderer);
         warned = static_cast<std::size_t>(
             std::count_if(warnings.begin(), warnings.end(), [](unsigned w) { return w != 0; }));
-        benchmark::DoNotOptimize(screen.surface->pixels);
+        benchmark::DoNotOptimize(screen.renderer);
     }
     state.counters["items"] = static_cast<double>(game.items.size());
     state.counters["warned_tiles"] = static_cast<double>(warned);
@@ -65,7 +65,7 @@ void BM_DrawMinimap(benchmark::State& state)
     for (auto _ : state) {
         drawMinimap(screen.renderer, game, warnings, MINIMAP_BOX, SCROLL, VIEW_WIDTH, VIEW_HEIGHT);
         SDL_RenderFlush(screen.renderer);
-        benchmark::DoNotOptimize(screen.surface->pixels);
+        benchmark::DoNotOptimize(screen.renderer);
     }
 }
 BENCHMARK(BM_DrawMinimap)->Unit(benchmark::kMicrosecond);

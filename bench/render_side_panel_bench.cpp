@@ -23,7 +23,7 @@ void BM_DrawSidePanelPowerOverview(benchmark::State& state)
     for (auto _ : state) {
         drawSidePanel(screen.renderer, SoftwareScreen::WIDTH, SoftwareScreen::HEIGHT, loop, game, selection, sprites);
         SDL_RenderFlush(screen.renderer);
-        benchmark::DoNotOptimize(screen.surface->pixels);
+        benchmark::DoNotOptimize(screen.renderer);
     }
     clearGlyphCache();
 }
@@ -43,7 +43,7 @@ void BM_DrawSidePanelMolderInformation(benchmark::State& state)
     for (auto _ : state) {
         drawSidePanel(screen.renderer, SoftwareScreen::WIDTH, SoftwareScreen::HEIGHT, loop, game, selection, sprites);
         SDL_RenderFlush(screen.renderer);
-        benchmark::DoNotOptimize(screen.surface->pixels);
+        benchmark::DoNotOptimize(screen.renderer);
     }
     state.counters["molder"] = loop.interaction.selection.selected() ? 1 : 0;
     clearGlyphCache();

@@ -85,6 +85,16 @@ TileRange visibleTiles(const Camera& camera, int viewWidth, int viewHeight)
             std::min(camera.scrollY / t, GRID_HEIGHT), end(camera.scrollY, viewHeight, GRID_HEIGHT)};
 }
 
+SDL_Rect MapView::groundArea() const
+{
+    const int t = tileSize();
+    const SDL_Rect map{-camera.scrollX, -camera.scrollY, GRID_WIDTH * t, GRID_HEIGHT * t};
+    const SDL_Rect view = viewport();
+    SDL_Rect covered{};
+    if (SDL_IntersectRect(&map, &view, &covered) == SDL_FALSE) return {0, 0, 0, 0};
+    return covered;
+}
+
 SDL_Rect MapView::tileSquare(int x, int y) const
 {
     const int t = tileSize();
@@ -308,7 +318,10 @@ void MapView::drawArm(int x, int y, bool holding) const
 
 void MapView::drawPowerCables() const
 {
+    std::vector<CableEnds> cables;
+    cables.reserve(game.powerLinks.size());
     for (const Link& cable : game.powerLinks)
-        drawCable(renderer, linkAnchorPoint(game, cable.x0, cable.y0, scroll()),
-                  linkAnchorPoint(game, cable.x1, cable.y1, scroll()));
+        cables.push_back(
+            {linkAnchorPoint(game, cable.x0, cable.y0, scroll()), linkAnchorPoint(game, cable.x1, cable.y1, scroll())});
+    drawCables(renderer, cables);
 }

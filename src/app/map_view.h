@@ -74,6 +74,9 @@ struct MapView {
 
     int tileSize() const { return ::tileSize(camera); }
     SDL_Rect viewport() const { return {0, 0, viewWidth, viewHeight}; }
+    // The part of the viewport the map's tiles cover: the ground and the
+    // controls paint every pixel of it opaque.
+    SDL_Rect groundArea() const;
     MapScroll scroll() const { return {camera.scrollX, camera.scrollY, tileSize()}; }
     SDL_Rect tileSquare(int x, int y) const;
 

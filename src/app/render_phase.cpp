@@ -23,6 +23,28 @@ void takeWindowTitle(SDL_Window* window, Game& game)
 
 void clipTo(SDL_Renderer* renderer, const SDL_Rect& area) { SDL_RenderSetClipRect(renderer, &area); }
 
+// The window's backdrop everywhere but the hole, which the frame covers with
+// opaque pixels anyway: clearing the whole window costs as much as a layer.
+void fillBackdropAround(SDL_Renderer* renderer, const SDL_Rect& hole)
+{
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer, &width, &height);
+    const int right = hole.x + hole.w, bottom = hole.y + hole.h;
+    const SDL_Rect around[] = {{0, 0, width, hole.y},
+                               {0, bottom, width, height - bottom},
+                               {0, hole.y, hole.x, hole.h},
+                               {right, hole.y, width - right, hole.h}};
+    SDL_SetRenderDrawColor(renderer, BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255);
+    if (SDL_RectEmpty(&hole)) {
+        SDL_RenderClear(renderer);
+        return;
+    }
+    for (const SDL_Rect& part : around) {
+        if (!SDL_RectEmpty(&part)) SDL_RenderFillRect(renderer, &part);
+    }
+}
+
 // Asked once a frame: the map's previews and the status tip follow the same point.
 SDL_Point framePointer(const FrameScene& scene)
 {
@@ -100,8 +122,6 @@ void drawFrame(const FrameScene& scene)
 
     SDL_RenderSetClipRect(renderer, nullptr);
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(renderer, BACKDROP_RGB[0], BACKDROP_RGB[1], BACKDROP_RGB[2], 255);
-    SDL_RenderClear(renderer);
 
     const SDL_Point pointer = framePointer(scene);
     const FrameFacts facts(scene.game, state.powerOverviewVisible);
@@ -116,6 +136,7 @@ void drawFrame(const FrameScene& scene)
                       .time = state.animationTime};
     // A window no wider than the side panel leaves the map no room at all.
     const SDL_Rect view = map.viewport();
+    fillBackdropAround(renderer, SDL_RectEmpty(&view) ? SDL_Rect{0, 0, 0, 0} : map.groundArea());
     if (!SDL_RectEmpty(&view)) {
         clipTo(renderer, view);
         drawMapLayers({.map = map, .state = state, .selection = scene.selection, .pointer = pointer});

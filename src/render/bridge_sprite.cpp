@@ -117,7 +117,7 @@ SDL_Texture* cachedBridge(SDL_Renderer* renderer, int w, int h, int bridgeDir, i
     const BridgeCacheKey key{w, bridgeDir, bridgePart, bridgeFrame(time)};
     if (const auto found = sprites.find(key); found != sprites.end()) return found->second;
     const int lift = paintedLift(h);
-    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA8888, SDL_TEXTUREACCESS_TARGET, w, h + lift);
+    SDL_Texture* texture = createTargetTexture(renderer, w, h + lift);
     if (texture == nullptr) return nullptr;
     {
         const RenderTargetScope target(renderer, texture);

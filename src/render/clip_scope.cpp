@@ -20,14 +20,20 @@ ClipScope::~ClipScope()
     SDL_RenderSetClipRect(renderer_, wasClipping_ ? &previous_ : nullptr);
 }
 
-bool clipExcludes(SDL_Renderer* renderer, const SDL_Rect& area)
+SDL_Rect shownArea(SDL_Renderer* renderer)
 {
-    SDL_Rect shown;
+    SDL_Rect shown{};
     if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
         SDL_RenderGetClipRect(renderer, &shown);
     } else {
         SDL_RenderGetViewport(renderer, &shown);
         shown.x = shown.y = 0;
     }
+    return shown;
+}
+
+bool clipExcludes(SDL_Renderer* renderer, const SDL_Rect& area)
+{
+    const SDL_Rect shown = shownArea(renderer);
     return SDL_HasIntersection(&area, &shown) == SDL_FALSE;
 }

@@ -23,6 +23,9 @@ class ClipScope {
     bool open_ = false;
 };
 
+// Where the renderer draws now: the clip in force, else the whole target.
+SDL_Rect shownArea(SDL_Renderer* renderer);
+
 // Nothing drawn inside the area can show: it lies wholly outside the clip in
 // force, or outside the target where there is none. Lets a painter skip work
 // off screen.

@@ -58,8 +58,7 @@ SDL_Texture* cachedSprite(SDL_Renderer* renderer, const Tile& tile, int tileSize
     auto& sprites = textureCaches().controlSprites;
     const SpriteKey key = spriteKeyOf(tile, tileSize, time, powered);
     if (const auto found = sprites.find(key); found != sprites.end()) return found->second;
-    SDL_Texture* texture =
-        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA8888, SDL_TEXTUREACCESS_TARGET, tileSize, tileSize);
+    SDL_Texture* texture = createOpaqueTargetTexture(renderer, tileSize, tileSize);
     if (texture == nullptr) return nullptr;
     {
         const RenderTargetScope target(renderer, texture);

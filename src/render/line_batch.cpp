@@ -3,15 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-LineBatch::LineBatch(SDL_Renderer* renderer) : renderer_(renderer)
-{
-    // SDL cuts a slanted line to the clip where there is one, else to the viewport.
-    if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
-        SDL_RenderGetClipRect(renderer, &bounds_);
-    } else {
-        SDL_RenderGetViewport(renderer, &bounds_);
-    }
-}
+LineBatch::LineBatch(SDL_Renderer* renderer) : renderer_(renderer), bounds_(lineBounds(renderer)) {}
 
 void LineBatch::add(int x1, int y1, int x2, int y2)
 {
@@ -20,7 +12,7 @@ void LineBatch::add(int x1, int y1, int x2, int y2)
     if (x1 == x2 || y1 == y2) {
         addSpan(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
     } else {
-        addSlanted(x1, y1, x2, y2);
+        forEachSlantedLinePixel(bounds_, x1, y1, x2, y2, [this](int x, int y) { points_.push_back({x, y}); });
     }
 }
 
@@ -29,36 +21,26 @@ void LineBatch::addSpan(int left, int top, int right, int bottom)
     spans_.push_back({left, top, right - left + 1, bottom - top + 1});
 }
 
-void LineBatch::addSlanted(int x1, int y1, int x2, int y2)
-{
-    if (SDL_IntersectRectAndLine(&bounds_, &x1, &y1, &x2, &y2) == SDL_FALSE) return;
-    const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
-    const int stepX = x1 > x2 ? -1 : 1, stepY = y1 > y2 ? -1 : 1;
-    const bool flat = dx >= dy;
-    const int major = flat ? dx : dy, minor = flat ? dy : dx;
-    int error = 2 * minor - major;
-    int x = x1, y = y1;
-    for (int i = 0; i <= major; ++i) {
-        points_.push_back({x, y});
-        if (error < 0) {
-            error += 2 * minor;
-            if (flat) {
-                x += stepX;
-            } else {
-                y += stepY;
-            }
-        } else {
-            error += 2 * (minor - major);
-            x += stepX;
-            y += stepY;
-        }
-    }
-}
-
 void LineBatch::draw()
 {
     if (!spans_.empty()) SDL_RenderFillRects(renderer_, spans_.data(), static_cast<int>(spans_.size()));
     if (!points_.empty()) SDL_RenderDrawPoints(renderer_, points_.data(), static_cast<int>(points_.size()));
     spans_.clear();
     points_.clear();
+}
+
+SDL_Rect lineBounds(SDL_Renderer* renderer)
+{
+    // A renderer made for a window steps a slanted line whole and leaves out
+    // the points beyond the clip; the software renderer on a bare surface cuts
+    // the line at the clip first, which may shift its steps.
+    constexpr int FAR = 1 << 24;  // beyond any line drawn
+    SDL_Rect bounds{-FAR, -FAR, 2 * FAR, 2 * FAR};
+    if (SDL_RenderGetWindow(renderer) != nullptr) return bounds;
+    if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
+        SDL_RenderGetClipRect(renderer, &bounds);
+    } else {
+        SDL_RenderGetViewport(renderer, &bounds);
+    }
+    return bounds;
 }

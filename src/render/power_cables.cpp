@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "render/clip_scope.h"
-#include "render/line_batch.h"
+#include "render/opaque_sketch.h"
 #include "world/power_overview.h"
 
 namespace {
@@ -37,32 +37,46 @@ constexpr std::uint8_t RANGE_OUTLINE_ALPHA = 180;
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }
 
-void drawSegment(SDL_Renderer* renderer, LineBatch& shadow, ScreenPoint p, ScreenPoint q)
+void paintSegment(OpaqueSketch& sketch, ScreenPoint p, ScreenPoint q)
 {
-    setDrawColor(renderer, CABLE_SHADOW);
-    for (int ey = -1; ey <= 1; ++ey) {
-        for (int ex = -1; ex <= 1; ++ex)
-            shadow.add(p.x + ex, p.y + ey, q.x + ex, q.y + ey);
+    sketch.setColour(CABLE_SHADOW);
+    sketch.spreadLine(p.x, p.y, q.x, q.y, 1);
+    sketch.setColour(CABLE_CORE);
+    sketch.line(p.x, p.y, q.x, q.y);
+    sketch.setColour(CABLE_HIGHLIGHT);
+    sketch.point(q.x, q.y - 1);
+}
+
+void paintSquare(OpaqueSketch& sketch, int x, int y, int size, PackedColor colour)
+{
+    sketch.setColour(colour);
+    sketch.fill({x, y, size, size});
+}
+
+void paintCap(OpaqueSketch& sketch, ScreenPoint p)
+{
+    paintSquare(sketch, p.x - 3, p.y - 3, 7, CAP_RIM);
+    paintSquare(sketch, p.x - 2, p.y - 2, 5, CAP_FACE);
+    paintSquare(sketch, p.x - 1, p.y - 1, 2, CAP_SCREW);
+}
+
+// Where a cable's strands, shadow and caps can reach.
+SDL_Rect cableReach(const CableEnds& cable)
+{
+    const ScreenPoint a = cable.a, b = cable.b;
+    return {std::min(a.x, b.x) - CABLE_REACH, std::min(a.y, b.y) - CABLE_REACH,
+            std::abs(a.x - b.x) + 2 * CABLE_REACH + 1, std::abs(a.y - b.y) + 2 * CABLE_REACH + 1};
+}
+
+void paintCable(OpaqueSketch& sketch, const CableEnds& cable)
+{
+    for (const int side : CABLE_STRAND_SIDES) {
+        const Route strand = cableStrand(cable.a, cable.b, side);
+        for (std::size_t i = 1; i < strand.size(); ++i)
+            paintSegment(sketch, strand[i - 1], strand[i]);
     }
-    shadow.draw();
-    setDrawColor(renderer, CABLE_CORE);
-    SDL_RenderDrawLine(renderer, p.x, p.y, q.x, q.y);
-    setDrawColor(renderer, CABLE_HIGHLIGHT);
-    SDL_RenderDrawPoint(renderer, q.x, q.y - 1);
-}
-
-void fillSquare(SDL_Renderer* renderer, int x, int y, int size, PackedColor colour)
-{
-    setDrawColor(renderer, colour);
-    const SDL_Rect square{x, y, size, size};
-    SDL_RenderFillRect(renderer, &square);
-}
-
-void drawCap(SDL_Renderer* renderer, ScreenPoint p)
-{
-    fillSquare(renderer, p.x - 3, p.y - 3, 7, CAP_RIM);
-    fillSquare(renderer, p.x - 2, p.y - 2, 5, CAP_FACE);
-    fillSquare(renderer, p.x - 1, p.y - 1, 2, CAP_SCREW);
+    paintCap(sketch, cable.a);
+    paintCap(sketch, cable.b);
 }
 
 PackedColor withAlpha(PackedColor colour, std::uint8_t alpha)
@@ -95,17 +109,30 @@ Route cableStrand(ScreenPoint a, ScreenPoint b, int side)
 
 void drawCable(SDL_Renderer* renderer, ScreenPoint a, ScreenPoint b)
 {
-    const SDL_Rect reach{std::min(a.x, b.x) - CABLE_REACH, std::min(a.y, b.y) - CABLE_REACH,
-                         std::abs(a.x - b.x) + 2 * CABLE_REACH + 1, std::abs(a.y - b.y) + 2 * CABLE_REACH + 1};
-    if (clipExcludes(renderer, reach)) return;
-    LineBatch shadow(renderer);
-    for (const int side : CABLE_STRAND_SIDES) {
-        const Route strand = cableStrand(a, b, side);
-        for (std::size_t i = 1; i < strand.size(); ++i)
-            drawSegment(renderer, shadow, strand[i - 1], strand[i]);
+    const CableEnds cable{a, b};
+    drawCables(renderer, std::span(&cable, 1));
+}
+
+void drawCables(SDL_Renderer* renderer, std::span<const CableEnds> cables)
+{
+    // Only the cables that reach into the clip are sketched, over the box round all of them.
+    std::vector<const CableEnds*> shown;
+    SDL_Rect area{};
+    for (const CableEnds& cable : cables) {
+        const SDL_Rect reach = cableReach(cable);
+        if (clipExcludes(renderer, reach)) continue;
+        if (shown.empty()) {
+            area = reach;
+        } else {
+            SDL_UnionRect(&area, &reach, &area);
+        }
+        shown.push_back(&cable);
     }
-    drawCap(renderer, a);
-    drawCap(renderer, b);
+    if (shown.empty()) return;
+    OpaqueSketch sketch(renderer, area);
+    for (const CableEnds* cable : shown)
+        paintCable(sketch, *cable);
+    sketch.draw();
 }
 
 PackedColor networkColor(int id)

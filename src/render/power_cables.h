@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <span>
 #include <vector>
 
 #include "render/design_grid.h"
@@ -20,6 +21,14 @@ Route cableStrand(ScreenPoint a, ScreenPoint b, int side);
 // Both strands with shadow, copper core and highlight, then a cap at each end;
 // leaves the draw colour at the last one used.
 void drawCable(SDL_Renderer* renderer, ScreenPoint a, ScreenPoint b);
+
+struct CableEnds {
+    ScreenPoint a;
+    ScreenPoint b;
+};
+// The cables one over the other in their order, as drawCable draws each, in a
+// few calls for all of them.
+void drawCables(SDL_Renderer* renderer, std::span<const CableEnds> cables);
 
 // The colour that tells power network `id` apart; six colours repeat, and a
 // negative id (no network) is grey.

@@ -23,3 +23,14 @@ class RenderTargetScope {
     SDL_BlendMode previousBlend_ = SDL_BLENDMODE_NONE;
     bool open_ = false;
 };
+
+// A texture to draw into, in the renderer's first choice of format. The
+// software renderer copies such a texture onto the window's XRGB pixels, or
+// onto RGBA ones, through SDL's fast blitters; a texture of RGBA8888 order
+// goes through its generic path, ten times slower, on every copy.
+SDL_Texture* createTargetTexture(SDL_Renderer* renderer, int width, int height);
+
+// A texture to draw into that is copied unblended, whose alpha never shows:
+// in the window's own format where the renderer draws into a window, so that
+// the software renderer copies its rows as they are; else as above.
+SDL_Texture* createOpaqueTargetTexture(SDL_Renderer* renderer, int width, int height);

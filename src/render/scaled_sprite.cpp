@@ -9,8 +9,7 @@ namespace {
 
 SDL_Texture* makeScaledCopy(SDL_Renderer* renderer, SDL_Texture* sprite, int width, int height)
 {
-    SDL_Texture* scaled =
-        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    SDL_Texture* scaled = createTargetTexture(renderer, width, height);
     if (scaled == nullptr) return nullptr;
     SDL_BlendMode blend = SDL_BLENDMODE_NONE;
     SDL_GetTextureBlendMode(sprite, &blend);

@@ -33,14 +33,30 @@ PackedColor darkened(PackedColor colour)
     return mapChannels(colour, [](int c) { return static_cast<std::uint8_t>(c * 3 / 4); });
 }
 
-// The segment twice, the second one pixel further across it, so it is two pixels wide.
-void addWideSegment(LineBatch& lines, ScreenPoint p, ScreenPoint q, int ox, int oy)
+// The segment twice, the second one pixel further across it, so it is two
+// pixels wide; `spread` pixels more on every side. A level or upright segment
+// covers a rectangle, which is filled at once.
+void addWideSegment(LineBatch& lines, ScreenPoint p, ScreenPoint q, int spread)
 {
     const bool steep = std::abs(q.y - p.y) > std::abs(q.x - p.x);
-    lines.add(p.x + ox, p.y + oy, q.x + ox, q.y + oy);
-    const int ax = steep ? ox + 1 : ox;
-    const int ay = steep ? oy : oy + 1;
-    lines.add(p.x + ax, p.y + ay, q.x + ax, q.y + ay);
+    if (p.x == q.x || p.y == q.y) {
+        const int left = std::min(p.x, q.x) - spread, top = std::min(p.y, q.y) - spread;
+        const int across = 2 + 2 * spread, along = 2 * spread + 1;
+        if (steep) {
+            lines.addRect({left, top, across, std::abs(q.y - p.y) + along});
+        } else {
+            lines.addRect({left, top, std::abs(q.x - p.x) + along, across});
+        }
+        return;
+    }
+    for (int oy = -spread; oy <= spread; ++oy) {
+        for (int ox = -spread; ox <= spread; ++ox) {
+            lines.add(p.x + ox, p.y + oy, q.x + ox, q.y + oy);
+            const int ax = steep ? ox + 1 : ox;
+            const int ay = steep ? oy : oy + 1;
+            lines.add(p.x + ax, p.y + ay, q.x + ax, q.y + ay);
+        }
+    }
 }
 
 // Where the wire's outline and pin markers can reach: its points' box and two pixels round it.
@@ -112,16 +128,12 @@ void drawLinkRoute(SDL_Renderer* renderer, ScreenPoint start, ScreenPoint end, P
         // All of the outline before any of the line, so no corner is nicked.
         LineBatch lines(renderer);
         setDrawColor(renderer, WIRE_OUTLINE);
-        for (std::size_t i = 1; i < points.size(); ++i) {
-            for (int oy = -1; oy <= 1; ++oy) {
-                for (int ox = -1; ox <= 1; ++ox)
-                    addWideSegment(lines, points[i - 1], points[i], ox, oy);
-            }
-        }
+        for (std::size_t i = 1; i < points.size(); ++i)
+            addWideSegment(lines, points[i - 1], points[i], 1);
         lines.draw();
         setDrawColor(renderer, colour);
         for (std::size_t i = 1; i < points.size(); ++i)
-            addWideSegment(lines, points[i - 1], points[i], 0, 0);
+            addWideSegment(lines, points[i - 1], points[i], 0);
         lines.draw();
     }
     drawPinMarker(renderer, start, colour);

@@ -125,6 +125,35 @@ TEST(RenderPhase, NothingOfTheMapReachesPastTheViewport)
     }
 }
 
+TEST(RenderPhase, AFrameCoversEveryPixelOfTheWindowWhateverLayThere)
+{
+    // Every kind of control, two rows of them, at the map's far corner too:
+    // the map's tiles leave nothing of the last frame, and the backdrop the rest.
+    Game game = emptyGame();
+    for (int type = 1; type < CONTROL_TYPE_COUNT; ++type) {
+        setTile(game, type, 3, static_cast<ControlType>(type), EAST);
+        setTile(game, GRID_WIDTH - type, GRID_HEIGHT - 1, static_cast<ControlType>(type), SOUTH);
+    }
+    struct Case {
+        int width;
+        int height;
+        int zoomIndex;
+        bool farCorner;
+    };
+    const Case cases[] = {{2560, 1440, 0, false}, {1280, 800, 2, false}, {1280, 800, 6, true}, {900, 700, 3, true}};
+    const Rgba stale{1, 2, 3, 255};
+    for (const Case& c : cases) {
+        Frame frame(c.width, c.height, c.zoomIndex);
+        if (c.farCorner) {
+            const int t = ZOOM_TILE_SIZES[c.zoomIndex];
+            frame.state.camera.scrollX = GRID_WIDTH * t - frame.state.viewWidth;
+            frame.state.camera.scrollY = GRID_HEIGHT * t - frame.state.viewHeight;
+        }
+        frame.draw(game).clear(stale);
+        EXPECT_EQ(frame.draw(game).countPixels(stale), 0) << c.width << " x " << c.height << " at zoom " << c.zoomIndex;
+    }
+}
+
 TEST(WarningBadge, SizePlaceLetterAndColourByWarning)
 {
     const Rgba RED{211, 67, 67, 245};

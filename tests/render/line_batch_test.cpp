@@ -2,6 +2,7 @@
 
 #include "render/line_batch.h"
 #include "support/software_canvas.h"
+#include "window_canvas.h"
 
 namespace {
 
@@ -41,5 +42,25 @@ TEST(LineBatch, DrawsTheVeryPixelsOfEachLineDrawnAlone)
             ASSERT_EQ(batched.pixels(), alone.pixels())
                 << "(" << line.x1 << ", " << line.y1 << ") to (" << line.x2 << ", " << line.y2 << ") in " << clip;
         }
+    }
+}
+
+TEST(LineBatch, DrawsTheVeryPixelsOfEachLineDrawnAloneInAWindow)
+{
+    // A window's renderer steps each line whole where a surface's cuts it at the clip.
+    WindowCanvas canvas(40, 30);
+    const SDL_Rect clip{6, 4, 20, 17};
+    for (const Line& line : scatteredLines()) {
+        canvas.clear();
+        SDL_RenderSetClipRect(canvas.renderer(), &clip);
+        SDL_RenderDrawLine(canvas.renderer(), line.x1, line.y1, line.x2, line.y2);
+        const std::vector<Rgba> alone = canvas.pixels();
+        canvas.clear();
+        SDL_RenderSetClipRect(canvas.renderer(), &clip);
+        LineBatch batch(canvas.renderer());
+        batch.add(line.x1, line.y1, line.x2, line.y2);
+        batch.draw();
+        ASSERT_EQ(canvas.pixels(), alone)
+            << "(" << line.x1 << ", " << line.y1 << ") to (" << line.x2 << ", " << line.y2 << ")";
     }
 }

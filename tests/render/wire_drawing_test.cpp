@@ -50,6 +50,48 @@ TEST(WireDrawing, RoutesAreTwoPixelsWideInAnOutlineWithPinsAtTheEnds)
     EXPECT_EQ(canvas.pixel(31, 51), GREEN);
 }
 
+TEST(WireDrawing, RoutesCoverThePixelsOfTheirTwoLinesAtEveryOffsetDrawnOneByOne)
+{
+    // Level, upright, slanted and empty segments, some cut by the clip.
+    const Route routes[] = {{{10, 20}, {30, 20}, {30, 50}, {30, 50}},
+                            {{70, 5}, {40, 5}, {40, 44}, {5, 70}},
+                            {{3, 75}, {60, 60}, {60, 2}, {78, 2}}};
+    const SDL_Rect clip{2, 3, 75, 70};
+    for (const Route& route : routes) {
+        SoftwareCanvas drawn(80, 80), byLine(80, 80);
+        SDL_RenderSetClipRect(drawn.renderer(), &clip);
+        SDL_RenderSetClipRect(byLine.renderer(), &clip);
+        drawLinkRoute(drawn.renderer(), route.front(), route.back(), GREEN_PACKED, 32, &route, false);
+        SDL_Renderer* r = byLine.renderer();
+        const auto twoLines = [&](int spread) {
+            for (std::size_t i = 1; i < route.size(); ++i) {
+                const ScreenPoint p = route[i - 1], q = route[i];
+                const bool steep = std::abs(q.y - p.y) > std::abs(q.x - p.x);
+                for (int oy = -spread; oy <= spread; ++oy) {
+                    for (int ox = -spread; ox <= spread; ++ox) {
+                        SDL_RenderDrawLine(r, p.x + ox, p.y + oy, q.x + ox, q.y + oy);
+                        SDL_RenderDrawLine(r, p.x + ox + (steep ? 1 : 0), p.y + oy + (steep ? 0 : 1),
+                                           q.x + ox + (steep ? 1 : 0), q.y + oy + (steep ? 0 : 1));
+                    }
+                }
+            }
+        };
+        SDL_SetRenderDrawColor(r, OUTLINE.r, OUTLINE.g, OUTLINE.b, 255);
+        twoLines(1);
+        SDL_SetRenderDrawColor(r, GREEN.r, GREEN.g, GREEN.b, 255);
+        twoLines(0);
+        for (const ScreenPoint pin : {route.front(), route.back()}) {
+            SDL_SetRenderDrawColor(r, OUTLINE.r, OUTLINE.g, OUTLINE.b, 255);
+            const SDL_Rect rim{pin.x - 2, pin.y - 2, 5, 5}, ring{pin.x - 1, pin.y - 1, 3, 3};
+            SDL_RenderFillRect(r, &rim);
+            SDL_SetRenderDrawColor(r, GREEN.r, GREEN.g, GREEN.b, 255);
+            SDL_RenderDrawRect(r, &ring);
+        }
+        EXPECT_EQ(drawn.pixels(), byLine.pixels())
+            << "route from (" << route.front().x << ", " << route.front().y << ")";
+    }
+}
+
 TEST(WireDrawing, PassesDrawWiresUnderControlsAndPinsAndSelectedWiresOverThem)
 {
     const Game game = measuredSink();
