@@ -50,12 +50,16 @@ bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm, const std
     return isArm(arm.type) && game.isPoweredAt(x, y) && itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))] == 0;
 }
 
-void countItemsOnTiles(const Game& game, std::vector<int>& itemsOnTile)
+void countItemsOnTiles(const Game& game, TunnelItemIndex& tunnels, std::vector<int>& itemsOnTile)
 {
     itemsOnTile.assign(TILE_COUNT, 0);
-    for (const CargoItem& item : game.items) {
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        const CargoItem& item = game.items[i];
         if (inGrid(item.x, item.y)) ++itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
-    }
+    });
+    if (tunnels.empty()) return;
+    for (int tile = 0; tile < TILE_COUNT; ++tile)
+        itemsOnTile[static_cast<std::size_t>(tile)] += tunnels.countOn(tile);
 }
 
 // The direction from (x, y) toward the arm when (x, y) is one of its pickup
@@ -148,9 +152,9 @@ PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
 // Lists the arms that are idle and powered as a phase starts, in scan order,
 // and marks the tiles they pick up from. Within a phase no arm becomes idle,
 // and an arm stops being idle only by taking an item itself.
-void listIdleArms(const Game& game, const std::vector<int>& arms, StepScratch& s)
+void listIdleArms(const Game& game, const std::vector<int>& arms, TunnelItemIndex& tunnels, StepScratch& s)
 {
-    countItemsOnTiles(game, s.itemsOnTile);
+    countItemsOnTiles(game, tunnels, s.itemsOnTile);
     s.idleArms.clear();
     s.pickupTiles.assign(TILE_COUNT, 0);
     for (int index : arms) {
@@ -179,21 +183,22 @@ void fileByLookAhead(const WorldLayout& layout, const CargoItem& item, int index
 // Files every item under the tile its position rounds to, when an arm picks
 // up there, and marks the tiles on which arms will set down what they carry.
 // Within the pick-up a drop is added only by an arm taking an item, which marks it.
-void fileItemsByPosition(const Game& game, StepScratch& s)
+// Arms take only from belts, so the items at rest in tunnels are passed by.
+void fileItemsByPosition(const Game& game, TunnelItemIndex& tunnels, StepScratch& s)
 {
     s.nearArms.start();
     s.dropTiles.assign(TILE_COUNT, 0);
-    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        const CargoItem& item = game.items[static_cast<std::size_t>(i)];
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        const CargoItem& item = game.items[i];
         const int x = nearestWhole(item.posX);
         const int y = nearestWhole(item.posY);
         if (inGrid(x, y) && s.pickupTiles[static_cast<std::size_t>(tileIndex(x, y))] != 0)
-            s.nearArms.file(tileIndex(x, y), i);
+            s.nearArms.file(tileIndex(x, y), static_cast<int>(i));
         int dropX = 0;
         int dropY = 0;
         if (item.carried && carriedItemDropTile(game, item, dropX, dropY))
             s.dropTiles[static_cast<std::size_t>(tileIndex(dropX, dropY))] = 1;
-    }
+    });
     s.nearArms.finish();
 }
 
@@ -279,18 +284,29 @@ void carryItem(const Game& game, CargoItem& item, Tile& arm, float dt)
 // One pass: arms swing the items they carry on, and every other item is
 // filed for the aim of the idle arms. A carrying arm is never idle and
 // aiming reads no carried item, so neither part sees what the other changes.
-void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, StepScratch& s)
+// An item at rest in a tunnel looks ahead to its entrance alone (no belt),
+// so it is filed there from the tunnel index; an arm may aim at it.
+void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, TunnelItemIndex& tunnels, StepScratch& s)
 {
     s.nearArms.start();
-    for (int i = 0; i < static_cast<int>(game.items.size()); ++i) {
-        CargoItem& item = game.items[static_cast<std::size_t>(i)];
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        CargoItem& item = game.items[i];
         if (!item.carried) {
-            fileByLookAhead(layout, item, i, s);
-            continue;
+            fileByLookAhead(layout, item, static_cast<int>(i), s);
+            return;
         }
-        if (!game.inBounds(item.x, item.y)) continue;
+        if (!game.inBounds(item.x, item.y)) return;
         Tile& arm = game.tileAt(item.x, item.y);
         if (isArm(arm.type) && game.isPoweredAt(item.x, item.y)) carryItem(game, item, arm, dt);
+    });
+    if (!tunnels.empty()) {
+        for (int tile = 0; tile < TILE_COUNT; ++tile) {
+            if (s.pickupTiles[static_cast<std::size_t>(tile)] == 0) continue;
+            tunnels.anyOn(tile, [&](int i) {
+                fileByLookAhead(layout, game.items[static_cast<std::size_t>(i)], i, s);
+                return false;
+            });
+        }
     }
     s.nearArms.finish();
 }
@@ -379,8 +395,9 @@ void Game::rotateArms(float dt)
 {
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
-    listIdleArms(*this, layout.arms, s);
-    carryAndFileItems(*this, layout, dt, s);
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
+    listIdleArms(*this, layout.arms, tunnels, s);
+    carryAndFileItems(*this, layout, dt, tunnels, s);
     for (int index : s.idleArms)
         aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
 }
@@ -389,9 +406,10 @@ void Game::pickUpItems()
 {
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
-    if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, s);
+    TunnelItemIndex& tunnels = tables_.get().tunnels;
+    if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, tunnels, s);
     s.idleArmsStillListed = false;
-    fileItemsByPosition(*this, s);
+    fileItemsByPosition(*this, tunnels, s);
     // A taken item keeps the tile its position rounds to and loses its path,
     // so the filing of the room index stays good for the whole phase.
     s.room.reset();

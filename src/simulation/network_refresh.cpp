@@ -138,7 +138,7 @@ void Game::updateNetworks(float dt)
 
     releaseUnwiredMachines(*this, layout);
     switchOffFromDarkSources(*this, work);
-    findSightings(*this, layout.sensors, work);
+    findSightings(*this, layout.sensors, tables_.get().tunnels, work);
     for (std::size_t k = 0; k < layout.sensors.size(); ++k) {
         measureSensor(*this, layout.sensors[k], sightingOf(*this, work, k), layout, work);
     }

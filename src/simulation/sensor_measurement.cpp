@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "simulation/switching_table.h"
+#include "simulation/tunnel_item_index.h"
 #include "world/game.h"
 
 namespace {
@@ -116,7 +117,7 @@ void offerSensorCommands(Game& game, int index, SwitchAction levelAction, const 
 
 }  // namespace
 
-void findSightings(const Game& game, const std::vector<int>& sensors, NetworkBuffers& work)
+void findSightings(const Game& game, const std::vector<int>& sensors, TunnelItemIndex& tunnels, NetworkBuffers& work)
 {
     work.watchSlot.resize(TILE_COUNT, -1);
     work.watchedTiles.clear();
@@ -136,18 +137,21 @@ void findSightings(const Game& game, const std::vector<int>& sensors, NetworkBuf
         work.sensorSlots.push_back(slot);
     }
     // An item shows on a tile only within a fraction of a tile of its centre,
-    // so the tile its position rounds to is the only one it can show on.
+    // so the tile its position rounds to is the only one it can show on. The
+    // items at rest in tunnels stand on their entrance, which no sensor watches.
     std::size_t unseen = work.watchedTiles.size();
-    for (std::size_t i = 0; i < game.items.size() && unseen > 0; ++i) {
-        const CargoItem& item = game.items[i];
-        const int tx = tileCoordinate(item.posX);
-        const int ty = tileCoordinate(item.posY);
-        if (!inGrid(tx, ty)) continue;
-        const int slot = work.watchSlot[static_cast<std::size_t>(tileIndex(tx, ty))];
-        if (slot < 0 || work.sightings[static_cast<std::size_t>(slot)] >= 0 || !Game::isSightedOn(item, tx, ty))
-            continue;
-        work.sightings[static_cast<std::size_t>(slot)] = static_cast<int>(i);
-        --unseen;
+    if (unseen > 0) {
+        tunnels.anyOutside(game.items.size(), [&](std::size_t i) {
+            const CargoItem& item = game.items[i];
+            const int tx = tileCoordinate(item.posX);
+            const int ty = tileCoordinate(item.posY);
+            if (!inGrid(tx, ty)) return false;
+            const int slot = work.watchSlot[static_cast<std::size_t>(tileIndex(tx, ty))];
+            if (slot < 0 || work.sightings[static_cast<std::size_t>(slot)] >= 0 || !Game::isSightedOn(item, tx, ty))
+                return false;
+            work.sightings[static_cast<std::size_t>(slot)] = static_cast<int>(i);
+            return --unseen == 0;
+        });
     }
     for (int tile : work.watchedTiles)
         work.watchSlot[static_cast<std::size_t>(tile)] = -1;
