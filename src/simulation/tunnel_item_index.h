@@ -116,12 +116,14 @@ class TunnelItemIndex {
 
   private:
     void file();
+    void clearCounts();
     void refreshOutside();
 
-    std::vector<char> held_;    // per item
-    std::vector<int> tiles_;    // per item: its tile, where held
-    std::vector<int> counts_;   // per tile
-    std::vector<int> outside_;  // the listed items not held, in list order
+    std::vector<char> held_;         // per item
+    std::vector<int> tiles_;         // per item: its tile, where held
+    std::vector<int> counts_;        // per tile; zero outside a step
+    std::vector<int> countedTiles_;  // the tiles counts_ holds items on, cleared after the step
+    std::vector<int> outside_;       // the listed items not held, in list order
     bool outsideStale_ = false;
     TileItemLists byTile_;  // filed on first need after a change
     bool filed_ = false;
