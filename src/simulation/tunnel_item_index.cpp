@@ -57,7 +57,7 @@ void TunnelItemIndex::list(const Game& game, const WorldLayout& layout)
     const std::size_t n = game.items.size();
     held_.resize(n);
     tiles_.resize(n);  // read only where held
-    outside_.resize(n);
+    sizeOutside(n);
     if (counts_.size() != TILE_COUNT) counts_.assign(TILE_COUNT, 0);
     clearCounts();
     std::size_t outside = 0;
@@ -74,7 +74,7 @@ void TunnelItemIndex::list(const Game& game, const WorldLayout& layout)
         if (counts_[static_cast<std::size_t>(tile)]++ == 0) countedTiles_.push_back(tile);
         byTile_.file(tile, static_cast<int>(i));
     }
-    outside_.resize(outside);
+    outsideCount_ = outside;
     outsideStale_ = false;
     byTile_.finish();
     filed_ = true;
@@ -85,7 +85,7 @@ void TunnelItemIndex::clear()
     held_.clear();
     tiles_.clear();
     clearCounts();
-    outside_.clear();
+    outsideCount_ = 0;
     outsideStale_ = false;
     filed_ = false;
 }
@@ -108,6 +108,11 @@ void TunnelItemIndex::clearCounts()
     countedTiles_.clear();
 }
 
+void TunnelItemIndex::sizeOutside(std::size_t count)
+{
+    if (outside_.size() < count) outside_.resize(count);
+}
+
 void TunnelItemIndex::release(std::size_t item)
 {
     if (!holds(item)) return;
@@ -115,7 +120,13 @@ void TunnelItemIndex::release(std::size_t item)
     --counts_[static_cast<std::size_t>(tiles_[item])];
     if (!outsideStale_) {
         const int index = static_cast<int>(item);
-        outside_.insert(std::lower_bound(outside_.begin(), outside_.end(), index), index);
+        sizeOutside(outsideCount_ + 1);
+        const auto first = outside_.begin();
+        const auto last = first + static_cast<std::ptrdiff_t>(outsideCount_);
+        const auto at = std::lower_bound(first, last, index);
+        std::copy_backward(at, last, last + 1);
+        *at = index;
+        ++outsideCount_;
     }
 }
 
@@ -146,13 +157,13 @@ void TunnelItemIndex::refreshOutside()
 {
     if (!outsideStale_) return;
     // Without a branch per item: held and other items lie mixed in the list.
-    outside_.resize(held_.size());
+    sizeOutside(held_.size());
     std::size_t count = 0;
     for (std::size_t i = 0; i < held_.size(); ++i) {
         outside_[count] = static_cast<int>(i);
         count += held_[i] == 0 ? 1 : 0;
     }
-    outside_.resize(count);
+    outsideCount_ = count;
     outsideStale_ = false;
 }
 
