@@ -50,7 +50,9 @@ bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm, const std
     return isArm(arm.type) && game.isPoweredAt(x, y) && itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))] == 0;
 }
 
-void countItemsOnTiles(const Game& game, TunnelItemIndex& tunnels, std::vector<int>& itemsOnTile)
+// Held items stand on tunnel entrances only.
+void countItemsOnTiles(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels,
+                       std::vector<int>& itemsOnTile)
 {
     itemsOnTile.assign(TILE_COUNT, 0);
     tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
@@ -58,8 +60,8 @@ void countItemsOnTiles(const Game& game, TunnelItemIndex& tunnels, std::vector<i
         if (inGrid(item.x, item.y)) ++itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
     });
     if (tunnels.empty()) return;
-    for (int tile = 0; tile < TILE_COUNT; ++tile)
-        itemsOnTile[static_cast<std::size_t>(tile)] += tunnels.countOn(tile);
+    for (int entrance : layout.tunnels)
+        itemsOnTile[static_cast<std::size_t>(entrance)] += tunnels.countOn(entrance);
 }
 
 // The direction from (x, y) toward the arm when (x, y) is one of its pickup
@@ -152,12 +154,12 @@ PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
 // Lists the arms that are idle and powered as a phase starts, in scan order,
 // and marks the tiles they pick up from. Within a phase no arm becomes idle,
 // and an arm stops being idle only by taking an item itself.
-void listIdleArms(const Game& game, const std::vector<int>& arms, TunnelItemIndex& tunnels, StepScratch& s)
+void listIdleArms(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, StepScratch& s)
 {
-    countItemsOnTiles(game, tunnels, s.itemsOnTile);
+    countItemsOnTiles(game, layout, tunnels, s.itemsOnTile);
     s.idleArms.clear();
     s.pickupTiles.assign(TILE_COUNT, 0);
-    for (int index : arms) {
+    for (int index : layout.arms) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;
         const Tile& arm = game.tileAt(x, y);
@@ -300,7 +302,7 @@ void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, TunnelIt
         if (isArm(arm.type) && game.isPoweredAt(item.x, item.y)) carryItem(game, item, arm, dt);
     });
     if (!tunnels.empty()) {
-        for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        for (int tile : layout.tunnels) {
             if (s.pickupTiles[static_cast<std::size_t>(tile)] == 0) continue;
             tunnels.anyOn(tile, [&](int i) {
                 fileByLookAhead(layout, game.items[static_cast<std::size_t>(i)], i, s);
@@ -396,7 +398,7 @@ void Game::rotateArms(float dt)
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     TunnelItemIndex& tunnels = tables_.get().tunnels;
-    listIdleArms(*this, layout.arms, tunnels, s);
+    listIdleArms(*this, layout, tunnels, s);
     carryAndFileItems(*this, layout, dt, tunnels, s);
     for (int index : s.idleArms)
         aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
@@ -407,7 +409,7 @@ void Game::pickUpItems()
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     TunnelItemIndex& tunnels = tables_.get().tunnels;
-    if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, tunnels, s);
+    if (!s.idleArmsStillListed) listIdleArms(*this, layout, tunnels, s);
     s.idleArmsStillListed = false;
     fileItemsByPosition(*this, tunnels, s);
     // A taken item keeps the tile its position rounds to and loses its path,
