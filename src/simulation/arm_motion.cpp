@@ -140,15 +140,34 @@ struct PickupTiles {
     int tiles[4] = {};
 };
 
-PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
+PickupTiles pickupTilesOf(int x, int y, ControlType armType)
 {
-    const int reach = armReach(arm.type);
+    const int reach = armReach(armType);
     const int at[4][2] = {{x - reach, y}, {x + reach, y}, {x, y - reach}, {x, y + reach}};
     PickupTiles pickups;
     for (const auto& p : at) {
         if (inGrid(p[0], p[1])) pickups.tiles[pickups.count++] = tileIndex(p[0], p[1]);
     }
     return pickups;
+}
+
+// Marks the tile and, up to steps belt moves back, the moving belts whose
+// look-ahead walk leads onto it; a tile marked with as many steps left is done.
+void markWalksTo(const WorldLayout& layout, int tile, int steps, std::vector<std::uint8_t>& marks)
+{
+    std::uint8_t& mark = marks[static_cast<std::size_t>(tile)];
+    if (mark > steps) return;
+    mark = static_cast<std::uint8_t>(steps + 1);
+    if (steps == 0) return;
+    const int x = tile % GRID_WIDTH;
+    const int y = tile / GRID_WIDTH;
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int fx = x - directionDx(d);
+        const int fy = y - directionDy(d);
+        if (!inGrid(fx, fy)) continue;
+        const WorldLayout::TileKind& feeder = layout.kinds[static_cast<std::size_t>(tileIndex(fx, fy))];
+        if (carriesOn(feeder) && feeder.dir == d) markWalksTo(layout, tileIndex(fx, fy), steps - 1, marks);
+    }
 }
 
 // Lists the arms that are idle and powered as a phase starts, in scan order,
@@ -165,7 +184,7 @@ void listIdleArms(const Game& game, const WorldLayout& layout, TunnelItemIndex& 
         const Tile& arm = game.tileAt(x, y);
         if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
         s.idleArms.push_back(index);
-        const PickupTiles pickups = pickupTilesOf(x, y, arm);
+        const PickupTiles pickups = pickupTilesOf(x, y, arm.type);
         for (int k = 0; k < pickups.count; ++k)
             s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
     }
@@ -176,6 +195,9 @@ void listIdleArms(const Game& game, const WorldLayout& layout, TunnelItemIndex& 
 void fileByLookAhead(const WorldLayout& layout, const CargoItem& item, int index, StepScratch& s)
 {
     if (item.layer != 0 || layout.isItemOnDeck(item)) return;
+    const int x = nearestWhole(item.posX);
+    const int y = nearestWhole(item.posY);
+    if (!inGrid(x, y) || layout.armApproaches[static_cast<std::size_t>(tileIndex(x, y))] == 0) return;
     const LookAhead walk = lookAheadOf(layout, item);
     for (int k = 0; k < walk.count; ++k) {
         if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], index);
@@ -208,7 +230,7 @@ void fileItemsByPosition(const Game& game, TunnelItemIndex& tunnels, StepScratch
 const std::vector<int>& armCandidates(int x, int y, const Tile& arm, StepScratch& s)
 {
     s.candidates.clear();
-    const PickupTiles pickups = pickupTilesOf(x, y, arm);
+    const PickupTiles pickups = pickupTilesOf(x, y, arm.type);
     for (int k = 0; k < pickups.count; ++k) {
         s.candidates.insert(s.candidates.end(), s.nearArms.begin(pickups.tiles[k]), s.nearArms.end(pickups.tiles[k]));
     }
@@ -392,6 +414,17 @@ void pickUpWithArm(Game& game, const WorldLayout& layout, int x, int y, Tile& ar
 }
 
 }  // namespace
+
+void markArmApproaches(const WorldLayout& layout, std::vector<std::uint8_t>& approaches)
+{
+    approaches.assign(TILE_COUNT, 0);
+    for (int index : layout.arms) {
+        const PickupTiles pickups =
+            pickupTilesOf(index % GRID_WIDTH, index / GRID_WIDTH, layout.kinds[static_cast<std::size_t>(index)].type);
+        for (int k = 0; k < pickups.count; ++k)
+            markWalksTo(layout, pickups.tiles[k], LOOK_AHEAD_TILES - 1, approaches);
+    }
+}
 
 void Game::rotateArms(float dt)
 {

@@ -133,6 +133,7 @@ void WorldLayout::build(const Game& game)
         if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y))
             ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
     }
+    markArmApproaches(*this, armApproaches);
     buildNetworkLayout(game, network);
 }
 
