@@ -50,7 +50,9 @@ bool isIdlePoweredArm(const Game& game, int x, int y, const Tile& arm, const std
     return isArm(arm.type) && game.isPoweredAt(x, y) && itemsOnTile[static_cast<std::size_t>(tileIndex(x, y))] == 0;
 }
 
-void countItemsOnTiles(const Game& game, TunnelItemIndex& tunnels, std::vector<int>& itemsOnTile)
+// Held items stand on tunnel entrances only.
+void countItemsOnTiles(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels,
+                       std::vector<int>& itemsOnTile)
 {
     itemsOnTile.assign(TILE_COUNT, 0);
     tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
@@ -58,8 +60,8 @@ void countItemsOnTiles(const Game& game, TunnelItemIndex& tunnels, std::vector<i
         if (inGrid(item.x, item.y)) ++itemsOnTile[static_cast<std::size_t>(tileIndex(item.x, item.y))];
     });
     if (tunnels.empty()) return;
-    for (int tile = 0; tile < TILE_COUNT; ++tile)
-        itemsOnTile[static_cast<std::size_t>(tile)] += tunnels.countOn(tile);
+    for (int entrance : layout.tunnels)
+        itemsOnTile[static_cast<std::size_t>(entrance)] += tunnels.countOn(entrance);
 }
 
 // The direction from (x, y) toward the arm when (x, y) is one of its pickup
@@ -138,9 +140,9 @@ struct PickupTiles {
     int tiles[4] = {};
 };
 
-PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
+PickupTiles pickupTilesOf(int x, int y, ControlType armType)
 {
-    const int reach = armReach(arm.type);
+    const int reach = armReach(armType);
     const int at[4][2] = {{x - reach, y}, {x + reach, y}, {x, y - reach}, {x, y + reach}};
     PickupTiles pickups;
     for (const auto& p : at) {
@@ -149,21 +151,40 @@ PickupTiles pickupTilesOf(int x, int y, const Tile& arm)
     return pickups;
 }
 
+// Marks the tile and, up to steps belt moves back, the moving belts whose
+// look-ahead walk leads onto it; a tile marked with as many steps left is done.
+void markWalksTo(const WorldLayout& layout, int tile, int steps, std::vector<std::uint8_t>& marks)
+{
+    std::uint8_t& mark = marks[static_cast<std::size_t>(tile)];
+    if (mark > steps) return;
+    mark = static_cast<std::uint8_t>(steps + 1);
+    if (steps == 0) return;
+    const int x = tile % GRID_WIDTH;
+    const int y = tile / GRID_WIDTH;
+    for (Direction d = NORTH; d <= WEST; ++d) {
+        const int fx = x - directionDx(d);
+        const int fy = y - directionDy(d);
+        if (!inGrid(fx, fy)) continue;
+        const WorldLayout::TileKind& feeder = layout.kinds[static_cast<std::size_t>(tileIndex(fx, fy))];
+        if (carriesOn(feeder) && feeder.dir == d) markWalksTo(layout, tileIndex(fx, fy), steps - 1, marks);
+    }
+}
+
 // Lists the arms that are idle and powered as a phase starts, in scan order,
 // and marks the tiles they pick up from. Within a phase no arm becomes idle,
 // and an arm stops being idle only by taking an item itself.
-void listIdleArms(const Game& game, const std::vector<int>& arms, TunnelItemIndex& tunnels, StepScratch& s)
+void listIdleArms(const Game& game, const WorldLayout& layout, TunnelItemIndex& tunnels, StepScratch& s)
 {
-    countItemsOnTiles(game, tunnels, s.itemsOnTile);
+    countItemsOnTiles(game, layout, tunnels, s.itemsOnTile);
     s.idleArms.clear();
     s.pickupTiles.assign(TILE_COUNT, 0);
-    for (int index : arms) {
+    for (int index : layout.arms) {
         const int x = index % GRID_WIDTH;
         const int y = index / GRID_WIDTH;
         const Tile& arm = game.tileAt(x, y);
         if (!isIdlePoweredArm(game, x, y, arm, s.itemsOnTile)) continue;
         s.idleArms.push_back(index);
-        const PickupTiles pickups = pickupTilesOf(x, y, arm);
+        const PickupTiles pickups = pickupTilesOf(x, y, arm.type);
         for (int k = 0; k < pickups.count; ++k)
             s.pickupTiles[static_cast<std::size_t>(pickups.tiles[k])] = 1;
     }
@@ -174,6 +195,9 @@ void listIdleArms(const Game& game, const std::vector<int>& arms, TunnelItemInde
 void fileByLookAhead(const WorldLayout& layout, const CargoItem& item, int index, StepScratch& s)
 {
     if (item.layer != 0 || layout.isItemOnDeck(item)) return;
+    const int x = nearestWhole(item.posX);
+    const int y = nearestWhole(item.posY);
+    if (!inGrid(x, y) || layout.armApproaches[static_cast<std::size_t>(tileIndex(x, y))] == 0) return;
     const LookAhead walk = lookAheadOf(layout, item);
     for (int k = 0; k < walk.count; ++k) {
         if (s.pickupTiles[static_cast<std::size_t>(walk.tiles[k])] != 0) s.nearArms.file(walk.tiles[k], index);
@@ -206,7 +230,7 @@ void fileItemsByPosition(const Game& game, TunnelItemIndex& tunnels, StepScratch
 const std::vector<int>& armCandidates(int x, int y, const Tile& arm, StepScratch& s)
 {
     s.candidates.clear();
-    const PickupTiles pickups = pickupTilesOf(x, y, arm);
+    const PickupTiles pickups = pickupTilesOf(x, y, arm.type);
     for (int k = 0; k < pickups.count; ++k) {
         s.candidates.insert(s.candidates.end(), s.nearArms.begin(pickups.tiles[k]), s.nearArms.end(pickups.tiles[k]));
     }
@@ -300,7 +324,7 @@ void carryAndFileItems(Game& game, const WorldLayout& layout, float dt, TunnelIt
         if (isArm(arm.type) && game.isPoweredAt(item.x, item.y)) carryItem(game, item, arm, dt);
     });
     if (!tunnels.empty()) {
-        for (int tile = 0; tile < TILE_COUNT; ++tile) {
+        for (int tile : layout.tunnels) {
             if (s.pickupTiles[static_cast<std::size_t>(tile)] == 0) continue;
             tunnels.anyOn(tile, [&](int i) {
                 fileByLookAhead(layout, game.items[static_cast<std::size_t>(i)], i, s);
@@ -391,12 +415,23 @@ void pickUpWithArm(Game& game, const WorldLayout& layout, int x, int y, Tile& ar
 
 }  // namespace
 
+void markArmApproaches(const WorldLayout& layout, std::vector<std::uint8_t>& approaches)
+{
+    approaches.assign(TILE_COUNT, 0);
+    for (int index : layout.arms) {
+        const PickupTiles pickups =
+            pickupTilesOf(index % GRID_WIDTH, index / GRID_WIDTH, layout.kinds[static_cast<std::size_t>(index)].type);
+        for (int k = 0; k < pickups.count; ++k)
+            markWalksTo(layout, pickups.tiles[k], LOOK_AHEAD_TILES - 1, approaches);
+    }
+}
+
 void Game::rotateArms(float dt)
 {
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     TunnelItemIndex& tunnels = tables_.get().tunnels;
-    listIdleArms(*this, layout.arms, tunnels, s);
+    listIdleArms(*this, layout, tunnels, s);
     carryAndFileItems(*this, layout, dt, tunnels, s);
     for (int index : s.idleArms)
         aimArm(*this, layout, index % GRID_WIDTH, index / GRID_WIDTH, tiles[index], dt, s);
@@ -407,7 +442,7 @@ void Game::pickUpItems()
     StepScratch& s = tables_.get().step;
     const WorldLayout& layout = currentLayout();
     TunnelItemIndex& tunnels = tables_.get().tunnels;
-    if (!s.idleArmsStillListed) listIdleArms(*this, layout.arms, tunnels, s);
+    if (!s.idleArmsStillListed) listIdleArms(*this, layout, tunnels, s);
     s.idleArmsStillListed = false;
     fileItemsByPosition(*this, tunnels, s);
     // A taken item keeps the tile its position rounds to and loses its path,

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdlib>
 
@@ -53,21 +54,44 @@ void resetNodeTables(ItemStepScratch& s)
     s.claimedNodes.clear();
 }
 
-// Every item's plan and push mark are written by the planning before they
-// are read, and a distributor's other plan is read only for the items that
-// planned it, so the per-item tables are only sized.
+// Only the items the last call planned for may hold anything in the
+// per-item tables but a fresh entry: plans, push marks, grants, switches
+// and resolution states are written for them alone. A distributor's other
+// plan is read only for the items that planned it, so it is only sized.
+[[maybe_unused]] bool tablesAreFresh(const ItemStepScratch& s)
+{
+    auto fresh = [](const auto& table, auto entry) {
+        return std::all_of(table.begin(), table.end(), [&](const auto& e) { return e == entry; });
+    };
+    const bool plansFresh = std::all_of(s.plans.begin(), s.plans.end(), [](const MovePlan& p) {
+        return p.target == -1 && p.nextX == 0 && p.nextY == 0 && p.dir == NONE;
+    });
+    return plansFresh && fresh(s.pushed, char{0}) && fresh(s.granted, char{0}) && fresh(s.switched, char{0}) &&
+           fresh(s.resolution, 0);
+}
+
 void resetTables(ItemStepScratch& s, std::size_t itemCount)
 {
     reserveForMostItems(s);
     s.room.reset();
     resetNodeTables(s);
+    for (int i : s.planWritten) {
+        const auto at = static_cast<std::size_t>(i);
+        s.plans[at] = MovePlan{};
+        s.pushed[at] = 0;
+        s.granted[at] = 0;
+        s.switched[at] = 0;
+        s.resolution[at] = 0;
+    }
+    s.planWritten.clear();
     s.plans.resize(itemCount);
     s.alternatives.resize(itemCount);
     s.pushed.resize(itemCount);
-    s.granted.assign(itemCount, 0);
-    s.switched.assign(itemCount, 0);
-    s.resolution.assign(itemCount, 0);
+    s.granted.resize(itemCount);
+    s.switched.resize(itemCount);
+    s.resolution.resize(itemCount);
     s.inTunnel.assign(itemCount, 0);
+    assert(tablesAreFresh(s));
 }
 
 // One pass over the items: the first call of a belt step grants belt
@@ -140,14 +164,13 @@ void planMoves(Game& game, ItemStepScratch& s, const WorldLayout& layout, Tunnel
     MovePlanner planner(game, s, layout, followUp, firstItem);
     s.onDistributor.clear();
     s.planned.clear();
-    std::fill(s.plans.begin(), s.plans.end(), MovePlan{});
-    std::fill(s.pushed.begin(), s.pushed.end(), 0);
     tunnels.forEachOutside(game.items.size(), [&](std::size_t at) {
         if (s.inTunnel[at] != 0) return;  // which mayMove would refuse too
         const CargoItem& item = game.items[at];
         if (!planner.mayMove(item)) return;
         const int i = static_cast<int>(at);
         bool pushed = false;
+        s.planWritten.push_back(i);
         s.plans[at] = planner.plan(i, 0, pushed);
         s.pushed[at] = pushed ? 1 : 0;
         if (s.plans[at].target >= 0) s.planned.push_back(i);
@@ -176,6 +199,7 @@ void reserveForMostItems(ItemStepScratch& s)
     s.onEntrances.reserve();
     s.onDistributor.reserve(MOST_WORLD_ITEMS);
     s.planned.reserve(MOST_WORLD_ITEMS);
+    s.planWritten.reserve(MOST_WORLD_ITEMS);
     s.occupiedNodes.reserve(MOST_WORLD_ITEMS);
     s.dropNodes.reserve(MOST_WORLD_ITEMS);
     s.claimedNodes.reserve(2 * MOST_WORLD_ITEMS);

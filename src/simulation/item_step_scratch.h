@@ -58,6 +58,9 @@ struct ItemStepScratch {
     // The items that plan a move, in list order: only they can be granted a
     // node, move or close a ring, so the later passes walk them alone.
     std::vector<int> planned;
+    // The items the last call asked for a plan, in list order: the entries
+    // the next call must clear in the per-item tables.
+    std::vector<int> planWritten;
     std::vector<char> pushed;
     std::vector<char> granted;
     std::vector<char> switched;

@@ -13,17 +13,19 @@ constexpr int PRIORITY_CARRYING = 3;
 constexpr int PRIORITY_MOLDING = 2;
 constexpr int PRIORITY_FED_BEFORE = 1;
 
-// Reads last rebuild's flags, so it runs before they are cleared.
-void rankConsumers(const Game& game, const NetworkLayout& layout, NetworkBuffers& work)
+// Reads last rebuild's flags, so it runs before they are cleared. No arm
+// carries an item at rest in a tunnel.
+void rankConsumers(const Game& game, const NetworkLayout& layout, TunnelItemIndex& tunnels, NetworkBuffers& work)
 {
     work.priority.resize(TILE_COUNT);
     for (int consumer : layout.consumers)
         work.priority[static_cast<std::size_t>(consumer)] = 0;
-    for (const CargoItem& item : game.items) {
+    tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
+        const CargoItem& item = game.items[i];
         if (item.carried && inGrid(item.x, item.y)) {
             work.priority[static_cast<std::size_t>(tileIndex(item.x, item.y))] = PRIORITY_CARRYING;
         }
-    }
+    });
     for (int consumer : layout.consumers) {
         const Tile& tile = game.tiles[static_cast<std::size_t>(consumer)];
         int& priority = work.priority[static_cast<std::size_t>(consumer)];
@@ -155,7 +157,7 @@ void Game::updatePowerNetwork()
     currentLayout();
     NetworkLayout& layout = tables_.get().layout.network;
     NetworkBuffers& work = tables_.get().network;
-    rankConsumers(*this, layout, work);
+    rankConsumers(*this, layout, tables_.get().tunnels, work);
     clearLastRebuild(*this, layout);
     countSupply(*this, layout, work);
     markConnectedNetworkTiles(*this, layout, work);

@@ -23,17 +23,21 @@ bool isReplanned(const CargoItem& item, int tile)
            item.originX == item.x && item.originY == item.y && (item.targetTile < 0 || item.targetTile == tile);
 }
 
+// The one-byte tile type turns away nearly every item outside a tunnel at
+// once; nearly every item in one is at rest, so its fields are all read and
+// folded without a branch each.
 bool isAtRestInTunnel(const WorldLayout& layout, const CargoItem& item)
 {
     if (item.layer != 0 || !inGrid(item.x, item.y)) return false;
     const int tile = tileIndex(item.x, item.y);
-    const WorldLayout::TileKind& kind = layout.kinds[static_cast<std::size_t>(tile)];
-    if (kind.type != TUNNEL || layout.bridgeTiles[static_cast<std::size_t>(tile)] != 0) return false;
+    const auto at = static_cast<std::size_t>(tile);
+    if (layout.types[at] != TUNNEL || layout.bridgeTiles[at] != 0) return false;
+    const WorldLayout::TileKind& kind = layout.kinds[at];
     const int depth = std::abs(item.x - kind.tunnelPartnerX) + std::abs(item.y - kind.tunnelPartnerY);
-    if (item.tunnelProgress < 1 || item.tunnelProgress > depth) return false;
-    if (!item.path.empty() || item.carried || item.state != ITEM_FREE || item.ejectTarget >= 0 || item.leavingTunnel)
-        return false;
-    return isReplanned(item, tile);
+    const bool inSlot = (item.tunnelProgress >= 1) & (item.tunnelProgress <= depth);
+    const bool free =
+        item.path.empty() & !item.carried & (item.state == ITEM_FREE) & (item.ejectTarget < 0) & !item.leavingTunnel;
+    return inSlot & free & isReplanned(item, tile);
 }
 
 }  // namespace
@@ -44,36 +48,44 @@ void TunnelItemIndex::reserve()
     outside_.reserve(MOST_WORLD_ITEMS);
     tiles_.reserve(MOST_WORLD_ITEMS);
     counts_.reserve(TILE_COUNT);
+    countedTiles_.reserve(TILE_COUNT);
     byTile_.reserve();
 }
 
 void TunnelItemIndex::list(const Game& game, const WorldLayout& layout)
 {
     const std::size_t n = game.items.size();
-    held_.assign(n, 0);
-    tiles_.assign(n, -1);
-    counts_.assign(TILE_COUNT, 0);
-    outside_.clear();
-    outsideStale_ = false;
+    held_.resize(n);
+    tiles_.resize(n);  // read only where held
+    sizeOutside(n);
+    if (counts_.size() != TILE_COUNT) counts_.assign(TILE_COUNT, 0);
+    clearCounts();
+    std::size_t outside = 0;
+    byTile_.start();
     for (std::size_t i = 0; i < n; ++i) {
         const CargoItem& item = game.items[i];
-        if (!isAtRestInTunnel(layout, item)) {
-            outside_.push_back(static_cast<int>(i));
-            continue;
-        }
-        held_[i] = 1;
-        tiles_[i] = tileIndex(item.x, item.y);
-        ++counts_[static_cast<std::size_t>(tiles_[i])];
+        const bool atRest = isAtRestInTunnel(layout, item);
+        held_[i] = atRest ? 1 : 0;
+        outside_[outside] = static_cast<int>(i);
+        outside += atRest ? 0 : 1;
+        if (!atRest) continue;
+        const int tile = tileIndex(item.x, item.y);
+        tiles_[i] = tile;
+        if (counts_[static_cast<std::size_t>(tile)]++ == 0) countedTiles_.push_back(tile);
+        byTile_.file(tile, static_cast<int>(i));
     }
-    filed_ = false;
+    outsideCount_ = outside;
+    outsideStale_ = false;
+    byTile_.finish();
+    filed_ = true;
 }
 
 void TunnelItemIndex::clear()
 {
     held_.clear();
     tiles_.clear();
-    counts_.clear();
-    outside_.clear();
+    clearCounts();
+    outsideCount_ = 0;
     outsideStale_ = false;
     filed_ = false;
 }
@@ -89,6 +101,18 @@ int TunnelItemIndex::othersOn(const Game& game, int tile, const CargoItem* self)
     return holds(index) && tiles_[index] == tile ? count - 1 : count;
 }
 
+void TunnelItemIndex::clearCounts()
+{
+    for (int tile : countedTiles_)
+        counts_[static_cast<std::size_t>(tile)] = 0;
+    countedTiles_.clear();
+}
+
+void TunnelItemIndex::sizeOutside(std::size_t count)
+{
+    if (outside_.size() < count) outside_.resize(count);
+}
+
 void TunnelItemIndex::release(std::size_t item)
 {
     if (!holds(item)) return;
@@ -96,7 +120,13 @@ void TunnelItemIndex::release(std::size_t item)
     --counts_[static_cast<std::size_t>(tiles_[item])];
     if (!outsideStale_) {
         const int index = static_cast<int>(item);
-        outside_.insert(std::lower_bound(outside_.begin(), outside_.end(), index), index);
+        sizeOutside(outsideCount_ + 1);
+        const auto first = outside_.begin();
+        const auto last = first + static_cast<std::ptrdiff_t>(outsideCount_);
+        const auto at = std::lower_bound(first, last, index);
+        std::copy_backward(at, last, last + 1);
+        *at = index;
+        ++outsideCount_;
     }
 }
 
@@ -127,13 +157,13 @@ void TunnelItemIndex::refreshOutside()
 {
     if (!outsideStale_) return;
     // Without a branch per item: held and other items lie mixed in the list.
-    outside_.resize(held_.size());
+    sizeOutside(held_.size());
     std::size_t count = 0;
     for (std::size_t i = 0; i < held_.size(); ++i) {
         outside_[count] = static_cast<int>(i);
         count += held_[i] == 0 ? 1 : 0;
     }
-    outside_.resize(count);
+    outsideCount_ = count;
     outsideStale_ = false;
 }
 

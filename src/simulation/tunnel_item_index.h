@@ -60,8 +60,8 @@ class TunnelItemIndex {
             return;
         }
         refreshOutside();
-        for (int i : outside_)
-            visit(static_cast<std::size_t>(i));
+        for (std::size_t k = 0; k < outsideCount_; ++k)
+            visit(static_cast<std::size_t>(outside_[k]));
         for (std::size_t i = held_.size(); i < count; ++i)
             visit(i);
     }
@@ -75,8 +75,8 @@ class TunnelItemIndex {
             return false;
         }
         refreshOutside();
-        for (int i : outside_) {
-            if (test(static_cast<std::size_t>(i))) return true;
+        for (std::size_t k = 0; k < outsideCount_; ++k) {
+            if (test(static_cast<std::size_t>(outside_[k]))) return true;
         }
         for (std::size_t i = held_.size(); i < count; ++i) {
             if (test(i)) return true;
@@ -116,12 +116,19 @@ class TunnelItemIndex {
 
   private:
     void file();
+    void clearCounts();
+    // Makes room for count entries in outside_ without shrinking it.
+    void sizeOutside(std::size_t count);
     void refreshOutside();
 
-    std::vector<char> held_;    // per item
-    std::vector<int> tiles_;    // per item: its tile, where held
-    std::vector<int> counts_;   // per tile
-    std::vector<int> outside_;  // the listed items not held, in list order
+    std::vector<char> held_;         // per item
+    std::vector<int> tiles_;         // per item: its tile, where held
+    std::vector<int> counts_;        // per tile; zero outside a step
+    std::vector<int> countedTiles_;  // the tiles counts_ holds items on, cleared after the step
+    // The listed items not held, in list order: the first outsideCount_
+    // entries, so that relisting neither shrinks nor refills the storage.
+    std::vector<int> outside_;
+    std::size_t outsideCount_ = 0;
     bool outsideStale_ = false;
     TileItemLists byTile_;  // filed on first need after a change
     bool filed_ = false;

@@ -90,7 +90,11 @@ bool mayBeServedByEjector(const Game& game, int x, int y)
 bool WorldLayout::matches(const Game& game) const
 {
     if (kinds.size() != game.tiles.size()) return false;
+    // The kind leads each large tile record: fetched ahead, the walk does
+    // not wait on memory tile by tile.
+    constexpr std::size_t FETCH_AHEAD = 16;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
+        if (i + FETCH_AHEAD < kinds.size()) __builtin_prefetch(&game.tiles[i + FETCH_AHEAD]);
         if (!(kindOf(game.tiles[i]) == kinds[i])) return false;
     }
     return powerLinks == game.powerLinks && dcLinks == game.dcLinks && switchWires == game.signalControlLinks &&
@@ -129,6 +133,7 @@ void WorldLayout::build(const Game& game)
         if (isCompassDirection(d) && inGrid(x, y) && mayBeServedByEjector(game, x, y))
             ejectorBelts[static_cast<std::size_t>(tileIndex(x, y))] = 1;
     }
+    markArmApproaches(*this, armApproaches);
     buildNetworkLayout(game, network);
 }
 

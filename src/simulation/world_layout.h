@@ -59,6 +59,9 @@ struct WorldLayout {
     // Per tile: the ground type, one byte each, so that per-item tests need
     // not load the whole tile record.
     std::vector<std::uint8_t> types;
+    // Per tile: an item's look-ahead walk toward the arms from here may pass
+    // a tile some arm picks up from; 0 where it passes none.
+    std::vector<std::uint8_t> armApproaches;
 
     NetworkLayout network;
 
@@ -119,6 +122,10 @@ struct WorldLayout {
     static bool isSupplied(const Game& game, std::size_t index);
     static bool powerStopsItem(const Game& game, const CargoItem& item);
 };
+
+// Fills approaches as WorldLayout::armApproaches from the kinds and arms;
+// defined with the arms' motion, whose walk it follows.
+void markArmApproaches(const WorldLayout& layout, std::vector<std::uint8_t>& approaches);
 
 // Trusts the layout until it goes out of scope, for work that changes no
 // kind, direction, cable or wire; nested trusts keep the outer one.
