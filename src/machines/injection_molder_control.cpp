@@ -30,12 +30,17 @@ std::size_t partsOf(const Fifo<ItemRecord>& inputs, std::size_t count)
     return parts;
 }
 
-void moldOneGear(Tile& tile)
+void moldOneGear(Tile& tile, SparePartLists& spares)
 {
     tile.molderTimer = 0.0f;
     ItemRecord gear = freshProductRecord(tile);
+    if (!spares.empty()) {
+        gear.parts = std::move(spares.back());
+        spares.pop_back();
+    }
+    // Allocates only when no spare list was large enough.
     gear.parts.reserve(partsOf(tile.molderGranulateItems, MOLDER_GRANULATE_PER_GEAR) +
-                       partsOf(tile.molderWaterItems, MOLDER_WATER_PER_GEAR));  // one allocation per gear
+                       partsOf(tile.molderWaterItems, MOLDER_WATER_PER_GEAR));
     consumeInto(gear, tile.molderGranulateItems);
     consumeInto(gear, tile.molderGranulateItems);
     consumeInto(gear, tile.molderWaterItems);
@@ -72,12 +77,18 @@ void InjectionMolderControl::acceptItem(Tile& tile, CargoType cargo, ItemRecord&
 
 void InjectionMolderControl::update(Tile& tile, float seconds) const
 {
+    SparePartLists none;
+    update(tile, seconds, none);
+}
+
+void InjectionMolderControl::update(Tile& tile, float seconds, SparePartLists& spares) const
+{
     // Time left over once the inputs run out is dropped; a gear half made
     // when the step ends keeps its progress.
     float unspent = seconds;
     while (unspent > 0.0f && hasInputsAndRoom(tile)) {
         if (!advanceJob(tile.molderTimer, MOLDER_SECONDS_PER_GEAR, unspent)) return;
-        moldOneGear(tile);
+        moldOneGear(tile, spares);
     }
 }
 

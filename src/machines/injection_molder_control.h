@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "world/control.h"
 
 constexpr float MOLDER_SECONDS_PER_GEAR = 4.0f;
@@ -20,6 +22,11 @@ inline bool molderStoreFull(const Tile& tile) { return tile.molderOutputCount >=
 // network feeds it, and draws power only then.
 inline bool molderCanWork(const Tile& tile) { return tile.molderOn && molderHasInputs(tile) && !molderStoreFull(tile); }
 
+// Storage for the part lists of gears yet to be made, handed back by the
+// controls that take gears in, so that a running factory need not allocate one
+// list per gear.
+using SparePartLists = std::vector<std::vector<ItemId>>;
+
 // The injection molder: two granulate and one water make a plastic gear in
 // 4 s. Granulate comes as cargo, water through the pipes via acceptWater.
 // The simulation runs it only while it is switched on and powered.
@@ -30,6 +37,8 @@ class InjectionMolderControl : public Control {
     bool remove(ControlGrid& grid, int x, int y) const override;
     void acceptItem(Tile& tile, CargoType cargo, ItemRecord&& record) const override;
     void update(Tile& tile, float seconds) const override;
+    // As update, taking the new gears' part lists from the spares.
+    void update(Tile& tile, float seconds, SparePartLists& spares) const;
 
     // Takes one water unit in; false leaves the record with the caller.
     static bool acceptWater(Tile& tile, ItemRecord&& record);

@@ -74,13 +74,13 @@ void scanTile(Game& game, int index, float dt, StepScratch& scan, bool& storageO
     }
 }
 
-void runMolder(Game& game, int index, float dt)
+void runMolder(Game& game, int index, float dt, SparePartLists& spareParts)
 {
     Tile& molder = game.tiles[index];
     game.assignMachineId(molder);
     const float timerBefore = molder.molderTimer;
     const int gearsBefore = molder.molderOutputCount;
-    controlForType(INJECTION_MOLDER).update(molder, dt);
+    static_cast<const InjectionMolderControl&>(controlForType(INJECTION_MOLDER)).update(molder, dt, spareParts);
     if (game.sound == nullptr) return;
 
     const bool produced = molder.molderOutputCount > gearsBefore;
@@ -96,7 +96,7 @@ void runMolder(Game& game, int index, float dt)
 
 // Hands an item that has arrived at a taking control's centre over to it;
 // its record moves into the control, as the item leaves the map.
-bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
+bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item, StepScratch& scratch)
 {
     if (item.path.size() > 1 || item.layer == 1) return false;
     if (!game.inBounds(item.x, item.y)) return false;
@@ -110,6 +110,7 @@ bool deliverItem(Game& game, const WorldLayout& layout, CargoItem& item)
     record.id = std::move(item.id);
     record.parts = std::move(item.parts);
     controlForType(type).acceptItem(tile, item.cargo, std::move(record));
+    keepSparePartList(scratch, record.parts);  // when the control kept only the identities
     if (game.sound != nullptr) {
         const auto id = static_cast<std::uint32_t>(tileIndex(item.x, item.y));
         const auto x = static_cast<float>(item.x);
@@ -133,7 +134,7 @@ void deliverItems(Game& game, const WorldLayout& layout, TunnelItemIndex& tunnel
     std::vector<int>& taken = scratch.takenItems;
     taken.clear();
     tunnels.forEachOutside(game.items.size(), [&](std::size_t i) {
-        if (!deliverItem(game, layout, game.items[i])) return;
+        if (!deliverItem(game, layout, game.items[i], scratch)) return;
         keepSparePath(scratch, game.items[i]);
         taken.push_back(static_cast<int>(i));
     });
@@ -256,7 +257,7 @@ void Game::update(float dt, bool skipMode)
     }
     updateNetworks(0.0f);
     for (int index : s.workingMolders) {
-        if (tiles[index].molderPowered) runMolder(*this, index, dt);
+        if (tiles[index].molderPowered) runMolder(*this, index, dt, s.spareParts);
     }
     spawnMachineOutputs(OutputMachines::Producers);
 

@@ -12,6 +12,10 @@ constexpr std::size_t MOST_SPARE_PATHS = 256;
 // jammed factory, each keeping every tile it was carried over.
 constexpr std::size_t MOST_LONG_PATHS = 1024;
 constexpr std::size_t LONG_PATH_STORAGE = 8 * PATH_STORAGE;
+// Gears on their way at once in a large factory, and the identities a gear
+// lists: two granulate and a water unit.
+constexpr std::size_t MOST_SPARE_PART_LISTS = 64;
+constexpr std::size_t GEAR_PART_STORAGE = 4;
 
 // Moves a spare storage larger than capacity out of the pool into taken.
 bool takeLarger(std::vector<Fifo<PathPoint>>& pool, std::size_t capacity, Fifo<PathPoint>& taken)
@@ -34,12 +38,13 @@ void keepIn(std::vector<Fifo<PathPoint>>& pool, std::size_t most, Fifo<PathPoint
     pool.push_back(std::move(path));
 }
 
-void fillSpares(std::vector<Fifo<PathPoint>>& spares, std::size_t count, std::size_t points)
+// Fills the pool with count storages of the given capacity each.
+template <class Storage> void fillSpares(std::vector<Storage>& spares, std::size_t count, std::size_t capacity)
 {
     spares.reserve(count);
     while (spares.size() < count) {
         spares.emplace_back();
-        spares.back().reserve(points);
+        spares.back().reserve(capacity);
     }
 }
 
@@ -60,6 +65,15 @@ void reserveForMostItems(StepScratch& s)
     s.room.reserve();
     fillSpares(s.sparePaths, MOST_SPARE_PATHS, PATH_STORAGE);
     fillSpares(s.longPaths, MOST_LONG_PATHS, LONG_PATH_STORAGE);
+    fillSpares(s.spareParts, MOST_SPARE_PART_LISTS, GEAR_PART_STORAGE);
+}
+
+void keepSparePartList(StepScratch& scratch, std::vector<ItemId>& parts)
+{
+    if (parts.capacity() < GEAR_PART_STORAGE || scratch.spareParts.size() >= MOST_SPARE_PART_LISTS) return;
+    if (scratch.spareParts.capacity() < MOST_SPARE_PART_LISTS) scratch.spareParts.reserve(MOST_SPARE_PART_LISTS);
+    parts.clear();
+    scratch.spareParts.push_back(std::move(parts));
 }
 
 void reservePath(Fifo<PathPoint>& path)

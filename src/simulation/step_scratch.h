@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "audio/sound_engine.h"
+#include "machines/injection_molder_control.h"
 #include "simulation/room_index.h"
 #include "simulation/tile_item_lists.h"
 #include "world/cargo_item.h"
@@ -53,6 +54,9 @@ struct StepScratch {
     // held up on its way keeps every tile its belt steps carried it over.
     std::vector<Fifo<PathPoint>> longPaths;
 
+    // Part lists of gears that a control took in, for the gears yet to be made.
+    SparePartLists spareParts;
+
     // The step's storage has been sized for the largest world (see
     // Game::reserveStepStorage); a copy of the world sizes its own again.
     bool storageReserved = false;
@@ -73,6 +77,8 @@ void reserveForMostItems(StepScratch& scratch);
 void reservePath(Fifo<PathPoint>& path);
 // Keeps the path storage of an item that leaves the map.
 void keepSparePath(StepScratch& scratch, CargoItem& leaving);
+// Keeps the storage of a part list whose identities were taken out.
+void keepSparePartList(StepScratch& scratch, std::vector<ItemId>& parts);
 // Gives a new item the path storage of one that left, when there is one.
 void giveSparePath(StepScratch& scratch, CargoItem& created);
 // Makes room for one more point in the path without allocating: a full path
