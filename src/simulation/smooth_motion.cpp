@@ -99,6 +99,7 @@ class SmoothMotion {
     bool glide(int i, float step);
     void makeTrialStart(const CargoItem& mover);
     void tryMove(float seconds);
+    void makeTrialMove(int i, float seconds);
     void findCandidates(int i);
     TrialSpan trialSpan() const;
     TileRect reservationReach(const TrialSpan& span) const;
@@ -279,7 +280,7 @@ bool SmoothMotion::glide(int i, float step)
     reservedPointsInReach(i, s_.moverSeen, s_.reservations, s_.reservedInReach);
     dropReservedOutOfReach(span);
     if (!trialBlocked()) {
-        item(i).advance(budget);
+        makeTrialMove(i, budget);
         budget = 0.0f;
         refile(i);
         return true;
@@ -352,6 +353,22 @@ void SmoothMotion::makeTrialStart(const CargoItem& mover)
         fromY = static_cast<float>(p.y);
     }
     startLeg_ = trial.frontLeg();
+}
+
+// The mover makes the move of the trial just run for these seconds: the same
+// steps over the same points, unless the trial ran out of the near part of
+// the path it carries.
+void SmoothMotion::makeTrialMove(int i, float seconds)
+{
+    CargoItem& mover = item(i);
+    const CargoItem& trial = s_.trial;
+    if (trial.path.empty() && s_.trialStart.path.size() < mover.path.size()) {
+        mover.advance(seconds);
+        return;
+    }
+    copyMovedFields(trial, mover);
+    for (std::size_t passed = s_.trialStart.path.size() - trial.path.size(); passed > 0; --passed)
+        mover.path.pop_front();
 }
 
 // The obstacles strictly inside the box that reaches one tile beyond the
