@@ -31,6 +31,30 @@ constexpr float SOUND_ACROSS = 0.001f;
 
 bool isEastWest(Direction d) { return d == EAST || d == WEST; }
 
+// Calls reserve with each jump point that the item keeps for itself: those
+// up to its second ordinary point. Stops early when reserve returns false.
+template <typename Reserve> void forEachReservedPoint(const CargoItem& item, Reserve reserve)
+{
+    int ordinaryPoints = 0;
+    for (const PathPoint& p : item.path) {
+        if (p.speed < JUMP_SPEED) {
+            if (++ordinaryPoints == 2) return;
+            continue;
+        }
+        if (!p.flag && !reserve(p)) return;
+    }
+}
+
+bool reservesPoints(const CargoItem& item)
+{
+    bool any = false;
+    forEachReservedPoint(item, [&any](const PathPoint&) {
+        any = true;
+        return false;  // one is enough
+    });
+    return any;
+}
+
 // The box of the places a glide's trials pass.
 struct TrialSpan {
     float x0 = 0.0f;
@@ -137,6 +161,7 @@ void SmoothMotion::refile(int i)
     s_.cells.refile(i, it);
     s_.standstills.itemMoved(before, s_.cells.cellOfItem(i));
     s_.seenPositions[static_cast<std::size_t>(i)] = {it.posX, it.posY, seen(it).y};
+    s_.reservesPoints[static_cast<std::size_t>(i)] = reservesPoints(it);
 }
 
 void SmoothMotion::runSubStep(float step)
@@ -164,9 +189,11 @@ void SmoothMotion::startSubStep(float step)
     s_.cells.build(game_.items);
     s_.standstills.start(n);
     s_.seenPositions.resize(n);
+    s_.reservesPoints.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         const CargoItem& it = game_.items[i];
         s_.seenPositions[i] = {it.posX, it.posY, seen(it).y};
+        s_.reservesPoints[i] = reservesPoints(it);
     }
     // Only items with budget and path move; the others keep their paths and
     // so their reservations for the whole sub-step.
@@ -218,14 +245,11 @@ bool SmoothMotion::runPass(float step)
 // The jump points up to an item's second ordinary point are kept for it.
 void SmoothMotion::reserveJumpPoints(int i, std::vector<Reservation>& reservations)
 {
-    int ordinaryPoints = 0;
-    for (const PathPoint& p : item(i).path) {
-        if (p.speed < JUMP_SPEED) {
-            if (++ordinaryPoints == 2) break;
-            continue;
-        }
-        if (!p.flag) reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
-    }
+    if (s_.reservesPoints[static_cast<std::size_t>(i)] == 0) return;
+    forEachReservedPoint(item(i), [&](const PathPoint& p) {
+        reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
+        return true;
+    });
 }
 
 // Jumps cost no budget, so several in a row are taken at once.
@@ -508,6 +532,7 @@ void reserveForMostItems(MotionScratch& s)
     if (s.budgets.capacity() >= MOST_WORLD_ITEMS) return;
     s.budgets.reserve(MOST_WORLD_ITEMS);
     s.seenPositions.reserve(MOST_WORLD_ITEMS);
+    s.reservesPoints.reserve(MOST_WORLD_ITEMS);
     s.moving.reserve(MOST_WORLD_ITEMS);
     s.fixedReservations.reserve(MOST_WORLD_ITEMS);
     s.reservations.reserve(MOST_WORLD_ITEMS);
