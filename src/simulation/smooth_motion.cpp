@@ -400,7 +400,8 @@ void SmoothMotion::makeTrialMove(int i, float seconds)
 void SmoothMotion::findCandidates(int i)
 {
     const CargoItem& mover = item(i);
-    const FloatPoint now = seen(mover);
+    const SeenPosition& moverAt = s_.seenPositions[static_cast<std::size_t>(i)];  // kept with its filing
+    const FloatPoint now{moverAt.x, moverAt.seenY};
     const FloatPoint tried = seen(s_.trial);
     s_.moverSeen = now;
     const float x0 = std::min(now.x, tried.x) - CANDIDATE_MARGIN;
