@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "simulation/item_cells.h"
@@ -43,6 +44,9 @@ struct MotionScratch {
     // Per item: where it stands and is seen, kept with its filing so that the
     // search for obstacles need not open every item near a mover.
     std::vector<SeenPosition> seenPositions;
+    // Per item: its path keeps jump points for it, kept with its filing so
+    // that a pass need not walk the paths of the others.
+    std::vector<std::uint8_t> reservesPoints;
     // One glide: the mover as seen now, and what its trials may run into.
     FloatPoint moverSeen;
     std::vector<Obstacle> candidates;

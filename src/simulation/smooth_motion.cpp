@@ -31,6 +31,38 @@ constexpr float SOUND_ACROSS = 0.001f;
 
 bool isEastWest(Direction d) { return d == EAST || d == WEST; }
 
+// Calls reserve with each jump point that the item keeps for itself: those
+// up to its second ordinary point. Stops early when reserve returns false.
+template <typename Reserve> void forEachReservedPoint(const CargoItem& item, Reserve reserve)
+{
+    int ordinaryPoints = 0;
+    for (const PathPoint& p : item.path) {
+        if (p.speed < JUMP_SPEED) {
+            if (++ordinaryPoints == 2) return;
+            continue;
+        }
+        if (!p.flag && !reserve(p)) return;
+    }
+}
+
+bool reservesPoints(const CargoItem& item)
+{
+    bool any = false;
+    forEachReservedPoint(item, [&any](const PathPoint&) {
+        any = true;
+        return false;  // one is enough
+    });
+    return any;
+}
+
+// The box of the places a glide's trials pass.
+struct TrialSpan {
+    float x0 = 0.0f;
+    float y0 = 0.0f;
+    float x1 = 0.0f;
+    float y1 = 0.0f;
+};
+
 TileRect enclosing(const TileRect& a, const TileRect& b)
 {
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
@@ -91,8 +123,12 @@ class SmoothMotion {
     bool glide(int i, float step);
     void makeTrialStart(const CargoItem& mover);
     void tryMove(float seconds);
+    void makeTrialMove(int i, float seconds);
     void findCandidates(int i);
-    TileRect reservationReach() const;
+    TrialSpan trialSpan() const;
+    TileRect reservationReach(const TrialSpan& span) const;
+    bool spanMeetsBridge(const TrialSpan& span) const;
+    void dropReservedOutOfReach(const TrialSpan& span);
     bool trialBlocked();
     bool trialBlockedAfter(float seconds);
     void playCrossingSounds();
@@ -102,6 +138,8 @@ class SmoothMotion {
     const WorldLayout& layout_;
     const std::vector<std::uint8_t>& bridgeTiles_;
     bool trialHoldsStartPath_ = false;  // the trial's path is trialStart's, less the points reached
+    FrontLeg startLeg_;                 // trialStart's way to its front point
+    bool trialsOffBridges_ = false;     // no trial of the glide comes near a bridge, so none is lifted
 };
 
 // visualPosition, asking the tile only where a bridge spans it: elsewhere
@@ -123,6 +161,7 @@ void SmoothMotion::refile(int i)
     s_.cells.refile(i, it);
     s_.standstills.itemMoved(before, s_.cells.cellOfItem(i));
     s_.seenPositions[static_cast<std::size_t>(i)] = {it.posX, it.posY, seen(it).y};
+    s_.reservesPoints[static_cast<std::size_t>(i)] = reservesPoints(it);
 }
 
 void SmoothMotion::runSubStep(float step)
@@ -150,9 +189,11 @@ void SmoothMotion::startSubStep(float step)
     s_.cells.build(game_.items);
     s_.standstills.start(n);
     s_.seenPositions.resize(n);
+    s_.reservesPoints.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         const CargoItem& it = game_.items[i];
         s_.seenPositions[i] = {it.posX, it.posY, seen(it).y};
+        s_.reservesPoints[i] = reservesPoints(it);
     }
     // Only items with budget and path move; the others keep their paths and
     // so their reservations for the whole sub-step.
@@ -204,14 +245,11 @@ bool SmoothMotion::runPass(float step)
 // The jump points up to an item's second ordinary point are kept for it.
 void SmoothMotion::reserveJumpPoints(int i, std::vector<Reservation>& reservations)
 {
-    int ordinaryPoints = 0;
-    for (const PathPoint& p : item(i).path) {
-        if (p.speed < JUMP_SPEED) {
-            if (++ordinaryPoints == 2) break;
-            continue;
-        }
-        if (!p.flag) reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
-    }
+    if (s_.reservesPoints[static_cast<std::size_t>(i)] == 0) return;
+    forEachReservedPoint(item(i), [&](const PathPoint& p) {
+        reservations.push_back({i, static_cast<float>(p.x), static_cast<float>(p.y)});
+        return true;
+    });
 }
 
 // Jumps cost no budget, so several in a row are taken at once.
@@ -258,12 +296,15 @@ bool SmoothMotion::glide(int i, float step)
     float& budget = s_.budgets[static_cast<std::size_t>(i)];
     makeTrialStart(item(i));
     tryMove(budget);
-    const TileRect reach = reservationReach();
+    const TrialSpan span = trialSpan();
+    const TileRect reach = reservationReach(span);
     findCandidates(i);
+    trialsOffBridges_ = !spanMeetsBridge(span);
     s_.watched = enclosing(s_.watched, reach);
     reservedPointsInReach(i, s_.moverSeen, s_.reservations, s_.reservedInReach);
+    dropReservedOutOfReach(span);
     if (!trialBlocked()) {
-        item(i).advance(budget);
+        makeTrialMove(i, budget);
         budget = 0.0f;
         refile(i);
         return true;
@@ -304,12 +345,23 @@ void copyTrialFields(const CargoItem& from, CargoItem& to)
     to.targetTile = from.targetTile;
 }
 
+// What a move changes of an item, apart from the path.
+void copyMovedFields(const CargoItem& from, CargoItem& to)
+{
+    to.heading = from.heading;
+    to.posX = from.posX;
+    to.posY = from.posY;
+    to.leavingTunnel = from.leavingTunnel;
+    to.targetTile = from.targetTile;
+}
+
 // A stand-in for the mover without identity, carrying only the near part of
 // its path; each trial of a glide starts from it.
 void SmoothMotion::makeTrialStart(const CargoItem& mover)
 {
     CargoItem& trial = s_.trialStart;
     copyTrialFields(mover, trial);
+    copyTrialFields(mover, s_.trial);
     trial.path.clear();
     trialHoldsStartPath_ = false;
     float length = 0.0f;
@@ -324,6 +376,23 @@ void SmoothMotion::makeTrialStart(const CargoItem& mover)
         fromX = static_cast<float>(p.x);
         fromY = static_cast<float>(p.y);
     }
+    startLeg_ = trial.frontLeg();
+}
+
+// The mover makes the move of the trial just run for these seconds: the same
+// steps over the same points, unless the trial ran out of the near part of
+// the path it carries.
+void SmoothMotion::makeTrialMove(int i, float seconds)
+{
+    CargoItem& mover = item(i);
+    const CargoItem& trial = s_.trial;
+    if (trial.path.empty() && s_.trialStart.path.size() < mover.path.size()) {
+        mover.advance(seconds);
+        return;
+    }
+    copyMovedFields(trial, mover);
+    for (std::size_t passed = s_.trialStart.path.size() - trial.path.size(); passed > 0; --passed)
+        mover.path.pop_front();
 }
 
 // The obstacles strictly inside the box that reaches one tile beyond the
@@ -331,7 +400,8 @@ void SmoothMotion::makeTrialStart(const CargoItem& mover)
 void SmoothMotion::findCandidates(int i)
 {
     const CargoItem& mover = item(i);
-    const FloatPoint now = seen(mover);
+    const SeenPosition& moverAt = s_.seenPositions[static_cast<std::size_t>(i)];  // kept with its filing
+    const FloatPoint now{moverAt.x, moverAt.seenY};
     const FloatPoint tried = seen(s_.trial);
     s_.moverSeen = now;
     const float x0 = std::min(now.x, tried.x) - CANDIDATE_MARGIN;
@@ -350,40 +420,72 @@ void SmoothMotion::findCandidates(int i)
     }
 }
 
-// The tiles whose reserved points some trial of the glide may come near:
-// every place the trials pass lies on the way of the whole budget's trial.
-TileRect SmoothMotion::reservationReach() const
+// Every place the trials of a glide pass lies on the way of the whole
+// budget's trial, between the start and the points it passed.
+TrialSpan SmoothMotion::trialSpan() const
 {
     const CargoItem& start = s_.trialStart;
     const CargoItem& end = s_.trial;
-    float x0 = std::min(start.posX, end.posX);
-    float x1 = std::max(start.posX, end.posX);
-    float y0 = std::min(start.posY, end.posY);
-    float y1 = std::max(start.posY, end.posY);
+    TrialSpan span{std::min(start.posX, end.posX), std::min(start.posY, end.posY), std::max(start.posX, end.posX),
+                   std::max(start.posY, end.posY)};
     const std::size_t passed = start.path.size() - end.path.size();
     for (std::size_t k = 0; k < passed; ++k) {
         const PathPoint& p = start.path[k];
-        x0 = std::min(x0, static_cast<float>(p.x));
-        x1 = std::max(x1, static_cast<float>(p.x));
-        y0 = std::min(y0, static_cast<float>(p.y));
-        y1 = std::max(y1, static_cast<float>(p.y));
+        span.x0 = std::min(span.x0, static_cast<float>(p.x));
+        span.x1 = std::max(span.x1, static_cast<float>(p.x));
+        span.y0 = std::min(span.y0, static_cast<float>(p.y));
+        span.y1 = std::max(span.y1, static_cast<float>(p.y));
     }
-    return ItemCells::cellsOf(x0 - RESERVATION_REACH, x1 + RESERVATION_REACH,
-                              y0 - RAMP_LIFT_ALLOWANCE - RESERVATION_REACH, y1 + RESERVATION_REACH);
+    return span;
+}
+
+// The tiles whose reserved points some trial of the glide may come near.
+TileRect SmoothMotion::reservationReach(const TrialSpan& span) const
+{
+    return ItemCells::cellsOf(span.x0 - RESERVATION_REACH, span.x1 + RESERVATION_REACH,
+                              span.y0 - RAMP_LIFT_ALLOWANCE - RESERVATION_REACH, span.y1 + RESERVATION_REACH);
+}
+
+// A reserved point a tile or more from every place where a trial may be
+// seen cannot block it: such points are passed over once, not every trial.
+void SmoothMotion::dropReservedOutOfReach(const TrialSpan& span)
+{
+    const float x0 = span.x0 - RESERVATION_REACH;
+    const float x1 = span.x1 + RESERVATION_REACH;
+    const float y0 = span.y0 - RAMP_LIFT_ALLOWANCE - RESERVATION_REACH;
+    const float y1 = span.y1 + RESERVATION_REACH;
+    std::erase_if(s_.reservedInReach,
+                  [&](const FloatPoint& p) { return !(p.x > x0 && p.x < x1 && p.y > y0 && p.y < y1); });
+}
+
+// Whether some tile a trial may stand on holds a part of a bridge; the
+// margin covers the rounding of the trials' moves.
+bool SmoothMotion::spanMeetsBridge(const TrialSpan& span) const
+{
+    constexpr float MARGIN = 0.01f;
+    const TileRect tiles = ItemCells::cellsOf(span.x0 - MARGIN, span.x1 + MARGIN, span.y0 - MARGIN, span.y1 + MARGIN);
+    for (int ty = tiles.top; ty <= tiles.bottom; ++ty) {
+        for (int tx = tiles.left; tx <= tiles.right; ++tx) {
+            if (bridgeTiles_[static_cast<std::size_t>(tileIndex(tx, ty))] != 0) return true;
+        }
+    }
+    return false;
 }
 
 bool SmoothMotion::trialBlocked()
 {
-    return isTrialBlocked(game_, s_.moverSeen, s_.trial, seen(s_.trial), s_.reservedInReach, s_.candidates);
+    const CargoItem& trial = s_.trial;
+    const FloatPoint trialSeen = trialsOffBridges_ ? FloatPoint{trial.posX, trial.posY - 0.0f} : seen(trial);
+    return isTrialBlocked(game_, s_.moverSeen, trial, trialSeen, s_.reservedInReach, s_.candidates);
 }
 
 void SmoothMotion::tryMove(float seconds)
 {
-    copyTrialFields(s_.trialStart, s_.trial);
+    copyMovedFields(s_.trialStart, s_.trial);
     // A move only takes points off the front: a trial that reached none still
     // holds the start's path, which most short trials of a bisection do.
     if (!trialHoldsStartPath_ || s_.trial.path.size() != s_.trialStart.path.size()) s_.trial.path = s_.trialStart.path;
-    s_.trial.advance(seconds);
+    s_.trial.advanceFrom(startLeg_, seconds);
     trialHoldsStartPath_ = true;
 }
 
@@ -431,6 +533,7 @@ void reserveForMostItems(MotionScratch& s)
     if (s.budgets.capacity() >= MOST_WORLD_ITEMS) return;
     s.budgets.reserve(MOST_WORLD_ITEMS);
     s.seenPositions.reserve(MOST_WORLD_ITEMS);
+    s.reservesPoints.reserve(MOST_WORLD_ITEMS);
     s.moving.reserve(MOST_WORLD_ITEMS);
     s.fixedReservations.reserve(MOST_WORLD_ITEMS);
     s.reservations.reserve(MOST_WORLD_ITEMS);

@@ -8,18 +8,14 @@ namespace {
 
 constexpr float ARRIVAL_EPSILON = 0.0001f;
 
-// Turns the heading round when the motion toward the next point runs against it.
-void faceMotion(CargoItem& item, float dx, float dy)
+// The heading turned round when the motion toward the next point runs against it.
+Direction facing(Direction heading, float dx, float dy)
 {
-    if (dx > ARRIVAL_EPSILON && item.heading == WEST) {
-        item.heading = EAST;
-    } else if (dx < -ARRIVAL_EPSILON && item.heading == EAST) {
-        item.heading = WEST;
-    } else if (dy > ARRIVAL_EPSILON && item.heading == NORTH) {
-        item.heading = SOUTH;
-    } else if (dy < -ARRIVAL_EPSILON && item.heading == SOUTH) {
-        item.heading = NORTH;
-    }
+    if (dx > ARRIVAL_EPSILON && heading == WEST) return EAST;
+    if (dx < -ARRIVAL_EPSILON && heading == EAST) return WEST;
+    if (dy > ARRIVAL_EPSILON && heading == NORTH) return SOUTH;
+    if (dy < -ARRIVAL_EPSILON && heading == SOUTH) return NORTH;
+    return heading;
 }
 
 void reachFrontPoint(CargoItem& item)
@@ -39,25 +35,39 @@ void CargoItem::advance(float budget)
 {
     if (!(budget > 0.0f)) return;
     while (!path.empty()) {
-        const PathPoint& p = path.front();
-        float dx = static_cast<float>(p.x) - posX;
-        float dy = static_cast<float>(p.y) - posY;
-        float dist = std::sqrt(dx * dx + dy * dy);
-        if (dist >= ARRIVAL_EPSILON) {
-            faceMotion(*this, dx, dy);
-            float step = p.speed * budget;
-            float moved = dist <= step ? dist : step;
-            posX += dx * moved / dist;
-            posY += dy * moved / dist;
-            budget -= moved / p.speed;
-            if (moved < dist - ARRIVAL_EPSILON) {
-                if (!(budget > 0.0f)) return;
-                continue;
-            }
-        }
-        reachFrontPoint(*this);
-        if (!(budget > 0.0f)) return;
+        if (!takeLeg(frontLeg(), budget)) return;
     }
+}
+
+FrontLeg CargoItem::frontLeg() const
+{
+    const PathPoint& p = path.front();
+    FrontLeg leg{static_cast<float>(p.x) - posX, static_cast<float>(p.y) - posY, 0.0f, heading};
+    leg.dist = std::sqrt(leg.dx * leg.dx + leg.dy * leg.dy);
+    if (leg.dist >= ARRIVAL_EPSILON) leg.heading = facing(heading, leg.dx, leg.dy);
+    return leg;
+}
+
+void CargoItem::advanceFrom(const FrontLeg& leg, float budget)
+{
+    if (!(budget > 0.0f) || path.empty()) return;
+    if (takeLeg(leg, budget)) advance(budget);
+}
+
+bool CargoItem::takeLeg(const FrontLeg& leg, float& budget)
+{
+    if (leg.dist >= ARRIVAL_EPSILON) {
+        heading = leg.heading;
+        const float speed = path.front().speed;
+        const float step = speed * budget;
+        const float moved = leg.dist <= step ? leg.dist : step;
+        posX += leg.dx * moved / leg.dist;
+        posY += leg.dy * moved / leg.dist;
+        budget -= moved / speed;
+        if (moved < leg.dist - ARRIVAL_EPSILON) return budget > 0.0f;
+    }
+    reachFrontPoint(*this);
+    return budget > 0.0f;
 }
 
 bool CargoItem::occupies(int tileX, int tileY) const

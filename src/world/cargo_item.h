@@ -32,6 +32,15 @@ constexpr int ITEM_FREE = 0;
 constexpr int ITEM_TAKEN_BY_EJECTOR = 1;
 constexpr int ITEM_IN_FLIGHT = 2;
 
+// The way from an item's position to the front point of its path, as a move
+// measures it first. Trial moves that all start from one place measure it once.
+struct FrontLeg {
+    float dx = 0.0f;
+    float dy = 0.0f;
+    float dist = 0.0f;
+    Direction heading = NONE;  // the item's heading once it faces the motion
+};
+
 struct CargoItem {
     int layer = 0;  // 0 ground, 1 bridge deck
     int x = 0;
@@ -69,10 +78,19 @@ struct CargoItem {
 
     // Moves the item along its path by the given movement budget.
     void advance(float budget);
+    // The leg toward the front point of a path that is not empty.
+    FrontLeg frontLeg() const;
+    // advance for an item that stands, heads and holds the path as when the
+    // leg was measured.
+    void advanceFrom(const FrontLeg& leg, float budget);
 
     // Whether the item counts as standing on (x, y) when that tile is cleared:
     // its tile, its rounded position (unless an arm holds it) or a path point.
     bool occupies(int x, int y) const;
 
     friend bool operator==(const CargoItem&, const CargoItem&) = default;
+
+  private:
+    // Moves along the leg; true while budget is left to go on with.
+    bool takeLeg(const FrontLeg& leg, float& budget);
 };

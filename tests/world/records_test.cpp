@@ -200,6 +200,35 @@ TEST(CargoItems, BudgetCarriesAcrossPointsAndClearsTunnelFlag)
     EXPECT_EQ(item.heading, SOUTH);
 }
 
+// Trial moves measure the way to the front point once and start every move
+// from it; each must end bit for bit where a plain advance ends.
+TEST(CargoItems, AdvanceFromAMeasuredLegEndsWhereAdvanceEnds)
+{
+    CargoItem turning(2, 3, WEST, LOG);
+    turning.path.push_back(PathPoint{4, 3, 1.7f, NORTH, false});
+    turning.path.push_back(PathPoint{4, 1, 1.0f, NORTH, false});
+    CargoItem atPoint(2, 3, EAST, LOG);
+    atPoint.path.push_back(PathPoint{2, 3, 1.0f, SOUTH, false});
+    atPoint.path.push_back(PathPoint{2, 4, 2.0f, SOUTH, false});
+    CargoItem leaving(0, 0, EAST, LOG);
+    leaving.posX = 0.3f;
+    leaving.posY = 0.1f;
+    leaving.leavingTunnel = true;
+    leaving.tunnelExitX = 1;
+    leaving.targetTile = 7;
+    leaving.path.push_back(PathPoint{1, 0, 0.9f, EAST, false});
+    leaving.path.push_back(PathPoint{1, 2, JUMP_SPEED, SOUTH, true});
+    for (const CargoItem& start : {turning, atPoint, leaving}) {
+        for (float budget : {-1.0f, 0.0f, 0.0001f, 0.016666668f, 0.37f, 1.0f / 1.7f, 1.5f, 10.0f}) {
+            CargoItem plain = start;
+            plain.advance(budget);
+            CargoItem fromLeg = start;
+            fromLeg.advanceFrom(start.frontLeg(), budget);
+            EXPECT_EQ(fromLeg, plain) << "budget " << budget;
+        }
+    }
+}
+
 TEST(CargoItems, JumpPointsCostAlmostNothing)
 {
     CargoItem item(0, 0, EAST, LOG);
