@@ -328,23 +328,6 @@ bool SmoothMotion::glide(int i, float step)
     return true;
 }
 
-// What a trial takes of the item it stands in for, apart from the path.
-void copyTrialFields(const CargoItem& from, CargoItem& to)
-{
-    to.layer = from.layer;
-    to.x = from.x;
-    to.y = from.y;
-    to.dir = from.dir;
-    to.heading = from.heading;
-    to.cargo = from.cargo;
-    to.posX = from.posX;
-    to.posY = from.posY;
-    to.leavingTunnel = from.leavingTunnel;
-    to.tunnelExitX = from.tunnelExitX;
-    to.tunnelExitY = from.tunnelExitY;
-    to.targetTile = from.targetTile;
-}
-
 // What a move changes of an item, apart from the path.
 void copyMovedFields(const CargoItem& from, CargoItem& to)
 {
@@ -353,6 +336,19 @@ void copyMovedFields(const CargoItem& from, CargoItem& to)
     to.posY = from.posY;
     to.leavingTunnel = from.leavingTunnel;
     to.targetTile = from.targetTile;
+}
+
+// What a trial takes of the item it stands in for, apart from the path.
+void copyTrialFields(const CargoItem& from, CargoItem& to)
+{
+    to.layer = from.layer;
+    to.x = from.x;
+    to.y = from.y;
+    to.dir = from.dir;
+    to.cargo = from.cargo;
+    to.tunnelExitX = from.tunnelExitX;
+    to.tunnelExitY = from.tunnelExitY;
+    copyMovedFields(from, to);
 }
 
 // A stand-in for the mover without identity, carrying only the near part of
