@@ -73,6 +73,18 @@ SDL_Rect MapOverlays::tileFrame(int x, int y, int inset) const
     return {square.x + inset, square.y + inset, square.w - 2 * inset, square.h - 2 * inset};
 }
 
+ScreenPoint MapOverlays::tileCentre(int x, int y) const
+{
+    const SDL_Rect square = map.tileSquare(x, y);
+    return {square.x + square.w / 2, square.y + square.h / 2};
+}
+
+void MapOverlays::drawSelectionFrames(int x, int y) const
+{
+    for (int inset = 1; inset <= SELECTION_FRAMES; ++inset)
+        outlineRect(map.renderer, tileFrame(x, y, inset), SELECTION_CYAN);
+}
+
 SDL_Rect MapOverlays::tileSpan(TilePoint a, TilePoint b) const
 {
     // As the selection and the copy read them: corners off the map count at its edge.
@@ -149,8 +161,7 @@ void MapOverlays::drawSelection() const
         for (const SelectedControl& control : selection->entries) {
             for (const TileCell& cell : control.group.cells) {
                 fillRect(renderer, map.tileSquare(cell.x, cell.y), SELECTION_TINT);
-                for (int inset = 1; inset <= SELECTION_FRAMES; ++inset)
-                    outlineRect(renderer, tileFrame(cell.x, cell.y, inset), SELECTION_CYAN);
+                drawSelectionFrames(cell.x, cell.y);
             }
         }
     }
@@ -169,8 +180,7 @@ void MapOverlays::drawTunnelEntrance() const
     Tile ghost;
     ghost.type = TUNNEL;
     drawControl(map.renderer, ghost, at.x, at.y, map.camera.scrollX, map.camera.scrollY, tileSize(), map.time, false);
-    for (int inset = 1; inset <= SELECTION_FRAMES; ++inset)
-        outlineRect(map.renderer, tileFrame(at.x, at.y, inset), SELECTION_CYAN);
+    drawSelectionFrames(at.x, at.y);
 }
 
 void MapOverlays::drawPowerView() const
@@ -235,10 +245,9 @@ void MapOverlays::drawWireToolDrag() const
     const Tool tool = state.selectedTool;
     if (tool != TOOL_SIGNAL_MEASURE_LINE && tool != TOOL_SIGNAL_CONTROL_LINE) return;
     if (!pending.pending() || !inGrid(pending.x, pending.y)) return;
-    const SDL_Rect square = map.tileSquare(pending.x, pending.y);
-    const ScreenPoint centre{square.x + square.w / 2, square.y + square.h / 2};
     const PackedColor colour = tool == TOOL_SIGNAL_MEASURE_LINE ? MEASURE_DRAG_COLOUR : SWITCH_DRAG_COLOUR;
-    drawLinkRoute(map.renderer, centre, {pointer.x, pointer.y}, colour, tileSize(), nullptr, false);
+    drawLinkRoute(map.renderer, tileCentre(pending.x, pending.y), {pointer.x, pointer.y}, colour, tileSize(), nullptr,
+                  false);
 }
 
 void MapOverlays::drawSelectedItemFrame() const
@@ -288,8 +297,8 @@ void MapOverlays::drawCopyOrPaste() const
     if (!state.clipboard.pasting || blueprint.empty() || !insideView(state, pointer.x, pointer.y)) return;
     const TilePoint at = pointerTile();
     const int t = tileSize();
-    const SDL_Rect footprint{at.x * t - map.camera.scrollX, at.y * t - map.camera.scrollY, blueprint.width * t,
-                             blueprint.height * t};
+    const SDL_Rect corner = map.tileSquare(at.x, at.y);
+    const SDL_Rect footprint{corner.x, corner.y, blueprint.width * t, blueprint.height * t};
     const bool fits = canPlaceArea(map.game, blueprint, at.x, at.y);
     outlineRect(map.renderer, footprint, fits ? OVERLAY_VALID : OVERLAY_INVALID);
 }
@@ -311,9 +320,7 @@ void MapOverlays::drawSignalDrag() const
         if (drag.isDc) outlineRect(map.renderer, tileFrame(at.x, at.y), OVERLAY_VALID);
         return;
     }
-    const ScreenPoint pressed{(2 * drag.x + 1) * t / 2 - map.camera.scrollX,
-                              (2 * drag.y + 1) * t / 2 - map.camera.scrollY};
-    drawLine(map.renderer, pressed, pointer, OVERLAY_INVALID);
+    drawLine(map.renderer, tileCentre(drag.x, drag.y), pointer, OVERLAY_INVALID);
     if (drag.isDc) outlineRect(map.renderer, tileFrame(at.x, at.y), OVERLAY_INVALID);
 }
 

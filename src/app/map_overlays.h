@@ -5,6 +5,7 @@
 #include "app/loop_state.h"
 #include "app/map_view.h"
 #include "render/design_grid.h"
+#include "render/wire_routes.h"
 
 class MultiSelection;
 
@@ -59,6 +60,9 @@ struct MapOverlays {
     bool pointerOnMap() const;
     // The frame of a tile, inset pixels inside its square.
     SDL_Rect tileFrame(int x, int y, int inset = 1) const;
+    ScreenPoint tileCentre(int x, int y) const;
+    // The triple cyan frame of a selected tile.
+    void drawSelectionFrames(int x, int y) const;
     // The whole tiles between two corners, on the map.
     SDL_Rect tileSpan(TilePoint a, TilePoint b) const;
 };
