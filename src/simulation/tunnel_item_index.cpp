@@ -141,7 +141,6 @@ void TunnelItemIndex::moveEntry(std::size_t from, std::size_t to)
     held_[to] = held_[from];
     tiles_[to] = tiles_[from];
     filed_ = false;
-    outsideStale_ = true;
 }
 
 void TunnelItemIndex::keepFirst(std::size_t count)

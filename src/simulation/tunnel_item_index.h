@@ -54,16 +54,10 @@ class TunnelItemIndex {
     // hold, in list order; items added since the listing are among them.
     template <typename Visit> void forEachOutside(std::size_t count, Visit visit)
     {
-        if (empty()) {
-            for (std::size_t i = 0; i < count; ++i)
-                visit(i);
-            return;
-        }
-        refreshOutside();
-        for (std::size_t k = 0; k < outsideCount_; ++k)
-            visit(static_cast<std::size_t>(outside_[k]));
-        for (std::size_t i = held_.size(); i < count; ++i)
+        anyOutside(count, [&visit](std::size_t i) {
             visit(i);
+            return false;
+        });
     }
     // Whether test holds for some item 0 .. count-1 that the index does not hold.
     template <typename Test> bool anyOutside(std::size_t count, Test test)
