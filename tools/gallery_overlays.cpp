@@ -34,8 +34,7 @@ void putItem(Game& game, int x, int y, CargoType cargo, std::uint64_t serial)
 
 // Power from a generator over three poles, a fourth aside, to a molder, an arm and a 5V
 // supply; the supply feeds a switch, two gates, a lamp and a stepper, and the
-// switch drives the AND gate and, over it, the lamp. Items queue on a belt that
-// leads nowhere.
+// switch drives the AND gate. Items queue on a belt that leads nowhere.
 Game smallFactory()
 {
     Game game;
@@ -68,7 +67,7 @@ Game smallFactory()
     place(game, SIGNAL_LAMP, 12, 11);
     place(game, LOGIC_STEPPER, 12, 14);
     game.dcLinks = {{4, 11, 6, 11}, {4, 11, 9, 11}, {4, 11, 9, 13}, {4, 11, 12, 11}};
-    game.signalControlLinks = {{6, 11, 9, 11, 0, 0}, {6, 11, 12, 11, 0, 0}};
+    game.signalControlLinks = {{6, 11, 9, 11, 0, 0}};
     game.updateNetworks(0.0f);
     return game;
 }
@@ -181,11 +180,6 @@ std::vector<OverlayScene> scenes()
              s.moveDrag = {true, g.machineGroupAt(12, 6), {10, 4}};
          },
          at(10, 4)},
-        {"selected-switch-wires",
-         [](const Game&, LoopState& s, MultiSelection&) {
-             s.interaction.selection = {{6, 11, LOGIC_SWITCH}, InspectorPanel::INFORMATION};
-         },
-         at(0, 19)},
         {"selected-5v-supply",
          [](const Game&, LoopState& s, MultiSelection&) {
              s.interaction.selection = {{4, 11, POWER_SUPPLY}, InspectorPanel::INFORMATION};
@@ -216,5 +210,14 @@ bool writeOverlayFrames(const std::filesystem::path& out)
     bool ok = true;
     for (const OverlayScene& scene : scenes())
         ok = writeScene(game, scene, out) && ok;
-    return ok;
+    // The switch selected, with a second wire that runs over the AND gate to the lamp.
+    Game wired = game;
+    wired.signalControlLinks.push_back({6, 11, 12, 11, 0, 0});
+    const OverlayScene selectedSwitch{
+        "selected-switch-wires",
+        [](const Game&, LoopState& s, MultiSelection&) {
+            s.interaction.selection = {{6, 11, LOGIC_SWITCH}, InspectorPanel::INFORMATION};
+        },
+        at(0, 19)};
+    return writeScene(wired, selectedSwitch, out) && ok;
 }
