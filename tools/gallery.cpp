@@ -444,8 +444,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: gearhaven-gallery OUTDIR\n");
         return 2;
     }
-    const std::filesystem::path out = argv[1];
+    // Absolute, so that a group that works in a scratch folder still saves where it was asked.
     std::error_code error;
+    const std::filesystem::path out = std::filesystem::absolute(argv[1], error);
+    if (error) {
+        std::fprintf(stderr, "%s: %s\n", argv[1], error.message().c_str());
+        return 1;
+    }
     std::filesystem::create_directories(out, error);
     setLanguage(GERMAN);
     const std::vector<std::function<bool(const std::filesystem::path&)>> groups = {

@@ -138,19 +138,14 @@ bool writeInspectors(const std::filesystem::path& out)
 }
 
 // Slot 1 holds a map, slot 10 one with a name too long for its row; the autosave is there.
-std::filesystem::path sampleSlots()
+void writeSampleSlots(const std::filesystem::path& dir)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "gearhaven-gallery-slots";
-    std::error_code error;
-    std::filesystem::remove_all(dir, error);
-    std::filesystem::create_directories(dir, error);
     for (int slot : {1, 10}) {
         std::ofstream map(SaveMenu::slotMapPath(dir, slot));
         Game().writeMap(map);
     }
     std::ofstream(SaveMenu::slotNamePath(dir, 10)) << "FABRIK AM FLUSS NORDHANG\n";
     std::ofstream(SaveMenu::autosavePath(dir)) << "\n";
-    return dir;
 }
 
 struct MenuSample {
@@ -162,7 +157,10 @@ struct MenuSample {
 
 bool writeMenuPages(const std::filesystem::path& out)
 {
-    const std::filesystem::path dir = sampleSlots();
+    const ScratchFolder slots("gearhaven-gallery-slots");
+    const std::filesystem::path& dir = slots.path();
+    if (dir.empty()) return false;
+    writeSampleSlots(dir);
     const std::vector<MenuSample> samples = {
         {"main menu", MenuState::MainMenu, false, [](SaveMenu&) {}},
         {"save slots, autosave 5 min", MenuState::SlotScreen, true, [](SaveMenu& m) { m.autosaveMinutes = 5; }},
@@ -209,8 +207,6 @@ bool writeMenuPages(const std::filesystem::path& out)
         drawMenuOverlay(r, width, height, menu);
         SDL_RenderSetViewport(r, nullptr);
     }
-    std::error_code error;
-    std::filesystem::remove_all(dir, error);
     return picture.save(out / "panel-menu.png");
 }
 

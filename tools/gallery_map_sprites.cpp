@@ -116,15 +116,15 @@ bool writeWaterPipes(const std::filesystem::path& out)
 
 // Each control sheet's first pictures drawn from the exported sheet at 32
 // pixels, left, beside the painter's own picture at 32, right. The export runs
-// in a scratch folder, from which the sheets are read as the game reads them.
+// in a scratch folder, from which the sheets are read as the game reads them;
+// the picture goes to the absolute folder `out`.
 bool writeSheetComparison(const std::filesystem::path& out)
 {
     const std::filesystem::path previous = std::filesystem::current_path();
-    const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "gearhaven-gallery-sheets";
+    const ScratchFolder scratch("gearhaven-gallery-sheets");
     std::error_code error;
-    std::filesystem::remove_all(scratch, error);
-    std::filesystem::create_directories(scratch, error);
-    std::filesystem::current_path(scratch, error);
+    if (scratch.path().empty()) return false;
+    std::filesystem::current_path(scratch.path(), error);
     if (error) return false;
     bool ok = false;
     {
@@ -148,7 +148,6 @@ bool writeSheetComparison(const std::filesystem::path& out)
         }
     }
     std::filesystem::current_path(previous, error);
-    std::filesystem::remove_all(scratch, error);
     return ok;
 }
 

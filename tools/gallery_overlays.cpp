@@ -210,5 +210,14 @@ bool writeOverlayFrames(const std::filesystem::path& out)
     bool ok = true;
     for (const OverlayScene& scene : scenes())
         ok = writeScene(game, scene, out) && ok;
-    return ok;
+    // The switch selected, with a second wire that runs over the AND gate to the lamp.
+    Game wired = game;
+    wired.signalControlLinks.push_back({6, 11, 12, 11, 0, 0});
+    const OverlayScene selectedSwitch{
+        "selected-switch-wires",
+        [](const Game&, LoopState& s, MultiSelection&) {
+            s.interaction.selection = {{6, 11, LOGIC_SWITCH}, InspectorPanel::INFORMATION};
+        },
+        at(0, 19)};
+    return writeScene(wired, selectedSwitch, out) && ok;
 }

@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -53,6 +54,31 @@ class Picture {
   private:
     SDL_Surface* surface_;
     SDL_Renderer* renderer_;
+};
+
+// A folder of this run's own in the system's temporary directory, gone with
+// the object; its path is empty when none could be made. Runs side by side,
+// and other users, each get their own.
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(const std::string& name)
+    {
+        std::error_code error;
+        std::string pattern = (std::filesystem::temp_directory_path(error) / (name + "-XXXXXX")).string();
+        if (!error && mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~ScratchFolder()
+    {
+        std::error_code error;
+        if (!path_.empty()) std::filesystem::remove_all(path_, error);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
 };
 
 // A caption in the font, which has upper-case letters only.

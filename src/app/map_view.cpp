@@ -134,8 +134,8 @@ void MapView::drawControls() const
 
 void MapView::drawWires(int pass) const
 {
-    // The wires of the selected control are lit once the inspector can select one.
-    const WireDrawing wires{.renderer = renderer, .game = game, .scroll = scroll()};
+    const WireDrawing wires{
+        .renderer = renderer, .game = game, .scroll = scroll(), .selectedX = selected.x, .selectedY = selected.y};
     wires.drawLinks(pass);
 }
 

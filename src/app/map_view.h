@@ -70,7 +70,8 @@ struct MapView {
     Camera camera;
     int viewWidth = 0;
     int viewHeight = 0;
-    float time = 0.0f;  // the animation clock
+    float time = 0.0f;           // the animation clock
+    TilePoint selected{-1, -1};  // the selected control, whose wires are lit; -1 for none
 
     int tileSize() const { return ::tileSize(camera); }
     SDL_Rect viewport() const { return {0, 0, viewWidth, viewHeight}; }
@@ -83,7 +84,8 @@ struct MapView {
     // Unbuilt tiles, then every control with its sensor head and warning badge.
     void drawGround() const;
     void drawControls() const;
-    // Measure and switch wires: whole under the controls, or their pins over them.
+    // Measure and switch wires: whole under the controls, or their pins and the
+    // selected control's wires over them.
     void drawWires(int pass) const;
     // Red 5V cables, bright while highlighted, dark where their supply falls short.
     void drawDcCables(const DcCableHighlight& highlight) const;

@@ -54,6 +54,13 @@ SDL_Point framePointer(const FrameScene& scene)
     return pointer;
 }
 
+// The selected control, whose wires the map view lights.
+TilePoint selectedTile(const ControlSelection& selection)
+{
+    if (!selection.selected()) return {-1, -1};
+    return {selection.control.x, selection.control.y};
+}
+
 // Everything of the map, from the ground up to the sale texts and what the
 // pointer is about to do, inside the viewport.
 void drawMapLayers(const MapOverlays& overlays)
@@ -133,7 +140,8 @@ void drawFrame(const FrameScene& scene)
                       .camera = state.camera,
                       .viewWidth = state.viewWidth,
                       .viewHeight = state.viewHeight,
-                      .time = state.animationTime};
+                      .time = state.animationTime,
+                      .selected = selectedTile(state.interaction.selection)};
     // A window no wider than the side panel leaves the map no room at all.
     const SDL_Rect view = map.viewport();
     fillBackdropAround(renderer, SDL_RectEmpty(&view) ? SDL_Rect{0, 0, 0, 0} : map.groundArea());

@@ -68,7 +68,7 @@ constexpr DesignFill MIXER_LIGHTS[] = {
 };
 
 // The pistons take turns, one head up while the other is down, five beats a second.
-void drawMixer(const FillDesignRectRotated& fill, int rollerPhase, float time)
+void drawMixer(const FillDesignRectRotated& fill, int rollerPhase, int pistonBeat)
 {
     drawRoller(fill, 0, 16, rollerPhase);
     drawRoller(fill, 22, 16, rollerPhase);
@@ -76,9 +76,8 @@ void drawMixer(const FillDesignRectRotated& fill, int rollerPhase, float time)
     fillDesigns(fill, MIXER_BODY);
     fillDesigns(fill, MIXER_ARROWS);
     fillDesigns(fill, MIXING_CHAMBER);
-    const int b = animationStep(time, 5.0f, 2);
-    fill(13, 30 + 3 * b, 4, 2, PISTON_HEAD);
-    fill(18, 30 + 3 * (1 - b), 4, 2, PISTON_HEAD);
+    fill(13, 30 + 3 * pistonBeat, 4, 2, PISTON_HEAD);
+    fill(18, 30 + 3 * (1 - pistonBeat), 4, 2, PISTON_HEAD);
     fillDesigns(fill, MIXER_LIGHTS);
 }
 
@@ -120,15 +119,14 @@ constexpr int OUTPUT_CENTRES[] = {16, 48};  // main tile, second tile
 
 // The flap points to the main tile's output or steps down toward the second
 // tile's, three turns a second; the lit output marker follows it.
-void drawDistributor(const FillDesignRectRotated& fill, int rollerPhase, float time)
+void drawDistributor(const FillDesignRectRotated& fill, int rollerPhase, int flapTurn)
 {
     drawRoller(fill, 0, 16, rollerPhase);
     drawRoller(fill, 22, 16, rollerPhase);
     drawRoller(fill, 22, 48, rollerPhase);
     fillDesigns(fill, DISTRIBUTOR_HOUSING);
     fillDesigns(fill, DISTRIBUTOR_CHUTE);
-    const int q = animationStep(time, 3.0f, 2);
-    if (q == 0) {
+    if (flapTurn == 0) {
         fill(14, 14, 10, 4, OUTLINE);
         fill(14, 14, 10, 2, FLAP_LIGHT);
     } else {
@@ -141,7 +139,7 @@ void drawDistributor(const FillDesignRectRotated& fill, int rollerPhase, float t
     fillDesigns(fill, DRIVE_BOX);
     for (int i = 0; i < 2; ++i) {
         const int yc = OUTPUT_CENTRES[i];
-        const PackedColor marker = q == i ? packColor(255, 235, 163) : packColor(119, 89, 42);
+        const PackedColor marker = flapTurn == i ? packColor(255, 235, 163) : packColor(119, 89, 42);
         fill(27, yc - 3, 2, 6, marker);
         fill(29, yc - 1, 2, 2, marker);
     }
@@ -153,10 +151,14 @@ void drawDistributorMixerSprite(SDL_Renderer* renderer, int x, int y, int w, int
                                 float time)
 {
     const FillDesignRectRotated fill{renderer, {x, y, w, h}, facing};
-    const int rollerPhase = animationStep(time, 14.0f, STRIPE_PITCH);
+    const int rollerPhase = pairRollerFrame(time);
     if (mixer) {
-        drawMixer(fill, rollerPhase, time);
+        drawMixer(fill, rollerPhase, pairMachineFrame(time, true));
     } else {
-        drawDistributor(fill, rollerPhase, time);
+        drawDistributor(fill, rollerPhase, pairMachineFrame(time, false));
     }
 }
+
+int pairRollerFrame(float time) { return animationStep(time, 14.0f, STRIPE_PITCH); }
+
+int pairMachineFrame(float time, bool mixer) { return animationStep(time, mixer ? 5.0f : 3.0f, 2); }

@@ -60,7 +60,7 @@ struct Frames {
 
 Frames framesAt(float time)
 {
-    const int f = animationStep(time, 6.0f, 4);
+    const int f = ovenSmelterFrame(time);
     return {f, f % 2};
 }
 
@@ -100,3 +100,5 @@ void drawOvenSmelterSprite(SDL_Renderer* renderer, int x, int y, int w, int h, c
     }
     fillDesign(fill, faceMarkerFill(tile.dir, OUTPUT_MARKER));
 }
+
+int ovenSmelterFrame(float time) { return animationStep(time, 6.0f, 4); }

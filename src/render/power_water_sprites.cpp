@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/animation_step.h"
 #include "render/sprite_shapes.h"
 #include "render/widgets.h"
 
@@ -97,6 +98,10 @@ constexpr DesignFill WATER_SOURCE_DESIGN[] = {
 
 }  // namespace
 
+int generatorSmokeFrame(float time) { return animationStep(time, 5.0f, 4); }
+
+int poleSparkFrame(float time) { return animationStep(time, 6.0f, 3); }
+
 void drawCoalGeneratorSprite(SDL_Renderer* renderer, const SDL_Rect& r, const Tile& tile, float time)
 {
     const bool burning = tile.generatorOn && tile.generatorBurnTime > 0.0f;
@@ -112,7 +117,7 @@ void drawCoalGeneratorSprite(SDL_Renderer* renderer, const SDL_Rect& r, const Ti
     fillDesigns(fill, GENERATOR_CHIMNEY);
     if (burning) {
         // A puff rising out of the chimney, four steps a cycle, five steps a second.
-        const int k = static_cast<int>(5.0f * time) % 4;
+        const int k = generatorSmokeFrame(time);
         fill(27 - k / 2, k + 1, 3, 2, packColor(104, 108, 106, 210));
     }
     fill(8, 27, 19, 2, packColor(19, 23, 25));
@@ -136,7 +141,7 @@ void drawPowerPoleSprite(SDL_Renderer* renderer, const SDL_Rect& r, bool powered
     fill(14, 18, 4, 5, packColor(22, 28, 30));
     fill(15, 19, 2, 3, powered ? packColor(104, 240, 151) : packColor(128, 62, 58));
     if (powered) {
-        const int k = static_cast<int>(6.0f * time) % 3;
+        const int k = poleSparkFrame(time);
         fill(8 * k + 7, 4, 3, 2, packColor(229, 255, 174));
     }
 }

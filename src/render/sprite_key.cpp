@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+#include "render/distributor_mixer_sprite.h"
+#include "render/oven_smelter_sprite.h"
+#include "render/power_water_sprites.h"
+#include "render/storage_shop_filler_sprites.h"
 #include "render/transport_sprites.h"
 
 namespace {
-
-// An animation frame: whole steps of `perSecond` a second, counted round n.
-int frameOf(float perSecond, float time, int n) { return static_cast<int>(perSecond * time) % n; }
 
 int armFilterClass(CargoMask filter)
 {
@@ -55,23 +56,23 @@ SpriteKey spriteKeyOf(const Tile& tile, int tileSize, float time, bool powered)
         key.armFilterClass = armFilterClass(tile.armCargoFilter);
     } else if (type >= DISTRIBUTOR && type <= MIXER_SECOND) {
         const bool mixer = type >= MIXER;
-        key.frame = frameOf(14.0f, time, 6);
-        key.frame2 = frameOf(mixer ? 5.0f : 3.0f, time, 2);
+        key.frame = pairRollerFrame(time);
+        key.frame2 = pairMachineFrame(time, mixer);
     } else if (type == OVEN || type == SMELTER) {
         key.stateBits = (type == OVEN ? tile.ovenTimer : tile.smelterTimer) > 0.0f;
-        key.frame = frameOf(6.0f, time, 4);
+        key.frame = ovenSmelterFrame(time);
     } else if (type == FILLER) {
         key.stateBits = tile.fillerTimer > 0.0f;
-        key.frame = key.stateBits != 0 ? frameOf(5.0f, time, 3) : 0;
+        key.frame = key.stateBits != 0 ? fillerFrame(time) : 0;
     } else if (type == STORAGE) {
         key.stateBits = tile.storageOutputOn;
     } else if (type == COAL_GENERATOR) {
         const bool burning = tile.generatorBurnTime > 0.0f;
         key.stateBits = 2 * burning + tile.generatorOn;
-        key.frame = burning && tile.generatorOn ? frameOf(5.0f, time, 4) : 0;
+        key.frame = burning && tile.generatorOn ? generatorSmokeFrame(time) : 0;
     } else if (type == POWER_POLE) {
         key.stateBits = powered;
-        key.frame = powered ? frameOf(6.0f, time, 3) : 0;
+        key.frame = powered ? poleSparkFrame(time) : 0;
     } else if (type == INJECTION_MOLDER) {
         setMolderState(key, tile);
     } else if (type == EJECTOR) {

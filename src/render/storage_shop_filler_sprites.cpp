@@ -78,7 +78,7 @@ constexpr DesignFill FILLER_BOTTLE_TOP[] = {
 PackedColor fillerContents(const Tile& tile, float time)
 {
     if (!(tile.fillerTimer > 0.0f)) return packColor(51, 151, 205);
-    const int c = animationStep(time, 5.0f, 3);
+    const int c = fillerFrame(time);
     return packColor(51, static_cast<std::uint8_t>(151 + 18 * c), static_cast<std::uint8_t>(205 + 12 * c));
 }
 
@@ -109,3 +109,5 @@ void drawFillerSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const 
     fillDesigns(fill, FILLER_BOTTLE_TOP);
     fillDesign(fill, faceMarkerFill(tile.dir, OUTPUT_MARKER));
 }
+
+int fillerFrame(float time) { return animationStep(time, 5.0f, 3); }

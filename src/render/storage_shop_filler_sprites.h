@@ -8,3 +8,5 @@ void drawStorageSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const
 void drawShopSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const Tile& tile);
 // The bottling plant, animated by the time.
 void drawFillerSprite(SDL_Renderer* renderer, int x, int y, int w, int h, const Tile& tile, float time);
+// The working plant's fill step, three a cycle, five a second; the sprite key's frame.
+int fillerFrame(float time);

@@ -126,8 +126,10 @@ void drawDirectionArrow(SDL_Renderer* renderer, int x, int y, int w, int h, Dire
     const SDL_Point tip{static_cast<int>(cx + ux), static_cast<int>(cy + uy)};
     const SDL_Point p{static_cast<int>(bx - uy * 0.6f), static_cast<int>(by + ux * 0.6f)};
     const SDL_Point q{static_cast<int>(bx + uy * 0.6f), static_cast<int>(by - ux * 0.6f)};
-    const SDL_Point outline[] = {tip, p, q, tip};
-    SDL_RenderDrawLines(renderer, outline, 4);
+    // Each edge from its own first end: a line's pixels depend on where it starts.
+    SDL_RenderDrawLine(renderer, tip.x, tip.y, p.x, p.y);
+    SDL_RenderDrawLine(renderer, tip.x, tip.y, q.x, q.y);
+    SDL_RenderDrawLine(renderer, p.x, p.y, q.x, q.y);
 }
 
 PackedColor toggleButtonColor(bool on, bool emphasized)

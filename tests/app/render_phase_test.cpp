@@ -367,3 +367,28 @@ TEST(RenderPhase, TheLastLayersFollowWhatTheShellHasOpen)
     const ScreenRect row = languagePopupRowRect(960, 800, language());
     EXPECT_EQ(frame.draw(game).pixel(row.left, row.top), (Rgba{111, 215, 115, 255}));
 }
+
+TEST(MapView, TheSelectedControlsWiresShowLightenedOverTheControlsTheyCross)
+{
+    // A switch wire from (12, 14) to a lamp on (16, 14) runs over an AND gate on (14, 14).
+    Game game = emptyGame();
+    setTile(game, 12, 14, LOGIC_SWITCH);
+    setTile(game, 14, 14, LOGIC_AND);
+    setTile(game, 16, 14, SIGNAL_LAMP);
+    game.signalControlLinks = {{12, 14, 16, 14, 0, 0}};
+    const Rgba lit{147, 179, 154, 255};  // the dark switch wire's green halfway to white
+    Frame frame(1280, 800, 2);
+    frame.state.toolPanelX = 600;
+    frame.state.toolPanelY = 100;
+    const int gateCentre = 14 * 32 + 16;
+
+    frame.state.interaction.selection = {{12, 14, LOGIC_SWITCH}, InspectorPanel::INFORMATION};
+    SoftwareCanvas& selected = frame.draw(game);
+    const SDL_Rect wire = selected.boundsOf(lit);
+    EXPECT_LT(wire.x, 14 * 32);
+    EXPECT_GT(wire.x + wire.w, 15 * 32);
+    EXPECT_EQ(selected.pixel(gateCentre, wire.y + 1), lit) << "whole over the gate";
+
+    frame.state.interaction.selection = {};
+    EXPECT_NE(frame.draw(game).pixel(gateCentre, wire.y + 1), lit) << "under the gate";
+}

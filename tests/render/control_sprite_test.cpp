@@ -163,5 +163,5 @@ TEST(ControlSprite, TransportPowerAndWaterSpritesMatchTheirGoldenPictures)
                 pixels << p.r << p.g << p.b << p.a;
         }
     }
-    EXPECT_EQ(sha256Hex(pixels.str()), "17c7d080ddd6b85ce0cd917de9c32242277343e3d2bb811043e5da2cd1a7423f");
+    EXPECT_EQ(sha256Hex(pixels.str()), "d599e372f98e14a683d012cefd688e738cfecb16a7e9ea37f620d4f649a9d159");
 }

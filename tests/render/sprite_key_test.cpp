@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <random>
 #include <vector>
 
+#include "app/frame_update.h"
+#include "render/sprite_export.h"
 #include "render/sprite_key.h"
 #include "render/sprite_key_print.h"
 #include "render/tile_canvas.h"
@@ -241,4 +244,71 @@ TEST(SpriteKey, EqualKeysPaintIdenticalPixels)
     }
     // The draw is dense enough that most keys are met again.
     EXPECT_GT(met, 10000);
+}
+
+namespace {
+
+// Each animation rate steps on multiples of 1/210 s (210 = 14 · 3 · 5, and a
+// multiple of 6): in the middle of such a span no frame is near its edge.
+constexpr int SPANS_PER_SECOND = 210;
+constexpr float ANIMATION_RATES[] = {14.0f, 6.0f, 5.0f, 3.0f};
+
+// Only where a rate times the time rounds up onto a whole step in single
+// precision, short of it exactly, can two ways of working out a frame part.
+bool onAFramesEdge(float time)
+{
+    for (const float rate : ANIMATION_RATES) {
+        if (std::floor(rate * time) != std::floor(static_cast<double>(time) * rate)) return true;
+    }
+    return false;
+}
+
+// The picture of each key, painted in the middle of a span in which the tile shows it.
+struct KeyPictures {
+    TileCanvas canvas{64};
+    std::map<SpriteKey, std::vector<Rgba>> pictures;
+
+    const std::vector<Rgba>& of(const Tile& tile, const SpriteKey& key, bool powered)
+    {
+        auto found = pictures.find(key);
+        for (int span = 0; found == pictures.end() && span < 10 * SPANS_PER_SECOND; ++span) {
+            const float middle = (static_cast<float>(span) + 0.5f) / SPANS_PER_SECOND;
+            if (spriteKeyOf(tile, 64, middle, powered) == key)
+                found = pictures.emplace(key, canvas.paint(tile, middle, powered).pixels()).first;
+        }
+        static const std::vector<Rgba> NOWHERE;
+        return found != pictures.end() ? found->second : NOWHERE;
+    }
+    bool paintsKey(const Tile& tile, float time, bool powered)
+    {
+        const SpriteKey key = spriteKeyOf(tile, 64, time, powered);
+        return of(tile, key, powered) == canvas.paint(tile, time, powered).pixels();
+    }
+};
+
+}  // namespace
+
+TEST(SpriteKey, AnimatedPaintersDrawTheFrameTheirKeyNamesAtEveryTimeOfTheClock)
+{
+    // The loop's clock over ten hours at 60 frames a second, at the times where frames may part.
+    std::vector<float> edges;
+    float clock = 0.0f;
+    for (int frame = 0; frame < 10 * 3600 * 60; ++frame) {
+        clock += 1.0f / 60.0f;
+        if (clock >= ANIMATION_TIME_WRAP) clock = std::fmod(clock, ANIMATION_TIME_WRAP);
+        if (onAFramesEdge(clock)) edges.push_back(clock);
+    }
+    KeyPictures pictures;
+    for (const ControlType type :
+         {DISTRIBUTOR, DISTRIBUTOR_SECOND, MIXER, MIXER_SECOND, OVEN, SMELTER, FILLER, COAL_GENERATOR, POWER_POLE}) {
+        // The sheet's cells, painted at the export's sample times; the last one works, burns or is powered.
+        const std::map<SpriteKey, ExportSample> samples = controlExportSamples(type);
+        for (const auto& [key, sample] : samples)
+            EXPECT_TRUE(pictures.paintsKey(sample.tile, sample.time, sample.powered)) << key;
+        const ExportSample& busy = samples.rbegin()->second;
+        int wrong = 0;
+        for (const float time : edges)
+            wrong += pictures.paintsKey(busy.tile, time, busy.powered) ? 0 : 1;
+        EXPECT_EQ(wrong, 0) << "type " << type << ", of " << edges.size() << " times";
+    }
 }

@@ -68,6 +68,31 @@ TEST(DirectionArrow, TriangleOutlinePointsTheWayOfTheDirection)
     }
 }
 
+TEST(DirectionArrow, EdgesRunFromTheTipToEachBarbThenAcrossAtEverySize)
+{
+    int differing = 0;
+    for (int size = 24; size <= 64; ++size) {
+        for (Direction dir = NORTH; dir <= WEST; ++dir) {
+            SoftwareCanvas drawn(size, size), byEdges(size, size);
+            SDL_SetRenderDrawColor(drawn.renderer(), 255, 255, 255, 255);
+            drawDirectionArrow(drawn.renderer(), 0, 0, size, size, dir);
+            const DirectionVector d = directionVector(dir);
+            const float c = size * 0.5f, l = size * 0.28f, ux = d.dx * l, uy = d.dy * l;
+            const float bx = c - ux * 0.5f, by = c - uy * 0.5f;
+            const SDL_Point tip{static_cast<int>(c + ux), static_cast<int>(c + uy)};
+            const SDL_Point p{static_cast<int>(bx - uy * 0.6f), static_cast<int>(by + ux * 0.6f)};
+            const SDL_Point q{static_cast<int>(bx + uy * 0.6f), static_cast<int>(by - ux * 0.6f)};
+            SDL_Renderer* r = byEdges.renderer();
+            SDL_SetRenderDrawColor(r, 255, 255, 255, 255);
+            SDL_RenderDrawLine(r, tip.x, tip.y, p.x, p.y);
+            SDL_RenderDrawLine(r, tip.x, tip.y, q.x, q.y);
+            SDL_RenderDrawLine(r, p.x, p.y, q.x, q.y);
+            differing += drawn.pixels() != byEdges.pixels() ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "of 164 sizes and directions";
+}
+
 TEST(ToggleButtonColor, EmphasisAndSupplyBrightenTheRed)
 {
     EXPECT_EQ(toggleButtonColor(true, true), packColor(242, 66, 66));
