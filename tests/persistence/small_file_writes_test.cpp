@@ -24,7 +24,7 @@ std::string fileText(const fs::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Writes a settings file or a slot's name file into dir; true when the write reports success.
+// Writes one of the game's files into dir; true when the write reports success.
 using SmallWrite = std::function<bool(const fs::path& dir, const SystemCalls& calls)>;
 
 bool writeDefaultSettings(const fs::path& dir, const SystemCalls& calls)
@@ -39,7 +39,7 @@ bool renameSlotThree(const fs::path& dir, const SystemCalls& calls)
     menu.slot = 3;
     menu.name = "NEU";
     menu.renameSlot(dir);
-    return !menu.error && menu.status == "SPIELSTAND UMBENANNT";
+    return !menu.error;
 }
 
 bool saveIntoSlotThree(const fs::path& dir, const SystemCalls& calls)
@@ -50,7 +50,7 @@ bool saveIntoSlotThree(const fs::path& dir, const SystemCalls& calls)
     menu.slotPath = SaveMenu::slotMapPath(dir, 3);
     Game game;
     menu.runSlotAction(game);
-    return !menu.error && menu.status == "SPIELSTAND GESPEICHERT";
+    return !menu.error;
 }
 
 }  // namespace
