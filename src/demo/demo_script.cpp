@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
+#include <cmath>
 #include <istream>
 #include <locale>
 #include <sstream>
-#include <system_error>
 
+#include "persistence/text_file.h"
 #include "world/cargo.h"
 #include "world/geometry.h"
 
@@ -20,7 +20,7 @@ std::string utf8Text(const std::filesystem::path& path)
 }
 
 // Only spaces, TABs and carriage returns make a line blank; other blanks make it bad.
-std::size_t firstNonBlank(const std::string& line) { return line.find_first_not_of(" \t\r"); }
+std::size_t firstNonBlank(std::string_view line) { return line.find_first_not_of(" \t\r"); }
 
 DemoCommandKind commandKind(const std::string& keyword)
 {
@@ -50,6 +50,13 @@ bool appendInteger(std::istream& in, long long low, long long high, std::vector<
 
 // Written as a comparison that NaN fails.
 bool isInside(double value, double low, double endExclusive) { return value >= low && value < endExclusive; }
+
+// The first count numbers lie within reach either way of 0.
+bool withinReach(const std::vector<double>& numbers, std::size_t count, double reach)
+{
+    return std::all_of(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(count),
+                       [reach](double value) { return std::abs(value) <= reach; });
+}
 
 bool readWord(std::istream& in, std::string& word) { return static_cast<bool>(in >> word); }
 
@@ -102,8 +109,9 @@ bool readArguments(std::istream& in, DemoCommand& command)
     case DEMO_WAIT_SHOP:
         return appendInteger(in, 0, GRID_WIDTH - 1, numbers) && appendInteger(in, 0, GRID_HEIGHT - 1, numbers);
     case DEMO_MOVE:
+        return appendReals(in, 3, numbers) && lastIsDuration(numbers) && withinReach(numbers, 2, DEMO_POINTER_REACH);
     case DEMO_TILE:
-        return appendReals(in, 3, numbers) && lastIsDuration(numbers);
+        return appendReals(in, 3, numbers) && lastIsDuration(numbers) && withinReach(numbers, 2, DEMO_TILE_REACH);
     case DEMO_FOCUS_TILE:
         return appendReals(in, 3, numbers) && lastIsDuration(numbers) && isInside(numbers[0], 0, GRID_WIDTH) &&
                isInside(numbers[1], 0, GRID_HEIGHT);
@@ -118,18 +126,18 @@ bool readArguments(std::istream& in, DemoCommand& command)
         return true;
     case DEMO_DRAG_TILE:
     case DEMO_CTRL_DRAG_TILE:
-        return appendReals(in, 5, numbers) && numbers.back() > 0.0;
+        return appendReals(in, 5, numbers) && numbers.back() > 0.0 && withinReach(numbers, 4, DEMO_TILE_REACH);
     default:  // CLICK, SHIFT_CLICK, RIGHT_CLICK, FINISH take no arguments
         return true;
     }
 }
 
 // Blank and comment lines give no command and count as good.
-bool parseLine(const std::string& line, int lineNumber, std::vector<DemoCommand>& commands)
+bool parseLine(std::string_view line, int lineNumber, std::vector<DemoCommand>& commands)
 {
     const std::size_t start = firstNonBlank(line);
-    if (start == std::string::npos || line[start] == '#') return true;
-    std::istringstream in(line.substr(start));
+    if (start == std::string_view::npos || line[start] == '#') return true;
+    std::istringstream in{std::string(line.substr(start))};
     in.imbue(std::locale::classic());
     std::string keyword;
     if (!readWord(in, keyword)) return false;
@@ -151,24 +159,26 @@ bool refuse(DemoScript& script, std::string message)
 
 }  // namespace
 
-bool loadDemoScript(DemoScript& script, const std::filesystem::path& file)
+bool loadDemoScript(DemoScript& script, const std::filesystem::path& file, const SystemCalls& calls)
 {
     script.commands.clear();
     script.error.clear();
-    std::ifstream in;
-    std::error_code error;
-    // A directory opens on some systems and then reads as an empty file.
-    if (!std::filesystem::is_directory(file, error)) in.open(file, std::ios::binary);
-    std::string line;
-    int lineNumber = 0;
-    while (in.is_open() && std::getline(in, line)) {
-        ++lineNumber;
-        if (!parseLine(line, lineNumber, script.commands)) {
+    const FileText read = readRegularFile(file, MAX_DEMO_SCRIPT_BYTES, calls);
+    if (read.fault == FileFault::TooLarge) return refuse(script, "Das Demo-Drehbuch ist zu gross: " + utf8Text(file));
+    // A directory, a pipe or a device is no script; a read error part-way must not
+    // leave half a script to run.
+    if (read.fault != FileFault::None) {
+        return refuse(script, "Drehbuch konnte nicht geoeffnet werden: " + utf8Text(file));
+    }
+    std::string_view rest = read.text;
+    for (int lineNumber = 1; !rest.empty(); ++lineNumber) {
+        const std::size_t lineEnd = rest.find('\n');
+        const std::string_view line = rest.substr(0, lineEnd);
+        if (line.size() > MAX_DEMO_LINE_BYTES || !parseLine(line, lineNumber, script.commands)) {
             return refuse(script, "Ungueltiger Demo-Befehl in Zeile " + std::to_string(lineNumber));
         }
+        rest.remove_prefix(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1);
     }
-    // A read error part-way must not leave half a script to run.
-    if (!in.is_open() || in.bad()) return refuse(script, "Drehbuch konnte nicht geoeffnet werden: " + utf8Text(file));
     if (script.commands.empty()) return refuse(script, "Das Demo-Drehbuch ist leer");
     return true;
 }

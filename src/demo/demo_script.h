@@ -1,11 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "persistence/system_calls.h"
+#include "ui/camera.h"
 
 // The commands of a demo script, numbered as the player dispatches on them.
 using DemoCommandKind = int;
@@ -36,6 +40,18 @@ constexpr std::array<std::string_view, DEMO_COMMAND_COUNT> DEMO_COMMAND_KEYWORDS
     "CLICK", "SHIFT_CLICK", "RIGHT_CLICK", "DRAG_TILE", "CTRL_DRAG_TILE", "KEY",  "TEXT",       "FINISH",
 };
 
+// A script is some hundred lines; a larger file is refused unread.
+constexpr std::size_t MAX_DEMO_SCRIPT_BYTES = 1 << 20;
+// A longer line is a bad line, whatever it holds.
+constexpr std::size_t MAX_DEMO_LINE_BYTES = 4096;
+
+// How far a script may send the pointer, in window pixels either way from the
+// window's corner: past any screen, yet where the pointer still holds whole
+// pixels and the events' coordinates take them.
+constexpr double DEMO_POINTER_REACH = 1 << 16;
+// The same reach in tiles, at the largest zoom.
+constexpr double DEMO_TILE_REACH = DEMO_POINTER_REACH / ZOOM_TILE_SIZES.back();
+
 // One script line that parsed.
 struct DemoCommand {
     DemoCommandKind kind = DEMO_SCENE;
@@ -55,7 +71,9 @@ struct DemoScript {
 
 // Reads the whole script or nothing: on false, commands is empty and error holds the
 // message the shell logs. Names of tools, targets and keys are checked when run.
-bool loadDemoScript(DemoScript& script, const std::filesystem::path& file);
+// A file that is no regular file, or is too large, is refused unread.
+bool loadDemoScript(DemoScript& script, const std::filesystem::path& file,
+                    const SystemCalls& calls = realSystemCalls());
 
 // ASCII letters upper-cased, every other byte kept.
 std::string toUpperCopy(std::string word);

@@ -20,9 +20,12 @@ bool syncDirectoryOf(const std::filesystem::path& file, const SystemCalls& calls
 // with ".tmp" appended, locked against other savers of the same target; it is
 // synced, read back through the same open file and handed to accepts, and only
 // then renamed over target with target's permission bits. Where target is a
-// link, the file it leads to is replaced and the link stays. True once the new
+// link, the file it leads to is replaced and the link stays; a target that is
+// no regular file (a pipe, a device) is refused untouched. True once the new
 // content is there for good. On failure target is unchanged, except when only
 // the final directory sync failed: the new content is then in place but may not
 // survive a crash. A failed save may leave the temporary file.
 bool replaceFileAtomically(const std::filesystem::path& target, std::string_view text,
                            const std::function<bool(std::string_view)>& accepts, const SystemCalls& calls);
+// The same for a text that needs no check beyond reading back as written.
+bool replaceFileAtomically(const std::filesystem::path& target, std::string_view text, const SystemCalls& calls);

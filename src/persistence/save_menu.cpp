@@ -4,6 +4,7 @@
 #include <chrono>
 #include <system_error>
 
+#include "persistence/durable_file.h"
 #include "persistence/map_file.h"
 #include "persistence/settings.h"
 #include "persistence/text_file.h"
@@ -353,7 +354,7 @@ void SaveMenu::runSlotAction(Game& game)
 void SaveMenu::renameSlot(const fs::path& dir)
 {
     bool ok = isSlotNumber(slot) && isValidSlotName(name) &&
-              writeWholeFile(slotNamePath(dir, slot), name + '\n', services.files);
+              replaceFileAtomically(slotNamePath(dir, slot), name + '\n', services.files);
     showResult(!ok, ok ? RENAMED : RENAME_FAILED);
 }
 

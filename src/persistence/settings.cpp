@@ -7,15 +7,12 @@
 #include <string_view>
 #include <system_error>
 
+#include "persistence/durable_file.h"
 #include "persistence/text_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A settings file is a few lines; a file far longer is no settings file and is
-// refused unread, as are the legacy files past the same bound.
-constexpr std::size_t MAX_SETTINGS_FILE_BYTES = 1 << 20;
 
 // A decimal integer with an optional sign that makes up the whole text.
 std::optional<long long> parseWholeInteger(std::string_view text)
@@ -156,7 +153,8 @@ fs::path settingsFilePath(const fs::path& dir) { return dir / SETTINGS_FILE_NAME
 Settings loadSettings(const fs::path& dir, const SystemCalls& calls)
 {
     Settings settings;
-    const FileText ini = readRegularFile(settingsFilePath(dir), MAX_SETTINGS_FILE_BYTES, calls);
+    // What the player set stays readable however much else the file has come to hold.
+    const FileText ini = readLeadingLines(settingsFilePath(dir), MAX_SETTINGS_FILE_BYTES, calls);
     if (ini.fault == FileFault::Missing || ini.fault == FileFault::CannotOpen) {
         readLegacyFiles(dir, settings, calls);
     } else if (ini.fault == FileFault::None) {
@@ -167,7 +165,8 @@ Settings loadSettings(const fs::path& dir, const SystemCalls& calls)
 
 bool saveSettings(const fs::path& dir, const Settings& settings, const SystemCalls& calls)
 {
-    return writeWholeFile(settingsFilePath(dir), settingsFileText(settings), calls);
+    // Atomically, so that a write that fails leaves the settings that were there.
+    return replaceFileAtomically(settingsFilePath(dir), settingsFileText(settings), calls);
 }
 
 bool saveSoundSetting(const fs::path& dir, bool enabled)

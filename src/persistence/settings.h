@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 
 #include "persistence/system_calls.h"
@@ -18,6 +19,9 @@ struct Settings {
 };
 
 constexpr const char* SETTINGS_FILE_NAME = "gearhaven.ini";
+// A settings file is a few lines; of a file far longer only the lines within
+// this bound are read, and the legacy files past it are refused unread.
+constexpr std::size_t MAX_SETTINGS_FILE_BYTES = 1 << 20;
 constexpr const char* LEGACY_AUTOSAVE_FILE_NAME = "autosave.cfg";
 constexpr const char* LEGACY_SOUND_FILE_NAME = "sound.cfg";
 
@@ -30,10 +34,12 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& dir);
 
 // Never fails: the defaults overlaid with every valid entry of the file, or of the
 // legacy files when the ini cannot be opened. An ini that opens but is no
-// regular file, is too large or fails to read gives the defaults.
+// regular file or fails to read gives the defaults; of one past the size bound
+// the whole lines within the bound count.
 Settings loadSettings(const std::filesystem::path& dir, const SystemCalls& calls = realSystemCalls());
 
-// Writes the whole file in place; true only when it reached the disk completely.
+// Replaces the whole file; true only when it reached the disk completely. On
+// failure the file keeps its old text.
 bool saveSettings(const std::filesystem::path& dir, const Settings& settings,
                   const SystemCalls& calls = realSystemCalls());
 

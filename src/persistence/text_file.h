@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
-#include <string_view>
 
 #include "persistence/system_calls.h"
 
@@ -21,7 +20,7 @@ struct FileText {
 FileText readRegularFile(const std::filesystem::path& file, std::size_t maxBytes,
                          const SystemCalls& calls = realSystemCalls());
 
-// Writes the text over the regular file in place and syncs it and its directory.
-// True only when every byte is on disk; a failure may leave a partial file.
-bool writeWholeFile(const std::filesystem::path& file, std::string_view text,
-                    const SystemCalls& calls = realSystemCalls());
+// As readRegularFile, but a file longer than maxBytes gives the whole lines
+// within its first maxBytes bytes instead of nothing.
+FileText readLeadingLines(const std::filesystem::path& file, std::size_t maxBytes,
+                          const SystemCalls& calls = realSystemCalls());

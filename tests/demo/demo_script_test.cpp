@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "demo/demo_script.h"
+#include "persistence/faulty_calls.h"
 #include "support/scratch_directory.h"
 
 namespace {
@@ -67,9 +69,14 @@ TEST(DemoScript, LoadsEveryCommandAndNamesTheFirstBadLine)
         {"WAIT_SINK 10.5 5 LOG 3", {}, badLine(1)},
         {"WAIT_SHOP 79 60", {}, badLine(1)},
         {"WAIT_SHOP -1 0", {}, badLine(1)},
-        // Pointer and camera: only FOCUS_TILE's target is checked.
+        // Pointer and camera: targets a pointer can reach, off the map too; FOCUS_TILE's on the map.
         {"TILE 200 -3 1", {command(DEMO_TILE, "", {200, -3, 1})}, ""},
         {"MOVE 10 20 0", {command(DEMO_MOVE, "", {10, 20, 0})}, ""},
+        {"MOVE -65536 65536 0", {command(DEMO_MOVE, "", {-65536, 65536, 0})}, ""},
+        {"MOVE 1e39 1e39 0", {}, badLine(1)},
+        {"MOVE 0 65537 0", {}, badLine(1)},
+        {"TILE 0 -1e39 1", {}, badLine(1)},
+        {"DRAG_TILE 0 0 1025 0 1", {}, badLine(1)},
         {"MOVE 10 20 -0.1", {}, badLine(1)},
         {"FOCUS_TILE 79.99 59.5 0", {command(DEMO_FOCUS_TILE, "", {79.99, 59.5, 0})}, ""},
         {"FOCUS_TILE 80 0 1", {}, badLine(1)},
@@ -135,4 +142,41 @@ TEST(DemoScript, AMissingFileOrADirectoryCannotBeOpened)
     EXPECT_FALSE(loadDemoScript(script, dir.path));
     EXPECT_EQ(script.error, "Drehbuch konnte nicht geoeffnet werden: " + dir.path.string());
     EXPECT_TRUE(script.commands.empty());
+}
+
+// Files that are no script are refused at once, nothing read to an end that may
+// never come, each with a message that says why; so is a script that fails to read.
+TEST(DemoScript, FilesThatAreNoScriptAreRefusedUnread)
+{
+    ScratchDirectory dir;
+    std::string commands;
+    while (commands.size() <= MAX_DEMO_SCRIPT_BYTES)
+        commands += "WAIT 0\n";
+    const std::filesystem::path tooLarge = dir.write("many.demo", commands);
+    const std::filesystem::path wide = dir.write("wide.demo", "WAIT 0" + std::string(MAX_DEMO_LINE_BYTES, ' '));
+    const std::filesystem::path pipe = dir.path / "pipe.demo";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::filesystem::path endless = dir.path / "zero.demo";
+    std::filesystem::create_symlink("/dev/zero", endless);
+
+    const std::filesystem::path failing = dir.write("failing.demo", "WAIT 0\nFINISH\n");
+
+    const struct {
+        std::filesystem::path file;
+        std::string error;
+        std::string failingCall;
+    } cases[] = {
+        {tooLarge, "Das Demo-Drehbuch ist zu gross: " + tooLarge.string(), ""},
+        {wide, badLine(1), ""},
+        {pipe, "Drehbuch konnte nicht geoeffnet werden: " + pipe.string(), ""},
+        {endless, "Drehbuch konnte nicht geoeffnet werden: " + endless.string(), ""},
+        {failing, "Drehbuch konnte nicht geoeffnet werden: " + failing.string(), "read "},
+    };
+    for (const auto& c : cases) {
+        DemoScript script;
+        FaultyCalls calls(failingEvery(c.failingCall));
+        EXPECT_FALSE(loadDemoScript(script, c.file, calls.calls)) << c.file;
+        EXPECT_EQ(script.error, c.error);
+        EXPECT_TRUE(script.commands.empty());
+    }
 }

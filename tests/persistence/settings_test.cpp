@@ -246,6 +246,24 @@ TEST_F(SettingsFile, AFullDiskIsReportedAsFailure)
     EXPECT_FALSE(saveSoundSetting(dir, false));
 }
 
+// A file past the size bound keeps the settings at its top: the whole lines
+// within the bound count, the line the bound cuts does not, and the next write
+// keeps what was read.
+TEST_F(SettingsFile, AnOverlongFileKeepsTheSettingsAtItsTop)
+{
+    std::string text = "[settings]\nlanguage=de\nwindow_width=1600\n";
+    const std::string cutAfterTheOne = "autosave_minutes=1";
+    text += "#" + std::string(MAX_SETTINGS_FILE_BYTES - text.size() - cutAfterTheOne.size() - 2, '-') + "\n";
+    write("gearhaven.ini", text + cutAfterTheOne + "0\nwindow_height=600\n");
+    Settings expected;
+    expected.language = GERMAN;
+    expected.windowWidth = 1600;
+    EXPECT_TRUE(sameSettings(loadSettings(dir), expected));
+    ASSERT_TRUE(saveSoundSetting(dir, false));
+    expected.soundEnabled = false;
+    EXPECT_TRUE(sameSettings(loadSettings(dir), expected));
+}
+
 TEST_F(SettingsFile, AnEndlessFileDoesNotHangTheReader)
 {
     if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
