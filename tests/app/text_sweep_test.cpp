@@ -334,7 +334,7 @@ TEST_F(TextSweep, HelpPageOverviewsStatisticsAndChoosers)
 
 TEST_F(TextSweep, PaletteBottomBarSettingsPopupsAndMenus)
 {
-    const Game game = emptyGame();
+    Game game = emptyGame();
     for (Tool group : {Tool{-1}, WATER_GROUP, POWER_GROUP, SIGNAL_GROUP, LOGIC_GROUP}) {
         scene("tool palette group " + std::to_string(group), [&](SDL_Renderer* r) {
             drawToolPanel(r, TOOL_SELECT, state_.toolPanelX, state_.toolPanelY, true, 4, group, WIDTH, HEIGHT,
@@ -344,7 +344,9 @@ TEST_F(TextSweep, PaletteBottomBarSettingsPopupsAndMenus)
     for (bool open : {false, true}) {
         LoopState state = state_;
         state.paused = state.settingsWindowVisible = state.languagePopupOpen = state.languageStoreFailed = open;
-        state.soundEnabled = !open;
+        state.soundEnabled = game.sourcesEnabled = !open;
+        state.quickSaveFeedbackUntil = LoopClock::time_point::max();
+        state.quickSaveSucceeded = open;
         state.saleMarkers = {{5, 5, 120, 0.2f}, {5, 5, 35, 0.4f}};
         scene(open ? "bottom bar, settings and pop-up" : "bottom bar", [&](SDL_Renderer* r) {
             drawBottomBarAndSettings(r, game, state, SaveMenu{}, {});
