@@ -98,8 +98,7 @@ Tile& placed(Game& game, ControlType type)
     return game.tileAt(AT, AT);
 }
 
-// The cargo page, the counter's entry and the other states a control's panel
-// shows other texts in; each variant is drawn with a status line of two lines.
+// A control in one of the states its panel or its tip shows other texts in.
 struct Variant {
     std::string name;
     ControlType type;
@@ -116,14 +115,12 @@ void wireInputs(Game& game, LoopState&, Tile&)
 std::vector<Variant> variants()
 {
     std::vector<Variant> all;
-    for (ControlType type : {SOURCE,       SINK,        BELT,           ARM,          LONG_ARM,
-                             DISTRIBUTOR,  MIXER,       OVEN,           SMELTER,      FILLER,
-                             STORAGE,      SHOP,        COAL_GENERATOR, POWER_POLE,   INJECTION_MOLDER,
-                             WATER_SOURCE, WATER_PIPE,  SENSOR,         EJECTOR,      LOGIC_AND,
-                             LOGIC_OR,     LOGIC_XOR,   LOGIC_NOT,      SIGNAL_LAMP,  LOGIC_COUNTER,
-                             LOGIC_TIMER,  LOGIC_CLOCK, LOGIC_SWITCH,   LOGIC_BUTTON, LOGIC_STEPPER,
-                             POWER_SUPPLY, LOGIC_RS})
-        all.push_back({"type " + std::to_string(type), type});
+    // Bridges and tunnels need a partner; the second tiles of pairs are no control of their own.
+    for (ControlType type = BELT; type < CONTROL_TYPE_COUNT; ++type) {
+        if (type != DISTRIBUTOR_SECOND && type != MIXER_SECOND && type != BRIDGE && type != TUNNEL &&
+            type != TUNNEL_EXIT)
+            all.push_back({"type " + std::to_string(type), type});
+    }
     const auto add = [&](std::string name, ControlType type, std::function<void(Game&, LoopState&, Tile&)> tweak) {
         all.push_back({std::move(name), type, std::move(tweak)});
     };
