@@ -131,6 +131,26 @@ void fillGlyphPixels(SDL_Renderer* renderer, unsigned char c, int x, int y, int 
     }
 }
 
+// The box from the first to the last lit cell, cut to the clip rectangle; a text
+// of blanks or one clipped away entirely is not noted.
+void noteText(TextRecorder& recorder, SDL_Renderer* renderer, std::string_view text, int x, int y, int scale)
+{
+    const auto lit = [](char c) { return glyphBits(static_cast<unsigned char>(c)) != BLANK; };
+    const auto first = std::find_if(text.begin(), text.end(), lit);
+    if (first == text.end()) return;
+    const auto last = std::find_if(text.rbegin(), text.rend(), lit).base() - 1;
+    const int firstCell = static_cast<int>(first - text.begin());
+    const int cells = static_cast<int>(last - first) + 1;
+    SDL_Rect rect{x + bitmapTextWidth(firstCell, scale), y, bitmapTextWidth(cells, scale) - scale,
+                  GLYPH_HEIGHT * scale};
+    if (SDL_RenderIsClipEnabled(renderer) == SDL_TRUE) {
+        SDL_Rect clip;
+        SDL_RenderGetClipRect(renderer, &clip);
+        if (SDL_IntersectRect(&rect, &clip, &rect) == SDL_FALSE) return;
+    }
+    recorder.texts.push_back({std::string(text), rect, recorder.panel});
+}
+
 }  // namespace
 
 bool glyphPixelLit(unsigned char c, int column, int row)
@@ -147,6 +167,7 @@ void drawBitmapText(SDL_Renderer* renderer, const char* text, int x, int y, int 
         clearGlyphCache();
         caches.glyphRenderer = renderer;
     }
+    if (caches.textRecorder != nullptr) noteText(*caches.textRecorder, renderer, text, x, y, scale);
     Uint8 r, g, b, a;
     SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
     int penX = x;

@@ -21,6 +21,22 @@ bool glyphPixelLit(unsigned char c, int column, int row);
 // Pixels a text of `cells` characters takes, its trailing gap included.
 constexpr int bitmapTextWidth(int cells, int scale) { return GLYPH_ADVANCE * cells * scale; }
 
+// A text as it reached the screen: what it reads after translation, the box of its
+// lit cells cut to the clip rectangle, and the panel the recording names.
+struct RecordedText {
+    std::string text;
+    SDL_Rect rect{};
+    std::string panel;
+};
+
+// What tests hang into the text layer (`TextureCaches::textRecorder`) to see every
+// text drawn while it hangs there; `panel` is copied into each record. The game
+// never sets one, and drawing then costs one pointer test.
+struct TextRecorder {
+    std::string panel;
+    std::vector<RecordedText> texts;
+};
+
 // Draws the text as it stands; x, y is the top-left pixel of the first cell.
 void drawBitmapText(SDL_Renderer* renderer, const char* text, int x, int y, int scale);
 

@@ -11,6 +11,8 @@
 #include "render/bridge_sprite_key.h"
 #include "render/sprite_key.h"
 
+struct TextRecorder;
+
 // The textures the rendering layer makes or loads, kept for the whole run. Each
 // group belongs to the renderer it was filled for: a draw that meets another
 // renderer empties the group first, and shutdown empties them before the renderer
@@ -20,6 +22,9 @@ struct TextureCaches {
     // Bitmap font glyphs, white with the pattern in alpha.
     std::map<unsigned char, SDL_Texture*> glyphs;
     SDL_Renderer* glyphRenderer = nullptr;
+    // Tests only: drawn texts are noted here while set. It lives with the glyphs as
+    // every text passes through them, so no panel's signature has to carry it.
+    TextRecorder* textRecorder = nullptr;
 
     // Pre-rendered control sheets and the index of what they hold.
     std::map<SpriteKey, SpriteRef> controlSpriteIndex;

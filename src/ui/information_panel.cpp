@@ -16,6 +16,7 @@
 #include "ui/sensor_section.h"
 #include "ui/tool_help_panels.h"
 #include "world/game.h"
+#include "world/translate.h"
 
 namespace {
 
@@ -26,6 +27,10 @@ constexpr PackedColor WATER_CUT_COLOUR = packColor(206, 95, 79);
 constexpr PackedColor TANK_EMPTY_COLOUR = packColor(34, 51, 63);
 constexpr PackedColor TANK_WATER_COLOUR = packColor(61, 188, 230);
 constexpr int BRIDGE_SPEED_BUTTONS = MAX_BELT_SPEED + 1;
+// The status line's place while the section leaves room there; below the
+// section's own lines where it reaches further down.
+constexpr int STATUS_TOP = 160;
+constexpr int LOGIC_STATUS_TOP = 300;
 
 // A row spanning the panel with its margins, as the on/off buttons are.
 ScreenRect wideButton(const ScreenRect& panel, int top, int height)
@@ -38,9 +43,11 @@ void text(SDL_Renderer* renderer, const ScreenRect& panel, std::string_view phra
     drawText(renderer, std::string(phrase).c_str(), panel.left + dx, panel.top + dy, 1);
 }
 
-void wrapped(SDL_Renderer* renderer, const ScreenRect& panel, const std::string& phrase, int dy)
+// Returns the first free line below it.
+int wrapped(SDL_Renderer* renderer, const ScreenRect& panel, const std::string& phrase, int dy)
 {
     drawTextWrapped(renderer, phrase, panel.left + 10, panel.top + dy, panel.width - 20, true);
+    return dy + WRAPPED_LINE_STEP * static_cast<int>(wrapTextLines(translate(phrase), panel.width - 20).size());
 }
 
 // An on/off button, green when on and red when off, its text in the frame's colour.
@@ -71,16 +78,18 @@ void drawBridge(SDL_Renderer* renderer, const ScreenRect& panel, const Game& gam
     }
 }
 
-void drawGenerator(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
+// Each section returns the first free line below its own lines.
+int drawGenerator(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
 {
     text(renderer, panel, "KOHLE " + std::to_string(tile.generatorCoal) + " VON 10", 10, 68);
     text(renderer, panel, "BRENNZEIT " + std::to_string(generatorBurnHours(tile)) + " H", 10, 90);
     switchButton(renderer, panel, 120, 34, tile.generatorOn, "GENERATOR EIN", "GENERATOR AUS");
     text(renderer, panel, "LEISTUNG 120 KW", 10, 166);
     text(renderer, panel, tile.generatorInUse ? "ABGABE AKTIV" : "ABGABE 0 KW", 10, 188);
+    return freeLineBelow(188 + GLYPH_HEIGHT);
 }
 
-void drawMolder(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile, bool reached)
+int drawMolder(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile, bool reached)
 {
     text(renderer, panel, tile.molderPowered ? "STROM 50 KW" : "STROM 0 KW", 10, 68);
     text(renderer, panel, "GRANULAT " + std::to_string(tile.molderGranulate) + " VON 10", 10, 90);
@@ -92,69 +101,74 @@ void drawMolder(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& til
     fillRect(renderer, sdlRect(panelRect(panel, 10, 149, TANK_BAR_WIDTH, 5)), TANK_EMPTY_COLOUR);
     fillRect(renderer, sdlRect(panelRect(panel, 10, 149, tankBarWidth(tile.molderWater), 5)), TANK_WATER_COLOUR);
     switchButton(renderer, panel, 160, 34, tile.molderOn, "MASCHINE EIN", "MASCHINE AUS");
+    return freeLineBelow(160 + 34);
 }
 
-void drawEjector(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
+int drawEjector(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
 {
     switchButton(renderer, panel, 68, 34, tile.ejectorActive, "AUSWERFER EIN", "AUSWERFER AUS");
     drawOpenOrders(renderer, sdlRect(panelRect(panel, 10, 112, 90, 50)), tile.ejectorJobs);
-    wrapped(renderer, panel,
-            "RICHTUNG ZEIGT VOM AUSWERFER DURCH DAS BAND ZUM ZIELFELD. DAS LAGER FAENGT GUT AUF. AUF EINEM LEEREN FELD "
-            "VERSCHWINDET ES.",
-            178);
+    return wrapped(
+        renderer, panel,
+        "RICHTUNG ZEIGT VOM AUSWERFER DURCH DAS BAND ZUM ZIELFELD. DAS LAGER FAENGT GUT AUF. AUF EINEM LEEREN FELD "
+        "VERSCHWINDET ES.",
+        178);
 }
 
-void drawPowerSupply(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
+int drawPowerSupply(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
 {
     text(renderer, panel, tile.powerSupplied ? "EINGANG 1 KW - STROM OK" : "EINGANG - KEIN STROM", 10, 70);
     text(renderer, panel, tile.dcSupplied ? "AUSGANG 5V DC - EIN" : "AUSGANG 5V DC - AUS", 10, 95);
     text(renderer, panel, "VERBRAUCHER " + std::to_string(tile.dcCount) + " / " + std::to_string(tile.dcSlots), 10,
          120);
-    wrapped(renderer, panel,
-            "STROMLEITUNG AN DEN EINGANG ANSCHLIESSEN. 5V-LEITUNG VERBINDET DEN AUSGANG MIT SIGNALBAUSTEINEN. PRO "
-            "NETZTEIL BIS ZU 100 VERBRAUCHER.",
-            160);
+    return wrapped(
+        renderer, panel,
+        "STROMLEITUNG AN DEN EINGANG ANSCHLIESSEN. 5V-LEITUNG VERBINDET DEN AUSGANG MIT SIGNALBAUSTEINEN. PRO "
+        "NETZTEIL BIS ZU 100 VERBRAUCHER.",
+        160);
 }
 
-void drawDistributor(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
+int drawDistributor(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
 {
     text(renderer, panel, tile.modeSignal ? "VERTEILUNG PER SIGNAL" : "VERTEILUNG NACH GUTTYP", 10, 52);
     drawDistributorRules(renderer, panel, tile, false);
     setDrawColor(renderer, PANEL_TEXT_COLOUR);
     if (tile.modeSignal) text(renderer, panel, tile.signalSelectsB ? "B: NEBENSPUR" : "A: HAUPTSPUR", 10, 112);
-    wrapped(renderer, panel,
-            "SIGNALWAHL: AUS ZUR HAUPTSPUR A, EIN ZUR NEBENSPUR B. BEI BLOCKADE WARTEN. MODUSTASTE WECHSELT AUTOMATIK, "
-            "GUTREGELN UND SIGNAL.",
-            470);
+    return wrapped(
+        renderer, panel,
+        "SIGNALWAHL: AUS ZUR HAUPTSPUR A, EIN ZUR NEBENSPUR B. BEI BLOCKADE WARTEN. MODUSTASTE WECHSELT AUTOMATIK, "
+        "GUTREGELN UND SIGNAL.",
+        470);
 }
 
-void drawMixer(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
+int drawMixer(SDL_Renderer* renderer, const ScreenRect& panel, const Tile& tile)
 {
     text(renderer, panel, "MISCHVERHAELTNIS", 10, 62);
     text(renderer, panel, "HAUPT", 230, 96);
     text(renderer, panel, "NEBEN", 230, 156);
     drawMixerRatioRows(renderer, panel, tile, false);
+    const ScreenRect rowB = mixerRatioRect(panel, 1, 1);
+    return freeLineBelow(rowB.top - panel.top + rowB.height);
 }
 
-void drawPowerPole(SDL_Renderer* renderer, const ScreenRect& panel)
+int drawPowerPole(SDL_Renderer* renderer, const ScreenRect& panel)
 {
     text(renderer, panel, "LEITUNGSREICHWEITE 10 KACHELN", 10, 68);
     text(renderer, panel, "MAXIMAL 3 LEITUNGEN", 10, 90);
     text(renderer, panel, "VERSORGUNG 7 X 7 KACHELN", 10, 114);
-    wrapped(renderer, panel, "VERBRAUCHER IM BLAUEN BEREICH WERDEN AUTOMATISCH VERSORGT. KEINE DIREKTE LEITUNG NOETIG.",
-            140);
+    return wrapped(renderer, panel,
+                   "VERBRAUCHER IM BLAUEN BEREICH WERDEN AUTOMATISCH VERSORGT. KEINE DIREKTE LEITUNG NOETIG.", 140);
 }
 
-void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const InformationView& view)
+// The first free line below the section; 0 for the sections that end high enough.
+int drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const InformationView& view)
 {
     const Tile& tile = view.game.tileAt(view.x, view.y);
     switch (view.type) {
     case DISTRIBUTOR:
-        drawDistributor(renderer, panel, tile);
-        break;
+        return drawDistributor(renderer, panel, tile);
     case MIXER:
-        drawMixer(renderer, panel, tile);
-        break;
+        return drawMixer(renderer, panel, tile);
     case BRIDGE:
         drawBridge(renderer, panel, view.game, view.x, view.y);
         break;
@@ -163,14 +177,11 @@ void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const Informat
         text(renderer, panel, tunnelLengthText(tile, view.x, view.y), 10, 62);
         break;
     case COAL_GENERATOR:
-        drawGenerator(renderer, panel, tile);
-        break;
+        return drawGenerator(renderer, panel, tile);
     case POWER_POLE:
-        drawPowerPole(renderer, panel);
-        break;
+        return drawPowerPole(renderer, panel);
     case INJECTION_MOLDER:
-        drawMolder(renderer, panel, tile, view.molderReachesWater);
-        break;
+        return drawMolder(renderer, panel, tile, view.molderReachesWater);
     case WATER_SOURCE:
         text(renderer, panel, "1 WASSER JE 4 SEKUNDEN", 10, 68);
         text(renderer, panel, "MIT ROHREN VERBINDEN", 10, 90);
@@ -180,15 +191,12 @@ void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const Informat
         text(renderer, panel, "MIT LOESCHEN ENTFERNEN", 10, 90);
         break;
     case EJECTOR:
-        drawEjector(renderer, panel, tile);
-        break;
+        return drawEjector(renderer, panel, tile);
     case POWER_SUPPLY:
-        drawPowerSupply(renderer, panel, tile);
-        break;
+        return drawPowerSupply(renderer, panel, tile);
     case SENSOR:
-        drawSensorSection(renderer, panel, view.game, view.x, view.y,
-                          view.sprites != nullptr ? *view.sprites : CargoTextures{});
-        break;
+        return drawSensorSection(renderer, panel, view.game, view.x, view.y,
+                                 view.sprites != nullptr ? *view.sprites : CargoTextures{});
     default:
         if (isLogicType(view.type)) {
             drawLogicSection(renderer, panel, view.game, view.x, view.y,
@@ -196,6 +204,7 @@ void drawSection(SDL_Renderer* renderer, const ScreenRect& panel, const Informat
         }
         break;
     }
+    return 0;
 }
 
 // A rule cell puts the distributor into cargo rules first, then flips its bit.
@@ -385,10 +394,11 @@ void drawInformationPanel(SDL_Renderer* renderer, const ScreenRect& panel, const
     setDrawColor(renderer, PANEL_TEXT_COLOUR);
     const Tile& tile = view.game.tileAt(view.x, view.y);
     if (hasDirectionLine(view.type)) text(renderer, panel, directionLine(view.type, tile), 10, 40);
-    drawSection(renderer, panel, view);
+    const int sectionEnd = drawSection(renderer, panel, view);
     if (view.status.empty()) return;
     setDrawColor(renderer, PANEL_TEXT_COLOUR);
-    wrapped(renderer, panel, std::string(view.status), isLogicType(view.type) ? 300 : 160);
+    wrapped(renderer, panel, std::string(view.status),
+            isLogicType(view.type) ? LOGIC_STATUS_TOP : std::max(STATUS_TOP, sectionEnd));
 }
 
 bool pressInformationPanel(Game& game, UndoHistory& history, const ScreenRect& panel, int x, int y, ControlType type,

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "render/bitmap_font.h"
 #include "render/cargo_textures.h"
 #include "render/design_grid.h"
 #include "ui/hud_layout.h"
@@ -40,6 +41,11 @@ struct PanelTarget {
 
     Tile& tile() const;
 };
+
+// The first free line under a text line or a box whose bottom edge is `bottom`:
+// as far below it as wrapped lines stand apart, so a line put there never
+// touches what is above.
+constexpr int freeLineBelow(int bottom) { return bottom + WRAPPED_LINE_STEP - GLYPH_HEIGHT; }
 
 // Button states by the panels' three rules: a choice among several is lit when
 // chosen; an on/off switch, and a cargo kind of an accept set or filter, is green

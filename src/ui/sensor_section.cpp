@@ -109,11 +109,12 @@ std::string sensorWireCounts(const Game& game, int x, int y)
            std::to_string(countWiresFrom(game.signalControlLinks, x, y));
 }
 
-void drawSensorSection(SDL_Renderer* renderer, const ScreenRect& panel, const Game& game, int x, int y,
-                       const CargoTextures& sprites)
+int drawSensorSection(SDL_Renderer* renderer, const ScreenRect& panel, const Game& game, int x, int y,
+                      const CargoTextures& sprites)
 {
     const Tile& sensor = game.tileAt(x, y);
-    drawPhrase(renderer, "GUTBESTAND DER MESSLEITUNGEN", panel.left + 10, panel.top + 48, PANEL_TEXT_COLOUR);
+    // Two blank rows under the panel's direction line; at 48 only one parted them.
+    drawPhrase(renderer, "GUTBESTAND DER MESSLEITUNGEN", panel.left + 10, panel.top + 49, PANEL_TEXT_COLOUR);
     // From here on every text takes the colour the last frame left set.
     drawButton(renderer, wideRow(panel, CARGO_ROW, 20), 0);
     copySprite(renderer, cargoSprite(sprites, sensor.sensorCargo), sdlRect(panelRect(panel, 11, 66, 16, 16)));
@@ -132,6 +133,7 @@ void drawSensorSection(SDL_Renderer* renderer, const ScreenRect& panel, const Ga
               sensor.sensorPerItem ? "MODUS: IMPULS BEI VORBEIFAHRT" : "MODUS: ANWESENHEIT", 7);
     rowButton(renderer, panel, DIRECTION_ROW, 22, 0,
               std::string("KAMERA RICHTUNG ") + compassName(effectiveCameraDirection(sensor)), 7);
+    return freeLineBelow(DIRECTION_ROW + 22);
 }
 
 SensorPress pressSensorSection(Tile& sensor, const ScreenRect& panel, int px, int py)

@@ -31,8 +31,9 @@ std::string sensorCameraText(const Game& game, int x, int y);
 // "MESS 2  SCHALT 1": the wires that start at the sensor.
 std::string sensorWireCounts(const Game& game, int x, int y);
 
-void drawSensorSection(SDL_Renderer* renderer, const ScreenRect& panel, const Game& game, int x, int y,
-                       const CargoTextures& sprites);
+// Returns the first free line below the section, where the status line goes.
+int drawSensorSection(SDL_Renderer* renderer, const ScreenRect& panel, const Game& game, int x, int y,
+                      const CargoTextures& sprites);
 
 enum class SensorPress {
     NONE,

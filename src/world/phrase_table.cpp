@@ -430,4 +430,13 @@ const std::array<PhrasePair, PHRASE_COUNT> PHRASES = {{
      "Werkzeug, Mitte: verschieben, Rad: Zoom)",
      "(Space: pause, Ctrl+Z: undo, F5: save, F9: load, select tool on left, Left: apply, Shift+Left: tool, Middle: "
      "pan, Wheel: zoom)"},
+    // Texts the panels draw that the rows above left German.
+    {"NICHT VERBUNDEN", "NOT CONNECTED"},
+    {"IST", "COUNT"},
+    {"NORDOST", "NORTHEAST"},
+    {"SUEDOST", "SOUTHEAST"},
+    {"SUEDWEST", "SOUTHWEST"},
+    {"NORDWEST", "NORTHWEST"},
+    {"AUSWAHL", "SELECT"},
+    {"WARTET AUF SIGNAL", "WAITING FOR SIGNAL"},
 }};

@@ -9,7 +9,7 @@ struct PhrasePair {
     std::string_view english;
 };
 
-constexpr int PHRASE_COUNT = 392;
+constexpr int PHRASE_COUNT = 400;
 
 // Order matters: among German texts of equal length and first character the earlier pair wins.
 extern const std::array<PhrasePair, PHRASE_COUNT> PHRASES;

@@ -118,7 +118,7 @@ TEST_F(InformationPanel, ANewGeneratorIsEmptyOffAndSwitchesOnAsOneStep)
     EXPECT_EQ(history.size(), 1u);
     drawInfo(20, 20, COAL_GENERATOR, "DREHEN NICHT MOEGLICH");
     EXPECT_TRUE(shows("GENERATOR EIN", 20, 132, GREEN_FRAME));
-    EXPECT_TRUE(shows("DREHEN NICHT MOEGLICH", 10, 160, PANEL_TEXT)) << "the status line";
+    EXPECT_TRUE(shows("DREHEN NICHT MOEGLICH", 10, 202, PANEL_TEXT)) << "the status line, below the section";
     expectMapReadsBack(game);
 }
 

@@ -79,7 +79,7 @@ TEST_F(Translation, TheLongestPhraseWinsAndShorterOnesStillTry)
 {
     EXPECT_EQ(translate("AUSWERFER AUS"), "EJECTOR OFF");
     EXPECT_EQ(translate("AUSWERFER AUSGESCHALTET"), "EJECTOR DISABLED");
-    EXPECT_EQ(translate("AUSWERFER AUSWAHL"), "EJECTOR AUSWAHL");
+    EXPECT_EQ(translate("AUSWERFER AUSWURF"), "EJECTOR AUSWURF");
     EXPECT_EQ(translate("ZIEL - GELIEFERT"), "SINK - DELIVERED");
     EXPECT_EQ(translate("MESSLEITUNG GESETZT"), "MEASURE WIRE CONNECTED");
     EXPECT_EQ(translate("KAUFHAUS LEHNT AB"), "SHOP REJECTS CARGO");
@@ -91,7 +91,7 @@ TEST_F(Translation, ComposedTextsAreTranslatedPhraseByPhrase)
     EXPECT_EQ(translate("GENERATOR LIEFERT 37 KW"), "GENERATOR OUTPUT 37 KW");
     EXPECT_EQ(translate("PAUSE - SCHMILZT"), "PAUSED - SMELTING");
     EXPECT_EQ(translate("KARTE 3"), "MAP 3");
-    EXPECT_EQ(translate("WARTET AUF SIGNAL"), "WARTET AUF SIGNAL");  // no pair of its own
+    EXPECT_EQ(translate("WARTET AUF WIND"), "WARTET AUF WIND");  // no pair of its own
     EXPECT_EQ(translate(TITLE_GERMAN), "Gearhaven  -  Delivered: 17   (Space: pause, Ctrl+Z: undo, F5: save, F9: load, "
                                        "select tool on left, Left: apply, Shift+Left: tool, Middle: pan, Wheel: zoom)");
 }
