@@ -13,6 +13,7 @@
 #include "simulation/production_stats.h"
 #include "world/control.h"
 #include "world/game.h"
+#include "world/language.h"
 
 namespace {
 
@@ -227,10 +228,11 @@ ProductionStats sampledDeliveries()
     return stats;
 }
 
-}  // namespace
-
-bool writeSidePanelGallery(const std::filesystem::path& out)
+// Every sample in one language; a status line, where one is given, shows where
+// it lands below each panel's own lines.
+bool writeSidePanels(Language language, const std::string& status, const std::filesystem::path& path)
 {
+    setLanguage(language);
     const std::vector<SidePanelSample> all = samples();
     const int columns = 6;
     const int rows = static_cast<int>(all.size() + columns - 1) / columns;
@@ -244,6 +246,7 @@ bool writeSidePanelGallery(const std::filesystem::path& out)
         LoopState state;
         MultiSelection selection;
         all[i].setUp(game, state, selection);
+        state.interaction.statusText = status;
         const int x = 10 + static_cast<int>(i % columns) * (PANEL_WIDTH + 20);
         const int y = 30 + static_cast<int>(i / columns) * (PANEL_HEIGHT + 30);
         label(r, all[i].caption, x, y - 16);
@@ -252,5 +255,15 @@ bool writeSidePanelGallery(const std::filesystem::path& out)
         drawSidePanel(r, PANEL_WIDTH, PANEL_HEIGHT, state, game, selection, sprites, nullptr, &stats);
         SDL_RenderSetViewport(r, nullptr);
     }
-    return picture.save(out / "panel-side-panel.png");
+    setLanguage(GERMAN);
+    return picture.save(path);
+}
+
+}  // namespace
+
+bool writeSidePanelGallery(const std::filesystem::path& out)
+{
+    const bool german = writeSidePanels(GERMAN, "", out / "panel-side-panel.png");
+    return writeSidePanels(ENGLISH, "GENERATOR, MAST ODER 5V-NETZTEIL WAEHLEN", out / "panel-side-panel-english.png") &&
+           german;
 }
