@@ -64,13 +64,11 @@ void toggleMachineOverviewKey(Shell& shell)
     state.machineOverviewScroll = 0;
 }
 
-// Ctrl+Z: a stroke or two-click edit still open becomes its step first, so it is
-// what goes back.
+// Ctrl+Z: a stroke still open becomes its step first, so it is what goes back.
 void undoKey(Shell& shell)
 {
     LoopState& state = shell.state;
     endStroke(state.stroke, shell.undoHistory, shell.game);
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     if (!shell.undoHistory.undo(shell.game)) return;
     cancelInteraction(state, shell.game);
     shell.selection.clear();
@@ -232,23 +230,21 @@ void runSlotNameKey(Shell& shell, const KeyPress& press)
     if (menu.state != MenuState::Rename) SDL_StopTextInput();
 }
 
-// A key ends a press on a signal component or a grabbed link end before it does
-// anything else; the modifiers leave them, since they change what the press means.
+// A key ends a press on a signal component, a held button and a grabbed link
+// end before it does anything else; the modifiers leave them, since they change
+// what the press means. True when one of them ended.
 bool endPressOrGrab(Shell& shell, SDL_Keycode key)
 {
     LoopState& state = shell.state;
+    Interaction& interaction = state.interaction;
     if (isModifierKey(key)) return false;
-    if (state.interaction.wireDrag.active()) {
-        state.interaction.wireDrag = {};
-        releaseHeldButton(state, shell.game);
-        state.selectDragging = false;
-        return true;
-    }
-    if (state.interaction.linkEndDrag.active()) {
-        state.interaction.linkEndDrag = {};
-        return true;
-    }
-    return false;
+    const bool ended =
+        interaction.wireDrag.active() || interaction.heldButton.held() || interaction.linkEndDrag.active();
+    if (interaction.wireDrag.active()) state.selectDragging = false;
+    interaction.wireDrag = {};
+    interaction.linkEndDrag = {};
+    releaseHeldButton(state, shell.game);
+    return ended;
 }
 
 bool closeDialogOnEsc(LoopState& state, SDL_Keycode key)
@@ -265,14 +261,15 @@ bool closeDialogOnEsc(LoopState& state, SDL_Keycode key)
     return false;
 }
 
+// A held key repeats only what does no harm twice: the label's keys and the Esc
+// cascade. A map reset acts on the first key-down alone, or holding R would
+// push the factory out of the undo history.
 void runRepeatedKey(Shell& shell, const KeyPress& press)
 {
     if (labelBeingEdited(shell)) {
         runLabelEntryKey(shell, press.key);
     } else if (press.key == SDLK_ESCAPE) {
         runEscCascade(shell);
-    } else if (press.key == SDLK_r && menuClosed(shell)) {
-        resetMapKey(shell);
     }
 }
 
@@ -287,7 +284,8 @@ void handleKeyPress(Shell& shell, const SDL_KeyboardEvent& event)
         toggleFullScreen(shell);
         return;
     }
-    if (endPressOrGrab(shell, press.key)) return;
+    // Esc only ends them; any other key goes on to do what it always does.
+    if (endPressOrGrab(shell, press.key) && press.key == SDLK_ESCAPE) return;
     if (state.numberEntry.active) {
         runNumberEntryKey(shell, press);
         return;
@@ -318,7 +316,6 @@ void runEscCascade(Shell& shell)
     } else if (!shell.selection.empty()) {
         shell.selection.clear();
     } else if (state.tunnelEntrance.x >= 0) {
-        commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
         state.tunnelEntrance = NO_TILE;
         state.ctrlRect = TileRectDrag{};
         endMoveDrag(state);

@@ -19,6 +19,8 @@
 #include "world/link.h"
 #include "world/link_ends.h"
 
+struct SaveMenu;
+
 using LoopClock = std::chrono::steady_clock;
 
 constexpr TilePoint NO_TILE = {-1, -1};
@@ -62,6 +64,10 @@ struct LoopState {
     Direction paintDirection = EAST;
     bool soundEnabled = true;
     bool minimapVisible = true;
+
+    // The run's menu, which main owns; resetting the interaction closes it. None
+    // where the panels are worked without a menu.
+    SaveMenu* menu = nullptr;
 
     // Windows, overviews and choosers over the map and in the side panel.
     bool diagnosticsVisible = false;

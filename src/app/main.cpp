@@ -64,12 +64,12 @@ int main(int argc, char** argv)
     startSoundEngine(sound, SOUND_DIRECTORY);
     game.sound = &sound;
     UndoHistory undoHistory;
-    PendingUndo pendingUndo;
     LoopState state = startLoopState(screen, recording);
     DemoPlayer demoPlayer(screen.window, options.hasDemo() ? &script : nullptr, options.demoMouse, options.demoSpeed);
     ProductionStats stats;
     MultiSelection selection;
     SaveMenu saveMenu;
+    state.menu = &saveMenu;
     saveMenu.services.log = [](const std::string& line) { SDL_Log("%s", line.c_str()); };
     if (options.hasMap()) saveMenu.currentPath = options.mapPath;
     applyStoredPreferences(directory, saveMenu, state, sound);
@@ -87,7 +87,6 @@ int main(int argc, char** argv)
                 .screen = screen,
                 .sound = sound,
                 .undoHistory = undoHistory,
-                .pendingUndo = pendingUndo,
                 .demoPlayer = demoPlayer,
                 .stats = stats,
                 .selection = selection,

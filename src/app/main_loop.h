@@ -26,7 +26,6 @@ struct Shell {
     Screen& screen;
     SdlSoundEngine& sound;
     UndoHistory& undoHistory;
-    PendingUndo& pendingUndo;  // a stroke or two-click edit still open
     DemoPlayer& demoPlayer;
     ProductionStats& stats;
     MultiSelection& selection;

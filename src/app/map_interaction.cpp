@@ -4,6 +4,7 @@
 
 #include "app/loop_state.h"
 #include "editing/interaction.h"
+#include "persistence/save_menu.h"
 
 namespace {
 
@@ -28,8 +29,10 @@ void closeWindows(LoopState& state)
 void resetInteraction(LoopState& state, Game& game)
 {
     releaseHeldButton(state, game);
-    if (state.interaction.label.active || state.numberEntry.active) SDL_StopTextInput();
+    const bool naming = state.menu != nullptr && state.menu->state == MenuState::Rename;
+    if (state.interaction.label.active || state.numberEntry.active || naming) SDL_StopTextInput();
     closeWindows(state);
+    if (state.menu != nullptr) state.menu->state = MenuState::Closed;
     resetInteraction(state.interaction, game);
 }
 

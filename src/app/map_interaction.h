@@ -13,9 +13,9 @@ struct LoopState;
 
 // Cancels every transient interaction: lets go of a held button (and of the
 // mouse), closes the label and number entries (and SDL's text input), the
-// open tool group, every window, overview and chooser, and drops the
-// selection and the status line. The pending end of a cable or wire, the
-// drags, the undo history and the world stay. The menu is its owner's to close.
+// open tool group, every window, overview and chooser and the menu, and drops
+// the selection and the status line. The pending end of a cable or wire, the
+// drags, the undo history and the world stay.
 void resetInteraction(LoopState& state, Game& game);
 
 // After an undo or when another tool is picked: the reset, and the pending

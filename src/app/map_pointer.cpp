@@ -1,6 +1,6 @@
 #include "app/map_pointer.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "app/main_loop.h"
 #include "app/map_interaction.h"
@@ -14,6 +14,8 @@
 #include "render/item_geometry.h"
 #include "render/link_hit.h"
 #include "ui/hud_layout.h"
+#include "ui/logic_section.h"
+#include "ui/power_overview_panel.h"
 #include "ui/settings_window.h"
 #include "ui/tool_panel_layout.h"
 
@@ -84,11 +86,7 @@ void endStrokeOf(Shell& shell, bool demolishing)
     if (stroke.kind != StrokeKind::NONE && isDemolish == demolishing) endStroke(stroke, shell.undoHistory, shell.game);
 }
 
-void endBothStrokes(Shell& shell)
-{
-    endStroke(shell.state.stroke, shell.undoHistory, shell.game);
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
-}
+void endAnyStroke(Shell& shell) { endStroke(shell.state.stroke, shell.undoHistory, shell.game); }
 
 // A demolish stroke that crossed a panel or left the view starts afresh where it comes back.
 void forgetDemolishTile(LoopState& state)
@@ -119,10 +117,10 @@ bool pressNumberEntry(Shell& shell, const SDL_MouseButtonEvent& press)
     LoopState& state = shell.state;
     if (!state.numberEntry.active) return false;
     const ScreenRect box = sidePanelContentRect(state.viewWidth + SIDE_PANEL_WIDTH, state.viewHeight);
-    const int right = box.left + box.width;
-    const bool onRow = press.y >= box.top + 130 && press.y < box.top + 152;
-    const bool onOk = onRow && press.x >= right - 74 && press.x < right - 44;
-    const bool onField = onRow && press.x >= box.left + 44 && press.x < right - 74;
+    const ScreenRect ok = counterOkRect(box);
+    const bool onOk = contains(ok, press.x, press.y);
+    // While the number is typed, "OK" takes the field's right end.
+    const bool onField = contains(logicValueFieldRect(box), press.x, press.y) && press.x < ok.left;
     if (press.button == SDL_BUTTON_MIDDLE || (press.button == SDL_BUTTON_LEFT && onField)) return true;
     const ControlPick& counter = state.interaction.selection.control;
     commitNumberEntry(shell.undoHistory, shell.game, state.numberEntry, counter.x, counter.y,
@@ -195,7 +193,13 @@ bool workSwitchUnderPointer(Shell& shell, const SDL_MouseButtonEvent& press, Mod
 bool pressPanels(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     LoopState& state = shell.state;
+    const bool menuOpen = shell.saveMenu.state != MenuState::Closed;
     if (press.button == SDL_BUTTON_RIGHT) {
+        // Nothing under the menu changes; only the selection's settings view closes.
+        if (menuOpen) {
+            state.selectionSettingsOpen = false;
+            return true;
+        }
         if (state.powerOverviewVisible) {
             resetInteraction(state, shell.game);
             return true;
@@ -207,7 +211,7 @@ bool pressPanels(Shell& shell, const SDL_MouseButtonEvent& press)
         state.openToolGroup = -1;
         return false;
     }
-    if (shell.saveMenu.state != MenuState::Closed) return true;
+    if (menuOpen) return true;
     return press.x >= state.viewWidth || onPanelOverMap(state, press.x, press.y);
 }
 
@@ -237,20 +241,26 @@ bool selectOrShowItem(Shell& shell, const SDL_MouseButtonEvent& press, Modifiers
         state.selectDragging = true;
         return true;
     }
-    return !keys.alt && showItemAt(shell, press.x, press.y);
+    return !keys.alt && toolShowsItemOnClick(state.selectedTool) && showItemAt(shell, press.x, press.y);
+}
+
+// The tile goes and a demolish stroke starts there; what was open closes.
+void demolishUnderPointer(Shell& shell, UndoGuard& guard, TilePoint tile)
+{
+    LoopState& state = shell.state;
+    resetInteraction(state, shell.game);
+    shell.selection.clear();
+    state.moveDrag = {};
+    beginDemolishStroke(state.stroke, guard, shell.game, tile.x, tile.y);
 }
 
 // The DELETE tool takes the cable or wire under the pointer, else demolishes
 // the tile and starts a demolish stroke.
 void pressDeleteTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, TilePoint tile)
 {
-    LoopState& state = shell.state;
     const LinkHit hit = linkUnder(shell, press.x, press.y);
-    if (deleteLinkWithTool(state, shell.game, hit.kind, hit.index)) return;
-    resetInteraction(state, shell.game);
-    shell.selection.clear();
-    state.moveDrag = {};
-    beginDemolishStroke(state.stroke, guard, shell.game, tile.x, tile.y);
+    if (deleteLinkWithTool(shell.state, shell.game, hit.kind, hit.index)) return;
+    demolishUnderPointer(shell, guard, tile);
 }
 
 void pressWithTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, Modifiers keys, TilePoint tile)
@@ -286,13 +296,13 @@ void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& pres
         if (deleteLinkUnderPointer(state, game, hit.kind, hit.index)) {
             state.interaction.linkEndDrag = {};
             state.selectDragging = false;
-            endBothStrokes(shell);
+            endAnyStroke(shell);
             return;
         }
-        beginDemolishStroke(state.stroke, guard, game, tile.x, tile.y);
+        demolishUnderPointer(shell, guard, tile);
         return;
     }
-    if (state.selectionSettingsOpen || shell.saveMenu.state != MenuState::Closed) {
+    if (state.selectionSettingsOpen) {
         state.selectionSettingsOpen = false;
         return;
     }
@@ -303,7 +313,7 @@ void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& pres
         state.selectionSettingsOpen = false;
         state.selectDragging = false;
         state.panning = false;
-        endBothStrokes(shell);
+        endAnyStroke(shell);
         return;
     }
     MachineGroup group = pickUpControl(game, shell.selection, tile.x, tile.y);
@@ -342,7 +352,7 @@ void pressMap(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press,
         state.selectionSettingsOpen = false;
         state.selectDragging = false;
         state.panning = false;
-        endBothStrokes(shell);
+        endAnyStroke(shell);
         return;
     }
     shell.selection.clear();
@@ -454,7 +464,6 @@ bool releasePressRecord(Shell& shell, const SDL_MouseButtonEvent& release)
     if (click) return false;
     releaseHeldButton(state, shell.game);
     state.selectDragging = false;
-    endStrokeOf(shell, false);
     return true;
 }
 
@@ -484,7 +493,6 @@ void releaseLeft(Shell& shell, const SDL_MouseButtonEvent& release)
                    state.copyMessage);
         return;
     }
-    endBothStrokes(shell);
     state.minimapDragging = false;
     state.toolPanelDragging = false;
     state.selectDragging = false;
@@ -501,14 +509,11 @@ void releaseRight(Shell& shell, const SDL_MouseButtonEvent& release)
     if (state.moveDrag.active) {
         const MoveDrag drag = std::move(state.moveDrag);
         state.moveDrag = {};
-        if (onMap(state, release.x, release.y)) {
-            // The control is read anew: one changed or undone since the press stays where it is.
-            const TilePoint target = tileUnder(state, release.x, release.y);
-            dropControl(shell.undoHistory, shell.game, drag.group, target.x, target.y);
-        }
+        // Where the last motion took it, as the footprint showed. The control is read
+        // anew: one changed or undone since the press stays where it is.
+        if (onMap(state, release.x, release.y))
+            dropControl(shell.undoHistory, shell.game, drag.group, drag.target.x, drag.target.y);
     }
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
-    endStrokeOf(shell, true);
 }
 
 }  // namespace
@@ -590,6 +595,9 @@ void movePointer(Shell& shell, const SDL_MouseMotionEvent& motion)
 
 void releaseMouseButton(Shell& shell, const SDL_MouseButtonEvent& release)
 {
+    // Every release ends the stroke, whichever button drew it and whatever else
+    // the release does, and first, as its step came first.
+    endAnyStroke(shell);
     // A held button lets go at the release of any button.
     if (release.button != SDL_BUTTON_LEFT) releaseHeldButton(shell.state, shell.game);
     switch (release.button) {
@@ -614,14 +622,13 @@ void turnWheel(Shell& shell, const SDL_MouseWheelEvent& wheel)
     releaseHeldButton(state, shell.game);
     if (state.languagePopupOpen) return;
     const bool flipped = wheel.direction == SDL_MOUSEWHEEL_FLIPPED;
-    const int amount = flipped ? -wheel.y : wheel.y;
     // The event's own position, unless a running demo drives the pointer.
     int px = wheel.mouseX;
     int py = wheel.mouseY;
     if (shell.demoPlayer.isRunning()) shell.demoPlayer.pointerPosition(px, py);
     if ((state.powerOverviewVisible || state.machineOverviewVisible) && px >= state.viewWidth) {
         int& scroll = state.powerOverviewVisible ? state.powerOverviewScroll : state.machineOverviewScroll;
-        scroll = std::max(0, scroll - amount);
+        scroll = scrolledOverviewIndex(scroll, wheel.y, flipped);
         return;
     }
     if (!insideView(state, px, py) || onToolPanel(state, px, py) || onMinimap(state, px, py)) return;

@@ -58,7 +58,6 @@ void endPanAndStrokes(Shell& shell)
 {
     shell.state.panning = false;
     endStroke(shell.state.stroke, shell.undoHistory, shell.game);
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
 }
 
 // -- Before the menu ---------------------------------------------------------
@@ -67,7 +66,7 @@ void endPanAndStrokes(Shell& shell)
 bool takeCargoChoicePress(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     return pressCargoChoice(shell.state, shell.game, shell.undoHistory, windowWidth(shell.state),
-                            shell.state.viewHeight, press.x, press.y, press.button == SDL_BUTTON_RIGHT);
+                            shell.state.viewHeight, press.x, press.y, press.button);
 }
 
 bool pressLanguageButton(Shell& shell, const SDL_MouseButtonEvent& press)
@@ -78,7 +77,6 @@ bool pressLanguageButton(Shell& shell, const SDL_MouseButtonEvent& press)
         return false;
     state.languagePopupOpen = !state.languagePopupOpen;
     state.openToolGroup = -1;
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     state.languageStoreFailed = false;
     state.settingsWindowVisible = false;
     state.toolPanelDragging = false;
@@ -266,7 +264,6 @@ void finishToolChoice(Shell& shell, const PalettePress& chosen)
 {
     LoopState& state = shell.state;
     if (chosen.toolChanged) state.interaction.pendingLinkEnd = {};
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     if (!toolKeepsTunnelEntrance(chosen.tool)) state.tunnelEntrance = NO_TILE;
     endPanAndStrokes(shell);
 }

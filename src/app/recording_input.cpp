@@ -87,7 +87,6 @@ void interruptDemo(Shell& shell)
     shell.demoPlayer.interruptByUser();
     LoopState& state = shell.state;
     endStroke(state.stroke, shell.undoHistory, shell.game);
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     endMoveDrag(state);
     state.interaction.wireDrag = {};
     state.interaction.linkEndDrag = {};

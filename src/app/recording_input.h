@@ -29,8 +29,8 @@ InputVerdict filterInput(const SDL_Event& event, bool recording, bool demoInProg
 // pointer had under way and is then let through. True when the event is to be dispatched.
 bool admitEvent(Shell& shell, const SDL_Event& event);
 
-// The demo stops, its held button goes up through the queue, a paint stroke or
-// two-click edit under way becomes one undo step, and no drag or press continues.
+// The demo stops, its held button goes up through the queue, a stroke under way
+// becomes one undo step, and no drag or press continues.
 void interruptDemo(Shell& shell);
 
 // While the recorder's gate file exists and its deadline lies ahead, the demo waits;

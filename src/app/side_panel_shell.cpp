@@ -208,16 +208,3 @@ bool pressInformation(LoopState& state, Game& game, UndoHistory& history, const 
         return pressSignalSection(state, game, history, content, pick->x, pick->y, px, py);
     return pressInformationPanel(game, history, content, pick->x, pick->y, pick->type, px, py);
 }
-
-bool scrollSidePanelOverview(LoopState& state, int windowWidth, int windowHeight, int px, int py, int wheelSteps,
-                             bool flipped)
-{
-    if (state.languagePopupOpen || !contains(sidePanelRect(windowWidth, windowHeight), px, py)) return false;
-    if (state.powerOverviewVisible) {
-        state.powerOverviewScroll = scrolledOverviewIndex(state.powerOverviewScroll, wheelSteps, flipped);
-        return true;
-    }
-    if (!state.machineOverviewVisible) return false;
-    state.machineOverviewScroll = scrolledOverviewIndex(state.machineOverviewScroll, wheelSteps, flipped);
-    return true;
-}

@@ -50,8 +50,3 @@ bool pressSelectionPanel(LoopState& state, Game& game, UndoHistory& history, Mul
 // "DREHEN" and the inspectors.
 bool pressInformation(LoopState& state, Game& game, UndoHistory& history, const MultiSelection& selection,
                       int windowWidth, int windowHeight, int px, int py);
-
-// The wheel over the side panel, the language pop-up closed: the open
-// overview's list moves by the wheel's steps. False when no overview took it.
-bool scrollSidePanelOverview(LoopState& state, int windowWidth, int windowHeight, int px, int py, int wheelSteps,
-                             bool flipped);

@@ -1,16 +1,6 @@
 #include "app/side_panel_wiring.h"
 
-#include "app/map_interaction.h"
 #include "editing/undo_history.h"
-#include "world/cargo_item.h"
-
-void openItemPanel(LoopState& state, Game& game, const CargoItem& item)
-{
-    resetInteraction(state, game);
-    state.itemPanelCargo = item.cargo;
-    state.itemPanelRecord = ItemRecord(item.id, std::vector<ItemId>(item.parts));
-    state.itemPanelOpen = true;
-}
 
 void drawSidePanelInspector(SDL_Renderer* renderer, const ScreenRect& panel, const LoopState& state, const Game& game,
                             const MultiSelection& selection, const CargoTextures& sprites)

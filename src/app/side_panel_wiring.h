@@ -9,15 +9,9 @@
 class Game;
 class MultiSelection;
 class UndoHistory;
-struct CargoItem;
 
 // The loop's side of the inspectors: what it draws of them every frame into the
 // side panel's content area and how a press there reaches them.
-
-// A left click on the map that selected no control found this cargo item (Alt
-// not held): the reset closes the other panels, then the item's panel opens on
-// a copy of its kind and identity, which it shows however the item fares.
-void openItemPanel(LoopState& state, Game& game, const CargoItem& item);
 
 // The open inspector, and "DREHEN" under it.
 void drawSidePanelInspector(SDL_Renderer* renderer, const ScreenRect& panel, const LoopState& state, const Game& game,

@@ -30,17 +30,17 @@ bool pressSignalSection(LoopState& state, Game& game, UndoHistory& history, cons
     if (!isLogicType(tile.type)) return false;
     const LogicPress press = pressLogicSection(game, history, state.numberEntry, content, x, y, px, py);
     if (press == LogicPress::ENTRY_OPENED) SDL_StartTextInput();
-    if (press == LogicPress::ENTRY_FINISHED && !state.numberEntry.active) SDL_StopTextInput();
     return press != LogicPress::NONE;
 }
 
 bool pressCargoChoice(LoopState& state, Game& game, UndoHistory& history, int windowWidth, int windowHeight, int px,
-                      int py, bool rightButton)
+                      int py, Uint8 button)
 {
     if (!state.cargoChoiceOpen) return false;
+    if (button != SDL_BUTTON_LEFT && button != SDL_BUTTON_RIGHT) return true;
     const ControlPick* sensor = selectedSensor(state, game);
     const CargoChoicePress press =
-        pressCargoChoicePage(sidePanelContentRect(windowWidth, windowHeight), px, py, rightButton);
+        pressCargoChoicePage(sidePanelContentRect(windowWidth, windowHeight), px, py, button == SDL_BUTTON_RIGHT);
     if (press.close || sensor == nullptr) {
         state.cargoChoiceOpen = false;
         return true;

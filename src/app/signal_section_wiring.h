@@ -20,11 +20,12 @@ bool pressSignalSection(LoopState& state, Game& game, UndoHistory& history, cons
 
 // While the sensor's cargo page is open it takes every mouse press: a right
 // press, or a left one outside the content area or on its title and
-// "ZURUECK", closes it; a cargo cell sets the selected sensor's cargo as one
-// undo step and leaves it open. The page closes too once no sensor is
-// selected. False while it is closed.
+// "ZURUECK", closes it; a left press on a cargo cell sets the selected
+// sensor's cargo as one undo step and leaves it open; the other buttons do
+// nothing. The page closes too once no sensor is selected. False while it is
+// closed.
 bool pressCargoChoice(LoopState& state, Game& game, UndoHistory& history, int windowWidth, int windowHeight, int px,
-                      int py, bool rightButton);
+                      int py, Uint8 button);
 
 // The page over the side panel's content while it is open for the selected sensor.
 void drawCargoChoice(SDL_Renderer* renderer, const ScreenRect& content, const LoopState& state, const Game& game,

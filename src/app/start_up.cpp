@@ -134,6 +134,7 @@ void refuseWindowIdCapture() { SDL_Log("Fenster-ID-Aufnahme benoetigt X11-Unters
 void applyStoredPreferences(const std::optional<std::filesystem::path>& directory, SaveMenu& saveMenu, LoopState& state,
                             SdlSoundEngine& sound)
 {
+    saveMenu.services.saveDirectory = [directory] { return directory; };
     if (directory) {
         if (!migrateLegacySettings(*directory)) {
             SDL_Log("Einstellungen konnten nicht nach gearhaven.ini uebernommen werden");

@@ -45,7 +45,8 @@ void refuseWindowIdCapture();
 
 // The settings that take effect once the game is set up: legacy files migrated,
 // then the autosave interval, the sound switch and the language. Nothing is read
-// where the directory is unknown.
+// where the directory is unknown. The menu's file actions keep to the directory
+// found at start, known or not.
 void applyStoredPreferences(const std::optional<std::filesystem::path>& directory, SaveMenu& saveMenu, LoopState& state,
                             SdlSoundEngine& sound);
 

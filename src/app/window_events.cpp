@@ -13,12 +13,11 @@ void noteSizeChange(LoopState& state)
 }
 
 // The pointer's release would go to another window: whatever it held ends here,
-// a stroke or two-click edit as its one undo step. A Ctrl frame and a copy frame stay.
+// a stroke as its one undo step. A Ctrl frame and a copy frame stay.
 void letGoOnFocusLoss(Shell& shell)
 {
     LoopState& state = shell.state;
     releaseHeldButton(state, shell.game);
-    commitPendingUndo(shell.pendingUndo, shell.undoHistory, shell.game);
     endStroke(state.stroke, shell.undoHistory, shell.game);
     state.interaction.wireDrag = {};
     state.interaction.linkEndDrag = {};

@@ -4,16 +4,40 @@
 #include "simulation/item_transport.h"
 #include "world/game.h"
 
-bool setBeltSpeed(Game& game, int x, int y, int level)
+namespace {
+
+// The belt or bridge ramp at (x, y) that may take the level; null for any other tile or level.
+Tile* speedTileAt(Game& game, int x, int y, int level)
 {
     // Compared unsigned, so that a negative level is refused too.
-    if (static_cast<unsigned>(level) > static_cast<unsigned>(MAX_BELT_SPEED) || !game.inBounds(x, y)) return false;
+    if (static_cast<unsigned>(level) > static_cast<unsigned>(MAX_BELT_SPEED) || !game.inBounds(x, y)) return nullptr;
     Tile& tile = game.tileAt(x, y);
-    if (!isBeltOrBridge(tile.type) || tile.beltSpeed == level) return false;
+    return isBeltOrBridge(tile.type) ? &tile : nullptr;
+}
+
+void giveSpeed(Game& game, Tile& tile, int x, int y, int level)
+{
     tile.beltSpeed = level;
     for (CargoItem& item : game.items) {
         if (item.x == x && item.y == y) item.speedCredit = 0;
     }
+}
+
+}  // namespace
+
+bool setBeltSpeed(Game& game, int x, int y, int level)
+{
+    Tile* tile = speedTileAt(game, x, y, level);
+    if (tile == nullptr || tile->beltSpeed == level) return false;
+    giveSpeed(game, *tile, x, y, level);
+    return true;
+}
+
+bool pressBeltSpeed(Game& game, int x, int y, int level)
+{
+    Tile* tile = speedTileAt(game, x, y, level);
+    if (tile == nullptr) return false;
+    giveSpeed(game, *tile, x, y, level);
     return true;
 }
 

@@ -13,6 +13,11 @@ class Game;
 // tile, for a level outside 0..5 and when the tile has the level already.
 bool setBeltSpeed(Game& game, int x, int y, int level);
 
+// The belt panel's speed button: as setBeltSpeed, but the items on the tile
+// start again from no step credit also when the belt has the level already.
+// False off the map, on any other tile and for a level outside 0..5.
+bool pressBeltSpeed(Game& game, int x, int y, int level);
+
 // The BELT_SPEED tool's painting: sets the level on every belt and bridge
 // ramp of the straight line from (x0, y0) to (x1, y1), both ends included,
 // and skips every other tile. True when any tile changed.

@@ -105,3 +105,8 @@ bool toolSelectsOnClick(Tool tool)
         return true;
     }
 }
+
+bool toolShowsItemOnClick(Tool tool)
+{
+    return toolSelectsOnClick(tool) || tool == TOOL_SIGNAL_MEASURE_LINE || tool == TOOL_SIGNAL_CONTROL_LINE;
+}

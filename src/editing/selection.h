@@ -55,3 +55,8 @@ bool selectControlAt(Interaction& interaction, Game& game, int x, int y);
 // tool, except with the tools that work on whatever they are clicked on:
 // DELETE, painting, pipes, cables and wires.
 bool toolSelectsOnClick(Tool tool);
+
+// A click that selected nothing shows the cargo item under the pointer
+// instead of using the tool, with the tools that select and with the two
+// signal wires; the other tools work the tile under the item.
+bool toolShowsItemOnClick(Tool tool);

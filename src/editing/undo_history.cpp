@@ -30,11 +30,15 @@ bool undoMapText(Game& game, const std::string& record)
 }
 
 // Records the map text the world had when the content was taken, when the
-// world has changed since.
+// map text has changed since. Fields the text leaves out (a held button, the
+// flags the networks derive) may have changed alone: an undo of such a record
+// would show nothing.
 bool recordWhenChanged(UndoHistory& history, Game& game, MapContent& before)
 {
     std::string text;
     if (sameMapContent(before, game) || !writeMapText(game, before, text)) return false;
+    std::string now;
+    if (UndoHistory::snapshot(game, now) && now == text) return false;
     history.push(std::move(text));
     return true;
 }

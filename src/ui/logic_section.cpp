@@ -185,20 +185,8 @@ bool inValueRow(const ScreenRect& panel, int py)
     return py >= panel.top + VALUE_ROW && py < panel.top + VALUE_ROW + VALUE_ROW_HEIGHT;
 }
 
-LogicPress pressCounter(Game& game, UndoHistory& history, NumberEntry& entry, const ScreenRect& panel, int x, int y,
-                        int px, int py)
+LogicPress pressCounter(Game& game, NumberEntry& entry, const ScreenRect& panel, int x, int y, int px, int py)
 {
-    if (entry.active) {
-        if (contains(counterOkRect(panel), px, py)) {
-            commitNumberEntry(history, game, entry, x, y, true);
-            return entry.active ? LogicPress::ENTRY_CONTINUES : LogicPress::ENTRY_FINISHED;
-        }
-        const ScreenRect field = logicValueFieldRect(panel);
-        if (inValueRow(panel, py) && px >= field.left && px < counterOkRect(panel).left)
-            return LogicPress::ENTRY_CONTINUES;
-        commitNumberEntry(history, game, entry, x, y, false);
-        return LogicPress::ENTRY_FINISHED;
-    }
     if (!inValueRow(panel, py)) return LogicPress::NONE;
     Tile& counter = game.tileAt(x, y);
     const ScreenRect field = logicValueFieldRect(panel);
@@ -286,7 +274,7 @@ LogicPress pressLogicSection(Game& game, UndoHistory& history, NumberEntry& entr
         setSubButton(history, game, x, y, press);
         return LogicPress::CHANGED;
     case LOGIC_COUNTER:
-        return pressCounter(game, history, entry, panel, x, y, px, py);
+        return pressCounter(game, entry, panel, x, y, px, py);
     case LOGIC_TIMER:
     case LOGIC_CLOCK:
         if (!inValueRow(panel, py) || intervalStepAt(press) == 0) return LogicPress::NONE;

@@ -39,14 +39,11 @@ void drawLogicSection(SDL_Renderer* renderer, const ScreenRect& panel, const Gam
 
 enum class LogicPress {
     NONE,
-    CHANGED,          // a row stepped or a value changed
-    ENTRY_OPENED,     // the counter's number is being typed: text input starts
-    ENTRY_CONTINUES,  // a press on the field while typing
-    ENTRY_FINISHED,   // committed or cancelled; text input stops unless the number was bad
+    CHANGED,       // a row stepped or a value changed
+    ENTRY_OPENED,  // the counter's number is being typed: text input starts
 };
 
 // A left press on the component (x, y) inside the shell's undo guard. While
-// the number entry is open, "OK" commits it, the field keeps it and any other
-// press cancels it.
+// the number entry is open the shell's entry takes every press, not the panel.
 LogicPress pressLogicSection(Game& game, UndoHistory& history, NumberEntry& entry, const ScreenRect& panel, int x,
                              int y, int px, int py);

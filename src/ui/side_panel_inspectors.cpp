@@ -173,6 +173,9 @@ InspectorPress pressInspectors(const InspectorControls& controls, const ScreenRe
         return pressPanel(controls, panel, open, px, py) ? InspectorPress::Panel : InspectorPress::None;
     if (rotateButtonShown(interaction.selection, controls.selection, controls.selectionSettingsOpen) &&
         contains(rotateButtonRect(panel), px, py)) {
+        // Like any press in the panel off the label field, it drops the typed label first.
+        followLabelEntry(interaction.label.active, false);
+        endLabelEdit(interaction.label, controls.game, false);
         interaction.statusText =
             pressRotateButton(controls.game, interaction.selection.control.x, interaction.selection.control.y);
         return InspectorPress::Rotate;

@@ -82,7 +82,7 @@ bool pressBeltPanel(const PanelTarget& target, const ScreenRect& panel, int px, 
         if (target.selection != nullptr) {
             setSelectionBeltSpeed(*target.selection, target.game, level);
         } else {
-            setBeltSpeed(target.game, target.x, target.y, level);
+            pressBeltSpeed(target.game, target.x, target.y, level);
         }
         return true;
     }

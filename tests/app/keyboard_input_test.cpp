@@ -132,14 +132,41 @@ TEST(KeyboardShortcuts, KeysActUnderTheirConditionsOnly)
          [](const ShellFixture& f) {
              return f.state.diagnosticsVisible && !f.state.minimapVisible && !f.state.minimapDragging;
          }},
-        {"holding R resets on every repeat, Ctrl+R like R",
+        {"holding R three seconds resets once and one undo brings the factory back; Ctrl+R like R",
          [](ShellFixture& f) {
              f.saveMenu.currentPath = "a.txt";
-             press(f, SDLK_r, KMOD_LCTRL);
-             for (int i = 0; i < 3; ++i)
+             build(f.game, SMELTER, 20, 20);
+             press(f, SDLK_r);
+             for (int i = 0; i < 90; ++i)  // SDL repeats a held key some 30 times a second
                  press(f, SDLK_r, KMOD_NONE, true);
+             EXPECT_TRUE(f.saveMenu.currentPath.empty());
+             EXPECT_EQ(f.undoHistory.size(), 1u);
+             press(f, SDLK_z, KMOD_LCTRL);
+             EXPECT_EQ(f.game.tileAt(20, 20).type, SMELTER);
+             press(f, SDLK_r, KMOD_LCTRL);
          },
-         [](const ShellFixture& f) { return f.undoHistory.size() == 4 && f.saveMenu.currentPath.empty(); }},
+         [](const ShellFixture& f) { return f.undoHistory.size() == 1 && f.game.tileAt(20, 20).type == EMPTY; }},
+        {"a key ends a held button and a grabbed link end, then acts as always",
+         [](ShellFixture& f) {
+             setTile(f.game, 20, 20, LOGIC_BUTTON).buttonPressed = true;
+             f.state.interaction.heldButton = {20, 20};
+             f.state.interaction.wireDrag.x = 20;
+             f.state.interaction.wireDrag.y = 20;
+             press(f, SDLK_SPACE);
+             f.state.interaction.linkEndDrag.kind = POWER_CABLE;
+             press(f, SDLK_d);
+         },
+         [](const ShellFixture& f) {
+             return f.state.paused && f.state.diagnosticsVisible && !f.game.tileAt(20, 20).buttonPressed &&
+                    !f.state.interaction.heldButton.held() && !f.state.interaction.linkEndDrag.active();
+         }},
+        {"an undo resets the interaction, which closes the menu",
+         [](ShellFixture& f) {
+             press(f, SDLK_r);
+             f.saveMenu.openSlotScreen(true, false);
+             press(f, SDLK_z, KMOD_LCTRL);
+         },
+         [](const ShellFixture& f) { return f.undoHistory.empty() && f.saveMenu.state == MenuState::Closed; }},
         {"R does nothing with the menu open",
          [](ShellFixture& f) {
              f.saveMenu.openMainMenu();

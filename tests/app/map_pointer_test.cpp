@@ -179,11 +179,13 @@ TEST(MapPointer, AClickWithEachToolIsOneUndoStep)
         {"a wire tool, which selects nothing, shows a cargo item", TOOL_SIGNAL_MEASURE_LINE,
          [](PointerFixture& f) {
              layBelt(f.game, 6, 6, EAST);
-             f.game.items.emplace_back(6, 6, EAST, COAL);
+             f.game.items.emplace_back(6, 6, EAST, COAL).id = {12, 5, "OFEN"};
+             f.game.nextMachineId = 13;
          },
          0,
          [](const PointerFixture& f) {
              return f.state.itemPanelOpen && f.state.itemPanelCargo == COAL &&
+                    f.state.itemPanelRecord.id == f.game.items.front().id &&
                     !f.state.interaction.pendingLinkEnd.pending();
          },
          0},
@@ -402,6 +404,14 @@ TEST(MapPointer, TheWheelZoomsAboutThePointer)
     EXPECT_EQ(f.state.machineOverviewScroll, 0);
     f.wheel(-3, f.state.viewWidth + 30, 300);
     EXPECT_EQ(f.state.machineOverviewScroll, 3);
+    // The power overview, when shown, is the one that scrolls; over the map the wheel zooms.
+    f.state.powerOverviewVisible = true;
+    f.wheel(-4, f.state.viewWidth + 5, 300);
+    EXPECT_EQ(f.state.powerOverviewScroll, 4);
+    EXPECT_EQ(f.state.machineOverviewScroll, 3);
+    f.wheel(-4, 300, 300);
+    EXPECT_EQ(f.state.powerOverviewScroll, 4);
+    EXPECT_EQ(f.state.camera.zoomIndex, 5);
 }
 
 TEST(MapPointer, SwitchesFlipAtTheReleaseAndButtonsLetGoOffTheirTile)
@@ -507,6 +517,7 @@ TEST(MapPointer, ANumberEntryTakesThePressesWhileOpen)
         int y;
         bool open;  // the entry is still open after the press
         int limit;  // the counter's target after the press
+        const char* typed = "";
     };
     const int start = f.game.tileAt(6, 6).limit;
     const std::vector<Case> cases = {
@@ -514,11 +525,13 @@ TEST(MapPointer, ANumberEntryTakesThePressesWhileOpen)
         {"the entry field does nothing", SDL_BUTTON_LEFT, right - 100, row, true, start},
         {"a press on the map cancels and builds nothing", SDL_BUTTON_LEFT, f.tileX(2), f.tileY(2), false, start},
         {"the right button cancels", SDL_BUTTON_RIGHT, 100, 100, false, start},
+        {"OK keeps 0, which is no target, open", SDL_BUTTON_LEFT, right - 60, row, true, start, "0"},
         {"OK commits", SDL_BUTTON_LEFT, right - 60, row, false, 42},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         beginNumberEntry(f.state.numberEntry, 42);
+        typeIntoNumberEntry(f.state.numberEntry, c.typed);
         f.button(SDL_MOUSEBUTTONDOWN, c.which, c.x, c.y);
         f.button(SDL_MOUSEBUTTONUP, c.which, c.x, c.y);
         EXPECT_EQ(f.state.numberEntry.active, c.open);

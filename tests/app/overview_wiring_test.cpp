@@ -54,7 +54,8 @@ class OverviewWiring : public testing::Test {
     }
     bool pressChoice(int dx, int dy, bool right = false)
     {
-        return pressCargoChoice(state, game, history, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X + dx, CONTENT_Y + dy, right);
+        return pressCargoChoice(state, game, history, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X + dx, CONTENT_Y + dy,
+                                right ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT);
     }
 
     Game game = emptyGame();

@@ -23,14 +23,13 @@ struct ShellFixture {
     Screen screen;
     SdlSoundEngine sound;
     UndoHistory undoHistory;
-    PendingUndo pendingUndo;
     DemoPlayer demoPlayer;
     ProductionStats stats;
     MultiSelection selection;
     SaveMenu saveMenu;
     WindowSizeMemory windowSize;
     LoopState state;
-    Shell shell{options,    directory, game,      screen,   sound,      undoHistory, pendingUndo,
+    Shell shell{options,    directory, game,      screen,   sound,      undoHistory,
                 demoPlayer, stats,     selection, saveMenu, windowSize, state};
 
     explicit ShellFixture(int demoCommands = -1, bool demoMouse = false)
@@ -39,6 +38,7 @@ struct ShellFixture {
         SDL_Init(SDL_INIT_VIDEO);
         screen.window = SDL_CreateWindow("Gearhaven", 0, 0, 1024, 768, SDL_WINDOW_HIDDEN);
         game.sound = &sound;
+        state.menu = &saveMenu;
         resizeView(state, 1024, 768);
     }
     ~ShellFixture() { closeScreen(screen); }

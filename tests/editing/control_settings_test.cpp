@@ -38,11 +38,6 @@ TEST(ControlSettings, SingleTileSettersWriteOnlyTheirOwnControl)
     setArmSideMask(game, 80, 10, 2);
     setSourceCargo(game, 10, 10, 13);
     EXPECT_EQ(mapText(game), before);
-
-    EXPECT_TRUE(tileHasType(game, false, -1, -1, SINK)) << "a closed panel shows nothing";
-    EXPECT_TRUE(tileHasType(game, true, 12, 10, SINK));
-    EXPECT_FALSE(tileHasType(game, true, 10, 10, SINK));
-    EXPECT_FALSE(tileHasType(game, true, 90, 10, SINK));
 }
 
 TEST(ControlSettings, SelectionSettersWriteEveryEntryOfTheKind)

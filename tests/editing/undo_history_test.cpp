@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editing/switches_buttons.h"
 #include "editing/test_session.h"
 
 TEST(UndoHistory, KeepsTheThirtyNewestSteps)
@@ -31,6 +32,15 @@ TEST(UndoHistory, OnePressOneRecord)
     EXPECT_EQ(session.history.size(), 1u) << "a refused build records nothing";
     ASSERT_TRUE(session.history.undo(session.game));
     EXPECT_EQ(session.game.tileAt(5, 5).type, EMPTY);
+    EXPECT_TRUE(session.history.empty());
+
+    // A press that only lets go of a held button changes no map text.
+    setTile(session.game, 8, 8, LOGIC_BUTTON);
+    setButtonPressed(session.game, 8, 8, true);
+    {
+        const UndoGuard guard(session.history, session.game);
+        setButtonPressed(session.game, 8, 8, false);
+    }
     EXPECT_TRUE(session.history.empty());
 }
 

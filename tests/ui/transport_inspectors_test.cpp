@@ -72,6 +72,8 @@ TEST_F(BeltInspector, SpeedZeroStopsTheCreditOfItemsOnBothLayersAndPriorityLeave
     EXPECT_EQ(belt.beltPriority, SOUTH);
     EXPECT_EQ(game.items[0].speedCredit, 5);
     EXPECT_EQ(game.items[1].speedCredit, 5);
+    press(8, 29);
+    EXPECT_EQ(game.items[0].speedCredit, 0) << "the level the belt has already restarts the items too";
     draw();
     EXPECT_EQ(frameAt(8 + 59, 116), GREEN_FRAME);
     EXPECT_EQ(frameAt(8, 116), PLAIN_FRAME);
