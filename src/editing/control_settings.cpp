@@ -112,7 +112,7 @@ void setSelectionFlagByType(const MultiSelection& selection, Game& game, int whi
 
 void setSelectionBeltSpeed(const MultiSelection& selection, Game& game, int speed)
 {
-    forEachOfKind(selection, game, BELTS, [&game, speed](Tile&, int x, int y) { setBeltSpeed(game, x, y, speed); });
+    forEachOfKind(selection, game, BELTS, [&game, speed](Tile&, int x, int y) { pressBeltSpeed(game, x, y, speed); });
 }
 
 void setSelectionBeltPriority(const MultiSelection& selection, Game& game, int priority)

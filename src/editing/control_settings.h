@@ -35,7 +35,8 @@ void setArmCargoFilter(Game& game, int x, int y, std::uint32_t mask);
 void setSelectionSourceCargo(const MultiSelection& selection, Game& game, CargoType cargo);
 // which 1: the sources' running flag; otherwise the sinks' accepting flag.
 void setSelectionFlagByType(const MultiSelection& selection, Game& game, int which, bool flag);
-// Belts and bridges: the speed level, through the one belt speed rule.
+// Belts and bridges: the speed level, as the belt panel's button gives it, so
+// the items on them start again from no credit even where the level stays.
 void setSelectionBeltSpeed(const MultiSelection& selection, Game& game, int speed);
 // Belts and bridges: the side that has right of way, 0 automatic.
 void setSelectionBeltPriority(const MultiSelection& selection, Game& game, int priority);

@@ -151,6 +151,9 @@ TEST(ControlSettings, SelectionSettersKeepTheirFieldsInRange)
     setSelectionBeltSpeed(selection, game, 1);
     EXPECT_EQ(game.tileAt(40, 20).beltSpeed, 1);
     EXPECT_EQ(game.items[0].speedCredit, 0) << "a new speed starts the items from no credit";
+    game.items[0].speedCredit = 4;
+    setSelectionBeltSpeed(selection, game, 1);
+    EXPECT_EQ(game.items[0].speedCredit, 0) << "so does the speed the belt has";
     expectMapReadsBack(game);
 
     // A selection setter whose value is current changes nothing, so the press records nothing.
