@@ -89,6 +89,15 @@ void autosave(Shell& shell)
     if (shell.directory) shell.saveMenu.autosaveIfDue(shell.game, *shell.directory);
 }
 
+// The selected control's panel shows a tile that no longer holds it (demolished,
+// replaced, or a bridge gone from over its deck): everything open closes once.
+// Asked after the world has moved, so a panel never outlives its control by a frame.
+void closeGoneInspector(Shell& shell)
+{
+    if (!selectedControlStands(shell.game, shell.state.interaction.selection))
+        resetInteraction(shell.state, shell.game);
+}
+
 void showTitle(Shell& shell)
 {
     Game& game = shell.game;
@@ -121,19 +130,6 @@ void advanceWorld(const WorldClock& clock, bool menuOpen, float dt)
     }
 }
 
-// The selected control's panel shows a tile that no longer holds what was
-// selected there (demolished, replaced, or a bridge gone from under its deck):
-// everything open closes once.
-void checkInspector(Shell& shell)
-{
-    const ControlPick& pick = shell.state.interaction.selection.control;
-    if (!shell.state.interaction.selection.selected()) return;
-    const Game& game = shell.game;
-    const bool stands = game.inBounds(pick.x, pick.y) && game.tileAt(pick.x, pick.y).type == pick.type &&
-                        (pick.type != BRIDGE || game.tileAt(pick.x, pick.y).bridgePart >= 0);
-    if (!stands) resetInteraction(shell.state, shell.game);
-}
-
 void updateFrame(Shell& shell, LoopClock::time_point now)
 {
     LoopState& state = shell.state;
@@ -141,11 +137,11 @@ void updateFrame(Shell& shell, LoopClock::time_point now)
     state.lastFrameTime = now;
     stepDemo(shell, dt, now);
     autosave(shell);
-    checkInspector(shell);
     shell.sound.setView(state.camera.scrollX, state.camera.scrollY, tileSize(state.camera), state.viewWidth,
                         state.viewHeight);
     const bool menuOpen = shell.saveMenu.state != MenuState::Closed;
     advanceWorld({shell.game, shell.stats, shell.sound, state}, menuOpen, dt);
+    closeGoneInspector(shell);
     advanceAnimationClock(state, menuOpen, dt);
     ageSaleMarkers(state.saleMarkers, dt, shell.game);
     shell.demoPlayer.noteSales(shell.game);

@@ -38,6 +38,6 @@ void advanceWorld(const WorldClock& clock, bool menuOpen, float dt);
 
 // Everything of a frame between the input and the drawing, at the steady-clock time
 // `now`, which becomes the next frame's start: the demo's step behind the recorder's
-// gate, the autosave, the listener's view, the world, the animation clock, the sale
-// markers and the window title.
+// gate, the autosave, the listener's view, the world, the panel of a selected
+// control that is gone, the animation clock, the sale markers and the window title.
 void updateFrame(Shell& shell, LoopClock::time_point now);

@@ -88,6 +88,15 @@ void endStrokeOf(Shell& shell, bool demolishing)
 
 void endAnyStroke(Shell& shell) { endStroke(shell.state.stroke, shell.undoHistory, shell.game); }
 
+// A stroke lives until the release of the button that draws it: a click of
+// another button in between leaves it running, as one undo step.
+void endStrokeDrawnBy(Shell& shell, Uint8 button)
+{
+    const MapStroke& stroke = shell.state.stroke;
+    const Uint8 drawing = stroke.button == StrokeButton::RIGHT ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
+    if (stroke.kind != StrokeKind::NONE && button == drawing) endAnyStroke(shell);
+}
+
 // A demolish stroke that crossed a panel or left the view starts afresh where it comes back.
 void forgetDemolishTile(LoopState& state)
 {
@@ -244,14 +253,14 @@ bool selectOrShowItem(Shell& shell, const SDL_MouseButtonEvent& press, Modifiers
     return !keys.alt && toolShowsItemOnClick(state.selectedTool) && showItemAt(shell, press.x, press.y);
 }
 
-// The tile goes and a demolish stroke starts there; what was open closes.
-void demolishUnderPointer(Shell& shell, UndoGuard& guard, TilePoint tile)
+// The tile goes and a demolish stroke of the pressed button starts there; what was open closes.
+void demolishUnderPointer(Shell& shell, UndoGuard& guard, TilePoint tile, StrokeButton button)
 {
     LoopState& state = shell.state;
     resetInteraction(state, shell.game);
     shell.selection.clear();
     state.moveDrag = {};
-    beginDemolishStroke(state.stroke, guard, shell.game, tile.x, tile.y);
+    beginDemolishStroke(state.stroke, guard, shell.game, tile.x, tile.y, button);
 }
 
 // The DELETE tool takes the cable or wire under the pointer, else demolishes
@@ -260,7 +269,7 @@ void pressDeleteTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent&
 {
     const LinkHit hit = linkUnder(shell, press.x, press.y);
     if (deleteLinkWithTool(shell.state, shell.game, hit.kind, hit.index)) return;
-    demolishUnderPointer(shell, guard, tile);
+    demolishUnderPointer(shell, guard, tile, StrokeButton::LEFT);
 }
 
 void pressWithTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, Modifiers keys, TilePoint tile)
@@ -299,7 +308,7 @@ void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& pres
             endAnyStroke(shell);
             return;
         }
-        demolishUnderPointer(shell, guard, tile);
+        demolishUnderPointer(shell, guard, tile, StrokeButton::RIGHT);
         return;
     }
     if (state.selectionSettingsOpen) {
@@ -595,9 +604,9 @@ void movePointer(Shell& shell, const SDL_MouseMotionEvent& motion)
 
 void releaseMouseButton(Shell& shell, const SDL_MouseButtonEvent& release)
 {
-    // Every release ends the stroke, whichever button drew it and whatever else
-    // the release does, and first, as its step came first.
-    endAnyStroke(shell);
+    // Whatever else the release does, it first ends the stroke its button draws,
+    // as that stroke's step came first.
+    endStrokeDrawnBy(shell, release.button);
     // A held button lets go at the release of any button.
     if (release.button != SDL_BUTTON_LEFT) releaseHeldButton(shell.state, shell.game);
     switch (release.button) {

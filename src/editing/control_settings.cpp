@@ -95,6 +95,11 @@ void setArmCargoFilter(Game& game, int x, int y, std::uint32_t mask)
     if (Tile* arm = armAt(game, x, y)) ArmControl::setFilterMask(*arm, mask);
 }
 
+bool tileHasType(const Game& game, bool open, int x, int y, ControlType type)
+{
+    return !open || (game.inBounds(x, y) && game.tileAt(x, y).type == type);
+}
+
 void setSelectionSourceCargo(const MultiSelection& selection, Game& game, CargoType cargo)
 {
     forEachOfKind(selection, game, SOURCES,

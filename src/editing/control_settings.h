@@ -26,6 +26,10 @@ void setArmSideMask(Game& game, int x, int y, std::uint32_t mask);
 // The arm's cargo filter: one bit per cargo kind.
 void setArmCargoFilter(Game& game, int x, int y, std::uint32_t mask);
 
+// A panel that is open still shows its control: (x, y) holds the type. True
+// for a closed panel.
+bool tileHasType(const Game& game, bool open, int x, int y, ControlType type);
+
 // Selection setters of the settings view of a multi-selection. Each writes
 // the tile of every entry whose control on the grid is still of the
 // setter's kind and skips the others. The on/off setters take the new value,

@@ -10,10 +10,11 @@
 
 namespace {
 
-void begin(MapStroke& stroke, UndoGuard& press, StrokeKind kind, int x, int y)
+void begin(MapStroke& stroke, UndoGuard& press, StrokeKind kind, int x, int y, StrokeButton button = StrokeButton::LEFT)
 {
     press.handOver(stroke.undo);
     stroke.kind = kind;
+    stroke.button = button;
     stroke.lastX = x;
     stroke.lastY = y;
 }
@@ -85,9 +86,9 @@ void beginDirectionStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x
     stroke.undo.changed = alignAlongLine(game, x, y, x, y, dir);
 }
 
-void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y)
+void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, StrokeButton button)
 {
-    begin(stroke, press, StrokeKind::DEMOLISH, x, y);
+    begin(stroke, press, StrokeKind::DEMOLISH, x, y, button);
     stroke.undo.changed = demolish(game, x, y);
 }
 

@@ -15,6 +15,10 @@ enum class StrokeKind {
     DIRECTION,   // painting a direction
 };
 
+// The mouse button that draws a stroke: its release, and no other, ends it.
+// Only a demolish stroke is drawn with the right button (Shift with it).
+enum class StrokeButton { LEFT, RIGHT };
+
 // A drag stroke from its press to its release, kept by the shell. The whole
 // stroke is one undo step, committed when it ends. Ctrl+Z ends it; resetting
 // the interaction does not.
@@ -23,6 +27,7 @@ struct MapStroke {
     int lastX = -1;  // the last tile the stroke reached
     int lastY = -1;
     int paintValue = 0;  // the level or direction a painting stroke paints
+    StrokeButton button = StrokeButton::LEFT;
     PendingUndo undo;
 };
 
@@ -43,10 +48,10 @@ void beginBeltSpeedStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x
 void beginDirectionStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, Direction dir);
 
 // Press that demolishes (the DELETE tool, or Shift with the right button):
-// demolishes the pressed tile and starts the stroke there. The shell has
+// demolishes the pressed tile and starts the stroke of that button there. The shell has
 // offered the press to the cable or wire under the pointer first, and resets
 // its interaction after.
-void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y);
+void beginDemolishStroke(MapStroke& stroke, UndoGuard& press, Game& game, int x, int y, StrokeButton button);
 
 // The pointer moved onto tile (x, y) while the button is held: a belt stroke
 // lays belts towards it one tile at a time until a step is refused, a pipe

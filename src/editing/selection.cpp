@@ -1,5 +1,6 @@
 #include "editing/selection.h"
 
+#include "editing/control_settings.h"
 #include "editing/interaction.h"
 #include "world/game.h"
 
@@ -87,6 +88,14 @@ bool selectControlAt(Interaction& interaction, Game& game, int x, int y)
     resetInteraction(interaction, game);
     interaction.selection = {pick, inspectorPanelFor(pick.type)};
     return true;
+}
+
+bool selectedControlStands(const Game& game, const ControlSelection& selection)
+{
+    const ControlPick& pick = selection.control;
+    if (selection.selected() && pick.type == BRIDGE)
+        return game.inBounds(pick.x, pick.y) && game.tileAt(pick.x, pick.y).bridgePart >= 0;
+    return tileHasType(game, selection.selected(), pick.x, pick.y, pick.type);
 }
 
 bool toolSelectsOnClick(Tool tool)

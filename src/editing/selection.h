@@ -51,6 +51,12 @@ bool controlPickAt(const Game& game, int x, int y, ControlPick& pick);
 // the selected one again changes nothing, so what is typed in its panel stays.
 bool selectControlAt(Interaction& interaction, Game& game, int x, int y);
 
+// The selected control still stands where its panel shows it. A bridge is
+// picked at its deck tile, which keeps the type of the ground under the deck:
+// it stands while that tile carries a bridge part. Every other control stands
+// while its tile holds the selected type. True when nothing is selected.
+bool selectedControlStands(const Game& game, const ControlSelection& selection);
+
 // A plain left click on a built control selects it instead of using the
 // tool, except with the tools that work on whatever they are clicked on:
 // DELETE, painting, pipes, cables and wires.

@@ -15,7 +15,7 @@ void pressTool(Tool tool, Game& game, UndoGuard& press, MapStroke& stroke, int x
         beginBeltStroke(stroke, press, game, x, y);
         return;
     case TOOL_DELETE:
-        beginDemolishStroke(stroke, press, game, x, y);
+        beginDemolishStroke(stroke, press, game, x, y, StrokeButton::LEFT);
         return;
     case TOOL_SOURCE:
         placeSource(game, x, y);

@@ -58,8 +58,6 @@ void switchButton(SDL_Renderer* renderer, const ScreenRect& panel, int top, int 
     text(renderer, panel, on ? onText : offText, 20, top + 12);
 }
 
-ScreenRect bridgeSpeedRect(const ScreenRect& panel, int level) { return panelRect(panel, 8 + 38 * level, 109, 32, 32); }
-
 const Tile* beltUnderDeck(const Game& game, int x, int y)
 {
     const Tile& ground = game.tileAt(x, y);
@@ -314,6 +312,8 @@ std::string tunnelLengthText(const Tile& tunnel, int x, int y)
 }
 
 int tankBarWidth(int water) { return TANK_BAR_WIDTH * water / 10; }
+
+ScreenRect bridgeSpeedRect(const ScreenRect& panel, int level) { return panelRect(panel, 8 + 38 * level, 109, 32, 32); }
 
 ScreenRect mixerRatioRect(const ScreenRect& panel, int row, int value)
 {

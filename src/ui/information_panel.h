@@ -39,6 +39,9 @@ std::string tunnelLengthText(const Tile& tunnel, int x, int y);
 // Pixels of the 88-pixel tank bar filled by the molder's water, 0..10 units.
 int tankBarWidth(int water);
 
+// The speed button of the belt under a bridge deck, level 0..5.
+ScreenRect bridgeSpeedRect(const ScreenRect& panel, int level);
+
 // The rows a single mixer or distributor and the settings view of a selection
 // of them share.
 ScreenRect mixerRatioRect(const ScreenRect& panel, int row, int value);  // row 0 ratio A, 1 ratio B; value 1..5

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -8,8 +9,10 @@
 #include "app/map_pointer.h"
 #include "app/shell_fixture.h"
 #include "demo/demo_event_marks.h"
+#include "editing/demolishing.h"
 #include "support/world_builders.h"
 #include "ui/hud_layout.h"
+#include "ui/information_panel.h"
 
 namespace {
 
@@ -276,6 +279,34 @@ TEST(MapPointer, ATunnelOfTwoClicksIsOneUndoStep)
     EXPECT_EQ(f.typeAt(14, 10), TUNNEL_EXIT);
     expectMapReadsBack(f.game);
     f.expectOneUndoRestores(before);
+}
+
+TEST(MapPointer, ABridgePanelStaysOpenUntilTheBridgeGoes)
+{
+    const ControlPick bridge{4, 8, BRIDGE};
+    for (const Tool tool : {TOOL_SELECT, TOOL_BELT})
+        for (int x = 3; x <= 5; ++x) {
+            SCOPED_TRACE(testing::Message() << "tool " << tool << ", tile " << x);
+            PointerFixture f;
+            setTile(f.game, 4, 8, BELT, EAST);
+            buildBridgeEast(f.game, 4, 8);
+            f.state.selectedTool = tool;
+            f.clickTile(x, 8);
+            // Thirty frames of 20 ms each.
+            LoopClock::time_point now = f.state.lastFrameTime;
+            for (int frame = 0; frame < 30; ++frame)
+                updateFrame(f.shell, now += std::chrono::milliseconds(20));
+            EXPECT_EQ(f.state.interaction.selection.control, bridge);
+            if (tool != TOOL_BELT || x != 5) continue;
+
+            const ScreenRect panel = sidePanelContentRect(1024, 768);
+            const ScreenRect slow = bridgeSpeedRect(panel, 1);
+            f.button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, slow.left + 4, slow.top + 4);
+            EXPECT_EQ(f.game.tileAt(4, 8).beltSpeed, 1) << "the belt under the deck";
+            demolish(f.game, 3, 8);
+            updateFrame(f.shell, now += std::chrono::milliseconds(20));
+            EXPECT_FALSE(f.state.interaction.selection.selected());
+        }
 }
 
 TEST(MapPointer, DeletingA5VCableNamesItInTheNextFrame)

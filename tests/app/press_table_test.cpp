@@ -59,6 +59,7 @@ struct Expect {
     bool itemPanel = false;
     bool pageCloses = false;
     const char* status = "";
+    TilePoint changedToo = NO_DRAG;  // a tile the drag changed after the click in between
 };
 
 struct Row {
@@ -72,6 +73,8 @@ struct Row {
     Expect expect;
     TilePoint dragTo = NO_DRAG;     // a motion with the button held before the release
     TilePoint releaseAt = NO_DRAG;  // where the release is reported, when not where the pointer is
+    unsigned between = 0;           // buttons, each clicked in a case of its own after the drag's motion
+    TilePoint dragOn = NO_DRAG;     // a motion with the button still held after that click
 };
 
 std::vector<Tool> tools(std::initializer_list<std::vector<Tool>> groups)
@@ -182,6 +185,15 @@ const std::vector<Row> ROWS = {
      {TOOL_DELETE}, LEFT, PLAIN | SHIFT, CLOSED, EVERY, SINK_TILE,
      {.ground = Ground::CLEARED, .records = 1, .selected = Was::NONE, .labelEnds = true, .multi = Was::NONE},
      {40, 33}},
+    {"a middle or right click leaves a left stroke running: it lays on, one step",
+     {TOOL_BELT}, LEFT, PLAIN, CLOSED, IDLE, FREE,
+     {.ground = Ground::TOOLS_CONTROL, .records = 1, .multi = Was::NONE, .changedToo = {34, 31}},
+     {34, 29}, NO_DRAG, MIDDLE | RIGHT, {34, 31}},
+    {"a middle click leaves the Shift+right demolish stroke running",
+     {TOOL_BELT}, RIGHT, SHIFT, CLOSED, IDLE, SINK_TILE,
+     {.ground = Ground::CLEARED, .records = 1, .selected = Was::NONE, .labelEnds = true, .multi = Was::NONE,
+      .changedToo = GATE},
+     {40, 31}, NO_DRAG, MIDDLE, GATE},
     {"DELETE on a cable takes it and names it",
      {TOOL_DELETE}, LEFT, PLAIN | SHIFT, CLOSED, EVERY, CABLE,
      {.records = 1, .cables = 0, .selected = Was::NONE, .labelEnds = true, .multi = Was::NONE,
@@ -358,15 +370,22 @@ void checkOutcome(PressTable& f, const Row& row, Tool tool, unsigned start, cons
     EXPECT_EQ(f.state.itemPanelOpen, e.itemPanel);
     EXPECT_EQ(f.state.cargoChoiceOpen, (start & CARGO_PAGE) != 0 && !e.pageCloses);
     EXPECT_EQ(now.statusText, e.status);
+    if (e.changedToo.x >= 0) {
+        EXPECT_NE(f.game.tileAt(e.changedToo.x, e.changedToo.y).type,
+                  f.world.tileAt(e.changedToo.x, e.changedToo.y).type)
+            << "the stroke went on after the click in between";
+    }
 }
 
-// One press, a motion with the button held where the row drags, the release,
-// then a motion over the second sink with no button held.
-void runCase(PressTable& f, const Row& row, Tool tool, unsigned button, unsigned mod, unsigned menu, unsigned start)
+// One press, a motion with the button held where the row drags, a click of
+// another button and a further motion where the row asks for them, the
+// release, then a motion over the second sink with no button held.
+void runCase(PressTable& f, const Row& row, Tool tool, unsigned button, unsigned mod, unsigned menu, unsigned start,
+             unsigned between)
 {
     SCOPED_TRACE(testing::Message() << row.rule << ": tool " << TOOL_KEYWORDS[static_cast<std::size_t>(tool)]
                                     << ", button " << button << ", mod " << mod << ", menu " << menu << ", start "
-                                    << start);
+                                    << start << ", between " << between);
     f.begin(start, menu == OPEN);
     f.state.selectedTool = tool;
     const Interaction before = f.state.interaction;
@@ -378,8 +397,15 @@ void runCase(PressTable& f, const Row& row, Tool tool, unsigned button, unsigned
         pointer = row.dragTo;
         f.mouse(SDL_MOUSEMOTION, 0, pointer, mark, sdlMask(button));
     }
+    if (between != 0) {
+        f.mouse(SDL_MOUSEBUTTONDOWN, sdlButton(between), pointer, mark);
+        f.mouse(SDL_MOUSEBUTTONUP, sdlButton(between), pointer, mark);
+        EXPECT_NE(f.state.stroke.kind, StrokeKind::NONE) << "another button's release leaves the stroke";
+        pointer = row.dragOn;
+        f.mouse(SDL_MOUSEMOTION, 0, pointer, mark, sdlMask(button));
+    }
     f.mouse(SDL_MOUSEBUTTONUP, sdlButton(button), row.releaseAt.x >= 0 ? row.releaseAt : pointer, mark);
-    EXPECT_EQ(f.state.stroke.kind, StrokeKind::NONE) << "the release ends every stroke";
+    EXPECT_EQ(f.state.stroke.kind, StrokeKind::NONE) << "the release of its button ends the stroke";
     EXPECT_FALSE(f.state.interaction.wireDrag.active());
     EXPECT_FALSE(f.state.panning);
     f.mouse(SDL_MOUSEMOTION, 0, SECOND_SINK, 0);
@@ -406,12 +432,14 @@ std::vector<unsigned> bitsOf(unsigned set)
 
 template <typename Run> void forEachCase(const Row& row, Run&& run)
 {
+    const std::vector<unsigned> betweens = row.between != 0 ? bitsOf(row.between) : std::vector<unsigned>{0};
     for (const Tool tool : row.tools)
         for (const unsigned button : bitsOf(row.buttons))
             for (const unsigned mod : bitsOf(row.mods))
                 for (const unsigned menu : bitsOf(row.menus))
                     for (const unsigned start : bitsOf(row.starts))
-                        run(tool, button, mod, menu, start);
+                        for (const unsigned between : betweens)
+                            run(tool, button, mod, menu, start, between);
 }
 
 class PressTableRow : public testing::TestWithParam<std::size_t> {};
@@ -424,8 +452,8 @@ TEST_P(PressTableRow, EveryPressDoesWhatItsRuleSays)
 {
     PressTable f;
     const Row& row = ROWS[GetParam()];
-    forEachCase(row, [&](Tool tool, unsigned button, unsigned mod, unsigned menu, unsigned start) {
-        runCase(f, row, tool, button, mod, menu, start);
+    forEachCase(row, [&](Tool tool, unsigned button, unsigned mod, unsigned menu, unsigned start, unsigned between) {
+        runCase(f, row, tool, button, mod, menu, start, between);
     });
 }
 
@@ -436,7 +464,7 @@ TEST(PressTable, TheRowsCoverEveryPress)
 {
     std::set<std::tuple<Tool, unsigned, unsigned, unsigned, unsigned>> covered;
     for (const Row& row : ROWS)
-        forEachCase(row, [&](Tool tool, unsigned button, unsigned mod, unsigned menu, unsigned start) {
+        forEachCase(row, [&](Tool tool, unsigned button, unsigned mod, unsigned menu, unsigned start, unsigned) {
             covered.insert({tool, button, mod, menu, start});
         });
     for (const Tool tool : ALL)
