@@ -5,6 +5,7 @@
 #include "app/side_panel_shell.h"
 #include "app/text_input.h"
 #include "app/window_events.h"
+#include "demo/demo_event_marks.h"
 #include "editing/recorded_commands.h"
 
 namespace {
@@ -274,6 +275,16 @@ void runRepeatedKey(Shell& shell, const KeyPress& press)
 }
 
 }  // namespace
+
+HeldModifiers heldModifiersOf(Uint16 mod)
+{
+    return {(mod & KMOD_SHIFT) != 0, (mod & KMOD_CTRL) != 0, (mod & KMOD_ALT) != 0};
+}
+
+void followModifierKeys(LoopState& state, const SDL_KeyboardEvent& event)
+{
+    if (event.windowID != DEMO_EVENT_MARK) state.modifiers = heldModifiersOf(event.keysym.mod);
+}
 
 void handleKeyPress(Shell& shell, const SDL_KeyboardEvent& event)
 {

@@ -39,6 +39,15 @@ struct MoveDrag {
     TilePoint target = NO_TILE;
 };
 
+// The modifier keys held, as the real key events taken so far left them: a
+// press reads them as they stood at its own place in the event queue, not as
+// SDL's state stands once the whole frame's events are pumped.
+struct HeldModifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
 // Everything the loop's handlers, its frame update and its drawing share, from the
 // start of the first frame to shutdown. The member values are the start values.
 struct LoopState {
@@ -92,6 +101,7 @@ struct LoopState {
     NumberEntry numberEntry;
 
     // Presses and drags on the map and the panels.
+    HeldModifiers modifiers;
     MapStroke stroke;  // building, painting or demolishing tile after tile, one undo step
     // The held button, the selection, the label entry, the first link end, the status line.
     Interaction interaction;

@@ -63,7 +63,11 @@ void dispatchEvent(Shell& shell, const SDL_Event& event)
         handleWindowEvent(shell, event.window);
         break;
     case SDL_KEYDOWN:
+        followModifierKeys(shell.state, event.key);
         handleKeyPress(shell, event.key);
+        break;
+    case SDL_KEYUP:
+        followModifierKeys(shell.state, event.key);
         break;
     case SDL_TEXTINPUT:
         handleTextInput(shell, event.text.text);

@@ -21,18 +21,14 @@
 
 namespace {
 
-// The keys held with a button; the demo marks its presses made with Shift or Ctrl.
-struct Modifiers {
-    bool shift = false;
-    bool ctrl = false;
-    bool alt = false;
-};
-
-Modifiers modifiersOf(Uint32 which)
+// The keys held when the button went down; the demo marks its presses made
+// with Shift or Ctrl.
+HeldModifiers modifiersAt(const LoopState& state, Uint32 which)
 {
-    const SDL_Keymod keys = SDL_GetModState();
-    return {(keys & KMOD_SHIFT) != 0 || which == DEMO_SHIFT_MARK, (keys & KMOD_CTRL) != 0 || which == DEMO_CTRL_MARK,
-            (keys & KMOD_ALT) != 0};
+    HeldModifiers keys = state.modifiers;
+    keys.shift = keys.shift || which == DEMO_SHIFT_MARK;
+    keys.ctrl = keys.ctrl || which == DEMO_CTRL_MARK;
+    return keys;
 }
 
 // The panels drawn over the map view, which take a press before the map does.
@@ -157,7 +153,7 @@ bool pressClipboard(Shell& shell, const SDL_MouseButtonEvent& press)
 
 // A left press on a signal component starts a wire drag. With Ctrl from a 5V
 // connector the press ends there; else it goes on as a click.
-bool beginWireDragAt(Shell& shell, const SDL_MouseButtonEvent& press, Modifiers keys)
+bool beginWireDragAt(Shell& shell, const SDL_MouseButtonEvent& press, HeldModifiers keys)
 {
     LoopState& state = shell.state;
     if (keys.shift || keys.alt || !onMap(state, press.x, press.y)) return false;
@@ -181,7 +177,7 @@ void cancelPressRecord(LoopState& state, Game& game)
 }
 
 // A plain left press on a switch or a button works it; the tool does not act.
-bool workSwitchUnderPointer(Shell& shell, const SDL_MouseButtonEvent& press, Modifiers keys)
+bool workSwitchUnderPointer(Shell& shell, const SDL_MouseButtonEvent& press, HeldModifiers keys)
 {
     LoopState& state = shell.state;
     if (keys.shift || !onMap(state, press.x, press.y)) return false;
@@ -242,7 +238,7 @@ bool showItemAt(Shell& shell, int px, int py)
 
 // A plain click on a built control selects it and starts the select drag;
 // else a click on a cargo item shows it. Shift builds or turns instead.
-bool selectOrShowItem(Shell& shell, const SDL_MouseButtonEvent& press, Modifiers keys, TilePoint tile)
+bool selectOrShowItem(Shell& shell, const SDL_MouseButtonEvent& press, HeldModifiers keys, TilePoint tile)
 {
     LoopState& state = shell.state;
     if (keys.shift) return false;
@@ -272,7 +268,8 @@ void pressDeleteTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent&
     demolishUnderPointer(shell, guard, tile, StrokeButton::LEFT);
 }
 
-void pressWithTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, Modifiers keys, TilePoint tile)
+void pressWithTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, HeldModifiers keys,
+                   TilePoint tile)
 {
     LoopState& state = shell.state;
     Game& game = shell.game;
@@ -296,7 +293,7 @@ void pressWithTool(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& p
 // Shift with the right button takes the cable or wire under the pointer, else
 // demolishes as the DELETE tool does; without Shift the right button grabs
 // the end of a link or picks up the control to move it.
-void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, Modifiers keys, TilePoint tile)
+void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, HeldModifiers keys, TilePoint tile)
 {
     LoopState& state = shell.state;
     Game& game = shell.game;
@@ -331,7 +328,7 @@ void pressRight(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& pres
     state.moveDrag = {true, std::move(group), tile};
 }
 
-void pressMap(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, Modifiers keys)
+void pressMap(Shell& shell, UndoGuard& guard, const SDL_MouseButtonEvent& press, HeldModifiers keys)
 {
     LoopState& state = shell.state;
     if (press.button == SDL_BUTTON_RIGHT && press.x >= state.viewWidth) {
@@ -409,7 +406,7 @@ void endPointerDrags(LoopState& state)
 
 // Motion over the map with the left button held and no stroke: dragging over
 // built controls selects each in turn.
-void dragSelect(Shell& shell, TilePoint tile, Modifiers keys)
+void dragSelect(Shell& shell, TilePoint tile, HeldModifiers keys)
 {
     LoopState& state = shell.state;
     const Game& game = shell.game;
@@ -431,7 +428,7 @@ void moveOverMap(Shell& shell, const SDL_MouseMotionEvent& motion)
         return;
     }
     if (state.stroke.kind == StrokeKind::NONE) {
-        if ((motion.state & SDL_BUTTON_LMASK) != 0) dragSelect(shell, tile, modifiersOf(motion.which));
+        if ((motion.state & SDL_BUTTON_LMASK) != 0) dragSelect(shell, tile, modifiersAt(state, motion.which));
         return;
     }
     if (state.stroke.kind == StrokeKind::DEMOLISH && !shell.game.inBounds(tile.x, tile.y)) {
@@ -550,7 +547,7 @@ bool dispatchPointerEvent(Shell& shell, const SDL_Event& event)
 void pressMouseButton(Shell& shell, const SDL_MouseButtonEvent& press)
 {
     LoopState& state = shell.state;
-    const Modifiers keys = modifiersOf(press.which);
+    const HeldModifiers keys = modifiersAt(state, press.which);
     if (press.button != SDL_BUTTON_LEFT) cancelPressRecord(state, shell.game);
     if (state.interaction.linkEndDrag.active()) return;
     if (pressNumberEntry(shell, press)) return;

@@ -1,5 +1,6 @@
 #include "app/window_events.h"
 
+#include "app/keyboard_input.h"
 #include "app/main_loop.h"
 #include "app/map_interaction.h"
 #include "world/game.h"
@@ -36,6 +37,10 @@ void handleWindowEvent(Shell& shell, const SDL_WindowEvent& event)
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         resizeView(shell.state, event.data1, event.data2);
         noteSizeChange(shell.state);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        // Keys may have gone down or up while another window had them.
+        shell.state.modifiers = heldModifiersOf(SDL_GetModState());
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         letGoOnFocusLoss(shell);

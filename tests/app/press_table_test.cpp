@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -290,6 +291,15 @@ struct PressTable : ShellFixture {
         return {box.left + box.width / 2, box.top + box.height / 2};
     }
 
+    void key(Uint32 type, SDL_Keycode code, Uint16 mod)
+    {
+        SDL_Event event{};
+        event.key.type = type;
+        event.key.keysym.sym = code;
+        event.key.keysym.mod = mod;
+        dispatchEvent(*caseShell, event);
+    }
+
     void mouse(Uint32 type, Uint8 button, TilePoint spot, Uint32 mark, Uint32 held = 0)
     {
         const TilePoint at = pixelOf(spot);
@@ -474,4 +484,55 @@ TEST(PressTable, TheRowsCoverEveryPress)
                     for (const unsigned start : bitsOf(EVERY))
                         EXPECT_TRUE(covered.contains({tool, button, mod, menu, start}))
                             << tool << " " << button << " " << mod << " " << menu << " " << start;
+}
+
+// The keys held at a press are those of the key events queued before it, in
+// one frame's events as the loop takes them, not SDL's state at the frame's end.
+TEST(PressTable, ModifierKeysCountAsTheyStoodAtThePress)
+{
+    enum Order { KEYS_AROUND_CLICK, CLICK_THEN_KEY, FOCUS_GAINED };
+    struct Case {
+        const char* rule;
+        Order order;
+        SDL_Keycode key;
+        Uint16 mod;
+        Tool tool;
+        Uint8 button;
+        TilePoint target;
+        std::function<bool(const PressTable&)> sees;
+    };
+    const auto bridged = [](const PressTable& f) { return f.game.tileAt(BELT_TILE.x, BELT_TILE.y).bridgePart >= 0; };
+    const std::vector<Case> cases = {
+        {"Shift + click builds the bridge over the belt", KEYS_AROUND_CLICK, SDLK_LSHIFT, KMOD_LSHIFT, TOOL_BRIDGE,
+         SDL_BUTTON_LEFT, BELT_TILE, bridged},
+        {"Shift + right press demolishes", KEYS_AROUND_CLICK, SDLK_RSHIFT, KMOD_RSHIFT, TOOL_BELT, SDL_BUTTON_RIGHT,
+         SINK_TILE, [](const PressTable& f) { return f.game.tileAt(SINK_TILE.x, SINK_TILE.y).type == EMPTY; }},
+        {"Ctrl + click takes the sink into the multi-selection", KEYS_AROUND_CLICK, SDLK_LCTRL, KMOD_LCTRL, TOOL_BELT,
+         SDL_BUTTON_LEFT, SINK_TILE, [](const PressTable& f) { return f.selection.entries.size() == 1; }},
+        {"a plain click before Shift selects the belt", CLICK_THEN_KEY, SDLK_LSHIFT, KMOD_LSHIFT, TOOL_BRIDGE,
+         SDL_BUTTON_LEFT, BELT_TILE,
+         [&](const PressTable& f) { return !bridged(f) && f.state.interaction.selection.control.type == BELT; }},
+        {"keys pressed in another window count from the focus on", FOCUS_GAINED, SDLK_LSHIFT, KMOD_LSHIFT, TOOL_BRIDGE,
+         SDL_BUTTON_LEFT, BELT_TILE, bridged},
+    };
+    PressTable f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        f.begin(IDLE, false);
+        f.state.selectedTool = c.tool;
+        if (c.order == KEYS_AROUND_CLICK) f.key(SDL_KEYDOWN, c.key, c.mod);
+        if (c.order == FOCUS_GAINED) {
+            SDL_SetModState(static_cast<SDL_Keymod>(c.mod));
+            SDL_Event focus{};
+            focus.window = {SDL_WINDOWEVENT, 0, 0, SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0, 0, 0, 0};
+            dispatchEvent(*f.caseShell, focus);
+            SDL_SetModState(KMOD_NONE);
+        }
+        f.mouse(SDL_MOUSEBUTTONDOWN, c.button, c.target, 0);
+        f.mouse(SDL_MOUSEBUTTONUP, c.button, c.target, 0);
+        if (c.order == KEYS_AROUND_CLICK) f.key(SDL_KEYUP, c.key, KMOD_NONE);
+        if (c.order == CLICK_THEN_KEY) f.key(SDL_KEYDOWN, c.key, c.mod);
+        EXPECT_TRUE(c.sees(f));
+        f.worldChanged = true;
+    }
 }
