@@ -1,6 +1,8 @@
 #include "app/start_up.h"
 
 #include <algorithm>
+#include <cctype>
+#include <ranges>
 #include <system_error>
 
 #include "world/language.h"
@@ -35,6 +37,23 @@ void readWindowSize(Screen& screen)
     }
 }
 
+// SDL compares driver names regardless of case.
+bool sameDriverName(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b,
+                              [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// True where SDL chose a driver that shows nothing without being asked; SDL's error then says so.
+bool foundNoDisplay()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);  // SDL_VIDEODRIVER, unless set in code
+    if (driver == nullptr || !isUnseenFallback(driver, asked != nullptr ? asked : "")) return false;
+    SDL_SetError("kein Bildschirm gefunden (Videotreiber %s)", driver);
+    return true;
+}
+
 WindowBorders windowBorders(SDL_Window* window)
 {
     WindowBorders borders;
@@ -67,10 +86,23 @@ bool loadMapOption(const Options& options, Game& game)
     return false;
 }
 
+bool isUnseenFallback(std::string_view chosenDriver, std::string_view askedDrivers)
+{
+    if (!sameDriverName(chosenDriver, "offscreen") && !sameDriverName(chosenDriver, "dummy")) return false;
+    for (const auto asked : std::views::split(askedDrivers, ',')) {
+        if (sameDriverName(std::string_view(asked.begin(), asked.end()), chosenDriver)) return false;
+    }
+    return true;
+}
+
+// An unseen start counts as a failed SDL_Init: it ends before any window or
+// settings file exists. SDL_Quit drops the error text, so the log goes first.
 bool startVideo()
 {
-    if (SDL_Init(SDL_INIT_VIDEO) == 0) return true;
+    const bool started = SDL_Init(SDL_INIT_VIDEO) == 0;
+    if (started && !foundNoDisplay()) return true;
     SDL_Log("SDL_Init fehlgeschlagen: %s", SDL_GetError());
+    if (started) SDL_Quit();
     return false;
 }
 

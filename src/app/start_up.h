@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "app/loop_state.h"
 #include "app/options.h"
@@ -25,6 +26,12 @@ bool readCommandLine(int argc, const char* const* argv, Options& options);
 bool loadDemoOption(const Options& options, DemoScript& script);
 bool loadMapOption(const Options& options, Game& game);
 
+// Where no display is reachable, SDL falls back to a driver that shows nothing and
+// the game would run unseen; only a start that asked for such a driver may go on.
+// `askedDrivers` is SDL_VIDEODRIVER as SDL reads it: names tried in order, comma-separated.
+bool isUnseenFallback(std::string_view chosenDriver, std::string_view askedDrivers);
+
+// SDL's video, on a display a person can see or on a driver asked for by name.
 bool startVideo();
 
 // The stored preferences, or the defaults where the current directory is unknown.

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -107,6 +108,24 @@ TEST(GameProcess, RefusedRequestsEndWithTheirLogLineAndExitCode)
         EXPECT_TRUE(finished.logged(c.logLine)) << c.command << "\n" << finished.log;
         EXPECT_FALSE(fs::exists(scratch.path / SETTINGS_FILE_NAME)) << c.command;
     }
+}
+
+TEST(GameProcess, AStartWithoutADisplayEndsAtOnceAndLeavesNothingBehind)
+{
+    // Without a display SDL picks a driver that shows nothing, or fails outright; either
+    // way the start fails. The time limit ends a run on a screen SDL found some other way.
+    ScratchDirectory scratch;
+    fs::create_directory_symlink(fs::path(GEARHAVEN_SOURCE_DIR) / "assets", scratch.path / "assets");
+    const Finished finished =
+        runIn(scratch.path, "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 10 " + game());
+    EXPECT_EQ(finished.exitCode, 1) << finished.log;
+    EXPECT_NE(finished.log.find("INFO: SDL_Init fehlgeschlagen: "), std::string::npos) << finished.log;
+    std::vector<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(scratch.path)) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::ranges::sort(left);
+    EXPECT_EQ(left, (std::vector<std::string>{"assets", "run.log"}));
 }
 
 TEST(GameProcess, ADemoEndsTheGameWithZeroAtItsFinishAndWithTwoWhenACommandFails)

@@ -17,3 +17,25 @@ TEST(StartUp, TheMenuKeepsTheDirectoryFoundAtStart)
         EXPECT_EQ(menu.services.saveDirectory(), found);
     }
 }
+
+// Only a driver that shows nothing, chosen without being asked for, makes a start unseen.
+TEST(StartUp, AStartIsUnseenOnlyOnAHiddenDriverNobodyAskedFor)
+{
+    struct Case {
+        const char* chosen;
+        const char* asked;  // SDL_VIDEODRIVER, "" where unset
+        bool unseen;
+    };
+    const Case cases[] = {
+        {"offscreen", "", true},
+        {"dummy", "", true},
+        {"offscreen", "dummy", true},
+        {"x11", "", false},
+        {"dummy", "DUMMY", false},
+        {"offscreen", "x11,offscreen", false},
+        {"offscreen", "offscreen-gl", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(isUnseenFallback(c.chosen, c.asked), c.unseen) << c.chosen << " asked: " << c.asked;
+    }
+}
