@@ -1,5 +1,6 @@
 #include "gallery_panels.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,13 +9,17 @@
 #include "app/render_phase.h"
 #include "gallery_frames.h"
 #include "gallery_picture.h"
+#include "persistence/settings.h"
 #include "reference_worlds.h"
 #include "ui/bottom_bar.h"
 #include "ui/hud_layout.h"
 #include "ui/income_popups.h"
+#include "ui/panel_drawing.h"
 #include "ui/settings_window.h"
 #include "ui/tool_help_panels.h"
 #include "ui/tool_palette.h"
+#include "ui/tool_panel_layout.h"
+#include "ui/tool_table.h"
 #include "world/game.h"
 #include "world/language.h"
 
@@ -68,17 +73,106 @@ bool writePalettes(const std::filesystem::path& out)
     return picture.save(out / "panel-tool-palette.png");
 }
 
-// Every tool's button, as the palette and the pop-ups draw it.
+using ButtonDrawing = void (*)(SDL_Renderer*, Tool, const SDL_Rect&, bool lit);
+
+// Buttons of one kind under a heading, each at the size the game gives it.
+struct ButtonShelf {
+    std::string heading;
+    ButtonDrawing draw;
+    std::vector<Tool> tools;
+    std::vector<SDL_Rect> sizes;  // only w and h count
+};
+
+// The signal group shows its chosen member, lit; the logic group's pop-up is open.
+void drawBuildButton(SDL_Renderer* r, Tool tool, const SDL_Rect& rect, bool lit)
+{
+    if (isGroupButton(tool)) {
+        drawGroupButton(r, tool, rect, TOOL_SENSOR, LOGIC_GROUP);
+    } else {
+        drawToolIcon(r, tool, rect, lit);
+    }
+}
+
+void drawMemberButton(SDL_Renderer* r, Tool tool, const SDL_Rect& rect, bool lit) { drawToolIcon(r, tool, rect, lit); }
+
+// The palette's build buttons and edit row, when asked, and the group pop-ups'
+// members, sized as in a window of the given size: the pop-ups' widths follow
+// the view.
+std::vector<ButtonShelf> paletteShelves(int windowWidth, int windowHeight, bool withPalette)
+{
+    std::vector<ButtonShelf> shelves;
+    if (withPalette) {
+        shelves.push_back({"build palette", drawBuildButton, {BUILD_PALETTE.begin(), BUILD_PALETTE.end()}, {}});
+        shelves.push_back({"edit row", drawEditRowButton, {EDIT_ROW.begin(), EDIT_ROW.end()}, {}});
+    }
+    const std::string window = " (" + std::to_string(windowWidth) + " x " + std::to_string(windowHeight) + ")";
+    for (Tool group = WATER_GROUP; group <= LOGIC_GROUP; ++group) {
+        if (!withPalette && group != LOGIC_GROUP) continue;
+        static constexpr const char* CAPTIONS[] = {"water", "power", "signal", "logic"};
+        ButtonShelf popup{CAPTIONS[group - WATER_GROUP] + std::string(" pop-up") + window, drawMemberButton, {}, {}};
+        for (Tool tool = 0; tool < TOOL_COUNT; ++tool) {
+            if (toolGroupOf(tool) == group) popup.tools.push_back(tool);
+        }
+        shelves.push_back(std::move(popup));
+    }
+    for (ButtonShelf& shelf : shelves) {
+        for (Tool tool : shelf.tools)
+            shelf.sizes.push_back(sdlRect(toolButtonRect(tool, 0, 0, viewWidthFor(windowWidth), windowHeight)));
+    }
+    return shelves;
+}
+
+// Lays the shelves out from the top, wrapping at the width, and draws them where
+// a renderer is given; returns the height they take.
+int layShelves(SDL_Renderer* r, const std::vector<ButtonShelf>& shelves, int width, int top)
+{
+    constexpr int MARGIN = 20, GAP = 16, CAPTION = 12;
+    int y = top;
+    for (const ButtonShelf& shelf : shelves) {
+        if (r != nullptr) label(r, shelf.heading, MARGIN, y);
+        y += CAPTION + 6;
+        int x = MARGIN, rowHeight = 0;
+        for (std::size_t i = 0; i < shelf.tools.size(); ++i) {
+            const SDL_Rect size = shelf.sizes[i];
+            if (x > MARGIN && x + size.w > width - MARGIN) {
+                x = MARGIN;
+                y += rowHeight + GAP;
+                rowHeight = 0;
+            }
+            if (r != nullptr) {
+                label(r, std::to_string(shelf.tools[i]), x, y);
+                shelf.draw(r, shelf.tools[i], {x, y + CAPTION, size.w, size.h}, i % 4 == 0);
+            }
+            x += size.w + GAP;
+            rowHeight = std::max(rowHeight, CAPTION + size.h);
+        }
+        y += rowHeight + GAP;
+    }
+    return y - top;
+}
+
+// Every button the palette and its group pop-ups draw, with its tool's number:
+// at the size and with the label the game gives it, in German and in English,
+// in a window of the first size the game opens; the logic pop-up also as the
+// lowest window spreads it over more columns. Tool 27 and the tool icons that
+// no button shows are left out, as in the game.
 bool writeToolButtons(const std::filesystem::path& out)
 {
-    const int columns = 8, pitchX = 80, pitchY = 60;
-    Picture picture(columns * pitchX + 20, (TOOL_COUNT / columns + 1) * pitchY + 40);
+    const Settings first;
+    std::vector<ButtonShelf> shelves = paletteShelves(first.windowWidth, first.windowHeight, true);
+    for (ButtonShelf& low : paletteShelves(MIN_WINDOW_WIDTH, MIN_WINDOW_HEIGHT, false))
+        shelves.push_back(std::move(low));
+    const int width = 720, languageHeading = 20;
+    const int blockHeight = languageHeading + layShelves(nullptr, shelves, width, 0);
+    Picture picture(width, 2 * blockHeight + 10);
     SDL_Renderer* r = picture.renderer();
-    for (Tool tool = 0; tool < TOOL_COUNT; ++tool) {
-        const int x = 20 + tool % columns * pitchX, y = 30 + tool / columns * pitchY;
-        label(r, std::to_string(tool), x, y - 12);
-        drawToolIcon(r, tool, {x, y, 64, 40}, tool % 5 == 0);
+    for (const Language language : {GERMAN, ENGLISH}) {
+        setLanguage(language);
+        const int top = 10 + (language == GERMAN ? 0 : blockHeight);
+        label(r, language == GERMAN ? "deutsch" : "english", 10, top);
+        layShelves(r, shelves, width, top + languageHeading);
     }
+    setLanguage(GERMAN);
     return picture.save(out / "panel-tool-buttons.png");
 }
 

@@ -113,8 +113,7 @@ int drawSensorSection(SDL_Renderer* renderer, const ScreenRect& panel, const Gam
                       const CargoTextures& sprites)
 {
     const Tile& sensor = game.tileAt(x, y);
-    // Two blank rows under the panel's direction line; at 48 only one parted them.
-    drawPhrase(renderer, "GUTBESTAND DER MESSLEITUNGEN", panel.left + 10, panel.top + 49, PANEL_TEXT_COLOUR);
+    drawPhrase(renderer, "GUTBESTAND DER MESSLEITUNGEN", panel.left + 10, panel.top + 48, PANEL_TEXT_COLOUR);
     // From here on every text takes the colour the last frame left set.
     drawButton(renderer, wideRow(panel, CARGO_ROW, 20), 0);
     copySprite(renderer, cargoSprite(sprites, sensor.sensorCargo), sdlRect(panelRect(panel, 11, 66, 16, 16)));

@@ -49,7 +49,6 @@ constexpr PackedColor SIMULATION_FRAME = packColor(102, 113, 120);
 constexpr PackedColor POPUP_FILL = packColor(18, 22, 27, 250);
 
 constexpr std::array<std::string_view, SIMULATION_BUTTON_COUNT> SIMULATION_LABELS = {"II", "1X", "2X", "4X", "1S"};
-constexpr std::array<Tool, 3> EDIT_ROW = {TOOL_DELETE, TOOL_BELT_SPEED, TOOL_DIRECTION};
 
 void line(SDL_Renderer* renderer, int x0, int y0, int x1, int y1, PackedColor colour)
 {
@@ -233,13 +232,8 @@ void drawEditRow(SDL_Renderer* renderer, Tool selectedTool, int panelX, int pane
 {
     drawPhrase(renderer, "BEARBEITEN", panelX + 8, panelY + 319, SECTION_COLOUR);
     for (Tool tool : EDIT_ROW) {
-        const SDL_Rect r = sdlRect(toolButtonRect(tool, panelX, panelY, viewWidth, viewHeight));
-        const bool selected = tool == selectedTool;
-        const bool isDelete = tool == TOOL_DELETE;
-        fillRect(renderer, r, selected ? (isDelete ? DELETE_LIT_FILL : EDIT_LIT_FILL) : EDIT_FILL);
-        const PackedColor colour = isDelete ? DELETE_COLOUR : GROUP_COLOUR;
-        outlineRect(renderer, r, colour);
-        drawPhrase(renderer, editRowLabel(tool), centredTextX(r.x, r.w, editRowLabel(tool)), r.y + 12, colour);
+        drawEditRowButton(renderer, tool, sdlRect(toolButtonRect(tool, panelX, panelY, viewWidth, viewHeight)),
+                          tool == selectedTool);
     }
 }
 
@@ -311,6 +305,27 @@ GroupButtonFace groupButtonFace(Tool group, Tool selectedTool, Tool openGroup)
 
 std::string_view editRowLabel(Tool tool) { return tool == TOOL_DELETE ? "LOESCHEN" : toolButtonLabel(tool); }
 
+void drawEditRowButton(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool selected)
+{
+    SDL_BlendMode previous = SDL_BLENDMODE_NONE;
+    SDL_GetRenderDrawBlendMode(renderer, &previous);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    const bool isDelete = tool == TOOL_DELETE;
+    fillRect(renderer, rect, selected ? (isDelete ? DELETE_LIT_FILL : EDIT_LIT_FILL) : EDIT_FILL);
+    const PackedColor colour = isDelete ? DELETE_COLOUR : GROUP_COLOUR;
+    outlineRect(renderer, rect, colour);
+    drawPhrase(renderer, editRowLabel(tool), centredTextX(rect.x, rect.w, editRowLabel(tool)), rect.y + 12, colour);
+    SDL_SetRenderDrawBlendMode(renderer, previous);
+}
+
+void drawGroupButton(SDL_Renderer* renderer, Tool group, const SDL_Rect& rect, Tool selectedTool, Tool openGroup,
+                     PlateDrawing drawing)
+{
+    const GroupButtonFace face = groupButtonFace(group, selectedTool, openGroup);
+    drawToolIcon(renderer, face.iconTool, rect, face.highlighted, toolGroupName(group), drawing);
+    drawPhrase(renderer, face.mark, rect.x + rect.w - 9, rect.y + 4, GROUP_COLOUR);
+}
+
 void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool highlighted, std::string_view label,
                   PlateDrawing drawing)
 {
@@ -345,13 +360,11 @@ void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int pa
 
     for (Tool entry : BUILD_PALETTE) {
         const SDL_Rect r = sdlRect(toolButtonRect(entry, panelX, panelY, viewWidth, viewHeight));
-        if (!isGroupButton(entry)) {
+        if (isGroupButton(entry)) {
+            drawGroupButton(renderer, entry, r, selectedTool, openGroup, drawing);
+        } else {
             drawToolIcon(renderer, entry, r, entry == selectedTool, {}, drawing);
-            continue;
         }
-        const GroupButtonFace face = groupButtonFace(entry, selectedTool, openGroup);
-        drawToolIcon(renderer, face.iconTool, r, face.highlighted, toolGroupName(entry), drawing);
-        drawPhrase(renderer, face.mark, r.x + r.w - 9, r.y + 4, GROUP_COLOUR);
     }
     drawEditRow(renderer, selectedTool, panelX, panelY, viewWidth, viewHeight);
     drawSimulationRow(renderer, panelX, panelY, paused, speed);

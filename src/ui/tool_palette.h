@@ -47,6 +47,14 @@ enum class PlateDrawing { Cached, Painted };
 void drawToolIcon(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool highlighted,
                   std::string_view label = {}, PlateDrawing drawing = PlateDrawing::Cached);
 
+// A group button: the face groupButtonFace gives it, the group's name below and
+// its "+" or "-" mark.
+void drawGroupButton(SDL_Renderer* renderer, Tool group, const SDL_Rect& rect, Tool selectedTool, Tool openGroup,
+                     PlateDrawing drawing = PlateDrawing::Cached);
+
+// An edit-row button: its label alone, red for the delete tool.
+void drawEditRowButton(SDL_Renderer* renderer, Tool tool, const SDL_Rect& rect, bool selected);
+
 // The whole panel and, when a group is open, its pop-up; speed is 1, 2 or 4.
 void drawToolPanel(SDL_Renderer* renderer, Tool selectedTool, int panelX, int panelY, bool paused, int speed,
                    Tool openGroup, int viewWidth, int viewHeight, PlateDrawing drawing = PlateDrawing::Cached);

@@ -19,7 +19,6 @@ constexpr std::array<Tool, LOGIC_MEMBER_COUNT> LOGIC_MEMBERS = {
     TOOL_LOGIC_AND,   TOOL_LOGIC_OR,    TOOL_LOGIC_XOR,    TOOL_LOGIC_NOT,    TOOL_SIGNAL_LAMP,   TOOL_LOGIC_COUNTER,
     TOOL_LOGIC_TIMER, TOOL_LOGIC_CLOCK, TOOL_LOGIC_SWITCH, TOOL_LOGIC_BUTTON, TOOL_LOGIC_STEPPER, TOOL_LOGIC_RS,
 };
-constexpr std::array<Tool, 3> EDIT_ROW = {TOOL_DELETE, TOOL_BELT_SPEED, TOOL_DIRECTION};
 
 // Members in increasing tool number, as their pop-up lists them.
 std::span<const Tool> groupMembers(Tool group)

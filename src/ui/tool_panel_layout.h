@@ -21,6 +21,9 @@ constexpr std::array<Tool, 21> BUILD_PALETTE = {
     LOGIC_GROUP,
 };
 
+// The edit row under the build section: buttons with a label and no icon.
+constexpr std::array<Tool, 3> EDIT_ROW = {TOOL_DELETE, TOOL_BELT_SPEED, TOOL_DIRECTION};
+
 // Keeps the panel, with room for the bottom bar, inside the viewport.
 void clampToolPanelPosition(int& panelX, int& panelY, int viewWidth, int viewHeight);
 

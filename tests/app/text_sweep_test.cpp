@@ -83,10 +83,11 @@ bool english(const std::string& word)
            word.find_first_not_of("0123456789_") == std::string::npos;
 }
 
-// Two texts touch when fewer than two blank pixels part them.
+// Two texts touch when their lit boxes overlap or meet, edge or corner, with no
+// blank pixel row or column between them; one blank line parts them enough.
 bool touch(const SDL_Rect& a, const SDL_Rect& b)
 {
-    const SDL_Rect grown{a.x - 2, a.y - 2, a.w + 4, a.h + 4};
+    const SDL_Rect grown{a.x - 1, a.y - 1, a.w + 2, a.h + 2};
     return SDL_HasIntersection(&grown, &b) == SDL_TRUE;
 }
 

@@ -126,7 +126,7 @@ TEST_F(SignalSections, SensorPictureAndItsCargoPage)
     sensor.sensorWatchItems = true;
     sensor.sensorCargo = COAL;
     drawAt(4, 4);
-    EXPECT_TRUE(shows("GUTBESTAND DER MESSLEITUNGEN", 10, 49, PANEL_TEXT));
+    EXPECT_TRUE(shows("GUTBESTAND DER MESSLEITUNGEN", 10, 48, PANEL_TEXT));
     const int n = static_cast<int>(std::string_view("GRENZE 12").size());
     EXPECT_TRUE(shows("GRENZE 12", 44 + (panel.width - 88 - 6 * n) / 2, 92, PLAIN_FRAME));
     EXPECT_TRUE(shows("WENN BESTAND UEBER GRENZE", 13, 114, PLAIN_FRAME));

@@ -83,6 +83,8 @@ TEST_F(Translation, TheLongestPhraseWinsAndShorterOnesStillTry)
     EXPECT_EQ(translate("ZIEL - GELIEFERT"), "SINK - DELIVERED");
     EXPECT_EQ(translate("MESSLEITUNG GESETZT"), "MEASURE WIRE CONNECTED");
     EXPECT_EQ(translate("KAUFHAUS LEHNT AB"), "SHOP REJECTS CARGO");
+    EXPECT_EQ(translate("LINKSKLICK AUF DEN SCHALTER ODER DIE TASTE SCHALTET DAS SIGNAL."),
+              "LEFT-CLICK THE SWITCH OR THE BUTTON TO TOGGLE THE SIGNAL.");  // TASTE is the push button, not a key
 }
 
 TEST_F(Translation, ComposedTextsAreTranslatedPhraseByPhrase)
