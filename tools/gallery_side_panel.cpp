@@ -119,7 +119,9 @@ std::vector<SidePanelSample> samples()
                     }),
         {"bridge over a belt",
          [](Game& g, LoopState& s, MultiSelection&) {
-             place(g, BELT, 11, 10).dir = SOUTH;
+             Tile& belt = g.tileAt(11, 10);  // belts are laid by the editor, not by their place rule
+             belt.type = BELT;
+             belt.dir = SOUTH;
              for (int part = 0; part < 3; ++part) {
                  Tile& t = g.tileAt(10 + part, 10);
                  if (part != 1) t.type = BRIDGE;
