@@ -14,10 +14,7 @@ namespace {
 
 SDL_Event keyPress(SDL_Keycode key, Uint16 modifiers = KMOD_NONE, bool repeat = false)
 {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = modifiers;
+    SDL_Event event = keyEvent(SDL_KEYDOWN, key, modifiers);
     event.key.repeat = repeat ? 1 : 0;
     return event;
 }
@@ -33,16 +30,6 @@ void type(ShellFixture& f, const std::string& text)
     event.type = SDL_TEXTINPUT;
     text.copy(event.text.text, sizeof event.text.text - 1);
     dispatchEvent(f.shell, event);
-}
-
-SDL_Event windowEvent(Uint8 kind, int data1 = 0, int data2 = 0)
-{
-    SDL_Event event{};
-    event.type = SDL_WINDOWEVENT;
-    event.window.event = kind;
-    event.window.data1 = data1;
-    event.window.data2 = data2;
-    return event;
 }
 
 void editLabelOfSource(ShellFixture& f)

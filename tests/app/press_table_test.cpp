@@ -291,14 +291,7 @@ struct PressTable : ShellFixture {
         return {box.left + box.width / 2, box.top + box.height / 2};
     }
 
-    void key(Uint32 type, SDL_Keycode code, Uint16 mod)
-    {
-        SDL_Event event{};
-        event.key.type = type;
-        event.key.keysym.sym = code;
-        event.key.keysym.mod = mod;
-        dispatchEvent(*caseShell, event);
-    }
+    void key(Uint32 type, SDL_Keycode code, Uint16 mod) { dispatchEvent(*caseShell, keyEvent(type, code, mod)); }
 
     void mouse(Uint32 type, Uint8 button, TilePoint spot, Uint32 mark, Uint32 held = 0)
     {
@@ -523,9 +516,7 @@ TEST(PressTable, ModifierKeysCountAsTheyStoodAtThePress)
         if (c.order == KEYS_AROUND_CLICK) f.key(SDL_KEYDOWN, c.key, c.mod);
         if (c.order == FOCUS_GAINED) {
             SDL_SetModState(static_cast<SDL_Keymod>(c.mod));
-            SDL_Event focus{};
-            focus.window = {SDL_WINDOWEVENT, 0, 0, SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0, 0, 0, 0};
-            dispatchEvent(*f.caseShell, focus);
+            dispatchEvent(*f.caseShell, windowEvent(SDL_WINDOWEVENT_FOCUS_GAINED));
             SDL_SetModState(KMOD_NONE);
         }
         f.mouse(SDL_MOUSEBUTTONDOWN, c.button, c.target, 0);

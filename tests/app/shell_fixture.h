@@ -11,6 +11,26 @@
 #include "app/main_loop.h"
 #include "support/sdl_log_capture.h"
 
+// A key going down or up, with the modifier state SDL reports with it.
+inline SDL_Event keyEvent(Uint32 type, SDL_Keycode key, Uint16 modifiers)
+{
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = modifiers;
+    return event;
+}
+
+inline SDL_Event windowEvent(Uint8 kind, int data1 = 0, int data2 = 0)
+{
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = kind;
+    event.window.data1 = data1;
+    event.window.data2 = data2;
+    return event;
+}
+
 // A whole shell as main makes it, on SDL's dummy video driver: a window for the
 // title, no renderer, a silent sound engine, no current directory, and a demo of
 // `demoCommands` commands when that is not negative. Tests set the parts they need
